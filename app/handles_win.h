@@ -1,0 +1,63 @@
+#pragma once
+// Owners for Win32 handles: each frees its handle once, cannot be copied and
+// can be moved.
+
+#include <windows.h>
+
+#include <utility>
+
+template <typename Handle, typename Traits>
+class ScopedHandle {
+ public:
+  ScopedHandle() = default;
+  explicit ScopedHandle(Handle handle) : handle_(handle) {}
+  ~ScopedHandle() { Reset(); }
+  ScopedHandle(const ScopedHandle&) = delete;
+  ScopedHandle& operator=(const ScopedHandle&) = delete;
+  ScopedHandle(ScopedHandle&& other) noexcept : handle_(std::exchange(other.handle_, Traits::Invalid())) {}
+  ScopedHandle& operator=(ScopedHandle&& other) noexcept {
+    if (this != &other) {
+      Reset();
+      handle_ = std::exchange(other.handle_, Traits::Invalid());
+    }
+    return *this;
+  }
+
+  Handle Get() const { return handle_; }
+  bool Valid() const { return handle_ != Traits::Invalid(); }
+  explicit operator bool() const { return Valid(); }
+  void Reset(Handle handle = Traits::Invalid()) {
+    if (Valid()) Traits::Close(handle_);
+    handle_ = handle;
+  }
+
+ private:
+  Handle handle_ = Traits::Invalid();
+};
+
+struct KernelHandleTraits {  // handles closed with CloseHandle whose failure value is null
+  static HANDLE Invalid() { return nullptr; }
+  static void Close(HANDLE h) { CloseHandle(h); }
+};
+struct FileHandleTraits {  // CreateFile fails with INVALID_HANDLE_VALUE
+  static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
+  static void Close(HANDLE h) { CloseHandle(h); }
+};
+struct RegistryKeyTraits {
+  static HKEY Invalid() { return nullptr; }
+  static void Close(HKEY h) { RegCloseKey(h); }
+};
+struct WindowTraits {
+  static HWND Invalid() { return nullptr; }
+  static void Close(HWND h) { DestroyWindow(h); }
+};
+struct LocalMemoryTraits {  // buffers the system allocates with LocalAlloc
+  static HLOCAL Invalid() { return nullptr; }
+  static void Close(HLOCAL h) { LocalFree(h); }
+};
+
+using UniqueHandle = ScopedHandle<HANDLE, KernelHandleTraits>;
+using UniqueFile = ScopedHandle<HANDLE, FileHandleTraits>;
+using UniqueKey = ScopedHandle<HKEY, RegistryKeyTraits>;
+using UniqueWindow = ScopedHandle<HWND, WindowTraits>;
+using UniqueLocal = ScopedHandle<HLOCAL, LocalMemoryTraits>;

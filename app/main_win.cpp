@@ -1,0 +1,50 @@
+// Program entry: the single-instance check, the command line, then the main
+// window and the message loop.
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <string>
+#include <vector>
+
+#include "app/autorun_win.h"
+#include "app/command_line.h"
+#include "app/data_folder_win.h"
+#include "app/handles_win.h"
+#include "app/main_window_win.h"
+#include "app/single_instance_win.h"
+#include "app/text_convert_win.h"
+
+namespace {
+
+std::vector<std::string> CommandLineArguments() {
+  int count = 0;
+  wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &count);
+  UniqueLocal owner(reinterpret_cast<HLOCAL>(argv));
+  std::vector<std::string> args;
+  for (int i = 1; argv && i < count; ++i) args.push_back(Utf8FromWide(argv[i]));
+  return args;
+}
+
+int RunMessageLoop() {
+  MSG message;
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  return static_cast<int>(message.wParam);
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  const SingleInstanceMutex instance;
+  const EntryPlan plan = PlanProgramEntry(CommandLineArguments(), instance.PrevInstanceFound());
+  if (plan.writeAutorun) WriteAutorunValue(ProgramPath());
+  SendToRunningInstance(plan.commands);
+  if (plan.endProcess) return 0;
+
+  TQuillor mainWindow(plan.startStickerId);
+  if (!mainWindow.Create()) return 1;
+  return RunMessageLoop();
+}

@@ -1,0 +1,111 @@
+#include "app/main_window_win.h"
+
+#include "app/data_folder_win.h"
+#include "app/messages.h"
+#include "app/single_instance_win.h"
+#include "app/window_handle_win.h"
+#include "store/file_io_win.h"
+#include "store/profile_file_win.h"
+#include "store/sticker_database_win.h"
+
+namespace {
+constexpr wchar_t kDatabaseFile[] = L"base.db";
+constexpr wchar_t kConfigFile[] = L"config.txt";
+constexpr LANGID kRussianLanguage = 0x0419;
+}  // namespace
+
+TQuillor::TQuillor(std::int32_t startStickerId)
+    : startStickerId_(startStickerId), store_(std::make_unique<Tmassiv>(static_cast<StoreNotifications&>(*this))) {}
+
+bool TQuillor::Create() {
+  WindowCreateArgs args;
+  args.className = kMainWindowClass;
+  args.title = kMainWindowTitle;
+  args.style = WS_POPUP;
+  args.exStyle = WS_EX_TOOLWINDOW;  // no task-bar button, no Alt+Tab entry; the window is never shown
+  args.x = args.y = args.width = args.height = 0;
+  if (!CreateWindowFor(args)) return false;
+
+  programFolder_ = ProgramFolder();
+  dataFolder_ = ChooseDataFolder(programFolder_, DocumentsFolder());
+  EnsureFolderExists(dataFolder_);
+  taskbarCreatedMessage_ = RegisterWindowMessageW(L"TaskbarCreated");
+  ReadConfigurationFile();
+  LoadStickers();
+  return true;
+}
+
+bool TQuillor::SaveDatabase() { return WriteStickerDatabase(DataFile(kDatabaseFile), *store_); }
+
+void TQuillor::ReadConfigurationFile() {
+  const std::wstring path = DataFile(kConfigFile);
+  configuration_ = FileExists(path) ? ReadConfiguration(IniFile(path))
+                                    : ConfigurationWithoutFile(GetSystemDefaultLangID() == kRussianLanguage);
+}
+
+void TQuillor::SaveConfiguration() {
+  IniFile file(DataFile(kConfigFile));
+  WriteConfiguration(file, configuration_);
+}
+
+void TQuillor::LoadStickers() { ReadStickerDatabase(DataFile(kDatabaseFile), *store_, startStickerId_); }
+
+void TQuillor::RebuildAfterShellRestart() {
+  for (int slot = 0; slot < kStickerSlotCount; ++slot) {
+    const StickerRecord& record = store_->Sticker(slot);
+    const HWND window = WindowFromStored(record.window);
+    if (record.in_use && record.window != 0 && IsWindow(window))
+      PostMessageW(window, WM_STICKER_COMMAND, 0, kStickerCommandClose);
+  }
+  store_->ResetStickers();
+  LoadStickers();
+  ReadConfigurationFile();
+}
+
+void TQuillor::Shutdown() {
+  SaveConfiguration();
+  DestroyWindow(Handle());
+}
+
+void TQuillor::OnDestroyed() { PostQuitMessage(0); }
+
+void TQuillor::CloseStickerWindow(std::uint32_t window) {
+  SendMessageW(WindowFromStored(window), WM_STICKER_COMMAND, 0, kStickerCommandClose);
+}
+
+void TQuillor::RefreshManager() {
+  if (managerWindow_) SendMessageW(managerWindow_, WM_MANAGER_REFRESH, kManagerRefreshStickers, kManagerRefreshStickers);
+}
+
+LRESULT TQuillor::OnUserCommand(LPARAM lParam) {
+  switch (LOWORD(lParam)) {
+    case kUserCountStickers:
+      return store_->CountStickers();
+    case kUserSaveDatabase:
+      SaveDatabase();
+      return 0;
+    case kUserVersionProbe:
+      return kVersionProbeAnswer;
+    default:
+      return 0;
+  }
+}
+
+LRESULT TQuillor::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == taskbarCreatedMessage_ && taskbarCreatedMessage_ != 0) {
+    RebuildAfterShellRestart();
+    return 0;
+  }
+  switch (message) {
+    case WM_USER:
+      return OnUserCommand(lParam);
+    case WM_CLOSE:
+      Shutdown();
+      return 0;
+    case WM_QUERYENDSESSION:
+      Shutdown();
+      return TRUE;
+    default:
+      return WindowBase::HandleMessage(message, wParam, lParam);
+  }
+}

@@ -1,0 +1,48 @@
+#pragma once
+// TQuillor: the hidden main window that owns the store, the data folder and
+// the configuration, and answers other programs and later instances.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "app/configuration.h"
+#include "app/window_base_win.h"
+#include "store/tmassiv.h"
+
+class TQuillor final : public WindowBase, private StoreNotifications {
+ public:
+  explicit TQuillor(std::int32_t startStickerId);
+
+  // Creates the window and runs the start-up sequence.
+  [[nodiscard]] bool Create();
+
+  const std::wstring& DataFolder() const { return dataFolder_; }
+  Tmassiv& Store() { return *store_; }
+
+  // Writes base.db from the store; false when it failed (the error was shown).
+  bool SaveDatabase();
+
+ private:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void OnDestroyed() override;
+  LRESULT OnUserCommand(LPARAM lParam);
+
+  void ReadConfigurationFile();
+  void SaveConfiguration();
+  void LoadStickers();
+  void RebuildAfterShellRestart();
+  void Shutdown();
+  std::wstring DataFile(const wchar_t* name) const { return dataFolder_ + name; }
+
+  void CloseStickerWindow(std::uint32_t window) override;
+  void RefreshManager() override;
+
+  std::wstring programFolder_;
+  std::wstring dataFolder_;
+  UINT taskbarCreatedMessage_ = 0;
+  std::int32_t startStickerId_;
+  std::unique_ptr<Tmassiv> store_;
+  Configuration configuration_;
+  HWND managerWindow_ = nullptr;  // not owned; none until the manager exists
+};

@@ -1,0 +1,36 @@
+#pragma once
+// Private window messages between the program's windows and other instances.
+// lParam carries the command, wParam its argument. The numbers are a protocol.
+
+#include <cstdint>
+
+inline constexpr unsigned WM_STICKER_COMMAND = 3529;
+inline constexpr unsigned WM_INSTANCE_COMMAND = 3530;
+inline constexpr unsigned WM_MANAGER_REFRESH = 3531;
+inline constexpr unsigned WM_WIZARD_TEXTS = 3532;
+
+// Commands of WM_INSTANCE_COMMAND (lParam).
+enum InstanceCommandCode : std::int32_t {
+  kInstanceToggleSticker = 1000,
+  kInstanceNewStickerBareStart = 1001,
+  kInstanceHideAll = 1002,
+  kInstanceShowAll = 1003,
+  kInstanceNewSticker = 1004,
+  kInstanceRedrawAll = 1005,
+  kInstanceShowManager = 1006,
+};
+
+// Commands of WM_USER to the main window (low word of lParam).
+enum UserCommandCode : std::uint16_t {
+  kUserCountStickers = 10,
+  kUserNewSticker = 11,
+  kUserHotKey = 12,
+  kUserSaveDatabase = 14,
+  kUserVersionProbe = 1400,
+};
+inline constexpr std::intptr_t kVersionProbeAnswer = 150;
+
+// Commands of WM_STICKER_COMMAND (lParam) sent by the main window and the store.
+inline constexpr std::int32_t kStickerCommandClose = 103;
+// WM_MANAGER_REFRESH lParam: refresh the sticker list.
+inline constexpr std::int32_t kManagerRefreshStickers = 1;

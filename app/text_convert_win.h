@@ -1,0 +1,11 @@
+#pragma once
+// Conversions at the boundary between the Unicode user interface and the
+// stored formats, which keep their bytes in the system ANSI code page.
+
+#include <string>
+#include <string_view>
+
+std::wstring WideFromAnsi(std::string_view ansi);
+std::string AnsiFromWide(std::wstring_view wide);
+std::wstring WideFromUtf8(std::string_view utf8);
+std::string Utf8FromWide(std::wstring_view wide);

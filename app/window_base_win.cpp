@@ -1,0 +1,57 @@
+#include "app/window_base_win.h"
+
+namespace {
+
+bool RegisterClassOnce(const wchar_t* className, WNDPROC procedure) {
+  WNDCLASSEXW existing{sizeof(existing)};
+  const HINSTANCE instance = GetModuleHandleW(nullptr);
+  if (GetClassInfoExW(instance, className, &existing)) return true;
+  WNDCLASSEXW wc{sizeof(wc)};
+  wc.style = CS_DBLCLKS;
+  wc.lpfnWndProc = procedure;
+  wc.hInstance = instance;
+  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  wc.lpszClassName = className;
+  return RegisterClassExW(&wc) != 0;
+}
+
+}  // namespace
+
+WindowBase::~WindowBase() {
+  if (window_) {
+    SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+    DestroyWindow(window_);
+  }
+}
+
+bool WindowBase::CreateWindowFor(const WindowCreateArgs& a) {
+  if (!RegisterClassOnce(a.className, &WindowBase::Procedure)) return false;
+  return CreateWindowExW(a.exStyle, a.className, a.title, a.style, a.x, a.y, a.width, a.height, a.parent, nullptr,
+                         GetModuleHandleW(nullptr), this) != nullptr;
+}
+
+LRESULT WindowBase::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+LRESULT CALLBACK WindowBase::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* self = static_cast<WindowBase*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    self->window_ = window;
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<WindowBase*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (!self) return DefWindowProcW(window, message, wParam, lParam);
+  LRESULT result = 0;
+  try {
+    result = self->HandleMessage(message, wParam, lParam);
+  } catch (...) {
+    result = 0;  // an exception must not unwind through the system's code
+  }
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    self->window_ = nullptr;
+    self->OnDestroyed();
+  }
+  return result;
+}

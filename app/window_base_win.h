@@ -1,0 +1,35 @@
+#pragma once
+// The base of every window of the program: registers the class once, binds
+// the object to its window at WM_NCCREATE and routes messages to it. No
+// exception leaves a window procedure.
+
+#include <windows.h>
+
+struct WindowCreateArgs {
+  const wchar_t* className = nullptr;
+  const wchar_t* title = L"";
+  DWORD style = WS_OVERLAPPEDWINDOW;
+  DWORD exStyle = 0;
+  int x = CW_USEDEFAULT, y = CW_USEDEFAULT, width = CW_USEDEFAULT, height = CW_USEDEFAULT;
+  HWND parent = nullptr;
+};
+
+class WindowBase {
+ public:
+  WindowBase() = default;
+  WindowBase(const WindowBase&) = delete;
+  WindowBase& operator=(const WindowBase&) = delete;
+  virtual ~WindowBase();
+
+  HWND Handle() const { return window_; }
+
+ protected:
+  [[nodiscard]] bool CreateWindowFor(const WindowCreateArgs& args);
+  virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  // Called once the window is gone; the object stays.
+  virtual void OnDestroyed() {}
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  HWND window_ = nullptr;
+};

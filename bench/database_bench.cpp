@@ -1,0 +1,74 @@
+// Speed of the sticker database: building and taking apart a full store's
+// image, and writing it crash-safely versus in place. Prints "bench NAME VALUE UNIT".
+
+#include <windows.h>
+
+#include <chrono>
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "app/handles_win.h"
+#include "store/file_io_win.h"
+#include "store/sticker_database.h"
+
+namespace {
+
+struct NoNotifications final : StoreNotifications {
+  void CloseStickerWindow(std::uint32_t) override {}
+  void RefreshManager() override {}
+};
+
+template <typename Work>
+double MicrosecondsPerRun(int runs, Work work) {
+  const auto start = std::chrono::steady_clock::now();
+  for (int i = 0; i < runs; ++i) work();
+  const std::chrono::duration<double, std::micro> spent = std::chrono::steady_clock::now() - start;
+  return spent.count() / runs;
+}
+
+// What the file write did before it was made crash-safe: truncate and rewrite.
+void WriteInPlace(const std::wstring& path, std::span<const std::uint8_t> bytes) {
+  UniqueFile file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (file && WriteAll(file.Get(), bytes) != 0) std::fprintf(stderr, "in-place write failed\n");
+}
+
+void Report(const char* name, double value, const char* unit) { std::printf("bench %s %.3f %s\n", name, value, unit); }
+
+}  // namespace
+
+int main() {
+  NoNotifications notes;
+  auto store = std::make_unique<Tmassiv>(notes);
+  for (int i = 0; i < kStickerSlotCount; ++i) {
+    StickerRecord r = NewStickerRecord(0x808080);
+    r.id = i + 1;
+    SetStickerText(r, std::string(1000, 'a' + i % 26));
+    store->AddRecord(r);
+  }
+  const auto image = BuildDatabaseImage(*store);
+  constexpr int kRuns = 200;
+  Report("database_build_full_store", MicrosecondsPerRun(kRuns, [&] { (void)BuildDatabaseImage(*store).size(); }), "us");
+  auto target = std::make_unique<Tmassiv>(notes);
+  Report("database_load_full_store", MicrosecondsPerRun(kRuns, [&] {
+           target->ResetStickers();
+           std::int32_t none = 0;
+           LoadDatabaseImage(image, *target, none);
+         }), "us");
+
+  wchar_t temp[MAX_PATH];
+  GetTempPathW(MAX_PATH, temp);
+  const std::wstring path = std::wstring(temp) + L"quillory_bench_base.db";
+  constexpr int kWrites = 50;
+  const double atomic = MicrosecondsPerRun(kWrites, [&] {
+    if (WriteFileAtomically(path, image) != 0) std::fprintf(stderr, "atomic write failed\n");
+  });
+  const double inPlace = MicrosecondsPerRun(kWrites, [&] { WriteInPlace(path, image); });
+  const double read = MicrosecondsPerRun(kWrites, [&] { (void)ReadWholeFile(path, image.size()).bytes.size(); });
+  DeleteFileW(path.c_str());
+  Report("database_write_atomic_full_store", atomic, "us");
+  Report("database_write_in_place_full_store", inPlace, "us");
+  Report("database_write_atomic_vs_in_place", atomic / inPlace, "ratio");
+  Report("database_read_full_store", read, "us");
+  return 0;
+}

@@ -1,0 +1,16 @@
+# Native build: the portable core, its unit tests and the host tools.
+option(QUILLORY_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" ON)
+if(QUILLORY_SANITIZE)
+  set(sanitize_flags -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  target_compile_options(quillory_core PUBLIC ${sanitize_flags})
+  target_link_options(quillory_core PUBLIC ${sanitize_flags})
+endif()
+
+find_package(GTest REQUIRED)
+include(GoogleTest)
+
+file(GLOB unit_test_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/unit/*_test.cpp)
+add_executable(unit_tests ${unit_test_sources})
+target_link_libraries(unit_tests PRIVATE quillory_core GTest::gtest_main)
+target_include_directories(unit_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 60)

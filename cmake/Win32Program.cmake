@@ -1,0 +1,63 @@
+# Win32 build: Quillory.exe, its Win32 tests and end-to-end tests (run under Wine
+# when cross-compiled) and the benchmark program.
+add_compile_definitions(UNICODE _UNICODE NOMINMAX WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0601)
+if(MINGW)
+  add_link_options(-static -static-libgcc -static-libstdc++)
+  # Win32 structures are customarily started as {sizeof(s)} with the rest zero.
+  add_compile_options(-Wno-missing-field-initializers)
+endif()
+
+add_library(quillory_win STATIC ${win_sources})
+target_link_libraries(quillory_win PUBLIC quillory_core user32 gdi32 shell32 ole32 advapi32)
+
+# The program folder as a user gets it: the program and its companion folders.
+set(QUILLORY_PROGRAM_DIR ${CMAKE_BINARY_DIR}/Quillory)
+file(MAKE_DIRECTORY ${QUILLORY_PROGRAM_DIR}/Languages ${QUILLORY_PROGRAM_DIR}/pic ${QUILLORY_PROGRAM_DIR}/patterns)
+
+add_executable(Quillory WIN32 app/main_win.cpp)
+target_link_libraries(Quillory PRIVATE quillory_win)
+if(MINGW)
+  target_link_options(Quillory PRIVATE -municode)
+endif()
+set_target_properties(Quillory PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${QUILLORY_PROGRAM_DIR})
+
+# Tests. Cross-compiled test programs run through the Wine wrapper, which keeps
+# every run inside a private prefix and home folder under the build tree.
+if(CMAKE_CROSSCOMPILING)
+  set(wine_home ${CMAKE_BINARY_DIR}/wine)
+  configure_file(${CMAKE_SOURCE_DIR}/cmake/wine-run.sh.in ${CMAKE_BINARY_DIR}/wine-run.sh @ONLY
+                 FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+  set(test_launcher ${CMAKE_BINARY_DIR}/wine-run.sh)
+  set(program_dir_arg "Z:${QUILLORY_PROGRAM_DIR}")
+else()
+  set(test_launcher "")
+  set(program_dir_arg "${QUILLORY_PROGRAM_DIR}")
+endif()
+
+set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+file(GLOB support_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/support/*_win.cpp)
+add_library(test_support STATIC ${support_sources})
+target_link_libraries(test_support PUBLIC quillory_win gtest)
+target_include_directories(test_support PUBLIC ${CMAKE_SOURCE_DIR}/tests)
+
+file(GLOB win_test_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*_test.cpp)
+add_executable(win_tests ${win_test_sources})
+target_link_libraries(win_tests PRIVATE test_support gtest_main)
+add_test(NAME win_tests COMMAND ${test_launcher} $<TARGET_FILE:win_tests>)
+
+file(GLOB e2e_test_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*_test.cpp)
+add_executable(e2e_tests ${e2e_test_sources})
+target_link_libraries(e2e_tests PRIVATE test_support gtest_main)
+add_dependencies(e2e_tests Quillory)
+add_test(NAME e2e_tests COMMAND ${test_launcher} $<TARGET_FILE:e2e_tests>)
+# Each end-to-end test starts its own Quillory.exe; only one may run per prefix
+# because the program allows a single instance.
+set_tests_properties(e2e_tests PROPERTIES RUN_SERIAL ON TIMEOUT 600 ENVIRONMENT "QUILLORY_PROGRAM_DIR=${program_dir_arg}")
+set_tests_properties(win_tests PROPERTIES TIMEOUT 600)
+
+file(GLOB bench_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/*.cpp)
+add_executable(quillory_bench ${bench_sources})
+target_link_libraries(quillory_bench PRIVATE quillory_win)

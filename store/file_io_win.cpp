@@ -1,0 +1,75 @@
+#include "store/file_io_win.h"
+
+#include <algorithm>
+
+#include "app/handles_win.h"
+
+namespace {
+constexpr wchar_t kTemporarySuffix[] = L".tmp";
+constexpr DWORD kChunk = 1u << 20;
+}  // namespace
+
+bool FileExists(const std::wstring& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+FileReadResult ReadWholeFile(const std::wstring& path, std::size_t maxBytes) {
+  FileReadResult result;
+  UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) {
+    result.error = GetLastError();
+    const bool missing = result.error == ERROR_FILE_NOT_FOUND || result.error == ERROR_PATH_NOT_FOUND;
+    result.status = missing ? FileReadResult::Status::kMissing : FileReadResult::Status::kFailed;
+    return result;
+  }
+  LARGE_INTEGER size{};
+  if (!GetFileSizeEx(file.Get(), &size)) {
+    result.error = GetLastError();
+    result.status = FileReadResult::Status::kFailed;
+    return result;
+  }
+  result.bytes.resize(std::min<std::size_t>(static_cast<std::size_t>(size.QuadPart), maxBytes));
+  std::size_t done = 0;
+  while (done < result.bytes.size()) {
+    const DWORD want = static_cast<DWORD>(std::min<std::size_t>(result.bytes.size() - done, kChunk));
+    DWORD got = 0;
+    if (!ReadFile(file.Get(), result.bytes.data() + done, want, &got, nullptr)) {
+      result.error = GetLastError();
+      result.status = FileReadResult::Status::kFailed;
+      result.bytes.clear();
+      return result;
+    }
+    if (got == 0) break;  // the file shrank under us: keep what was read
+    done += got;
+  }
+  result.bytes.resize(done);
+  result.status = FileReadResult::Status::kOk;
+  return result;
+}
+
+DWORD WriteAll(HANDLE file, std::span<const std::uint8_t> bytes) {
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const DWORD want = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, kChunk));
+    DWORD wrote = 0;
+    if (!WriteFile(file, bytes.data() + done, want, &wrote, nullptr)) return GetLastError();
+    done += wrote;
+  }
+  return 0;
+}
+
+DWORD WriteFileAtomically(const std::wstring& path, std::span<const std::uint8_t> bytes) {
+  const std::wstring temporary = path + kTemporarySuffix;
+  DWORD error = 0;
+  {
+    UniqueFile file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return GetLastError();
+    error = WriteAll(file.Get(), bytes);
+    if (error == 0 && !FlushFileBuffers(file.Get())) error = GetLastError();
+  }
+  if (error == 0 && !MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    error = GetLastError();
+  if (error != 0) DeleteFileW(temporary.c_str());
+  return error;
+}

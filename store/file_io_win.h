@@ -1,0 +1,30 @@
+#pragma once
+// Whole-file reads and crash-safe whole-file writes.
+
+#include <windows.h>
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+struct FileReadResult {
+  enum class Status { kOk, kMissing, kFailed };
+  Status status = Status::kMissing;
+  std::vector<std::uint8_t> bytes;
+  DWORD error = 0;
+};
+
+bool FileExists(const std::wstring& path);
+
+// Reads at most maxBytes from the start of the file, sharing it for reading
+// only, so that no writer changes it meanwhile.
+FileReadResult ReadWholeFile(const std::wstring& path, std::size_t maxBytes);
+
+// Writes the bytes to a temporary file beside the target, flushes it to disk
+// and then replaces the target in one step, so that an interruption leaves
+// either the old or the new file. Returns 0 or the system error code.
+[[nodiscard]] DWORD WriteFileAtomically(const std::wstring& path, std::span<const std::uint8_t> bytes);
+
+// Writes all bytes to an open file; returns 0 or the system error code.
+[[nodiscard]] DWORD WriteAll(HANDLE file, std::span<const std::uint8_t> bytes);

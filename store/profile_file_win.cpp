@@ -1,0 +1,20 @@
+#include "store/profile_file_win.h"
+
+#include <windows.h>
+
+namespace {
+constexpr DWORD kLongestValue = 4096;
+}
+
+std::wstring IniFile::ReadString(std::wstring_view section, std::wstring_view key, std::wstring_view fallback) const {
+  const std::wstring s(section), k(key), f(fallback);
+  std::wstring value(kLongestValue, L'\0');
+  const DWORD n = GetPrivateProfileStringW(s.c_str(), k.c_str(), f.c_str(), value.data(), kLongestValue, path_.c_str());
+  value.resize(n);
+  return value;
+}
+
+void IniFile::WriteString(std::wstring_view section, std::wstring_view key, std::wstring_view value) {
+  const std::wstring s(section), k(key), v(value);
+  WritePrivateProfileStringW(s.c_str(), k.c_str(), v.c_str(), path_.c_str());
+}

@@ -1,0 +1,20 @@
+#pragma once
+// A profile file on disk, read and written through the system's profile
+// functions (case-insensitive sections and keys, each write goes to the file).
+
+#include <string>
+
+#include "store/profile.h"
+
+class IniFile final : public ProfileFile {
+ public:
+  explicit IniFile(std::wstring path) : path_(std::move(path)) {}
+
+  std::wstring ReadString(std::wstring_view section, std::wstring_view key, std::wstring_view fallback) const override;
+  void WriteString(std::wstring_view section, std::wstring_view key, std::wstring_view value) override;
+
+  const std::wstring& Path() const { return path_; }
+
+ private:
+  std::wstring path_;
+};

@@ -1,0 +1,26 @@
+#pragma once
+// A stored short string: one length byte followed by up to N ANSI characters.
+// Longer values are cut to N characters when stored; bytes behind the length
+// are undefined in files written by others and are never read.
+
+#include <algorithm>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+template <std::size_t N>
+struct ShortString {
+  std::uint8_t length;
+  char chars[N];
+
+  void Assign(std::string_view value) {
+    const std::size_t n = std::min(value.size(), N);
+    std::copy_n(value.data(), n, chars);
+    std::fill(chars + n, chars + N, '\0');
+    length = static_cast<std::uint8_t>(n);
+  }
+
+  // A stored length above N (a foreign or damaged file) reads as N characters.
+  std::string_view View() const { return {chars, std::min<std::size_t>(length, N)}; }
+  std::string Str() const { return std::string(View()); }
+};

@@ -1,0 +1,69 @@
+#include "store/tmassiv.h"
+
+Tmassiv::Tmassiv(StoreNotifications& notifications) : notifications_(notifications) { ResetStickers(); }
+
+void Tmassiv::ResetStickers() {
+  for (auto& record : stickers_) {
+    record.in_use = 0;
+    record.reserved2529 = 0;
+  }
+}
+
+int Tmassiv::FindFreeStickerSlot() const {
+  for (int slot = 0; slot < kStickerSlotCount; ++slot)
+    if (!Sticker(slot).in_use) return slot;
+  return -1;
+}
+
+int Tmassiv::FindSticker(std::int32_t id) const {
+  for (int slot = 0; slot < kStickerSlotCount; ++slot)
+    if (Sticker(slot).in_use && Sticker(slot).id == id) return slot;
+  return -1;
+}
+
+int Tmassiv::CountStickers() const {
+  int count = 0;
+  for (const auto& record : stickers_) count += record.in_use ? 1 : 0;
+  return count;
+}
+
+std::int32_t Tmassiv::StickerIdOfSlot(int slot) const { return Sticker(slot).in_use ? Sticker(slot).id : -1; }
+
+int Tmassiv::AddRecordUnchanged(const StickerRecord& record) {
+  const int slot = FindFreeStickerSlot();
+  if (slot < 0) return -1;
+  Sticker(slot) = record;
+  Sticker(slot).in_use = 1;
+  return slot;
+}
+
+int Tmassiv::AddRecord(const StickerRecord& record) {
+  const int slot = AddRecordUnchanged(record);
+  if (slot >= 0) Sticker(slot).window = 0;
+  return slot;
+}
+
+void Tmassiv::DeleteSticker(std::int32_t id, bool closeWindow) {
+  const int slot = FindSticker(id);
+  if (slot < 0) return;
+  StickerRecord& record = Sticker(slot);
+  record.in_use = 0;
+  if (record.visible && closeWindow) notifications_.CloseStickerWindow(record.window);
+  notifications_.RefreshManager();
+}
+
+void Tmassiv::HideSticker(std::int32_t id, bool closeWindow) {
+  const int slot = FindSticker(id);
+  if (slot < 0) return;
+  StickerRecord& record = Sticker(slot);
+  if (record.visible && closeWindow) notifications_.CloseStickerWindow(record.window);
+  record.visible = 0;
+  notifications_.RefreshManager();
+}
+
+void Tmassiv::SetExpanded(std::int32_t id, bool expanded) {
+  const int slot = FindSticker(id);
+  if (slot < 0) return;
+  Sticker(slot).expanded = expanded ? 1 : 0;
+  notifications_.RefreshManager();
+}

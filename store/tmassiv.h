@@ -1,0 +1,54 @@
+#pragma once
+// The store of the program: 256 sticker slots and 256 task slots, allocated
+// once and searched linearly from slot 0. A full store drops new entries.
+
+#include <array>
+#include <cstdint>
+
+#include "store/sticker_record.h"
+
+inline constexpr int kStickerSlotCount = 256;
+inline constexpr int kTaskSlotCount = 256;
+inline constexpr std::size_t kTaskRecordSize = 240;
+
+// What the store tells the windows when a sticker is hidden or deleted.
+class StoreNotifications {
+ public:
+  virtual void CloseStickerWindow(std::uint32_t window) = 0;
+  virtual void RefreshManager() = 0;
+
+ protected:
+  ~StoreNotifications() = default;
+};
+
+class Tmassiv {
+ public:
+  explicit Tmassiv(StoreNotifications& notifications);  // not owned
+
+  // Frees every sticker slot; task slots are left alone.
+  void ResetStickers();
+
+  int FindFreeStickerSlot() const;
+  int FindSticker(std::int32_t id) const;  // first occupied slot with that id, or -1
+  int CountStickers() const;
+  std::int32_t StickerIdOfSlot(int slot) const;  // -1 for a free slot
+
+  const StickerRecord& Sticker(int slot) const { return stickers_[static_cast<std::size_t>(slot)]; }
+  StickerRecord& Sticker(int slot) { return stickers_[static_cast<std::size_t>(slot)]; }
+
+  // Copies the record into the first free slot and marks it used; AddRecord
+  // also clears the window handle. Both return the slot, or -1 when full.
+  int AddRecord(const StickerRecord& record);
+  int AddRecordUnchanged(const StickerRecord& record);
+
+  void DeleteSticker(std::int32_t id, bool closeWindow);
+  void HideSticker(std::int32_t id, bool closeWindow);
+  void SetExpanded(std::int32_t id, bool expanded);
+
+ private:
+  using TaskSlot = std::array<std::uint8_t, kTaskRecordSize>;
+
+  StoreNotifications& notifications_;
+  std::array<StickerRecord, kStickerSlotCount> stickers_{};
+  std::array<TaskSlot, kTaskSlotCount> tasks_{};
+};

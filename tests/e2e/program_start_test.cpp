@@ -1,0 +1,186 @@
+// Quillory.exe started from a private copy of its program folder and driven
+// through the messages other programs use.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <atomic>
+#include <random>
+#include <thread>
+
+#include "app/data_folder_win.h"
+#include "app/handles_win.h"
+#include "app/messages.h"
+#include "app/single_instance_win.h"
+#include "store/file_io_win.h"
+#include "support/program_run_win.h"
+#include "support/sticker_samples.h"
+
+namespace {
+
+constexpr std::int32_t kHiddenId = 2002;
+
+std::vector<StickerRecord> ThreeStickers() {
+  std::vector<StickerRecord> records = {MakeSticker(1001), MakeSticker(kHiddenId, false), MakeSticker(1003)};
+  for (auto& r : records) r.in_use = 1;  // as a written file holds them
+  return records;
+}
+
+std::string Lines(std::string text) {
+  text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
+  return text;
+}
+
+TEST(ProgramStart, AnswersTheMainWindowCommandsAndRewritesBaseDb) {
+  ProgramCopy copy;
+  const auto image = DatabaseImageOf(ThreeStickers());
+  WriteBytes(copy.File(L"base.db"), image);
+  RunningProgram program(copy.Exe());
+  HWND main = program.MainWindow();
+  ASSERT_NE(main, nullptr);
+
+  EXPECT_FALSE(IsWindowVisible(main));
+  EXPECT_TRUE(GetWindowLongW(main, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+  wchar_t title[32] = {};
+  GetWindowTextW(main, title, 32);
+  EXPECT_STREQ(title, L"Quillory");
+
+  EXPECT_EQ(program.SendUserCommand(kUserCountStickers), 3);
+  EXPECT_EQ(program.SendUserCommand(0x1000A), 3);  // only the low word counts
+  EXPECT_EQ(program.SendUserCommand(kUserVersionProbe), kVersionProbeAnswer);
+  EXPECT_EQ(program.SendUserCommand(9999), 0);
+
+  WriteBytes(copy.File(L"base.db"), std::vector<std::uint8_t>{});
+  EXPECT_EQ(program.SendUserCommand(kUserSaveDatabase), 0);
+  EXPECT_EQ(ReadBytes(copy.File(L"base.db")), image);
+  EXPECT_TRUE(program.Close());
+}
+
+TEST(ProgramStart, ClosingWritesTheConfigurationWithItsExactKeys) {
+  ProgramCopy copy;
+  RunningProgram program(copy.Exe());
+  ASSERT_NE(program.MainWindow(), nullptr);
+  ASSERT_TRUE(program.Close());
+  EXPECT_EQ(program.ExitCode(), 0u);
+  // In portable mode the switch file is the configuration: it exists, so the
+  // missing "Chordix" section gives both actions the first key.
+  EXPECT_EQ(Lines(ReadText(copy.File(L"config.txt"))),
+            "[Base]\nportable=yes\n"
+            "[Language]\nDefualtLanguageEng=1\nDefualtLanguageRus=0\nOtherLanguage=\n"
+            "[Chordix]\nNEW=0\nMANAGER=0\n"
+            "[Manager]\nSort=0\nPage=0\n");
+}
+
+TEST(ProgramStart, KeepsTheStoredConfigurationAndEndsWithTheSession) {
+  ProgramCopy copy;
+  WriteText(copy.File(L"config.txt"),
+            "[Base]\r\nportable=1\r\n[Language]\r\nDefualtLanguageEng=0\r\nOtherLanguage=Deutsch.lng\r\n"
+            "[Chordix]\r\nMANAGER=12\r\n[Manager]\r\nPage=1\r\n");
+  RunningProgram program(copy.Exe());
+  HWND main = program.MainWindow();
+  ASSERT_NE(main, nullptr);
+  DWORD_PTR answer = 0;
+  SendMessageTimeoutW(main, WM_QUERYENDSESSION, 0, 0, SMTO_NORMAL, 10000, &answer);
+  EXPECT_EQ(answer, 1u);
+  ASSERT_TRUE(program.WaitForExit());
+  // Keys already in the file are rewritten where they stand, new ones follow.
+  EXPECT_EQ(Lines(ReadText(copy.File(L"config.txt"))),
+            "[Base]\nportable=1\n"
+            "[Language]\nDefualtLanguageEng=0\nOtherLanguage=Deutsch.lng\nDefualtLanguageRus=0\n"
+            "[Chordix]\nMANAGER=0\nNEW=0\n"  // 12 is no key: the first one
+            "[Manager]\nPage=1\nSort=0\n");
+}
+
+TEST(ProgramStart, WithoutThePortableSwitchTheDataLivesInDocuments) {
+  ProgramCopy copy(false);
+  const auto documents = DocumentsFolder();
+  ASSERT_TRUE(documents.has_value());
+  const std::wstring config = *documents + L"\\Quillory\\config.txt";
+  DeleteFileW(config.c_str());  // left by an earlier run in the same test prefix
+  RunningProgram program(copy.Exe());
+  ASSERT_NE(program.MainWindow(), nullptr);
+  ASSERT_TRUE(program.Close());
+  EXPECT_FALSE(FileExists(copy.File(L"config.txt")));
+  // Wine keeps Documents inside the private home of the test run. There was
+  // no config.txt: the language follows the system and no hot key is set.
+  EXPECT_EQ(Lines(ReadText(config)),
+            "[Language]\nDefualtLanguageEng=1\nDefualtLanguageRus=0\nOtherLanguage=\n"
+            "[Chordix]\nNEW=-1\nMANAGER=-1\n"
+            "[Manager]\nSort=0\nPage=0\n");
+  DeleteFileW(config.c_str());
+}
+
+TEST(ProgramStart, AStartUpIdOpensThatStickerEvenWhenSavedHidden) {
+  ProgramCopy copy;
+  WriteBytes(copy.File(L"base.db"), DatabaseImageOf(ThreeStickers()));
+  RunningProgram program(copy.Exe(), L"id=" + std::to_wstring(kHiddenId));
+  ASSERT_NE(program.MainWindow(), nullptr);
+  program.SendUserCommand(kUserSaveDatabase);
+  const auto bytes = ReadBytes(copy.File(L"base.db"));
+  ASSERT_EQ(bytes.size(), 3 * kStickerRecordSize);
+  StickerRecord second;
+  std::memcpy(&second, bytes.data() + kStickerRecordSize, kStickerRecordSize);
+  EXPECT_EQ(second.id, kHiddenId);
+  EXPECT_EQ(second.visible, 1);
+  EXPECT_TRUE(program.Close());
+}
+
+TEST(ProgramStart, ASecondInstanceEndsWithoutAWindowAndAutorunIsWritten) {
+  ProgramCopy copy;
+  RunningProgram first(copy.Exe());
+  ASSERT_NE(first.MainWindow(), nullptr);
+
+  RunningProgram second(copy.Exe());
+  ASSERT_TRUE(second.WaitForExit());
+  EXPECT_EQ(second.ExitCode(), 0u);
+  RunningProgram third(copy.Exe(), L"hideall new");
+  ASSERT_TRUE(third.WaitForExit());
+
+  RegDeleteKeyValueW(HKEY_CURRENT_USER, L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run", L"Quillory");
+  RunningProgram autorun(copy.Exe(), L"-autorun");
+  ASSERT_TRUE(autorun.WaitForExit());
+  EXPECT_EQ(CountMainWindows(), 1);
+  EXPECT_EQ(FindMainWindowOf(second.ProcessId()), nullptr);
+
+  wchar_t value[MAX_PATH] = {};
+  DWORD size = sizeof(value), type = 0;
+  ASSERT_EQ(RegGetValueW(HKEY_CURRENT_USER, L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run", L"Quillory",
+                         RRF_RT_REG_SZ, &type, value, &size),
+            ERROR_SUCCESS);
+  EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
+  EXPECT_EQ(_wcsicmp(value, copy.Exe().c_str()), 0);
+  EXPECT_EQ(size, (copy.Exe().size() + 1) * sizeof(wchar_t));  // with its terminating zero
+  EXPECT_TRUE(first.Close());
+}
+
+// Killing the program while it saves must leave either the old or the new
+// file, whole: never a truncated or mixed base.db.
+TEST(ProgramStart, KillingItWhileItSavesNeverLeavesABrokenDatabase) {
+  std::vector<StickerRecord> records;
+  for (int i = 0; i < kStickerSlotCount; ++i) records.push_back(MakeSticker(5000 + i));
+  for (auto& r : records) r.in_use = 1;
+  const auto image = DatabaseImageOf(records);
+  std::mt19937 random(11);
+  for (int round = 0; round < 6; ++round) {
+    SCOPED_TRACE(round);
+    ProgramCopy copy;
+    WriteBytes(copy.File(L"base.db"), image);
+    RunningProgram program(copy.Exe());
+    HWND main = program.MainWindow();
+    ASSERT_NE(main, nullptr);
+    std::atomic<bool> stop{false};
+    std::thread saver([&] {
+      while (!stop) {
+        DWORD_PTR ignored;
+        if (!SendMessageTimeoutW(main, WM_USER, 0, kUserSaveDatabase, SMTO_ABORTIFHUNG, 2000, &ignored)) break;
+      }
+    });
+    Sleep(200 + random() % 400);
+    program.Kill();
+    stop = true;
+    saver.join();
+    EXPECT_EQ(ReadBytes(copy.File(L"base.db")), image);
+  }
+}
+
+}  // namespace

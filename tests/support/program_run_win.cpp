@@ -1,0 +1,109 @@
+#include "support/program_run_win.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "app/single_instance_win.h"
+#include "app/text_convert_win.h"
+
+namespace {
+
+std::wstring BuiltProgramFolder() {
+  const char* folder = std::getenv("QUILLORY_PROGRAM_DIR");
+  EXPECT_NE(folder, nullptr) << "QUILLORY_PROGRAM_DIR names the built program folder";
+  std::wstring path = WideFromUtf8(folder ? folder : "");
+  for (auto& c : path)
+    if (c == L'/') c = L'\\';
+  if (!path.empty() && path.back() != L'\\') path += L'\\';
+  return path;
+}
+
+struct MainWindowSearch {
+  DWORD processId;
+  HWND found = nullptr;
+  int count = 0;
+};
+
+BOOL CALLBACK VisitWindow(HWND window, LPARAM context) {
+  auto* search = reinterpret_cast<MainWindowSearch*>(context);
+  wchar_t className[64] = {};
+  GetClassNameW(window, className, 64);
+  if (std::wstring(className) != kMainWindowClass) return TRUE;
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  ++search->count;
+  if (owner == search->processId) search->found = window;
+  return TRUE;
+}
+
+}  // namespace
+
+ProgramCopy::ProgramCopy(bool portable) {
+  CopyTree(BuiltProgramFolder(), folder_.Path());
+  if (portable) WriteText(File(L"config.txt"), "[Base]\r\nportable=yes\r\n");
+}
+
+RunningProgram::RunningProgram(const std::wstring& exe, const std::wstring& arguments) {
+  std::wstring commandLine = L"\"" + exe + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
+  STARTUPINFOW startup{sizeof(startup)};
+  PROCESS_INFORMATION info{};
+  if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) {
+    ADD_FAILURE() << "cannot start " << Utf8FromWide(exe) << ", error " << GetLastError();
+    return;
+  }
+  CloseHandle(info.hThread);
+  process_.Reset(info.hProcess);
+  processId_ = info.dwProcessId;
+}
+
+RunningProgram::~RunningProgram() {
+  if (process_ && !WaitForExit(0)) Kill();
+}
+
+HWND FindMainWindowOf(DWORD processId) {
+  MainWindowSearch search{processId};
+  EnumWindows(VisitWindow, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+int CountMainWindows() {
+  MainWindowSearch search{0};
+  EnumWindows(VisitWindow, reinterpret_cast<LPARAM>(&search));
+  return search.count;
+}
+
+HWND RunningProgram::MainWindow(DWORD timeoutMs) {
+  const ULONGLONG end = GetTickCount64() + timeoutMs;
+  do {
+    if (HWND window = FindMainWindowOf(processId_)) return window;
+    Sleep(20);
+  } while (GetTickCount64() < end);
+  return nullptr;
+}
+
+LRESULT RunningProgram::SendUserCommand(LPARAM command, WPARAM argument) {
+  DWORD_PTR result = 0;
+  SendMessageTimeoutW(MainWindow(), WM_USER, argument, command, SMTO_NORMAL, 20000, &result);
+  return static_cast<LRESULT>(result);
+}
+
+bool RunningProgram::WaitForExit(DWORD timeoutMs) {
+  return process_ && WaitForSingleObject(process_.Get(), timeoutMs) == WAIT_OBJECT_0;
+}
+
+DWORD RunningProgram::ExitCode() const {
+  DWORD code = STILL_ACTIVE;
+  GetExitCodeProcess(process_.Get(), &code);
+  return code;
+}
+
+bool RunningProgram::Close() {
+  PostMessageW(MainWindow(), WM_CLOSE, 0, 0);
+  return WaitForExit();
+}
+
+void RunningProgram::Kill() {
+  TerminateProcess(process_.Get(), 1);
+  WaitForSingleObject(process_.Get(), 10000);
+}

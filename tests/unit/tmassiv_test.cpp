@@ -1,0 +1,78 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "support/sticker_samples.h"
+
+namespace {
+
+class TmassivTest : public ::testing::Test {
+ protected:
+  RecordingNotifications notes;
+  std::unique_ptr<Tmassiv> store = std::make_unique<Tmassiv>(notes);
+};
+
+TEST_F(TmassivTest, FindsFreeSlotsAndStickersFromSlotZero) {
+  EXPECT_EQ(store->FindFreeStickerSlot(), 0);
+  EXPECT_EQ(store->CountStickers(), 0);
+  EXPECT_EQ(store->FindSticker(5), -1);
+  EXPECT_EQ(store->StickerIdOfSlot(0), -1);
+
+  EXPECT_EQ(store->AddRecord(MakeSticker(5)), 0);
+  EXPECT_EQ(store->AddRecord(MakeSticker(9)), 1);
+  EXPECT_EQ(store->AddRecord(MakeSticker(5)), 2);  // same second, same id
+  EXPECT_EQ(store->FindSticker(5), 0);
+  EXPECT_EQ(store->StickerIdOfSlot(1), 9);
+  EXPECT_EQ(store->CountStickers(), 3);
+
+  store->DeleteSticker(5, false);  // hits the lower slot
+  EXPECT_EQ(store->FindSticker(5), 2);
+  EXPECT_EQ(store->FindFreeStickerSlot(), 0);
+  EXPECT_EQ(store->CountStickers(), 2);
+  EXPECT_EQ(store->StickerIdOfSlot(0), -1);
+}
+
+TEST_F(TmassivTest, AddRecordClearsTheWindowButAddUnchangedKeepsIt) {
+  const int a = store->AddRecord(MakeSticker(1, true, 0x1234));
+  const int b = store->AddRecordUnchanged(MakeSticker(2, true, 0x1234));
+  EXPECT_EQ(store->Sticker(a).window, 0u);
+  EXPECT_EQ(store->Sticker(b).window, 0x1234u);
+  EXPECT_EQ(store->Sticker(b).in_use, 1);
+}
+
+TEST_F(TmassivTest, AFullStoreDropsNewRecords) {
+  for (int i = 0; i < kStickerSlotCount; ++i) ASSERT_EQ(store->AddRecord(MakeSticker(i + 1)), i);
+  EXPECT_EQ(store->FindFreeStickerSlot(), -1);
+  EXPECT_EQ(store->CountStickers(), 256);
+  EXPECT_EQ(store->AddRecord(MakeSticker(999)), -1);
+  EXPECT_EQ(store->FindSticker(999), -1);
+  store->ResetStickers();
+  EXPECT_EQ(store->CountStickers(), 0);
+}
+
+TEST_F(TmassivTest, HideAndDeleteCloseOnlyOpenWindowsWhenAsked) {
+  store->AddRecordUnchanged(MakeSticker(1, true, 0x11));
+  store->AddRecordUnchanged(MakeSticker(2, false, 0x22));  // hidden, stale handle
+  store->AddRecordUnchanged(MakeSticker(3, true, 0x33));
+
+  store->HideSticker(1, false);
+  EXPECT_TRUE(notes.closed.empty());
+  EXPECT_EQ(store->Sticker(0).visible, 0);
+  EXPECT_EQ(store->Sticker(0).window, 0x11u);  // handle kept
+  store->HideSticker(3, true);
+  store->DeleteSticker(2, true);
+  EXPECT_EQ(notes.closed, (std::vector<std::uint32_t>{0x33}));
+  EXPECT_EQ(notes.refreshes, 3);
+
+  store->SetExpanded(3, false);
+  EXPECT_EQ(store->Sticker(2).expanded, 0);
+  EXPECT_EQ(notes.refreshes, 4);
+
+  for (auto op : {+[](Tmassiv& s) { s.HideSticker(77, true); }, +[](Tmassiv& s) { s.DeleteSticker(77, true); },
+                  +[](Tmassiv& s) { s.SetExpanded(77, true); }})
+    op(*store);
+  EXPECT_EQ(notes.refreshes, 4);  // an unknown id does nothing at all
+  EXPECT_EQ(store->CountStickers(), 2);
+}
+
+}  // namespace

@@ -1,0 +1,126 @@
+// Files, profile files and the data-folder rule against the real system calls.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "app/data_folder_win.h"
+#include "app/error_box_win.h"
+#include "app/handles_win.h"
+#include "store/file_io_win.h"
+#include "store/profile_file_win.h"
+#include "store/sticker_database_win.h"
+#include "support/sticker_samples.h"
+#include "support/temp_folder_win.h"
+
+namespace {
+
+std::vector<std::uint8_t> Bytes(std::string_view text) { return {text.begin(), text.end()}; }
+
+TEST(AtomicWrite, ReplacesTheWholeFileAndLeavesNoTemporaryBehind) {
+  TempFolder folder;
+  const std::wstring path = folder.File(L"base.db");
+  WriteBytes(path, Bytes("an older and much longer content"));
+  ASSERT_EQ(WriteFileAtomically(path, Bytes("new")), 0u);
+  EXPECT_EQ(ReadBytes(path), Bytes("new"));
+  EXPECT_FALSE(FileExists(path + L".tmp"));
+  ASSERT_EQ(WriteFileAtomically(path, {}), 0u);  // an empty store gives an empty file, not a missing one
+  EXPECT_TRUE(FileExists(path));
+  EXPECT_TRUE(ReadBytes(path).empty());
+}
+
+TEST(AtomicWrite, AFailedWriteKeepsTheOldFile) {
+  TempFolder folder;
+  const std::wstring path = folder.File(L"base.db");
+  WriteBytes(path, Bytes("old"));
+  // A reader that denies writers and deleters blocks the replacement.
+  UniqueFile locked(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+  ASSERT_TRUE(locked.Valid());
+  EXPECT_NE(WriteFileAtomically(path, Bytes("new")), 0u);
+  locked.Reset();
+  EXPECT_EQ(ReadBytes(path), Bytes("old"));
+  EXPECT_FALSE(FileExists(path + L".tmp"));
+  EXPECT_NE(WriteFileAtomically(folder.File(L"no such folder\\base.db"), Bytes("x")), 0u);
+}
+
+TEST(WholeFileRead, TellsMissingFromUnreadableAndStopsAtTheLimit) {
+  TempFolder folder;
+  EXPECT_EQ(ReadWholeFile(folder.File(L"absent"), 100).status, FileReadResult::Status::kMissing);
+  const std::wstring path = folder.File(L"data");
+  WriteBytes(path, Bytes("0123456789"));
+  const FileReadResult head = ReadWholeFile(path, 4);
+  EXPECT_EQ(head.status, FileReadResult::Status::kOk);
+  EXPECT_EQ(head.bytes, Bytes("0123"));
+  UniqueFile exclusive(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+  const FileReadResult locked = ReadWholeFile(path, 100);
+  EXPECT_EQ(locked.status, FileReadResult::Status::kFailed);
+  EXPECT_EQ(locked.error, static_cast<DWORD>(ERROR_SHARING_VIOLATION));
+}
+
+TEST(StickerDatabaseFile, WriteThenReadReproducesTheStoreWithGapsClosed) {
+  TempFolder folder;
+  const std::wstring path = folder.File(L"base.db");
+  RecordingNotifications notes;
+  auto store = std::make_unique<Tmassiv>(notes);
+  for (int i = 0; i < 5; ++i) store->AddRecord(MakeSticker(i + 1, i != 2));
+  store->DeleteSticker(2, false);
+  ASSERT_TRUE(WriteStickerDatabase(path, *store));
+  EXPECT_EQ(ReadBytes(path).size(), 4 * kStickerRecordSize);
+
+  auto loaded = std::make_unique<Tmassiv>(notes);
+  std::int32_t startId = 3;
+  ReadStickerDatabase(path, *loaded, startId);
+  EXPECT_EQ(loaded->CountStickers(), 4);
+  EXPECT_EQ(loaded->StickerIdOfSlot(1), 3);
+  EXPECT_EQ(loaded->Sticker(1).visible, 1);  // saved hidden, opened by the start-up id
+  std::int32_t none = 0;
+  ReadStickerDatabase(folder.File(L"missing.db"), *loaded, none);  // silently nothing
+  EXPECT_EQ(loaded->CountStickers(), 4);
+}
+
+TEST(FileErrors, TheBoxTextNamesThePathAndTheReason) {
+  const std::wstring text = FileErrorText(FileErrorKind::kCreate, L"C:\\x\\base.db", ERROR_ACCESS_DENIED);
+  EXPECT_EQ(text.rfind(L"Cannot create file \"C:\\x\\base.db\". ", 0), 0u);
+  EXPECT_GT(text.size(), std::wstring(L"Cannot create file \"C:\\x\\base.db\". ").size());
+  EXPECT_EQ(FileErrorText(FileErrorKind::kOpen, L"a", 2).rfind(L"Cannot open file \"a\". ", 0), 0u);
+}
+
+TEST(ProfileFiles, RoundTripThroughTheSystemFunctionsIgnoringCase) {
+  TempFolder folder;
+  IniFile file(folder.File(L"config.txt"));
+  EXPECT_EQ(file.ReadString(L"Language", L"OtherLanguage", L"none"), L"none");
+  EXPECT_EQ(file.ReadInt(L"Chordix", L"NEW", 3), 3);
+  file.WriteInt(L"Chordix", L"NEW", -1);
+  file.WriteBool(L"Manager", L"Sort", true);
+  file.WriteString(L"Language", L"OtherLanguage", L"Deutsch.lng");
+  EXPECT_EQ(file.ReadInt(L"chordix", L"new", 3), -1);
+  EXPECT_TRUE(file.ReadBool(L"MANAGER", L"sort", false));
+  EXPECT_EQ(file.ReadString(L"language", L"otherlanguage", L""), L"Deutsch.lng");
+  const std::string text = ReadText(file.Path());
+  EXPECT_NE(text.find("[Chordix]\r\nNEW=-1\r\n"), std::string::npos) << text;
+  EXPECT_EQ(text.find('\0'), std::string::npos) << "written as ANSI, not UTF-16";
+}
+
+TEST(DataFolderRule, PortableOnlyForTheListedWords) {
+  TempFolder program;
+  const std::optional<std::wstring> documents = L"C:\\users\\me\\Documents";
+  EXPECT_EQ(ChooseDataFolder(program.Path(), documents), L"C:\\users\\me\\Documents\\Quillory\\");
+  WriteText(program.File(L"config.txt"), "[Base]\r\nportable=YES\r\n");
+  EXPECT_EQ(ChooseDataFolder(program.Path(), documents), program.Path());
+  WriteText(program.File(L"config.txt"), "[base]\r\nPORTABLE=y\r\n");
+  EXPECT_EQ(ChooseDataFolder(program.Path(), documents), program.Path());
+  WriteText(program.File(L"config.txt"), "[Base]\r\nportable=on\r\n");
+  EXPECT_EQ(ChooseDataFolder(program.Path(), documents), L"C:\\users\\me\\Documents\\Quillory\\");
+  EXPECT_EQ(ChooseDataFolder(program.Path(), std::nullopt), L"\\Quillory\\");
+}
+
+TEST(DataFolderRule, TheDocumentsFolderAndProgramFolderAreKnown) {
+  const auto documents = DocumentsFolder();
+  ASSERT_TRUE(documents.has_value());
+  EXPECT_FALSE(documents->empty());
+  const std::wstring folder = ProgramFolder();
+  EXPECT_EQ(folder.back(), L'\\');
+  EXPECT_EQ(ProgramPath().rfind(folder, 0), 0u);
+}
+
+}  // namespace

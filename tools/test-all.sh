@@ -1,0 +1,13 @@
+#!/bin/sh
+# Builds everything and runs every test: the portable core natively under the
+# sanitizers, then the Win32 and end-to-end tests of the cross build under Wine.
+set -e
+cd "$(dirname "$0")/.."
+tools/install-deps.sh
+cmake --preset native >/dev/null
+cmake --build --preset native
+ctest --preset native
+cmake --preset cross >/dev/null
+cmake --build --preset cross
+# One virtual display for the whole run; the tests use their own Wine prefix.
+xvfb-run -a -s "-screen 0 1024x768x24" ctest --preset cross
