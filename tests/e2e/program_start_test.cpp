@@ -153,6 +153,57 @@ TEST(ProgramStart, ASecondInstanceEndsWithoutAWindowAndAutorunIsWritten) {
   EXPECT_TRUE(first.Close());
 }
 
+TEST(ProgramStart, AShellRestartReloadsTheStickersFromBaseDb) {
+  ProgramCopy copy;
+  WriteBytes(copy.File(L"base.db"), DatabaseImageOf(ThreeStickers()));
+  RunningProgram program(copy.Exe());
+  HWND main = program.MainWindow();
+  ASSERT_NE(main, nullptr);
+  ASSERT_EQ(program.SendUserCommand(kUserCountStickers), 3);
+  WriteBytes(copy.File(L"base.db"), DatabaseImageOf({MakeSticker(9)}));
+  DWORD_PTR ignored;
+  SendMessageTimeoutW(main, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0, SMTO_NORMAL, 10000, &ignored);
+  EXPECT_EQ(program.SendUserCommand(kUserCountStickers), 1);
+  EXPECT_TRUE(program.Close());
+}
+
+TEST(ProgramStart, AnUnreadableDatabaseIsReportedAndTheProgramGoesOn) {
+  ProgramCopy copy;
+  WriteBytes(copy.File(L"base.db"), DatabaseImageOf(ThreeStickers()));
+  UniqueFile locked(CreateFileW(copy.File(L"base.db").c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+  ASSERT_TRUE(locked.Valid());
+  RunningProgram program(copy.Exe());
+  const ShownMessageBox box = WaitForMessageBox(program.ProcessId());
+  ASSERT_NE(box.window, nullptr);
+  EXPECT_NE(box.text.find(L"Cannot open file \"" + copy.File(L"base.db") + L"\". "), std::wstring::npos);
+  DismissMessageBox(box);
+  ASSERT_NE(program.MainWindow(), nullptr);
+  EXPECT_EQ(program.SendUserCommand(kUserCountStickers), 0);
+  EXPECT_TRUE(program.Close());
+}
+
+TEST(ProgramStart, AFailedSaveIsReportedKeepsTheOldFileAndTheNextSaveSucceeds) {
+  ProgramCopy copy;
+  const auto image = DatabaseImageOf(ThreeStickers());
+  WriteBytes(copy.File(L"base.db"), image);
+  RunningProgram program(copy.Exe());
+  HWND main = program.MainWindow();
+  ASSERT_NE(main, nullptr);
+  WriteBytes(copy.File(L"base.db"), std::vector<std::uint8_t>(10, 0x77));  // tells old from new
+  // A folder where the temporary file must go makes the write fail.
+  ASSERT_TRUE(CreateDirectoryW(copy.File(L"base.db.tmp").c_str(), nullptr));
+  PostMessageW(main, WM_USER, 0, kUserSaveDatabase);
+  const ShownMessageBox box = WaitForMessageBox(program.ProcessId());
+  ASSERT_NE(box.window, nullptr);
+  EXPECT_NE(box.text.find(L"Cannot create file \"" + copy.File(L"base.db") + L"\". "), std::wstring::npos);
+  DismissMessageBox(box);
+  EXPECT_EQ(ReadBytes(copy.File(L"base.db")), std::vector<std::uint8_t>(10, 0x77));
+  RemoveDirectoryW(copy.File(L"base.db.tmp").c_str());
+  EXPECT_EQ(program.SendUserCommand(kUserSaveDatabase), 0);
+  EXPECT_EQ(ReadBytes(copy.File(L"base.db")), image);
+  EXPECT_TRUE(program.Close());
+}
+
 // Killing the program while it saves must leave either the old or the new
 // file, whole: never a truncated or mixed base.db.
 TEST(ProgramStart, KillingItWhileItSavesNeverLeavesABrokenDatabase) {

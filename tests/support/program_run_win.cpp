@@ -107,3 +107,46 @@ void RunningProgram::Kill() {
   TerminateProcess(process_.Get(), 1);
   WaitForSingleObject(process_.Get(), 10000);
 }
+
+namespace {
+
+struct DialogSearch {
+  DWORD processId;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK VisitDialog(HWND window, LPARAM context) {
+  auto* search = reinterpret_cast<DialogSearch*>(context);
+  wchar_t className[16] = {};
+  GetClassNameW(window, className, 16);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner == search->processId && std::wstring(className) == L"#32770" && IsWindowVisible(window)) {
+    search->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+BOOL CALLBACK CollectText(HWND child, LPARAM context) {
+  wchar_t text[1024] = {};
+  GetWindowTextW(child, text, 1024);
+  *reinterpret_cast<std::wstring*>(context) += std::wstring(text) + L"\n";
+  return TRUE;
+}
+
+}  // namespace
+
+ShownMessageBox WaitForMessageBox(DWORD processId, DWORD timeoutMs) {
+  const ULONGLONG end = GetTickCount64() + timeoutMs;
+  DialogSearch search{processId};
+  while (!search.found && GetTickCount64() < end) {
+    EnumWindows(VisitDialog, reinterpret_cast<LPARAM>(&search));
+    if (!search.found) Sleep(20);
+  }
+  ShownMessageBox box{search.found};
+  if (box.window) EnumChildWindows(box.window, CollectText, reinterpret_cast<LPARAM>(&box.text));
+  return box;
+}
+
+void DismissMessageBox(const ShownMessageBox& box) { PostMessageW(box.window, WM_COMMAND, IDOK, 0); }

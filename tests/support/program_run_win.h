@@ -46,3 +46,13 @@ class RunningProgram {
 // The main window of class TQuillor that belongs to the process, or null.
 HWND FindMainWindowOf(DWORD processId);
 int CountMainWindows();
+
+// A message box shown by the process: its window and the text it shows.
+struct ShownMessageBox {
+  HWND window = nullptr;
+  std::wstring text;
+};
+// Waits for a dialog window of the process to appear and reads its texts.
+ShownMessageBox WaitForMessageBox(DWORD processId, DWORD timeoutMs = 20000);
+// Presses the box's OK button.
+void DismissMessageBox(const ShownMessageBox& box);
