@@ -9,8 +9,8 @@ std::int32_t NewStickerId(DateTime localNow) {
 
 Colour RandomStickerColor(std::mt19937& random) {
   std::uniform_int_distribution<int> channel(32, 255);
-  const auto r = static_cast<Colour>(channel(random));
-  const auto g = static_cast<Colour>(channel(random));
-  const auto b = static_cast<Colour>(channel(random));
-  return r | (g << 8) | (b << 16);
+  const int r = channel(random);
+  const int g = channel(random);
+  const int b = channel(random);
+  return MakeColour(r, g, b);
 }

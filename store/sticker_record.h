@@ -7,9 +7,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "store/colour.h"
 #include "store/short_string.h"
-
-using Colour = std::uint32_t;  // 0x00BBGGRR
 
 #pragma pack(push, 1)
 
