@@ -15,22 +15,21 @@ constexpr wchar_t kPageKey[] = L"Page";
 
 }  // namespace
 
-Configuration ConfigurationWithoutFile(bool russianSystem) {
+Configuration ConfigurationWithoutFile() {
   Configuration c;
-  c.englishLanguage = !russianSystem;
-  c.russianLanguage = russianSystem;
   c.newStickerKey = kNoHotKey;
   c.managerKey = kNoHotKey;
   return c;
+}
+
+TLanguage LanguageWithoutFile(bool russianSystem) {
+  return {.english = !russianSystem, .russian = russianSystem, .otherLanguage = {}};
 }
 
 int NormalizeHotKeyIndex(int index) { return (index >= kNoHotKey && index < kHotKeyCount) ? index : 0; }
 
 Configuration ReadConfiguration(const ProfileFile& file) {
   Configuration c;
-  c.englishLanguage = file.ReadBool(kLanguageSection, kEnglishKey, true);
-  c.russianLanguage = file.ReadBool(kLanguageSection, kRussianKey, false);
-  c.otherLanguage = file.ReadString(kLanguageSection, kOtherLanguageKey, L"");
   c.newStickerKey = NormalizeHotKeyIndex(file.ReadInt(kHotKeySection, kNewStickerKey, 0));
   c.managerKey = NormalizeHotKeyIndex(file.ReadInt(kHotKeySection, kManagerKey, 0));
   c.managerSort = file.ReadBool(kManagerSection, kSortKey, false);
@@ -38,10 +37,16 @@ Configuration ReadConfiguration(const ProfileFile& file) {
   return c;
 }
 
-void WriteConfiguration(ProfileFile& file, const Configuration& c) {
-  file.WriteBool(kLanguageSection, kEnglishKey, c.englishLanguage);
-  file.WriteBool(kLanguageSection, kRussianKey, c.russianLanguage);
-  file.WriteString(kLanguageSection, kOtherLanguageKey, c.otherLanguage);
+TLanguage ReadLanguageChoice(const ProfileFile& file) {
+  return {.english = file.ReadBool(kLanguageSection, kEnglishKey, true),
+          .russian = file.ReadBool(kLanguageSection, kRussianKey, false),
+          .otherLanguage = file.ReadString(kLanguageSection, kOtherLanguageKey, L"")};
+}
+
+void WriteConfiguration(ProfileFile& file, const TLanguage& language, const Configuration& c) {
+  file.WriteBool(kLanguageSection, kEnglishKey, language.english);
+  file.WriteBool(kLanguageSection, kRussianKey, language.russian);
+  file.WriteString(kLanguageSection, kOtherLanguageKey, language.otherLanguage);
   file.WriteInt(kHotKeySection, kNewStickerKey, c.newStickerKey);
   file.WriteInt(kHotKeySection, kManagerKey, c.managerKey);
   file.WriteBool(kManagerSection, kSortKey, c.managerSort);

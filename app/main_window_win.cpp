@@ -4,6 +4,7 @@
 #include "app/messages.h"
 #include "app/single_instance_win.h"
 #include "app/window_handle_win.h"
+#include "lang/language_file_win.h"
 #include "store/file_io_win.h"
 #include "store/profile_file_win.h"
 #include "store/sticker_database_win.h"
@@ -30,6 +31,7 @@ bool TQuillor::Create() {
   dataFolder_ = ChooseDataFolder(programFolder_, DocumentsFolder());
   EnsureFolderExists(dataFolder_);
   taskbarCreatedMessage_ = RegisterWindowMessageW(L"TaskbarCreated");
+  mui_.Hooks().Register([this](const TMUI&) { RelabelStickers(); });
   ReadConfigurationFile();
   LoadStickers();
   return true;
@@ -38,17 +40,40 @@ bool TQuillor::Create() {
 bool TQuillor::SaveDatabase() { return WriteStickerDatabase(DataFile(kDatabaseFile), *store_); }
 
 void TQuillor::ReadConfigurationFile() {
-  const std::wstring path = DataFile(kConfigFile);
-  configuration_ = FileExists(path) ? ReadConfiguration(IniFile(path))
-                                    : ConfigurationWithoutFile(GetSystemDefaultLangID() == kRussianLanguage);
+  const IniFile file(DataFile(kConfigFile));
+  if (!FileExists(file.Path())) {
+    configuration_ = ConfigurationWithoutFile();
+    ApplyLanguageChoice(LanguageWithoutFile(GetSystemDefaultLangID() == kRussianLanguage));
+    return;
+  }
+  configuration_ = ReadConfiguration(file);
+  ApplyLanguageChoice(ReadLanguageChoice(file));
+}
+
+void TQuillor::ApplyLanguageChoice(const TLanguage& choice) {
+  if (choice.english)
+    mui_.ApplyBuiltin(BuiltinLanguage::kEnglish);
+  else if (choice.russian)
+    mui_.ApplyBuiltin(BuiltinLanguage::kRussian);
+  else
+    ApplyLanguageFile(mui_, LanguageFilePath(programFolder_, choice.otherLanguage));
 }
 
 void TQuillor::SaveConfiguration() {
   IniFile file(DataFile(kConfigFile));
-  WriteConfiguration(file, configuration_);
+  WriteConfiguration(file, mui_.Language(), configuration_);
 }
 
 void TQuillor::LoadStickers() { ReadStickerDatabase(DataFile(kDatabaseFile), *store_, startStickerId_); }
+
+// Open sticker windows put the new texts on their menus and redraw.
+void TQuillor::RelabelStickers() const {
+  for (int slot = 0; slot < kStickerSlotCount; ++slot) {
+    const StickerRecord& record = store_->Sticker(slot);
+    if (record.in_use && record.window != 0)
+      PostMessageW(WindowFromStored(record.window), WM_STICKER_COMMAND, kStickerCommandRelabel, kStickerCommandRelabel);
+  }
+}
 
 void TQuillor::RebuildAfterShellRestart() {
   for (int slot = 0; slot < kStickerSlotCount; ++slot) {

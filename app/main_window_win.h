@@ -8,6 +8,7 @@
 
 #include "app/configuration.h"
 #include "app/window_base_win.h"
+#include "lang/tmui.h"
 #include "store/tmassiv.h"
 
 class TQuillor final : public WindowBase, private StoreNotifications {
@@ -19,6 +20,8 @@ class TQuillor final : public WindowBase, private StoreNotifications {
 
   const std::wstring& DataFolder() const { return dataFolder_; }
   Tmassiv& Store() { return *store_; }
+  // The current texts; windows register their relabel hooks here.
+  TMUI& Mui() { return mui_; }
 
   // Writes base.db from the store; false when it failed (the error was shown).
   bool SaveDatabase();
@@ -29,6 +32,8 @@ class TQuillor final : public WindowBase, private StoreNotifications {
   LRESULT OnUserCommand(LPARAM lParam);
 
   void ReadConfigurationFile();
+  void ApplyLanguageChoice(const TLanguage& choice);
+  void RelabelStickers() const;
   void SaveConfiguration();
   void LoadStickers();
   void RebuildAfterShellRestart();
@@ -44,5 +49,6 @@ class TQuillor final : public WindowBase, private StoreNotifications {
   std::int32_t startStickerId_;
   std::unique_ptr<Tmassiv> store_;
   Configuration configuration_;
+  TMUI mui_;
   HWND managerWindow_ = nullptr;  // not owned; none until the manager exists
 };

@@ -31,6 +31,7 @@ enum UserCommandCode : std::uint16_t {
 inline constexpr std::intptr_t kVersionProbeAnswer = 150;
 
 // Commands of WM_STICKER_COMMAND (lParam) sent by the main window and the store.
+inline constexpr std::int32_t kStickerCommandRelabel = 102;
 inline constexpr std::int32_t kStickerCommandClose = 103;
 // WM_MANAGER_REFRESH lParam: refresh the sticker list.
 inline constexpr std::int32_t kManagerRefreshStickers = 1;

@@ -4,20 +4,9 @@
 
 #include "app/configuration.h"
 #include "app/data_folder.h"
+#include "support/memory_profile.h"
 
 namespace {
-
-// Section and key names as written, so the tests see the exact spelling.
-struct MemoryProfile final : ProfileFile {
-  std::map<std::pair<std::wstring, std::wstring>, std::wstring> values;
-  std::wstring ReadString(std::wstring_view s, std::wstring_view k, std::wstring_view fallback) const override {
-    const auto it = values.find({std::wstring(s), std::wstring(k)});
-    return it == values.end() ? std::wstring(fallback) : it->second;
-  }
-  void WriteString(std::wstring_view s, std::wstring_view k, std::wstring_view v) override {
-    values[{std::wstring(s), std::wstring(k)}] = std::wstring(v);
-  }
-};
 
 TEST(ProfileValues, IntegersAreReadLikeTheSystemProfileFunctions) {
   struct Case { const wchar_t* text; int expected; };
@@ -29,9 +18,7 @@ TEST(ProfileValues, IntegersAreReadLikeTheSystemProfileFunctions) {
 TEST(Configuration, AnEmptyFileGivesTheDefaults) {
   const MemoryProfile empty;
   const Configuration c = ReadConfiguration(empty);
-  EXPECT_TRUE(c.englishLanguage);
-  EXPECT_FALSE(c.russianLanguage);
-  EXPECT_EQ(c.otherLanguage, L"");
+  EXPECT_EQ(ReadLanguageChoice(empty), (TLanguage{.english = true, .russian = false, .otherLanguage = L""}));
   EXPECT_EQ(c.newStickerKey, 0);  // a missing "Chordix" section gives the first key
   EXPECT_EQ(c.managerKey, 0);
   EXPECT_FALSE(c.managerSort);
@@ -39,23 +26,22 @@ TEST(Configuration, AnEmptyFileGivesTheDefaults) {
 }
 
 TEST(Configuration, WithoutAFileTheSystemLanguageDecidesAndNoKeyIsSet) {
-  const Configuration ru = ConfigurationWithoutFile(true);
-  EXPECT_FALSE(ru.englishLanguage);
-  EXPECT_TRUE(ru.russianLanguage);
-  EXPECT_EQ(ru.newStickerKey, kNoHotKey);
-  EXPECT_TRUE(ConfigurationWithoutFile(false).englishLanguage);
+  EXPECT_EQ(LanguageWithoutFile(true), (TLanguage{.english = false, .russian = true, .otherLanguage = L""}));
+  EXPECT_EQ(LanguageWithoutFile(false), (TLanguage{.english = true, .russian = false, .otherLanguage = L""}));
+  EXPECT_EQ(ConfigurationWithoutFile().newStickerKey, kNoHotKey);
+  EXPECT_EQ(ConfigurationWithoutFile().managerKey, kNoHotKey);
 }
 
 TEST(Configuration, WritesEveryKeyWithItsExactNameAndReadsItBack) {
-  Configuration c = ConfigurationWithoutFile(false);
-  c.otherLanguage = L"German.lng";
+  const TLanguage language{.english = false, .russian = false, .otherLanguage = L"German.lng"};
+  Configuration c = ConfigurationWithoutFile();
   c.managerKey = 6;
   c.managerSort = true;
   c.managerPage = 1;
   MemoryProfile file;
-  WriteConfiguration(file, c);
+  WriteConfiguration(file, language, c);
   const std::map<std::pair<std::wstring, std::wstring>, std::wstring> expected = {
-      {{L"Language", L"DefualtLanguageEng"}, L"1"}, {{L"Language", L"DefualtLanguageRus"}, L"0"},
+      {{L"Language", L"DefualtLanguageEng"}, L"0"}, {{L"Language", L"DefualtLanguageRus"}, L"0"},
       {{L"Language", L"OtherLanguage"}, L"German.lng"}, {{L"Chordix", L"NEW"}, L"-1"},
       {{L"Chordix", L"MANAGER"}, L"6"}, {{L"Manager", L"Sort"}, L"1"}, {{L"Manager", L"Page"}, L"1"}};
   EXPECT_EQ(file.values, expected);
@@ -63,7 +49,7 @@ TEST(Configuration, WritesEveryKeyWithItsExactNameAndReadsItBack) {
   EXPECT_EQ(back.newStickerKey, kNoHotKey);
   EXPECT_EQ(back.managerKey, 6);
   EXPECT_TRUE(back.managerSort);
-  EXPECT_EQ(back.otherLanguage, L"German.lng");
+  EXPECT_EQ(ReadLanguageChoice(file), language);
 }
 
 TEST(Configuration, KeyIndexesOutsideTheTableMeanTheFirstKey) {
@@ -73,10 +59,10 @@ TEST(Configuration, KeyIndexesOutsideTheTableMeanTheFirstKey) {
   file.WriteString(L"Language", L"DefualtLanguageEng", L"0");
   file.WriteString(L"Language", L"DefualtLanguageRus", L"yes");  // not a number: the default
   file.WriteString(L"Chordix", L"NEW", L"9");
-  const Configuration c = ReadConfiguration(file);
-  EXPECT_FALSE(c.englishLanguage);
-  EXPECT_FALSE(c.russianLanguage);
-  EXPECT_EQ(c.newStickerKey, 0);
+  const TLanguage language = ReadLanguageChoice(file);
+  EXPECT_FALSE(language.english);
+  EXPECT_FALSE(language.russian);
+  EXPECT_EQ(ReadConfiguration(file).newStickerKey, 0);
 }
 
 TEST(DataFolder, OnlyTheFiveWordsSwitchToPortableMode) {
