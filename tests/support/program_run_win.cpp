@@ -9,16 +9,6 @@
 
 namespace {
 
-std::wstring BuiltProgramFolder() {
-  const char* folder = std::getenv("QUILLORY_PROGRAM_DIR");
-  EXPECT_NE(folder, nullptr) << "QUILLORY_PROGRAM_DIR names the built program folder";
-  std::wstring path = WideFromUtf8(folder ? folder : "");
-  for (auto& c : path)
-    if (c == L'/') c = L'\\';
-  if (!path.empty() && path.back() != L'\\') path += L'\\';
-  return path;
-}
-
 struct MainWindowSearch {
   DWORD processId;
   HWND found = nullptr;
@@ -38,6 +28,16 @@ BOOL CALLBACK VisitWindow(HWND window, LPARAM context) {
 }
 
 }  // namespace
+
+std::wstring BuiltProgramFolder() {
+  const char* folder = std::getenv("QUILLORY_PROGRAM_DIR");
+  EXPECT_NE(folder, nullptr) << "QUILLORY_PROGRAM_DIR names the built program folder";
+  std::wstring path = WideFromUtf8(folder ? folder : "");
+  for (auto& c : path)
+    if (c == L'/') c = L'\\';
+  if (!path.empty() && path.back() != L'\\') path += L'\\';
+  return path;
+}
 
 ProgramCopy::ProgramCopy(bool portable) {
   CopyTree(BuiltProgramFolder(), folder_.Path());

@@ -8,6 +8,10 @@
 #include "app/handles_win.h"
 #include "support/temp_folder_win.h"
 
+// The program folder as the build lays it out (named by QUILLORY_PROGRAM_DIR),
+// with a trailing backslash.
+std::wstring BuiltProgramFolder();
+
 // The program folder as the build lays it out, copied to a temporary folder.
 // Portable copies keep their data beside the program.
 class ProgramCopy {
