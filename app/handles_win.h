@@ -56,8 +56,35 @@ struct LocalMemoryTraits {  // buffers the system allocates with LocalAlloc
   static void Close(HLOCAL h) { LocalFree(h); }
 };
 
+template <typename GdiObject>
+struct GdiObjectTraits {  // bitmaps, fonts, brushes, pens
+  static GdiObject Invalid() { return nullptr; }
+  static void Close(GdiObject h) { DeleteObject(h); }
+};
+struct MemoryDcTraits {  // device contexts made with CreateCompatibleDC
+  static HDC Invalid() { return nullptr; }
+  static void Close(HDC h) { DeleteDC(h); }
+};
+
 using UniqueHandle = ScopedHandle<HANDLE, KernelHandleTraits>;
 using UniqueFile = ScopedHandle<HANDLE, FileHandleTraits>;
 using UniqueKey = ScopedHandle<HKEY, RegistryKeyTraits>;
 using UniqueWindow = ScopedHandle<HWND, WindowTraits>;
 using UniqueLocal = ScopedHandle<HLOCAL, LocalMemoryTraits>;
+using UniqueBitmap = ScopedHandle<HBITMAP, GdiObjectTraits<HBITMAP>>;
+using UniqueFont = ScopedHandle<HFONT, GdiObjectTraits<HFONT>>;
+using UniqueBrush = ScopedHandle<HBRUSH, GdiObjectTraits<HBRUSH>>;
+using UniqueMemoryDc = ScopedHandle<HDC, MemoryDcTraits>;
+
+// Selects an object into a device context and puts the previous one back.
+class ScopedSelectObject {
+ public:
+  ScopedSelectObject(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
+  ~ScopedSelectObject() { SelectObject(dc_, previous_); }
+  ScopedSelectObject(const ScopedSelectObject&) = delete;
+  ScopedSelectObject& operator=(const ScopedSelectObject&) = delete;
+
+ private:
+  HDC dc_;  // not owned
+  HGDIOBJ previous_;
+};

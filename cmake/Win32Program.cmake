@@ -72,6 +72,6 @@ set_tests_properties(e2e_tests_russian PROPERTIES RUN_SERIAL ON TIMEOUT 600 ENVI
 set_tests_properties(win_tests PROPERTIES TIMEOUT 600 ENVIRONMENT "${program_dir_env}")
 set_tests_properties(win_tests_russian PROPERTIES RUN_SERIAL ON TIMEOUT 600 ENVIRONMENT "${program_dir_env};${russian_locale}")
 
-file(GLOB bench_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/*.cpp)
+file(GLOB bench_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/*_win.cpp)
 add_executable(quillory_bench ${bench_sources})
 target_link_libraries(quillory_bench PRIVATE quillory_win)

@@ -8,12 +8,36 @@ namespace {
 // n / 255 rounded to the nearest integer (an odd divisor never gives a half).
 inline int RoundDiv255(int n) { return n >= 0 ? (n + 127) / 255 : -((127 - n) / 255); }
 
+// round((b + g + r) / 3): the multiply-shift is exact for every sum up to 765.
+inline std::uint8_t MaskMean(const Pixel24& m) { return static_cast<std::uint8_t>(((m.b + m.g + m.r + 1u) * 683u) >> 11); }
 
-inline std::uint8_t MaskMean(const Pixel24& m) { return static_cast<std::uint8_t>((m.b + m.g + m.r + 1) / 3); }
+// Blending works on two channels at once, each in a 16-bit lane of a 32-bit
+// word: round((s - d) * sa / 255 + d) is computed as
+// round((s * sa + d * (255 - sa)) / 255), whose numerator is never negative and
+// never above 65152, so no lane overflows into the next; x / 255 is
+// (x + 1 + (x >> 8)) >> 8, exact below 65535.
+constexpr std::uint32_t kLaneMask = 0x00FF00FF;
 
-inline std::uint8_t BlendChannel(std::uint8_t s, std::uint8_t d, int sa) {
-  return static_cast<std::uint8_t>(d + RoundDiv255((s - d) * sa));
+inline std::uint32_t BlendLanes(std::uint32_t s, std::uint32_t d, std::uint32_t sa) {
+  const std::uint32_t sum = s * sa + d * (255 - sa) + 0x007F007F;
+  return ((sum + 0x00010001 + ((sum >> 8) & kLaneMask)) >> 8) & kLaneMask;
 }
+
+// Blends blue, green and red of a packed pixel (blue in the low byte); the
+// fourth byte of the result is left zero.
+inline std::uint32_t BlendColour(std::uint32_t s, std::uint32_t d, std::uint32_t sa) {
+  const std::uint32_t blueRed = BlendLanes(s & kLaneMask, d & kLaneMask, sa);
+  const std::uint32_t green = BlendLanes((s >> 8) & 0xFF, (d >> 8) & 0xFF, sa);
+  return blueRed | (green << 8);
+}
+
+inline std::uint32_t Load(const void* p) {
+  std::uint32_t v;
+  std::memcpy(&v, p, 4);
+  return v;
+}
+
+inline void Store(void* p, std::uint32_t v) { std::memcpy(p, &v, 4); }
 
 // Calls row(sourceY, destinationY, sourceX, destinationX, count) for each row
 // of the part of a width x height source at (x, y) that lies inside the
@@ -85,11 +109,10 @@ void AlphaBlend(const View32& source, const View32& destination, int x, int y) {
                       const Pixel32* s = source.Row(sy) + sx;
                       Pixel32* d = destination.Row(ty) + tx;
                       for (int i = 0; i < n; ++i) {
-                        const int sa = s[i].a;
-                        d[i].b = BlendChannel(s[i].b, d[i].b, sa);
-                        d[i].g = BlendChannel(s[i].g, d[i].g, sa);
-                        d[i].r = BlendChannel(s[i].r, d[i].r, sa);
-                        if (d[i].a < sa - 4) d[i].a = static_cast<std::uint8_t>(sa - 4);
+                        const std::uint32_t sp = Load(s + i), dp = Load(d + i);
+                        const std::uint32_t sa = sp >> 24, da = dp >> 24;
+                        const std::uint32_t alpha = std::max(da, sa >= 4 ? sa - 4 : 0u);
+                        Store(d + i, BlendColour(sp, dp, sa) | (alpha << 24));
                       }
                     });
 }
@@ -110,9 +133,11 @@ void BlendOnto24(const View32& source, const View24& destination, int x, int y) 
                       const Pixel32* s = source.Row(sy) + sx;
                       Pixel24* d = destination.Row(ty) + tx;
                       for (int i = 0; i < n; ++i) {
-                        const int sa = s[i].a;
-                        d[i] = {BlendChannel(s[i].b, d[i].b, sa), BlendChannel(s[i].g, d[i].g, sa),
-                                BlendChannel(s[i].r, d[i].r, sa)};
+                        const std::uint32_t sp = Load(s + i);
+                        const std::uint32_t dp = static_cast<std::uint32_t>(d[i].b) | (d[i].g << 8) | (d[i].r << 16);
+                        const std::uint32_t blended = BlendColour(sp, dp, sp >> 24);
+                        d[i] = {static_cast<std::uint8_t>(blended), static_cast<std::uint8_t>(blended >> 8),
+                                static_cast<std::uint8_t>(blended >> 16)};
                       }
                     });
 }

@@ -1,6 +1,7 @@
 #include "sticker/resampler.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <vector>
 
@@ -50,40 +51,64 @@ ContributorLists BuildContributors(int sourceSize, int destinationSize) {
   return lists;
 }
 
-// Rounds half to even (the default floating-point rounding) and clamps.
-inline std::uint8_t ToChannel(float value) {
-  if (value <= 0.0f) return 0;
-  if (value >= 255.0f) return 255;
-  constexpr float kRoundingShift = 12582912.0f;  // 1.5 * 2^23: adding it drops the fraction
-  return static_cast<std::uint8_t>((value + kRoundingShift) - kRoundingShift);
+// Rounds half to even (the default floating-point rounding) and clamps to
+// 0..255. Adding 1.5 * 2^23 leaves a float whose mantissa holds the rounded
+// integer; integer arithmetic then lets loops of this vectorise.
+inline std::int32_t RoundToInt(float value) {
+  constexpr float kRoundingShift = 12582912.0f;
+  constexpr std::int32_t kShiftBits = 0x4B400000;
+  return std::bit_cast<std::int32_t>(value + kRoundingShift) - kShiftBits;
 }
 
-void HorizontalPass(const View24& source, const View24& scratch, const ContributorLists& columns) {
+inline std::uint8_t ToChannel(float value) { return static_cast<std::uint8_t>(std::clamp(RoundToInt(value), 0, 255)); }
+
+inline float RoundAndClamp(float value) { return static_cast<float>(ToChannel(value)); }
+
+// The scratch picture of the horizontal pass keeps its rounded, clamped
+// channel values as floats, so the vertical pass needs no conversions.
+struct Scratch {
+  int width, height;
+  std::vector<float> channels;
+  const float* Row(int y) const { return channels.data() + static_cast<std::size_t>(y) * width * 3; }
+  float* Row(int y) { return channels.data() + static_cast<std::size_t>(y) * width * 3; }
+};
+
+void HorizontalPass(const View24& source, Scratch& scratch, const ContributorLists& columns) {
+  std::vector<float> row(static_cast<std::size_t>(source.width) * 3);
   for (int y = 0; y < source.height; ++y) {
-    const Pixel24* in = source.Row(y);
-    Pixel24* out = scratch.Row(y);
+    const std::uint8_t* in = reinterpret_cast<const std::uint8_t*>(source.Row(y));
+    for (std::size_t x = 0; x < row.size(); ++x) row[x] = in[x];
+    float* out = scratch.Row(y);
     for (int i = 0; i < scratch.width; ++i) {
       float b = 0, g = 0, r = 0;
       for (int k = columns.start[i]; k < columns.start[i + 1]; ++k) {
         const Contributor c = columns.items[static_cast<std::size_t>(k)];
-        const Pixel24 p = in[c.index];
-        b += c.weight * p.b;
-        g += c.weight * p.g;
-        r += c.weight * p.r;
+        const float* p = row.data() + 3 * static_cast<std::size_t>(c.index);
+        b += c.weight * p[0];
+        g += c.weight * p[1];
+        r += c.weight * p[2];
       }
-      out[i] = {ToChannel(b), ToChannel(g), ToChannel(r)};
+      out[3 * i] = RoundAndClamp(b);
+      out[3 * i + 1] = RoundAndClamp(g);
+      out[3 * i + 2] = RoundAndClamp(r);
     }
   }
 }
 
-void VerticalPass(const View24& scratch, const View24& destination, const ContributorLists& rows) {
+void VerticalPass(const Scratch& scratch, const View24& destination, const ContributorLists& rows) {
   const std::size_t channels = static_cast<std::size_t>(destination.width) * 3;
   std::vector<float> sums(channels);
   for (int i = 0; i < destination.height; ++i) {
-    std::fill(sums.begin(), sums.end(), 0.0f);
-    for (int k = rows.start[i]; k < rows.start[i + 1]; ++k) {
+    // The first contributor sets the sums, the others add to them (every
+    // list has at least one member: the filter is positive near its centre).
+    const int first = rows.start[i], end = rows.start[i + 1];
+    if (first == end) continue;
+    const Contributor c0 = rows.items[static_cast<std::size_t>(first)];
+    const float* in0 = scratch.Row(c0.index);
+    for (std::size_t x = 0; x < channels; ++x) sums[x] = c0.weight * in0[x];
+    for (int k = first + 1; k < end; ++k) {
       const Contributor c = rows.items[static_cast<std::size_t>(k)];
-      const std::uint8_t* in = reinterpret_cast<const std::uint8_t*>(scratch.Row(c.index));
+      const float* in = scratch.Row(c.index);
       for (std::size_t x = 0; x < channels; ++x) sums[x] += c.weight * in[x];
     }
     std::uint8_t* out = reinterpret_cast<std::uint8_t*>(destination.Row(i));
@@ -102,7 +127,8 @@ double MitchellFilter(double x) {
 
 void Resample(const View24& source, const View24& destination) {
   if (source.Empty() || destination.Empty()) return;
-  Picture24 scratch(destination.width, source.height);
-  HorizontalPass(source, scratch.View(), BuildContributors(source.width, destination.width));
-  VerticalPass(scratch.View(), destination, BuildContributors(source.height, destination.height));
+  Scratch scratch{destination.width, source.height,
+                  std::vector<float>(static_cast<std::size_t>(destination.width) * source.height * 3)};
+  HorizontalPass(source, scratch, BuildContributors(source.width, destination.width));
+  VerticalPass(scratch, destination, BuildContributors(source.height, destination.height));
 }

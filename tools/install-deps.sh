@@ -2,7 +2,7 @@
 # Installs what building and testing Quillory needs on Debian 12, and only
 # what is missing.
 set -e
-packages="cmake ninja-build g++ make python3 libgtest-dev googletest zlib1g-dev
+packages="cmake ninja-build g++ make python3 libgtest-dev googletest libbenchmark-dev libstb-dev zlib1g-dev
   g++-mingw-w64-x86-64 mingw-w64 libz-mingw-w64-dev
   wine64 wine fonts-wine xvfb xauth imagemagick xdotool"
 missing=""

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "sticker/pixel_routines.h"
 
 namespace {
@@ -33,6 +35,27 @@ TEST(AlphaBlend, BlendsEachChannelWithRoundingAndRaisesAlpha) {
     AlphaBlend(source.View(), destination.View(), 0, 0);
     EXPECT_EQ(destination.At(0, 0), c.expected) << int(c.source.a);
   }
+}
+
+// The integer formulation must give exactly round((s - d) * sa / 255 + d).
+TEST(AlphaBlend, AgreesWithRealArithmeticForEveryCombination) {
+  Picture32 source(256, 1), destination(256, 1);
+  for (int sa = 0; sa < 256; ++sa)
+    for (int d = 0; d < 256; ++d) {
+      for (int s = 0; s < 256; ++s) {
+        source.At(s, 0) = {static_cast<std::uint8_t>(s), static_cast<std::uint8_t>(255 - s), 0, static_cast<std::uint8_t>(sa)};
+        destination.At(s, 0) = {static_cast<std::uint8_t>(d), static_cast<std::uint8_t>(d), 255, static_cast<std::uint8_t>(s)};
+      }
+      AlphaBlend(source.View(), destination.View(), 0, 0);
+      for (int s = 0; s < 256; ++s) {
+        const auto expected = [&](int sv, int dv) { return static_cast<int>(std::nearbyint((sv - dv) * sa / 255.0 + dv)); };
+        const Pixel32 p = destination.At(s, 0);
+        ASSERT_EQ(p.b, expected(s, d)) << s << " " << d << " " << sa;
+        ASSERT_EQ(p.g, expected(255 - s, d)) << s << " " << d << " " << sa;
+        ASSERT_EQ(p.r, expected(0, 255)) << sa;
+        ASSERT_EQ(p.a, std::max(s, sa - 4));
+      }
+    }
 }
 
 TEST(Placement, SourcesAreClippedAtEveryEdgeAndNeverWrap) {

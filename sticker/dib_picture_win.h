@@ -1,0 +1,38 @@
+#pragma once
+// Pictures backed by a top-down DIB section: GDI draws into the same memory
+// that the pixel routines read and write through View().
+
+#include <windows.h>
+
+#include "app/handles_win.h"
+#include "sticker/picture.h"
+
+template <typename Pixel>
+class DibPicture {
+ public:
+  // A zeroed picture; a size of zero or less gives an empty one.
+  DibPicture(int width, int height);
+
+  PixelView<Pixel> View() const { return view_; }
+  HBITMAP Bitmap() const { return bitmap_.Get(); }
+  int Width() const { return view_.width; }
+  int Height() const { return view_.height; }
+
+ private:
+  UniqueBitmap bitmap_;
+  PixelView<Pixel> view_;
+};
+
+using DibPicture24 = DibPicture<Pixel24>;
+using DibPicture32 = DibPicture<Pixel32>;
+
+// A memory device context with a DIB picture selected into it, for drawing.
+class DibDrawingContext {
+ public:
+  explicit DibDrawingContext(HBITMAP bitmap);
+  HDC Get() const { return dc_.Get(); }
+
+ private:
+  UniqueMemoryDc dc_;
+  ScopedSelectObject selection_;
+};
