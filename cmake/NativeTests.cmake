@@ -25,3 +25,9 @@ if(benchmark_FOUND AND EXISTS /usr/include/stb/stb_image_resize.h AND NOT QUILLO
   target_include_directories(core_bench PRIVATE /usr/include/stb)
   target_link_libraries(core_bench PRIVATE quillory_core benchmark::benchmark)
 endif()
+
+# The artwork generator must give the same bytes every time it runs.
+add_subdirectory(${CMAKE_SOURCE_DIR}/tools/artwork ${CMAKE_BINARY_DIR}/artwork-tool)
+add_test(NAME artwork_is_deterministic
+  COMMAND sh -c "rm -rf a b && $<TARGET_FILE:quillory_artwork> a && $<TARGET_FILE:quillory_artwork> b && for f in a/*.z; do [ -e \"$f\" ] || continue; cmp \"$f\" \"b/\${f#a/}\" || exit 1; done"
+  WORKING_DIRECTORY ${CMAKE_BINARY_DIR})

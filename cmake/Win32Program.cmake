@@ -20,7 +20,27 @@ foreach(language_file IN LISTS language_files)
   configure_file(${language_file} ${QUILLORY_PROGRAM_DIR}/Languages/${language_file_name} COPYONLY)
 endforeach()
 
-add_executable(Quillory WIN32 app/main_win.cpp)
+# The artwork generator runs on the build host and draws every picture the
+# program carries; its resource script packs them in as "RESS" resources.
+include(ExternalProject)
+set(artwork_host_dir ${CMAKE_BINARY_DIR}/artwork-host)
+set(artwork_dir ${CMAKE_BINARY_DIR}/artwork)
+ExternalProject_Add(artwork_host
+  SOURCE_DIR ${CMAKE_SOURCE_DIR}/tools/artwork
+  BINARY_DIR ${artwork_host_dir}
+  CMAKE_ARGS -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_COMPILER=c++ -DQUILLORY_ROOT=${CMAKE_SOURCE_DIR}
+  INSTALL_COMMAND ""
+  BUILD_ALWAYS ON
+  BUILD_BYPRODUCTS ${artwork_host_dir}/quillory_artwork)
+add_custom_command(OUTPUT ${artwork_dir}/artwork.rc ${CMAKE_BINARY_DIR}/contact_sheet.png
+  COMMAND ${artwork_host_dir}/quillory_artwork ${artwork_dir} --contact-sheet ${CMAKE_BINARY_DIR}/contact_sheet.png
+  DEPENDS artwork_host ${artwork_host_dir}/quillory_artwork
+  COMMENT "Drawing the program's pictures")
+enable_language(RC)
+
+add_executable(Quillory WIN32 app/main_win.cpp resources/quillory.rc)
+set_source_files_properties(resources/quillory.rc PROPERTIES OBJECT_DEPENDS ${artwork_dir}/artwork.rc)
+target_include_directories(Quillory PRIVATE ${artwork_dir})
 target_link_libraries(Quillory PRIVATE quillory_win)
 if(MINGW)
   target_link_options(Quillory PRIVATE -municode)

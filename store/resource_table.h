@@ -1,0 +1,18 @@
+#pragma once
+// Every picture the program carries as a compressed "RESS" resource, with the
+// size and depth its users rely on. The artwork generator checks its output
+// against this table and the tests check the built program against it.
+
+#include <span>
+
+struct ResourceSpec {
+  const char* name;
+  int width;
+  int height;
+  int bitsPerPixel;
+};
+
+std::span<const ResourceSpec> ResourceTable();
+
+// The resource name of built-in icon n (1..34): "BITMAP_" + (n - 1).
+inline constexpr int kBuiltInIconCount = 34;

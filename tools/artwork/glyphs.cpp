@@ -1,0 +1,3 @@
+#include "artwork_set.h"
+
+void DrawGlyphs(ArtworkSet&) {}

@@ -1,0 +1,93 @@
+// The artwork generator: draws every picture the program carries, checks each
+// against the resource table, and writes them as zlib-compressed BMP files
+// with a resource script that packs them into the program as "RESS" data.
+//
+//   quillory_artwork OUTPUT_FOLDER [--contact-sheet FILE.png]
+
+#include <zlib.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <stdexcept>
+#include <string>
+
+#include "artwork_set.h"
+#include "contact_sheet.h"
+#include "store/resource_table.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+void WriteFile(const fs::path& path, const std::vector<std::uint8_t>& bytes) {
+  std::ofstream out(path, std::ios::binary);
+  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  if (!out) throw std::runtime_error("cannot write " + path.string());
+}
+
+std::vector<std::uint8_t> Compress(const std::vector<std::uint8_t>& bytes) {
+  uLongf size = compressBound(static_cast<uLong>(bytes.size()));
+  std::vector<std::uint8_t> packed(size);
+  if (compress2(packed.data(), &size, bytes.data(), static_cast<uLong>(bytes.size()), 9) != Z_OK)
+    throw std::runtime_error("zlib failed");
+  packed.resize(size);
+  return packed;
+}
+
+// Checks the drawn pictures against the table; returns how many are missing.
+int Check(const ArtworkSet& set) {
+  int missing = 0;
+  for (const ResourceSpec& spec : ResourceTable()) {
+    const auto it = set.Pictures().find(spec.name);
+    if (it == set.Pictures().end()) {
+      std::cerr << "not drawn yet: " << spec.name << "\n";
+      ++missing;
+      continue;
+    }
+    if (it->second.Width() != spec.width || it->second.Height() != spec.height)
+      throw std::runtime_error(std::string("wrong size: ") + spec.name);
+  }
+  for (const auto& [name, picture] : set.Pictures()) {
+    bool known = false;
+    for (const ResourceSpec& spec : ResourceTable()) known = known || name == spec.name;
+    if (!known) throw std::runtime_error("not a resource of the program: " + name);
+  }
+  return missing;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    std::cerr << "usage: quillory_artwork OUTPUT_FOLDER [--contact-sheet FILE.png]\n";
+    return 2;
+  }
+  try {
+    ArtworkSet set;
+    DrawSkins(set);
+    DrawButtons(set);
+    DrawIcons(set);
+    DrawGlyphs(set);
+    DrawFlags(set);
+    DrawAboutWindow(set);
+    Check(set);
+
+    const fs::path folder = argv[1];
+    fs::create_directories(folder);
+    std::ofstream script(folder / "artwork.rc");
+    for (const ResourceSpec& spec : ResourceTable()) {
+      const auto it = set.Pictures().find(spec.name);
+      if (it == set.Pictures().end()) continue;
+      const std::string file = std::string(spec.name) + ".bmp.z";
+      WriteFile(folder / file, Compress(EncodeBmp(it->second, spec.bitsPerPixel)));
+      script << spec.name << " RESS \"" << fs::absolute(folder / file).generic_string() << "\"\n";
+    }
+    if (argc >= 4 && std::string(argv[2]) == "--contact-sheet") WriteFile(argv[3], EncodePng(ComposeContactSheet(set)));
+  } catch (const std::exception& e) {
+    std::cerr << "quillory_artwork: " << e.what() << "\n";
+    return 1;
+  }
+  return 0;
+}
