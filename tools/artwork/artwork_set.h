@@ -26,6 +26,10 @@ void DrawGlyphs(ArtworkSet& set);      // the 16 x 16 glyph strip
 void DrawFlags(ArtworkSet& set);       // the language flags and their mask
 void DrawAboutWindow(ArtworkSet& set); // the About picture and its close button
 
+// The icons of the sample picture pack shipped in "pic\", by icon number
+// (101 and up), 32 bits with alpha.
+std::map<int, Image> DrawSamplePackIcons();
+
 // BMP files as the program reads them: 32 bits (blue, green, red, straight
 // alpha), 24 bits (composited over black), 8 bits with a palette of the
 // picture's colours, 1 bit (white where the picture is light).
