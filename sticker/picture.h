@@ -36,6 +36,16 @@ struct PixelView {
 using View24 = PixelView<Pixel24>;
 using View32 = PixelView<Pixel32>;
 
+// The part of a view from (x, y), width x height, cut to the view's bounds.
+template <typename Pixel>
+PixelView<Pixel> SubView(const PixelView<Pixel>& view, int x, int y, int width, int height) {
+  const int x0 = x < 0 ? 0 : x, y0 = y < 0 ? 0 : y;
+  const int x1 = x + width > view.width ? view.width : x + width;
+  const int y1 = y + height > view.height ? view.height : y + height;
+  if (x1 <= x0 || y1 <= y0) return {};
+  return {view.bits + y0 * view.stride + x0 * static_cast<std::ptrdiff_t>(sizeof(Pixel)), x1 - x0, y1 - y0, view.stride};
+}
+
 // Bytes of one row padded to a multiple of four.
 constexpr std::ptrdiff_t RowBytes(int width, std::size_t pixelSize) {
   return static_cast<std::ptrdiff_t>((static_cast<std::size_t>(width) * pixelSize + 3) / 4 * 4);

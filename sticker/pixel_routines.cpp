@@ -179,6 +179,24 @@ InkBox FindInkBox(const View24& picture) {
   return box;
 }
 
+void StretchCopy(const View24& source, const View24& destination) {
+  if (source.Empty() || destination.Empty()) return;
+  for (int y = 0; y < destination.height; ++y) {
+    const Pixel24* in = source.Row(static_cast<int>(static_cast<long long>(y) * source.height / destination.height));
+    Pixel24* out = destination.Row(y);
+    for (int x = 0; x < destination.width; ++x)
+      out[x] = in[static_cast<long long>(x) * source.width / destination.width];
+  }
+}
+
+void HorizontalLine(const View24& picture, int x0, int x1, int y, Colour colour) {
+  if (y < 0 || y >= picture.height) return;
+  const Pixel24 p{static_cast<std::uint8_t>(BlueOf(colour)), static_cast<std::uint8_t>(GreenOf(colour)),
+                  static_cast<std::uint8_t>(RedOf(colour))};
+  Pixel24* row = picture.Row(y);
+  for (int x = std::max(0, x0); x < std::min(picture.width, x1); ++x) row[x] = p;
+}
+
 Colour Darken(Colour colour, int amount) {
   const auto darken = [amount](int c) { return std::max(0, RoundDiv255(c * (255 - amount))); };
   return MakeColour(darken(RedOf(colour)), darken(GreenOf(colour)), darken(BlueOf(colour)));

@@ -48,6 +48,13 @@ struct InkBox {
 };
 InkBox FindInkBox(const View24& picture);
 
+// Fills the destination with the source stretched to its size by repeating
+// or dropping pixels (a plain stretching copy, no filtering).
+void StretchCopy(const View24& source, const View24& destination);
+
+// A horizontal line of one colour from x0 up to but not including x1.
+void HorizontalLine(const View24& picture, int x0, int x1, int y, Colour colour);
+
 // Each channel c becomes round(c - c / 255 * amount), amount 0..255.
 Colour Darken(Colour colour, int amount);
 // Each channel c becomes c + (255 - c) * percent / 100 in integers.

@@ -1,0 +1,45 @@
+#pragma once
+// The three frame builders. Each cuts a skin template and its mask into
+// pieces, copies the fixed pieces and stretches the others to the size the
+// content needs, then merges colour and mask into one 32-bit frame whose
+// alpha gives the sticker its shape. The templates are borrowed, never owned.
+
+#include <functional>
+#include <string_view>
+
+#include "sticker/picture.h"
+#include "sticker/skin_styles.h"
+
+struct SkinTemplate {
+  const Picture24& colour;  // not owned
+  const Picture24& mask;    // not owned
+};
+
+struct FrameSize {
+  int width, height;
+  bool operator==(const FrameSize&) const = default;
+};
+
+// What a frame is built around. Template frames use the content size (the
+// content rectangle's right and bottom); window and icon frames the title
+// rectangle's size and the icon's.
+struct FrameRequest {
+  int contentWidth = 0, contentHeight = 0;
+  int titleWidth = 0, titleHeight = 0;
+  int iconWidth = 0, iconHeight = 0;
+  bool expanded = true;
+};
+
+FrameSize TemplateFrameSize(int contentWidth, int contentHeight, int kind, TemplateVariant variant, bool expanded);
+FrameSize WindowFrameSize(const FrameRequest& request, const WindowMetrics& metrics);
+FrameSize IconFrameSize(const FrameRequest& request);
+
+Picture32 BuildTemplateFrame(const SkinTemplate& skin, const FrameRequest& request, int kind, TemplateVariant variant);
+Picture32 BuildWindowFrame(const SkinTemplate& skin, const FrameRequest& request, const WindowMetrics& metrics);
+Picture32 BuildIconFrame(const SkinTemplate& skin, const FrameRequest& request);
+
+// Finds a skin picture by resource name; null when there is none.
+using SkinLookup = std::function<const Picture24*(std::string_view name)>;
+
+// The frame of a style, untinted; empty when its template is missing.
+Picture32 BuildStyleFrame(int style, const SkinLookup& skins, const FrameRequest& request);
