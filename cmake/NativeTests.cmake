@@ -31,3 +31,7 @@ add_subdirectory(${CMAKE_SOURCE_DIR}/tools/artwork ${CMAKE_BINARY_DIR}/artwork-t
 add_test(NAME artwork_is_deterministic
   COMMAND sh -c "rm -rf a b && $<TARGET_FILE:quillory_artwork> a && $<TARGET_FILE:quillory_artwork> b && for f in a/*.z; do [ -e \"$f\" ] || continue; cmp \"$f\" \"b/\${f#a/}\" || exit 1; done"
   WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
+
+# The style sheet: every style rendered from the generated artwork.
+add_executable(quillory_style_sheet ${CMAKE_SOURCE_DIR}/tools/style_sheet/style_sheet.cpp)
+target_link_libraries(quillory_style_sheet PRIVATE artwork_drawing quillory_core)

@@ -1,0 +1,86 @@
+#include "sticker/style_preview.h"
+
+#include "sticker/pixel_routines.h"
+#include "sticker/resampler.h"
+
+namespace {
+
+constexpr int kSampleMargin = 16;
+constexpr int kTitleWidth = 72, kTitleHeight = 32;
+constexpr int kClassicStyle = 6, kHzStyle = 14;
+// The sample frames of the window styles are a little larger than real ones.
+constexpr int kClassicMinWidth = 92, kClassicMinHeight = 95;
+constexpr int kHzMinWidth = 83, kHzMinHeight = 86;
+constexpr int kIconLeft = 16, kHzIconLeft = 31, kIconFrameIconTop = 16;
+constexpr int kIconFrameTextLeft = 56, kTextGap = 4;
+
+Pixel32 Opaque(Colour c) {
+  return {static_cast<std::uint8_t>(BlueOf(c)), static_cast<std::uint8_t>(GreenOf(c)), static_cast<std::uint8_t>(RedOf(c)), 255};
+}
+
+void PaintEmptyFrame(Picture32& picture, PreviewBackground background) {
+  const Pixel32 face = Opaque(background.face), outline = Opaque(background.outline);
+  for (int y = 0; y < picture.Height(); ++y)
+    for (int x = 0; x < picture.Width(); ++x) {
+      const bool edge = x == 0 || y == 0 || x == picture.Width() - 1 || y == picture.Height() - 1;
+      picture.At(x, y) = edge ? outline : face;
+    }
+}
+
+void PreviewTemplateStyle(Picture32& picture, const StyleSpec& spec, Colour colour, const SkinLookup& skins) {
+  const Picture24* skin = skins(spec.colourName);
+  const Picture24* mask = skins(spec.maskName);
+  if (!skin || !mask || skin->Width() == 0 || skin->Height() == 0) return;
+  int width = picture.Width() - kSampleMargin;
+  int height = width * skin->Height() / skin->Width();
+  if (height > picture.Height() - kSampleMargin) {
+    height = picture.Height() - kSampleMargin;
+    width = height * skin->Width() / skin->Height();
+  }
+  if (width <= 0 || height <= 0) return;
+  Picture24 sampleColour(width, height), sampleMask(width, height);
+  Resample(skin->View(), sampleColour.View());
+  Resample(mask->View(), sampleMask.View());
+  Picture32 sample(width, height);
+  ColourWithMask(sampleColour.View(), sampleMask.View(), sample.View());
+  Tint(sample.View(), colour);
+  AlphaBlend(sample.View(), picture.View(), (picture.Width() - width) / 2, (picture.Height() - height) / 2);
+}
+
+}  // namespace
+
+std::optional<PreviewText> PreviewStyle(Picture32& picture, int style, Colour colour, const SkinLookup& skins,
+                                        const Picture32& icon, PreviewBackground background) {
+  PaintEmptyFrame(picture, background);
+  if (style < 0 || style >= kStyleCount) return std::nullopt;
+  const StyleSpec& spec = Style(style);
+  if (spec.builder == FrameBuilder::kTemplate) {
+    PreviewTemplateStyle(picture, spec, colour, skins);
+    return std::nullopt;
+  }
+  FrameRequest request;
+  request.titleWidth = kTitleWidth;
+  request.titleHeight = kTitleHeight;
+  Picture32 frame;
+  const Picture24* skin = skins(spec.colourName);
+  const Picture24* mask = skins(spec.maskName);
+  if (!skin || !mask) return std::nullopt;
+  if (spec.builder == FrameBuilder::kWindow) {
+    WindowMetrics metrics = spec.metrics;
+    metrics.minWidth = style == kClassicStyle ? kClassicMinWidth : kHzMinWidth;
+    metrics.minHeight = style == kClassicStyle ? kClassicMinHeight : kHzMinHeight;
+    frame = BuildWindowFrame({*skin, *mask}, request, metrics);
+  } else {
+    frame = BuildIconFrame({*skin, *mask}, request);
+  }
+  Tint(frame.View(), colour);
+  if (spec.clearFrame) Clear(frame.View());
+  const bool window = spec.builder == FrameBuilder::kWindow;
+  const int iconLeft = style == kHzStyle ? kHzIconLeft : kIconLeft;
+  const int iconTop = window ? (frame.Height() - icon.Height()) / 2 : kIconFrameIconTop;
+  AlphaBlend(icon.View(), frame.View(), iconLeft, iconTop);
+  const int frameLeft = (picture.Width() - frame.Width()) / 2, frameTop = (picture.Height() - frame.Height()) / 2;
+  AlphaBlend(frame.View(), picture.View(), frameLeft, frameTop);
+  const int textLeft = window ? iconLeft + icon.Width() + kTextGap : kIconFrameTextLeft;
+  return PreviewText{frameLeft + textLeft, frameTop + frame.Height() / 2};
+}
