@@ -192,12 +192,26 @@ struct TemplatePair {
   const char* mask;
   Cutting cutting;
   int left = 0, top = 0, right = 0, bottom = 0;  // window borders
+  bool separator = false;                         // the builder draws the caption separator
 };
+
+// The Flat style's two-tone line under the caption, as its builder draws it
+// on the expanded colour picture: the pixel at (14, 14) darkened by 50, then
+// lightened by 30 percent.
+void DrawSeparator(Image& colour) {
+  const Rgba base = colour.At(14, 14);
+  const auto darker = [](float c) { return std::max(0.0f, c - c * 50 / 255); };
+  const auto lighter = [](float c) { return c + (1 - c) * 0.3f; };
+  for (int x = 10; x <= colour.Width() - 10 && x < colour.Width(); ++x) {
+    colour.At(x, 22) = {darker(base.r), darker(base.g), darker(base.b), 1};
+    colour.At(x, 23) = {lighter(base.r), lighter(base.g), lighter(base.b), 1};
+  }
+}
 
 constexpr TemplatePair kPairs[] = {
     {"BITMAP_DARKGLASS", "BITMAP_MASKGLASS", Cutting::kStandard},
     {"BITMAP_INNER", "BITMAP_INNERMASK", Cutting::kStandard},
-    {"BITMAP_GRAY", "BITMAP_GRAYMASK", Cutting::kStandard},
+    {"BITMAP_GRAY", "BITMAP_GRAYMASK", Cutting::kStandard, 0, 0, 0, 0, true},
     {"BITMAP_SILVERGLASS", "BITMAP_MASKGLASS", Cutting::kStandard},
     {"BITMAP_GLASS", "BITMAP_MASKGLASSL", Cutting::kStandard},
     {"BITMAP_FLAT", "BITMAP_FLATSMASK", Cutting::kStandard},
@@ -237,7 +251,9 @@ Image Frame(const Image& colour, const Image& mask, const TemplatePair& pair, in
     }
     return Cut(source, width, height, 16, 16, 16, 16);
   };
-  return Merged(cut(colour), cut(mask), kSampleColours[tint]);
+  Image cutColour = cut(colour);
+  if (pair.separator && !collapsed) DrawSeparator(cutColour);
+  return Merged(cutColour, cut(mask), kSampleColours[tint]);
 }
 
 void PlacePreviews(Shelf& shelf, const ArtworkSet& set, const TemplatePair& pair) {

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdint>
 
 namespace skin {
 
@@ -81,16 +80,6 @@ Shape LeftOf(float edge) {
 }
 Shape RightOf(float edge) {
   return [=](float x, float) { return edge - x; };
-}
-
-float Grain(int x, int seed) {
-  std::uint32_t h = static_cast<std::uint32_t>(x) * 0x9E3779B1u + static_cast<std::uint32_t>(seed) * 0x85EBCA77u;
-  h ^= h >> 15;
-  h *= 0x2C1B3C6Du;
-  h ^= h >> 12;
-  h *= 0x297A2D39u;
-  h ^= h >> 15;
-  return static_cast<float>(h & 0xFFFF) / 32767.5f - 1.0f;
 }
 
 void AddTemplate(ArtworkSet& set, const std::string& colourName, const std::string& maskName, const Image& canvas) {

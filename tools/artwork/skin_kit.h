@@ -38,9 +38,6 @@ Shape Below(float y);
 Shape LeftOf(float x);
 Shape RightOf(float x);
 
-// A deterministic value in -1..1 for an integer position (paper grain).
-float Grain(int x, int seed);
-
 // Splits the canvas into its colour picture (opaque, near black where the
 // canvas is empty) and its mask (grey = alpha), both rounded to whole 0..255
 // values so an 8-bit mask never needs more than 256 palette entries.

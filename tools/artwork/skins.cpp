@@ -44,12 +44,14 @@ Image NewCanvas(int w = kTemplateWidth, int h = kTemplateHeight) { return Image(
 Image DarkGlass() {
   Image c = NewCanvas();
   const Shape body = Box(kLeft, kTop, kRight, kBottom, 7);
-  DrawBody(c, body, Vertical(kTop, Grey8(76, 212), kBottom, Grey8(62, 212)), {});
+  DrawBody(c, body, Vertical(kTop, Grey8(84, 212), kBottom, Grey8(56, 212)), {});
   // The gloss: a light band across the top, with a crisp lower edge that
   // ends above row 18 so a collapsed sticker keeps all of it.
   const Shape gloss = Intersect(Grow(body, -1.5f), Box(0, 0, kTemplateWidth, 15.5f, 0));
-  Tone(c, gloss, Vertical(4, Grey8(215, 150), 15.5f, Grey8(150, 40)));
-  SetAlpha(c, gloss, 228 / 255.0f, 0.8f);
+  Tone(c, gloss, Vertical(4, Grey8(228, 190), 15.5f, Grey8(160, 80)));
+  SetAlpha(c, gloss, 230 / 255.0f, 0.8f);
+  // Light caught in the bottom edge of the glass.
+  Tone(c, Intersect(Grow(body, -1.5f), Below(126)), Vertical(126, Grey8(120, 0), 134, Grey8(130, 120)));
   // Rims: light just inside the edge, dark on the very edge so the glass
   // reads on light desktops too.
   Tone(c, InnerRim(body, 0.6f), Vertical(kTop, Grey8(200), kBottom, Grey8(130)), 0.75f);
@@ -62,11 +64,12 @@ Image DarkGlass() {
 Image SilverGlass() {
   Image c = NewCanvas();
   const Shape body = Box(kLeft, kTop, kRight, kBottom, 7);
-  DrawBody(c, body, Vertical(kTop, Grey8(182, 212), kBottom, Grey8(150, 212)), {});
+  DrawBody(c, body, Vertical(kTop, Grey8(160, 212), kBottom, Grey8(136, 212)), {});
   const Shape gloss = Intersect(Grow(body, -1.5f), Box(0, 0, kTemplateWidth, 15.5f, 0));
-  Tone(c, gloss, Vertical(4, Grey8(232, 220), 15.5f, Grey8(200, 90)));
-  // A faint shade under the gloss edge gives the glass its depth.
-  Tone(c, Intersect(Grow(body, -1.5f), Box(0, 15.5f, kTemplateWidth, 19, 0)), Vertical(15.5f, Grey8(140, 90), 19, Grey8(160, 0)));
+  Tone(c, gloss, Vertical(4, Grey8(232, 230), 15.5f, Grey8(186, 200)));
+  // A shade under the gloss edge gives the metal its depth; light tints
+  // clip the bright parts, so the shade carries the shape there.
+  Tone(c, Intersect(Grow(body, -1.5f), Box(0, 15.5f, kTemplateWidth, 20, 0)), Vertical(15.5f, Grey8(122, 200), 20, Grey8(150, 0)));
   Tone(c, InnerRim(body, 0.6f), Solid(Grey8(222)), 0.8f);
   Tone(c, InnerRim(body, -0.5f), Solid(Grey8(92)), 0.7f);
   return c;
@@ -104,17 +107,17 @@ Image Glass() {
   const Shape body = Box(kLeft, kTop, kRight, kBottom, 7);
   DrawBody(c, body, Vertical(kTop, Grey8(140, 172), kBottom, Grey8(122, 172)), {.opacity = 55 / 255.0f});
   const Shape inside = Grow(body, -1.0f);
-  // A slanted streak and a thin companion in the top left corner.
-  const Shape streak = Intersect(inside, Polygon({{6, 3}, {46, 3}, {30, 17}, {6, 17}}));
-  const Shape fine = Intersect(inside, Polygon({{52, 3}, {58, 3}, {42, 17}, {36, 17}}));
-  Tone(c, streak, LinearGradient({10, 4}, Grey8(235, 200), {34, 17}, Grey8(190, 0)));
-  SetAlpha(c, streak, 214 / 255.0f, 0.7f);
-  Tone(c, fine, Vertical(3, Grey8(230, 150), 17, Grey8(200, 0)));
-  SetAlpha(c, fine, 200 / 255.0f, 0.5f);
+  // A broad slanted streak and a thin companion in the top left corner.
+  const Shape streak = Intersect(inside, Polygon({{6, 3}, {62, 3}, {44, 17.5f}, {6, 17.5f}}));
+  const Shape fine = Intersect(inside, Polygon({{70, 3}, {77, 3}, {59, 17.5f}, {52, 17.5f}}));
+  Tone(c, streak, LinearGradient({12, 3}, Grey8(250, 235), {46, 18}, Grey8(210, 30)));
+  SetAlpha(c, streak, 232 / 255.0f, 0.8f);
+  Tone(c, fine, Vertical(3, Grey8(245, 200), 17.5f, Grey8(210, 20)));
+  SetAlpha(c, fine, 215 / 255.0f, 0.6f);
   // A round glint in the top right corner.
-  const Shape glint = Intersect(inside, Ellipse(218, 9, 13, 7));
-  Tone(c, glint, RadialGradient({220, 8}, 13, Grey8(240, 210), Grey8(200, 0)));
-  SetAlpha(c, glint, 222 / 255.0f, 0.6f);
+  const Shape glint = Intersect(inside, Ellipse(214, 9, 19, 8));
+  Tone(c, glint, RadialGradient({217, 7}, 19, Grey8(250, 235), Grey8(210, 0)));
+  SetAlpha(c, glint, 232 / 255.0f, 0.7f);
   // A light band under the top edge across the whole width.
   Tone(c, Intersect(inside, Above(10)), Vertical(4, Grey8(200, 110), 10, Grey8(160, 0)));
   Tone(c, InnerRim(body, 0.5f), Vertical(kTop, Grey8(230), kBottom, Grey8(170)), 0.8f);
@@ -145,7 +148,7 @@ Image Narrow() {
   Tone(c, header, [](float, float y) {
     // A cylinder lit from above: bright near the top, rolling off to shade.
     const float t = std::clamp((y - 2) / 19.0f, 0.0f, 1.0f);
-    const float v = t < 0.25f ? 150 + 28 * (t / 0.25f) : 178 - 66 * ((t - 0.25f) / 0.75f);
+    const float v = t < 0.25f ? 136 + 24 * (t / 0.25f) : 160 - 60 * ((t - 0.25f) / 0.75f);
     return Grey8(static_cast<int>(std::lround(v)));
   });
   Tone(c, Intersect(body, Box(0, 20, kTemplateWidth, 21, 0)), Solid(Grey8(80)), 0.7f);
@@ -202,11 +205,8 @@ Image List() {
   Tone(c, Grow(under2, -1), Solid(Grey8(116)));
   Tone(c, under1, Solid(Grey8(104)));
   Tone(c, Grow(under1, -1), Solid(Grey8(124)));
-  // Paper with a faint grain that runs down the sheet (so the stretch keeps it).
-  Tone(c, sheet, [](float x, float) {
-    const int v = 132 + static_cast<int>(std::lround(1.6f * skin::Grain(static_cast<int>(x), 7)));
-    return Grey8(v);
-  });
+  // Paper, a touch lighter at the top.
+  Tone(c, sheet, Vertical(kTop, Grey8(134), bottom, Grey8(126)));
   // The glued strip along the top.
   const Shape strip = Intersect(sheet, Above(10));
   Tone(c, strip, Vertical(3, Grey8(104), 10, Grey8(78)));
@@ -228,10 +228,10 @@ Image List() {
 Image Classic() {
   Image c = NewCanvas(238, 235);
   const Shape window = Box(5, 4, 233, 229, 4);
-  DrawBody(c, window, Vertical(4, Grey8(150), 18, Grey8(104)), {.spread = 5, .opacity = 74 / 255.0f});
-  Tone(c, Intersect(window, Below(18)), Solid(Grey8(100)));
+  DrawBody(c, window, Vertical(4, Grey8(118), 18, Grey8(80)), {.spread = 5, .opacity = 74 / 255.0f});
+  Tone(c, Intersect(window, Below(18)), Solid(Grey8(84)));
   // Title bar gloss and the window's light top edge.
-  Tone(c, Intersect(Grow(window, -1), Above(10.5f)), Vertical(4, Grey8(196, 150), 10.5f, Grey8(170, 40)));
+  Tone(c, Intersect(Grow(window, -1), Above(10.5f)), Vertical(4, Grey8(176, 140), 10.5f, Grey8(130, 60)));
   Tone(c, InnerRim(window, -0.5f), Solid(Grey8(44)), 0.7f);
   Tone(c, Intersect(InnerRim(window, 0.5f), Below(6)), Solid(Grey8(150)), 0.5f);
   // The body, set into the frame with a thin dark line.
