@@ -243,7 +243,7 @@ Image Frame(const Image& colour, const Image& mask, const TemplatePair& pair, in
       case Cutting::kNarrow:
         return collapsed ? Cut(TopRows(source, 38), width, 38, 119, 119, 38, 0) : Cut(source, width, height, 119, 119, 24, 16);
       case Cutting::kNotepad:
-        return collapsed ? Cut(source, width, 36, 18, 18, 20, 16) : Cut(source, width, height, 119, 119, 24, 16);
+        return collapsed ? Cut(source, width, 36, 18, 18, 18, 10) : Cut(source, width, height, 18, 18, 24, 16);
       case Cutting::kWindow:
         return Cut(source, width, height, pair.left, pair.right, pair.top, pair.bottom);
       case Cutting::kSmall:

@@ -184,7 +184,7 @@ Image Modern() {
   DrawBody(c, body, Vertical(kTop, Grey8(132), kBottom, Grey8(124)), {});
   Tone(c, InnerRim(body, -0.5f), Solid(Grey8(76)), 0.45f);
   const Shape accent = Intersect(Grow(body, 0.5f), LeftOf(11));
-  Tone(c, accent, Vertical(kTop, Grey8(78), kBottom, Grey8(66)));
+  Tone(c, accent, Vertical(kTop, Grey8(64), kBottom, Grey8(52)));
   Tone(c, Intersect(Box(11, 0, 12, kTemplateHeight, 0), body), Solid(Grey8(168)), 0.5f);
   // A fine light line along the top edge of the card.
   Tone(c, Intersect(InnerRim(body, 0.5f), Intersect(Above(6), RightOf(11))), Solid(Grey8(190)), 0.6f);
@@ -214,7 +214,7 @@ Image List() {
   Tone(c, Intersect(sheet, Box(0, 10, kTemplateWidth, 12, 0)), Vertical(10, Grey8(96, 120), 12, Grey8(128, 0)));
   // Ruled lines: a header rule in the top band, one above the bottom edge.
   const Rgba rule = Rgb8(104, 118, 160);
-  Tone(c, Intersect(sheet, Box(0, 17, kTemplateWidth, 18, 0)), Solid(rule), 0.7f);
+  Tone(c, Intersect(sheet, Box(0, 17, kTemplateWidth, 18, 0)), Solid(rule), 0.9f);
   Tone(c, Intersect(sheet, Box(0, 126, kTemplateWidth, 127, 0)), Solid(rule), 0.55f);
   // The margin line.
   Tone(c, Intersect(sheet, Intersect(Box(13, 0, 14, kTemplateHeight, 0), Below(10))), Solid(Rgb8(176, 92, 92)), 0.75f);
