@@ -10,10 +10,15 @@ void BenchLineReporter::ReportRuns(const std::vector<Run>& runs) {
   for (const Run& run : runs) {
     // With repetitions only the median stands for the benchmark.
     if (run.run_type == Run::RT_Aggregate && run.aggregate_name != "median") continue;
-    const auto items = run.counters.find("items_per_second");
-    if (items == run.counters.end()) continue;
-    const double mps = items->second.value / 1e6;
     const std::string name = run.run_name.function_name;
+    const auto items = run.counters.find("items_per_second");
+    if (items == run.counters.end()) {  // no throughput: the time of one run
+      const double ms = run.GetAdjustedRealTime() * benchmark::GetTimeUnitMultiplier(benchmark::kMillisecond) /
+                        benchmark::GetTimeUnitMultiplier(run.time_unit);
+      std::printf("bench %s %.3f ms\n", name.c_str(), ms);
+      continue;
+    }
+    const double mps = items->second.value / 1e6;
     megapixelsPerSecond_[name] = mps;
     std::printf("bench %s %.1f Mpx/s\n", name.c_str(), mps);
   }

@@ -8,7 +8,7 @@
 #include <random>
 #include <string>
 
-#include "bench_report.h"
+#include "bench_registry.h"
 #include "sticker/pixel_routines.h"
 #include "sticker/resampler.h"
 
@@ -94,13 +94,9 @@ void TextMergeFull(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * kPictureWidth * kPictureHeight);
 }
 
-// Five runs each, interleaved with the rest of the machine's load; the median counts.
-void Repeated(benchmark::internal::Benchmark* b) { b->Repetitions(5)->ReportAggregatesOnly(true); }
-
 }  // namespace
 
-int main(int argc, char** argv) {
-  BenchLineReporter reporter;
+void RegisterPixelBenchmarks(BenchLineReporter& reporter) {
   for (const ResizeCase& c : kResizeCases) {
     const std::string ours = "resample_ours_" + c.Name(), stb = "resample_stb_" + c.Name();
     Repeated(benchmark::RegisterBenchmark(ours.c_str(), OurResample, c));
@@ -112,7 +108,4 @@ int main(int argc, char** argv) {
   Repeated(benchmark::RegisterBenchmark("text_merge_1024x786", TextMergeFull));
   reporter.CompareThroughput("alpha_blend_vs_memcpy", "alpha_blend_1024x786", "memcpy_1024x786_32bit");
   reporter.CompareThroughput("text_merge_vs_memcpy", "text_merge_1024x786", "memcpy_1024x786_32bit");
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks(&reporter);  // calls Finalize, which prints the ratios
-  return 0;
 }

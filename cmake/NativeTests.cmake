@@ -23,7 +23,7 @@ if(benchmark_FOUND AND EXISTS /usr/include/stb/stb_image_resize.h AND NOT QUILLO
   list(FILTER native_bench_sources EXCLUDE REGEX "_win\\.cpp$")
   add_executable(core_bench ${native_bench_sources})
   target_include_directories(core_bench PRIVATE /usr/include/stb)
-  target_link_libraries(core_bench PRIVATE quillory_core benchmark::benchmark)
+  target_link_libraries(core_bench PRIVATE quillory_core artwork_drawing benchmark::benchmark)
 endif()
 
 # The artwork generator must give the same bytes every time it runs.

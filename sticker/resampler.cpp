@@ -95,24 +95,26 @@ void HorizontalPass(const View24& source, Scratch& scratch, const ContributorLis
   }
 }
 
+// Each destination row is a weighted sum of a few scratch rows. The row is
+// summed in chunks small enough that the sums stay in the first-level cache
+// while every contributing row is added.
 void VerticalPass(const Scratch& scratch, const View24& destination, const ContributorLists& rows) {
+  constexpr std::size_t kChunk = 1024;
   const std::size_t channels = static_cast<std::size_t>(destination.width) * 3;
-  std::vector<float> sums(channels);
+  float sums[kChunk];
   for (int i = 0; i < destination.height; ++i) {
-    // The first contributor sets the sums, the others add to them (every
-    // list has at least one member: the filter is positive near its centre).
     const int first = rows.start[i], end = rows.start[i + 1];
-    if (first == end) continue;
-    const Contributor c0 = rows.items[static_cast<std::size_t>(first)];
-    const float* in0 = scratch.Row(c0.index);
-    for (std::size_t x = 0; x < channels; ++x) sums[x] = c0.weight * in0[x];
-    for (int k = first + 1; k < end; ++k) {
-      const Contributor c = rows.items[static_cast<std::size_t>(k)];
-      const float* in = scratch.Row(c.index);
-      for (std::size_t x = 0; x < channels; ++x) sums[x] += c.weight * in[x];
-    }
     std::uint8_t* out = reinterpret_cast<std::uint8_t*>(destination.Row(i));
-    for (std::size_t x = 0; x < channels; ++x) out[x] = ToChannel(sums[x]);
+    for (std::size_t x0 = 0; x0 < channels; x0 += kChunk) {
+      const std::size_t n = std::min(kChunk, channels - x0);
+      std::fill_n(sums, n, 0.0f);
+      for (int k = first; k < end; ++k) {
+        const Contributor c = rows.items[static_cast<std::size_t>(k)];
+        const float* in = scratch.Row(c.index) + x0;
+        for (std::size_t x = 0; x < n; ++x) sums[x] += c.weight * in[x];
+      }
+      for (std::size_t x = 0; x < n; ++x) out[x0 + x] = ToChannel(sums[x]);
+    }
   }
 }
 

@@ -137,16 +137,24 @@ BOOL CALLBACK CollectText(HWND child, LPARAM context) {
 
 }  // namespace
 
-ShownMessageBox WaitForMessageBox(DWORD processId, DWORD timeoutMs) {
+// A box is shown before its texts are filled in: wait for both.
+ShownMessageBox WaitForMessageBox(DWORD processId, const std::wstring& expected, DWORD timeoutMs) {
   const ULONGLONG end = GetTickCount64() + timeoutMs;
-  DialogSearch search{processId};
-  while (!search.found && GetTickCount64() < end) {
+  ShownMessageBox box;
+  while (GetTickCount64() < end) {
+    DialogSearch search{processId};
     EnumWindows(VisitDialog, reinterpret_cast<LPARAM>(&search));
-    if (!search.found) Sleep(20);
+    box = {search.found, L""};
+    if (box.window) EnumChildWindows(box.window, CollectText, reinterpret_cast<LPARAM>(&box.text));
+    if (box.window && box.text.find(expected) != std::wstring::npos) return box;
+    Sleep(20);
   }
-  ShownMessageBox box{search.found};
-  if (box.window) EnumChildWindows(box.window, CollectText, reinterpret_cast<LPARAM>(&box.text));
   return box;
 }
 
-void DismissMessageBox(const ShownMessageBox& box) { PostMessageW(box.window, WM_COMMAND, IDOK, 0); }
+// Presses OK and waits until the box is gone, so the program has gone on.
+void DismissMessageBox(const ShownMessageBox& box) {
+  PostMessageW(box.window, WM_COMMAND, IDOK, 0);
+  const ULONGLONG end = GetTickCount64() + 10000;
+  while (IsWindow(box.window) && GetTickCount64() < end) Sleep(20);
+}

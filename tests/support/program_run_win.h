@@ -56,7 +56,8 @@ struct ShownMessageBox {
   HWND window = nullptr;
   std::wstring text;
 };
-// Waits for a dialog window of the process to appear and reads its texts.
-ShownMessageBox WaitForMessageBox(DWORD processId, DWORD timeoutMs = 20000);
-// Presses the box's OK button.
+// Waits for a dialog window of the process to show a text containing
+// `expected` and reads its texts.
+ShownMessageBox WaitForMessageBox(DWORD processId, const std::wstring& expected = L"Cannot", DWORD timeoutMs = 20000);
+// Presses the box's OK button and waits for the box to close.
 void DismissMessageBox(const ShownMessageBox& box);
