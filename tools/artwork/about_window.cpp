@@ -5,7 +5,11 @@
 // clickable: the web address (x 92..242, y 127..133) and the e-mail address
 // (x 78..183, y 139..146); the addresses are written inside those areas.
 
+#include <algorithm>
 #include <cmath>
+
+#include <stdexcept>
+#include <string>
 
 #include "artwork_set.h"
 #include "icon_kit.h"
@@ -23,6 +27,24 @@ constexpr const char* kMailAddress = "help@quillory.example.com";
 
 constexpr Rgba kCardTop = Rgb8(255, 254, 251), kCardBottom = Rgb8(245, 243, 237), kCardRim = Rgb8(206, 201, 192);
 constexpr Rgba kTitle = Rgb8(46, 52, 66), kMuted = Rgb8(118, 124, 138), kLink = Rgb8(38, 104, 196);
+
+struct Area {
+  int x0, y0, x1, y1;  // inclusive pixel bounds
+};
+constexpr Area kWebArea{92, 127, 242, 133}, kMailArea{78, 139, 183, 146};
+
+// Writes a clickable address and makes sure its ink starts inside the area
+// (only descenders may hang below its last row).
+void Address(Image& im, const std::string& text, float x, float baseline, const TextStyle& style, Area area) {
+  const Shape shape = TextShape(text, x, baseline, style);
+  int left = im.Width(), right = -1, top = im.Height();
+  for (int y = 0; y < im.Height(); ++y)
+    for (int px = 0; px < im.Width(); ++px)
+      if (shape(px + 0.5f, y + 0.5f) < 0.45f) left = std::min(left, px), right = std::max(right, px), top = std::min(top, y);
+  if (left < area.x0 || right > area.x1 || top < area.y0 || baseline > area.y1 + 1)
+    throw std::runtime_error("the address " + text + " does not fit its clickable area");
+  Fill(im, shape, Solid(kLink));
+}
 
 Shape CardShape() { return Box(7, 6, 335, 216, 14); }
 
@@ -72,9 +94,9 @@ Image Background() {
 
   // The clickable addresses: text from column 92 on, baseline rows 133 and 146.
   GlobeMark(im, 78, 127);
-  Fill(im, TextShape(kWebAddress, 92.5f, 133.5f, small), Solid(kLink));
+  Address(im, kWebAddress, 92.5f, 133.5f, small, kWebArea);
   EnvelopeMark(im, 78, 139);
-  Fill(im, TextShape(kMailAddress, 92.5f, 146.5f, small), Solid(kLink));
+  Address(im, kMailAddress, 92.5f, 146.5f, small, kMailArea);
 
   const std::string thanks = "Thank you for using Quillory";
   const TextStyle footer{1.4f, 2.4f, 1.8f, 0.6f};

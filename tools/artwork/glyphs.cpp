@@ -5,6 +5,8 @@
 
 #include <cmath>
 #include <functional>
+#include <stdexcept>
+#include <string>
 
 #include "artwork_set.h"
 #include "icon_kit.h"
@@ -207,6 +209,28 @@ void DrawGlyphs(ArtworkSet& set) {
         const Rgba c = glyph.At(x, y);
         if (c.a >= 0.5f) strip.At(i * kSize + x, y) = {c.r, c.g, c.b, 1};
       }
+  }
+  // Every glyph has ink, differs from the others, and no pixel is a tint of
+  // the key colour (it would show as a pink fringe on a menu).
+  for (int i = 0; i < kCount; ++i) {
+    int ink = 0;
+    for (int y = 0; y < kSize; ++y)
+      for (int x = 0; x < kSize; ++x) {
+        const Rgba c = strip.At(i * kSize + x, y);
+        const bool key = c.r == kKey.r && c.g == kKey.g && c.b == kKey.b;
+        if (!key && c.r > 0.7f && c.b > 0.7f && c.g < 0.45f) throw std::runtime_error("glyph " + std::to_string(i) + " is blended with the key");
+        ink += !key;
+      }
+    if (ink < 24) throw std::runtime_error("glyph " + std::to_string(i) + " is almost empty");
+    for (int j = 0; j < i; ++j) {
+      bool same = true;
+      for (int y = 0; y < kSize && same; ++y)
+        for (int x = 0; x < kSize && same; ++x) {
+          const Rgba a = strip.At(i * kSize + x, y), b = strip.At(j * kSize + x, y);
+          same = a.r == b.r && a.g == b.g && a.b == b.b;
+        }
+      if (same) throw std::runtime_error("glyphs " + std::to_string(j) + " and " + std::to_string(i) + " are alike");
+    }
   }
   set.Add("BITMAPS", strip);
 }
