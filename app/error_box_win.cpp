@@ -23,6 +23,8 @@ std::wstring FileErrorText(FileErrorKind kind, const std::wstring& path, DWORD e
   return std::wstring(L"Cannot ") + verb + L" file \"" + path + L"\". " + SystemReason(error);
 }
 
-void ShowFileError(FileErrorKind kind, const std::wstring& path, DWORD error) {
-  MessageBoxW(nullptr, FileErrorText(kind, path, error).c_str(), kProgramTitle, MB_OK | MB_ICONERROR | MB_TASKMODAL);
+void ShowFileError(FileErrorKind kind, const std::wstring& path, DWORD error) { ShowErrorText(FileErrorText(kind, path, error)); }
+
+void ShowErrorText(const std::wstring& text) {
+  MessageBoxW(nullptr, text.c_str(), kProgramTitle, MB_OK | MB_ICONERROR | MB_TASKMODAL);
 }

@@ -10,3 +10,5 @@ enum class FileErrorKind { kOpen, kCreate };
 // "Cannot open file "<path>". <reason>" or "Cannot create file ...".
 std::wstring FileErrorText(FileErrorKind kind, const std::wstring& path, DWORD error);
 void ShowFileError(FileErrorKind kind, const std::wstring& path, DWORD error);
+// The same box with any other error text.
+void ShowErrorText(const std::wstring& text);

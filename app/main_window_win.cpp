@@ -1,12 +1,15 @@
 #include "app/main_window_win.h"
 
 #include "app/data_folder_win.h"
+#include "app/error_box_win.h"
 #include "app/messages.h"
 #include "app/single_instance_win.h"
 #include "app/window_handle_win.h"
 #include "lang/language_file_win.h"
 #include "store/file_io_win.h"
+#include "store/picture_packs_win.h"
 #include "store/profile_file_win.h"
+#include "store/skin_bitmaps_win.h"
 #include "store/sticker_database_win.h"
 
 namespace {
@@ -31,10 +34,19 @@ bool TQuillor::Create() {
   dataFolder_ = ChooseDataFolder(programFolder_, DocumentsFolder());
   EnsureFolderExists(dataFolder_);
   taskbarCreatedMessage_ = RegisterWindowMessageW(L"TaskbarCreated");
+  LoadSkinPictures();
+  LoadPicturePacks(programFolder_, userIcons_);
   mui_.Hooks().Register([this](const TMUI&) { RelabelStickers(); });
   ReadConfigurationFile();
   LoadStickers();
   return true;
+}
+
+// The pictures are part of the program file, so a failure means a damaged
+// program; one box says so, and the pictures that did load are used.
+void TQuillor::LoadSkinPictures() {
+  const std::vector<SkinLoadFailure> failures = LoadSkinBitmaps(skinBitmaps_);
+  if (!failures.empty()) ShowErrorText(ResourceErrorText(failures.front().name, failures.front().status));
 }
 
 bool TQuillor::SaveDatabase() { return WriteStickerDatabase(DataFile(kDatabaseFile), *store_); }

@@ -9,6 +9,8 @@
 #include "app/configuration.h"
 #include "app/window_base_win.h"
 #include "lang/tmui.h"
+#include "store/skin_bitmaps.h"
+#include "store/tat_bitmap.h"
 #include "store/tmassiv.h"
 
 class TQuillor final : public WindowBase, private StoreNotifications {
@@ -22,6 +24,10 @@ class TQuillor final : public WindowBase, private StoreNotifications {
   Tmassiv& Store() { return *store_; }
   // The current texts; windows register their relabel hooks here.
   TMUI& Mui() { return mui_; }
+  // Lent read-only to sticker windows for their frames, pins and buttons.
+  const SkinBitmaps& Skins() const { return skinBitmaps_; }
+  // The pictures of the picture packs, icon numbers 101 and up.
+  const TATBitmap& UserIcons() const { return userIcons_; }
 
   // Writes base.db from the store; false when it failed (the error was shown).
   bool SaveDatabase();
@@ -31,6 +37,7 @@ class TQuillor final : public WindowBase, private StoreNotifications {
   void OnDestroyed() override;
   LRESULT OnUserCommand(LPARAM lParam);
 
+  void LoadSkinPictures();
   void ReadConfigurationFile();
   void ApplyLanguageChoice(const TLanguage& choice);
   void RelabelStickers() const;
@@ -47,6 +54,8 @@ class TQuillor final : public WindowBase, private StoreNotifications {
   std::wstring dataFolder_;
   UINT taskbarCreatedMessage_ = 0;
   std::int32_t startStickerId_;
+  SkinBitmaps skinBitmaps_;
+  TATBitmap userIcons_;
   std::unique_ptr<Tmassiv> store_;
   Configuration configuration_;
   TMUI mui_;

@@ -32,8 +32,9 @@ ExternalProject_Add(artwork_host
   INSTALL_COMMAND ""
   BUILD_ALWAYS ON
   BUILD_BYPRODUCTS ${artwork_host_dir}/quillory_artwork)
-add_custom_command(OUTPUT ${artwork_dir}/artwork.rc ${CMAKE_BINARY_DIR}/contact_sheet.png
+add_custom_command(OUTPUT ${artwork_dir}/artwork.rc ${CMAKE_BINARY_DIR}/contact_sheet.png ${QUILLORY_PROGRAM_DIR}/pic/sample.qpk
   COMMAND ${artwork_host_dir}/quillory_artwork ${artwork_dir} --contact-sheet ${CMAKE_BINARY_DIR}/contact_sheet.png
+          --sample-pack ${QUILLORY_PROGRAM_DIR}/pic/sample.qpk
   DEPENDS artwork_host ${artwork_host_dir}/quillory_artwork
   COMMENT "Drawing the program's pictures")
 enable_language(RC)
@@ -75,7 +76,11 @@ target_link_libraries(win_tests PRIVATE test_support gtest_main)
 # Tests named RussianLocale* need Wine to report the Russian system language
 # and ANSI code page 1251; they run only in the second entry, which sets it.
 set(russian_locale "LC_ALL=ru_RU.UTF-8;LANG=ru_RU.UTF-8")
-add_test(NAME win_tests COMMAND ${test_launcher} $<TARGET_FILE:win_tests> --gtest_filter=-RussianLocale*)
+add_test(NAME win_tests COMMAND ${test_launcher} $<TARGET_FILE:win_tests> --gtest_filter=-RussianLocale*:ResourceCompleteness*)
+# Every picture of the resource table in the built program, on its own so that
+# a picture not drawn yet shows as this test and hides no other.
+add_test(NAME resource_completeness COMMAND ${test_launcher} $<TARGET_FILE:win_tests> --gtest_filter=ResourceCompleteness*)
+set_tests_properties(resource_completeness PROPERTIES TIMEOUT 600 ENVIRONMENT "QUILLORY_PROGRAM_DIR=${program_dir_arg}")
 add_test(NAME win_tests_russian COMMAND ${test_launcher} $<TARGET_FILE:win_tests> --gtest_filter=RussianLocale*)
 
 file(GLOB e2e_test_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*_test.cpp)

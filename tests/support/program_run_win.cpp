@@ -76,7 +76,15 @@ int CountMainWindows() {
 HWND RunningProgram::MainWindow(DWORD timeoutMs) {
   const ULONGLONG end = GetTickCount64() + timeoutMs;
   do {
-    if (HWND window = FindMainWindowOf(processId_)) return window;
+    if (HWND window = FindMainWindowOf(processId_)) {
+      // The window exists from the first step of start-up on; a sent message
+      // is answered only once start-up has finished (or shows a box), so a
+      // test never races the steps that are still running.
+      DWORD_PTR ignored = 0;
+      const ULONGLONG now = GetTickCount64();
+      SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, static_cast<UINT>(now < end ? end - now : 1), &ignored);
+      return window;
+    }
     Sleep(20);
   } while (GetTickCount64() < end);
   return nullptr;

@@ -2,7 +2,10 @@
 // against the resource table, and writes them as zlib-compressed BMP files
 // with a resource script that packs them into the program as "RESS" data.
 //
-//   quillory_artwork OUTPUT_FOLDER [--contact-sheet FILE.png]
+//   quillory_artwork OUTPUT_FOLDER [--contact-sheet FILE.png] [--sample-pack FILE.qpk]
+//
+// The sample pack holds the sample icons, numbered from 101, as compressed
+// 32-bit BMP pictures.
 
 #include <zlib.h>
 
@@ -15,6 +18,7 @@
 
 #include "artwork_set.h"
 #include "contact_sheet.h"
+#include "pack_writer.h"
 #include "store/resource_table.h"
 
 namespace {
@@ -57,11 +61,17 @@ int Check(const ArtworkSet& set) {
   return missing;
 }
 
+std::vector<std::uint8_t> SamplePack() {
+  std::vector<PackPicture> pictures;
+  for (const auto& [number, icon] : DrawSamplePackIcons()) pictures.push_back({number, EncodeBmp(icon, 32)});
+  return WritePicturePack(pictures, true);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc < 2) {
-    std::cerr << "usage: quillory_artwork OUTPUT_FOLDER [--contact-sheet FILE.png]\n";
+    std::cerr << "usage: quillory_artwork OUTPUT_FOLDER [--contact-sheet FILE.png] [--sample-pack FILE.qpk]\n";
     return 2;
   }
   try {
@@ -84,7 +94,15 @@ int main(int argc, char** argv) {
       WriteFile(folder / file, Compress(EncodeBmp(it->second, spec.bitsPerPixel)));
       script << spec.name << " RESS \"" << fs::absolute(folder / file).generic_string() << "\"\n";
     }
-    if (argc >= 4 && std::string(argv[2]) == "--contact-sheet") WriteFile(argv[3], EncodePng(ComposeContactSheet(set)));
+    for (int i = 2; i + 1 < argc; i += 2) {
+      const std::string option = argv[i];
+      if (option == "--contact-sheet")
+        WriteFile(argv[i + 1], EncodePng(ComposeContactSheet(set)));
+      else if (option == "--sample-pack")
+        WriteFile(argv[i + 1], SamplePack());
+      else
+        throw std::runtime_error("unknown option " + option);
+    }
   } catch (const std::exception& e) {
     std::cerr << "quillory_artwork: " << e.what() << "\n";
     return 1;

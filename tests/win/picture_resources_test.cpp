@@ -1,0 +1,225 @@
+// The picture loaders against the real system: resources of the built
+// Quillory.exe, and picture packs in a "pic\" folder.
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <algorithm>
+#include <set>
+#include <sstream>
+
+#include "store/file_io_win.h"
+#include "store/picture_packs_win.h"
+#include "store/resource_bitmap_win.h"
+#include "store/resource_table.h"
+#include "store/skin_bitmaps_win.h"
+#include "support/bmp_samples.h"
+#include "support/program_run_win.h"
+#include "support/temp_folder_win.h"
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+// Quillory.exe opened for its resources only, as the tests read it.
+class BuiltProgram {
+ public:
+  BuiltProgram()
+      : module_(LoadLibraryExW((BuiltProgramFolder() + L"Quillory.exe").c_str(), nullptr,
+                               LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE)) {}
+  ~BuiltProgram() {
+    if (module_) FreeLibrary(module_);
+  }
+  BuiltProgram(const BuiltProgram&) = delete;
+  BuiltProgram& operator=(const BuiltProgram&) = delete;
+  HMODULE Module() const { return module_; }
+  bool Carries(const char* name) const {
+    const std::wstring wide(name, name + std::char_traits<char>::length(name));
+    return FindResourceW(module_, wide.c_str(), L"RESS") != nullptr;
+  }
+
+ private:
+  HMODULE module_;
+};
+
+std::wstring Wide(std::string_view s) { return {s.begin(), s.end()}; }
+
+const ResourceSpec* SpecOf(std::string_view name) {
+  for (const ResourceSpec& spec : ResourceTable())
+    if (name == spec.name) return &spec;
+  return nullptr;
+}
+
+TEST(ResourceBitmap, NamesMatchWithoutRegardToCase) {
+  BuiltProgram program;
+  ASSERT_NE(program.Module(), nullptr);
+  const ResourceBitmap upper = LoadResourceBitmap(L"BITMAP_3", program.Module());
+  ASSERT_EQ(upper.status, ResourceLoadStatus::kOk);
+  EXPECT_EQ(upper.picture.Width(), 24);
+  EXPECT_EQ(upper.picture.Height(), 24);
+  EXPECT_EQ(upper.bitsPerPixel, 32);
+  for (const wchar_t* name : {L"bitmap_3", L"Bitmap_3"}) {
+    const ResourceBitmap other = LoadResourceBitmap(name, program.Module());
+    ASSERT_EQ(other.status, ResourceLoadStatus::kOk) << name;
+    EXPECT_EQ(other.bitsPerPixel, 32) << name;
+    ASSERT_EQ(other.picture.Width(), 24) << name;
+    ASSERT_EQ(other.picture.Height(), 24) << name;
+    for (int y = 0; y < 24; ++y)
+      for (int x = 0; x < 24; ++x) ASSERT_EQ(other.picture.At(x, y), upper.picture.At(x, y)) << name;
+  }
+}
+
+TEST(ResourceBitmap, AMissingNameIsReportedWithTheStandardText) {
+  BuiltProgram program;
+  ASSERT_NE(program.Module(), nullptr);
+  const ResourceBitmap missing = LoadResourceBitmap(L"BITMAP_NONE", program.Module());
+  EXPECT_EQ(missing.status, ResourceLoadStatus::kNotFound);
+  EXPECT_EQ(missing.picture.Width(), 0);
+  EXPECT_EQ(ResourceErrorText(L"BITMAP_NONE", missing.status), L"Resource BITMAP_NONE not found");
+  // The version resource is there, but not of the picture type.
+  EXPECT_EQ(LoadResourceBitmap(L"1", program.Module()).status, ResourceLoadStatus::kNotFound);
+}
+
+// The completeness check: fails, naming them, while any picture is missing
+// or drawn at the wrong size or depth.
+TEST(ResourceCompleteness, EveryPictureOfTheTableIsInTheProgramWithItsSizeAndDepth) {
+  BuiltProgram program;
+  ASSERT_NE(program.Module(), nullptr);
+  std::ostringstream missing, wrong;
+  int failures = 0;
+  for (const ResourceSpec& spec : ResourceTable()) {
+    const ResourceBitmap bitmap = LoadResourceBitmap(Wide(spec.name), program.Module());
+    if (bitmap.status != ResourceLoadStatus::kOk) {
+      missing << " " << spec.name << (bitmap.status == ResourceLoadStatus::kDamaged ? " (damaged)" : "");
+      ++failures;
+    } else if (bitmap.picture.Width() != spec.width || bitmap.picture.Height() != spec.height || bitmap.bitsPerPixel != spec.bitsPerPixel) {
+      wrong << " " << spec.name << " is " << bitmap.picture.Width() << "x" << bitmap.picture.Height() << "x" << bitmap.bitsPerPixel;
+      ++failures;
+    }
+  }
+  EXPECT_EQ(failures, 0) << "missing:" << missing.str() << "\nwrong:" << wrong.str();
+}
+
+// Whatever has been drawn so far: what the program carries loads at the
+// table's size, what it lacks is listed, in load order.
+TEST(SkinBitmaps, LoadWhatTheProgramCarriesAndListTheRest) {
+  BuiltProgram program;
+  ASSERT_NE(program.Module(), nullptr);
+  SkinBitmaps skins;
+  const std::vector<SkinLoadFailure> failures = LoadSkinBitmaps(skins, program.Module());
+  std::vector<std::wstring> expectedFailures;
+  for (std::string_view name : SkinBitmapNames()) {
+    const std::string n(name);
+    const ResourceSpec* spec = SpecOf(name);
+    ASSERT_NE(spec, nullptr) << n;
+    if (!program.Carries(n.c_str())) {
+      expectedFailures.push_back(Wide(name));
+      continue;
+    }
+    const Picture24* p24 = skins.Find24(name);
+    const Picture32* p32 = skins.Find32(name);
+    ASSERT_TRUE((p24 != nullptr) != (p32 != nullptr)) << n;
+    const int width = p24 ? p24->Width() : p32->Width();
+    const int height = p24 ? p24->Height() : p32->Height();
+    EXPECT_EQ(width, spec->width) << n;
+    EXPECT_EQ(height, spec->height) << n;
+  }
+  std::vector<std::wstring> failedNames;
+  for (const SkinLoadFailure& f : failures) {
+    EXPECT_EQ(f.status, ResourceLoadStatus::kNotFound) << std::string(f.name.begin(), f.name.end());
+    failedNames.push_back(f.name);
+  }
+  EXPECT_EQ(failedNames, expectedFailures);
+}
+
+class PicturePacks : public ::testing::Test {
+ protected:
+  std::wstring Pic() const { return folder.File(L"pic\\"); }
+  void SetUp() override { CreateDirectoryW(Pic().c_str(), nullptr); }
+  void Pack(const std::wstring& name, const Bytes& bytes) const { WriteBytes(Pic() + name, bytes); }
+
+  TempFolder folder;
+};
+
+TEST_F(PicturePacks, OnlyFilesWithTheExtensionInAnyCaseArePacks) {
+  const Bytes empty = samples::MakePack({}, 0);
+  Pack(L"a.qpk", empty);
+  Pack(L"B.QPK", empty);
+  Pack(L"c.Qpk", empty);
+  Pack(L"d.qpk.txt", empty);
+  Pack(L"e.qpkx", empty);
+  Pack(L"qpk", empty);
+  CreateDirectoryW((Pic() + L"x.qpk").c_str(), nullptr);
+  WriteBytes(Pic() + L"x.qpk\\inner.qpk", empty);  // packs are not searched for in sub-folders
+
+  const std::vector<std::wstring> found = FindPicturePacks(Pic());
+  const std::set<std::wstring> names(found.begin(), found.end());
+  EXPECT_EQ(names, (std::set<std::wstring>{Pic() + L"a.qpk", Pic() + L"B.QPK", Pic() + L"c.Qpk"}));
+  EXPECT_EQ(found.size(), 3u);
+  // Without the trailing backslash the same folder gives the same paths.
+  std::wstring bare = Pic();
+  bare.pop_back();
+  EXPECT_EQ(FindPicturePacks(bare), found);
+}
+
+TEST_F(PicturePacks, EveryPackLoadsInTheSystemsOrderAndADamagedOneKeepsItsFirstPictures) {
+  const Bytes small = samples::GradientBmp32(2, 2);
+  Pack(L"one.qpk", samples::MakePack({{150, small}, {101, small}}, 0));
+  Pack(L"two.qpk", samples::MakePack({{150, samples::Deflate(samples::GradientBmp32(5, 3))}}, 1));
+  Bytes cut = samples::MakePack({{120, small}, {121, small}}, 0);
+  cut.resize(cut.size() - 1);
+  Pack(L"cut.qpk", cut);
+  Pack(L"absurd.qpk", samples::MakePack({{130, small}}, 0, 0x7FFFFFFF));
+  CreateDirectoryW((Pic() + L"x.qpk").c_str(), nullptr);
+
+  TATBitmap list;
+  list.Add(Picture32(1, 1), 999);  // cleared first
+  LoadPicturePacks(folder.Path(), list);
+
+  // What the list must hold, pack by pack in the order the system lists them.
+  std::vector<int> numbers;
+  int last150Width = 0;
+  for (const std::wstring& path : FindPicturePacks(Pic())) {
+    if (path.ends_with(L"one.qpk")) {
+      numbers.insert(numbers.end(), {150, 101});
+      last150Width = 2;
+    } else if (path.ends_with(L"two.qpk")) {
+      numbers.push_back(150);
+      last150Width = 5;
+    } else if (path.ends_with(L"cut.qpk")) {
+      numbers.push_back(120);
+    }
+  }
+  ASSERT_EQ(list.Count(), static_cast<int>(numbers.size()));
+  for (int i = 0; i < list.Count(); ++i) EXPECT_EQ(list.NumberAt(i), numbers[static_cast<std::size_t>(i)]);
+  EXPECT_EQ(list.Find(999), -1);
+  ASSERT_GE(list.Find(150), 0);
+  EXPECT_EQ(list.PictureAt(list.Find(150)).Width(), last150Width);  // the pack loaded later wins
+}
+
+TEST_F(PicturePacks, WithoutAPicFolderTheListIsEmpty) {
+  RemoveTree(Pic());
+  TATBitmap list;
+  list.Add(Picture32(1, 1), 101);
+  LoadPicturePacks(folder.Path(), list);
+  EXPECT_EQ(list.Count(), 0);
+  EXPECT_EQ(LoadPicturePack(Pic() + L"none.qpk", list).status, PackReadStatus::kEndedEarly);
+}
+
+TEST(SamplePack, TheShippedPackReadsWholeWithUserIconNumbers) {
+  const std::wstring path = BuiltProgramFolder() + L"pic\\sample.qpk";
+  ASSERT_TRUE(FileExists(path));
+  const std::vector<std::uint8_t> bytes = ReadBytes(path);
+  ASSERT_GE(bytes.size(), 16u);
+  EXPECT_EQ(bytes[12], 1);  // compressed
+  TATBitmap list;
+  const PackReadResult r = LoadPicturePack(path, list);
+  EXPECT_EQ(r.status, PackReadStatus::kComplete);
+  for (int i = 0; i < list.Count(); ++i) {
+    EXPECT_EQ(list.NumberAt(i), 101 + i);
+    EXPECT_GT(list.PictureAt(i).Width(), 0);
+  }
+}
+
+}  // namespace
