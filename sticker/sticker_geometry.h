@@ -1,0 +1,58 @@
+#pragma once
+// Where a sticker window's pin and pop-up buttons sit and what a click hits,
+// the zones a double click collapses, and where a window goes on the screen.
+
+#include "store/sticker_record.h"
+
+struct Rect {
+  int left, top, right, bottom;
+  bool operator==(const Rect&) const = default;
+  // The tests of the window are strict: left < x < right, top < y < bottom.
+  bool StrictlyContains(int x, int y) const { return left < x && x < right && top < y && y < bottom; }
+};
+
+// The pin picture's place: x = width - 26, y = 6 (10 for the notepad styles).
+struct PinPlace {
+  int x, y;
+};
+PinPlace PinPosition(int style, int width);
+
+// The area a click on the pin must fall in; k is the icon's half width less 2
+// (0 without an icon), by which template stickers grow at the top.
+Rect PinHitArea(int style, int width, int k);
+
+// The pin shows on every style but the title-bar ones, where it shows only
+// while the window has the focus and pop-up buttons are on.
+bool PinVisible(int style, bool focused, bool popupButtons);
+
+// The four pop-up buttons in a row: 0 close, 1 duplicate, 2 edit, 3 collapse.
+enum PopupButton { kButtonNone = -1, kButtonClose = 0, kButtonDuplicate = 1, kButtonEdit = 2, kButtonCollapse = 3 };
+inline constexpr int kPopupButtonCount = 4;
+inline constexpr int kPopupButtonWidth = 18, kPopupButtonHitHeight = 15;
+
+struct ButtonMetrics {
+  int dx, dy;
+};
+ButtonMetrics PopupButtonMetrics(int style, bool expanded);
+
+// The hit rectangle of a button in a width x height picture.
+Rect PopupButtonArea(PopupButton button, int style, bool expanded, int width, int height);
+// Which button a press hits, testing collapse, close, duplicate, edit in turn.
+PopupButton HitPopupButton(int x, int y, int style, bool expanded, int width, int height);
+
+// A double click that lands here toggles collapsed and expanded.
+bool InCollapseZone(int x, int y, int style, int iconWidth);
+
+struct WorkArea {
+  int left, top, right, bottom;
+};
+struct ScreenPoint {
+  int x, y;
+  bool operator==(const ScreenPoint&) const = default;
+};
+
+// The centre of the work area for a window of this size.
+ScreenPoint CentredPosition(const WorkArea& work, int width, int height);
+// Whether a window at (left, top) has come too far off the work area, so
+// that the off-screen check must centre it.
+bool IsOffScreen(const WorkArea& work, int left, int top, int width, int height);

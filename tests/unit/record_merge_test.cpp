@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <vector>
+
+#include "store/record_merge.h"
+#include "support/sticker_samples.h"
+
+namespace {
+
+StickerRecord Edited() {
+  StickerRecord e = MakeSticker(99);
+  e.caption.color = 0x111111;
+  e.caption.line_text.Assign("New caption");
+  e.date_line.show = 0;
+  e.body.font_size = 14;
+  e.body.layout_x = 500;  // layout values are never taken
+  e.style = 9;
+  e.alpha = 100;
+  e.position = 1;
+  e.expanded = 0;
+  e.left = 7;
+  SetStickerText(e, "edited text");
+  return e;
+}
+
+TEST(MergeStickerSettings, TakesAppearanceAndTextButKeepsWhatTheStoreOwns) {
+  StickerRecord stored = MakeSticker(5, true, 0x1234);
+  stored.left = 300;
+  stored.expanded = 1;
+  MergeStickerSettings(stored, Edited());
+  EXPECT_EQ(stored.caption.color, 0x111111u);
+  EXPECT_EQ(stored.caption.line_text.View(), "New caption");
+  EXPECT_EQ(stored.date_line.show, 0);
+  EXPECT_EQ(stored.body.font_size, 14);
+  EXPECT_EQ(stored.body.layout_x, 16);
+  EXPECT_EQ(stored.style, 9);
+  EXPECT_EQ(stored.position, 1);
+  EXPECT_EQ(GetStickerText(stored), "edited text");
+  EXPECT_EQ(stored.id, 5);
+  EXPECT_EQ(stored.window, 0x1234u);
+  EXPECT_EQ(stored.left, 300);
+  EXPECT_EQ(stored.expanded, 1);
+}
+
+TEST(DuplicateOf, MovesTheCopyEvenOffScreenAndGivesItANewId) {
+  StickerRecord original = MakeSticker(5, false);
+  original.left = 1010;
+  original.top = 5;
+  const StickerRecord copy = DuplicateOf(original, 6);
+  EXPECT_EQ(copy.left, 1028);
+  EXPECT_EQ(copy.top, 23);
+  EXPECT_EQ(copy.id, 6);
+  EXPECT_EQ(copy.visible, 1);
+}
+
+TEST(WindowCopyOf, StartsFromDefaultsAndKeepsTheWindowsOwnFields) {
+  StickerRecord current = NewStickerRecord(0);
+  current.window = 0x42;
+  current.id = 77;
+  current.left = 10;
+  StickerRecord delivered = Edited();
+  delivered.caption.font_size = 30;
+  delivered.text_length = 5000;
+  const StickerRecord copy = WindowCopyOf(delivered, current);
+  EXPECT_EQ(copy.caption.font_size, 10);  // the window keeps its default sizes and layout
+  EXPECT_EQ(copy.body.layout_x, 16);
+  EXPECT_EQ(copy.body.font_size, 14);
+  EXPECT_EQ(copy.expanded, 0);
+  EXPECT_EQ(copy.id, 77);
+  EXPECT_EQ(copy.window, 0x42u);
+  EXPECT_EQ(copy.left, 10);
+  EXPECT_EQ(copy.text_length, kStickerTextCapacity);  // a foreign length is cut to the buffer
+  EXPECT_TRUE(NeedsFullRebuild(current, copy));
+  StickerRecord recoloured = copy;
+  recoloured.color = 0xABCDEF;
+  recoloured.alpha = 3;
+  EXPECT_FALSE(NeedsFullRebuild(copy, recoloured));
+  recoloured.font_style = 1;
+  EXPECT_TRUE(NeedsFullRebuild(copy, recoloured));
+}
+
+TEST(CompactRecord, IsReadAtItsOwnOffsetsAndOnlyAtItsSize) {
+  std::vector<std::uint8_t> p(kCompactRecordSize, 0);
+  const auto put32 = [&](std::size_t at, std::uint32_t v) { std::memcpy(p.data() + at, &v, 4); };
+  put32(0, 0x0000FF);
+  p[13] = 5;
+  std::memcpy(&p[14], "Arial", 5);
+  p[62] = 200;  // a length beyond the field reads as the field's capacity
+  std::memset(&p[63], 'c', 32);
+  put32(192, 0x00FF00);
+  p[204] = 12;
+  put32(200, 0x333333);
+  put32(288, static_cast<std::uint32_t>(-5));
+  put32(292, 40);
+  p[306] = 7;
+  p[314] = 3;
+  p[316] = 2;
+  put32(324, 4000);
+  p[330] = 1;
+  StickerRecord copy = NewStickerRecord(0);
+  SetStickerText(copy, "kept");
+  EXPECT_TRUE(ApplyCompactRecord(copy, p));
+  EXPECT_EQ(copy.caption.color, 0x0000FFu);
+  EXPECT_EQ(copy.caption.font_name.View(), "Arial");
+  EXPECT_EQ(copy.caption.line_text.View(), std::string(32, 'c'));
+  EXPECT_EQ(copy.body.color, 0x00FF00u);
+  EXPECT_EQ(copy.body.font_size, 12);
+  EXPECT_EQ(copy.date_line.shadow_color, 0x333333u);
+  EXPECT_EQ(copy.left, -5);
+  EXPECT_EQ(copy.top, 40);
+  EXPECT_EQ(copy.style, 7);
+  EXPECT_EQ(copy.icon, 3);
+  EXPECT_EQ(copy.position, 2);
+  EXPECT_EQ(copy.hide_interval, 4000);
+  EXPECT_EQ(GetStickerText(copy), "kept");
+  p.pop_back();
+  EXPECT_FALSE(ApplyCompactRecord(copy, p));
+}
+
+TEST(DeliveredStrings, StopAtTheZeroOrThePayloadAndFitTheirField) {
+  const std::vector<std::uint8_t> unterminated = {'a', 'b', 'c'};
+  EXPECT_EQ(PayloadString(unterminated), "abc");
+  const std::vector<std::uint8_t> terminated = {'a', 0, 'c'};
+  EXPECT_EQ(PayloadString(terminated), "a");
+  StickerRecord copy = NewStickerRecord(0);
+  SetStickerText(copy, "old");
+  EXPECT_FALSE(ApplyDeliveredString(copy, 1, std::string(50, 'x')));
+  EXPECT_EQ(copy.caption.line_text.View().size(), 32u);
+  EXPECT_FALSE(ApplyDeliveredString(copy, 0, std::string(60, 'f')));
+  EXPECT_EQ(copy.caption.font_name.View().size(), 48u);
+  EXPECT_FALSE(ApplyDeliveredString(copy, 2, "old"));
+  EXPECT_TRUE(ApplyDeliveredString(copy, 2, std::string(3000, 't')));
+  EXPECT_EQ(copy.text_length, kStickerTextCapacity);
+  EXPECT_FALSE(ApplyDeliveredString(copy, 5, "ignored"));
+  EXPECT_FALSE(ApplyDeliveredString(copy, -1, "ignored"));
+}
+
+}  // namespace
