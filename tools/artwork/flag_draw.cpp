@@ -170,7 +170,7 @@ Layers Badge(Rgba upper, Rgba lower, Rgba rim) {
 Layers Silhouette(Shape shape) { return {{std::move(shape), {}, true}}; }
 
 Image RenderFlag(const Layers& layers) {
-  Image flag(kWidth, kHeight);
+  Image flag(kCellWidth, kHeight);
   std::vector<bool> opaque(static_cast<std::size_t>(kWidth) * kHeight, false);
   for (int y = 0; y < kHeight; ++y)
     for (int x = 0; x < kWidth; ++x) {

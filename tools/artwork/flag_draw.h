@@ -1,6 +1,6 @@
 #pragma once
-// A small drawing kit for the 25 x 15 language flags: a flag is a list of
-// layers, each a shape in cell pixels with one flat colour, painted in order.
+// A small drawing kit for the language flags: a flag is a list of layers,
+// each a shape in flag pixels with one flat colour, painted in order.
 // Stripes snap to whole pixels so they stay crisp; discs, stars and
 // diagonals are supersampled and later reduced to the strip's palette.
 
@@ -13,8 +13,12 @@
 
 namespace flags {
 
-inline constexpr int kWidth = 25;
+// A flag is 24 x 15 in a 25 x 15 cell of the strip: the menu shows a box
+// 24 pixels wide, so the cell's last column stays transparent and the
+// flag's outline is seen on every side.
+inline constexpr int kWidth = 24;
 inline constexpr int kHeight = 15;
+inline constexpr int kCellWidth = 25;
 
 struct Layer {
   Shape shape;
@@ -56,7 +60,7 @@ inline constexpr Rgba Grey = Rgb8(150, 150, 150);
 
 // The whole cell in one colour.
 Layers Field(Rgba c);
-// A rectangle in cell pixels (not snapped).
+// A rectangle in flag pixels (not snapped).
 Layers Rect(float x0, float y0, float x1, float y1, Rgba c);
 Layers Paint(Shape shape, Rgba c);
 
@@ -112,8 +116,8 @@ Layers Silhouette(Shape shape);
 // Every flag of the strip, keyed by flag code.
 const std::vector<FlagRule>& FlagRules();
 
-// Renders one flag: colours straight, alpha 1 inside the flag, 0 outside,
-// with a darker 1-pixel outline round the opaque area.
+// Renders one flag into a strip cell: colours straight, alpha 1 inside the
+// flag, 0 outside, with a darker 1-pixel outline round the opaque area.
 Image RenderFlag(const Layers& layers);
 
 // Reduces a picture to at most maxColours colours: the most used colours

@@ -78,14 +78,14 @@ void DrawFlags(ArtworkSet& set) {
   for (int place = 0; place < kFlagCount; ++place)
     if (!byPlace[place]) throw std::runtime_error("no flag drawn for picture " + std::to_string(place));
 
-  Image strip(kFlagCount * flags::kWidth, flags::kHeight);
-  Image mask(kMaskCells * flags::kWidth, flags::kHeight, Grey8(255));
+  Image strip(kFlagCount * flags::kCellWidth, flags::kHeight);
+  Image mask(kMaskCells * flags::kCellWidth, flags::kHeight, Grey8(255));
   for (int place = 0; place < kFlagCount; ++place) {
     const Image& flag = *byPlace[place];
     for (int y = 0; y < flags::kHeight; ++y)
-      for (int x = 0; x < flags::kWidth; ++x) {
+      for (int x = 0; x < flags::kCellWidth; ++x) {
         const Rgba p = flag.At(x, y);
-        const int sx = place * flags::kWidth + x;
+        const int sx = place * flags::kCellWidth + x;
         // Black under the transparent part, as an image list draws the
         // picture over the masked background.
         strip.At(sx, y) = p.a > 0 ? Rgba{p.r, p.g, p.b, 1} : Grey8(0);
