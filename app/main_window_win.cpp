@@ -36,6 +36,12 @@ bool TQuillor::Create() {
   taskbarCreatedMessage_ = RegisterWindowMessageW(L"TaskbarCreated");
   LoadSkinPictures();
   LoadPicturePacks(programFolder_, userIcons_);
+  stickers_ = std::make_unique<StickerOperations>(StickerOperationsArgs{
+      store_.get(), StickerArt{&skinBitmaps_, &userIcons_}, &mui_, Handle(), [this] { return SaveDatabase(); },
+      [this] {
+        if (managerWindow_)
+          PostMessageW(managerWindow_, WM_MANAGER_REFRESH, kManagerRefreshStickers, kManagerRefreshStickers);
+      }});
   mui_.Hooks().Register([this](const TMUI&) { RelabelStickers(); });
   ReadConfigurationFile();
   LoadStickers();
@@ -76,7 +82,10 @@ void TQuillor::SaveConfiguration() {
   WriteConfiguration(file, mui_.Language(), configuration_);
 }
 
-void TQuillor::LoadStickers() { ReadStickerDatabase(DataFile(kDatabaseFile), *store_, startStickerId_); }
+void TQuillor::LoadStickers() {
+  ReadStickerDatabase(DataFile(kDatabaseFile), *store_, startStickerId_);
+  stickers_->ShowLoaded();
+}
 
 // Open sticker windows put the new texts on their menus and redraw.
 void TQuillor::RelabelStickers() const {
@@ -128,6 +137,27 @@ LRESULT TQuillor::OnUserCommand(LPARAM lParam) {
   }
 }
 
+// Commands of later instances and other programs; the new-sticker and manager
+// commands wait for their windows.
+void TQuillor::OnInstanceCommand(WPARAM argument, LPARAM command) {
+  switch (command) {
+    case kInstanceToggleSticker:
+      stickers_->ToggleById(static_cast<std::int32_t>(argument));
+      break;
+    case kInstanceHideAll:
+      stickers_->HideAll();
+      break;
+    case kInstanceShowAll:
+      stickers_->ShowAll();
+      break;
+    case kInstanceRedrawAll:
+      stickers_->RedrawAll();
+      break;
+    default:
+      break;
+  }
+}
+
 LRESULT TQuillor::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == taskbarCreatedMessage_ && taskbarCreatedMessage_ != 0) {
     RebuildAfterShellRestart();
@@ -136,6 +166,12 @@ LRESULT TQuillor::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_USER:
       return OnUserCommand(lParam);
+    case WM_INSTANCE_COMMAND:
+      OnInstanceCommand(wParam, lParam);
+      return 0;
+    case kReleaseClosedStickers:
+      stickers_->ReleaseClosedWindows();
+      return 0;
     case WM_CLOSE:
       Shutdown();
       return 0;

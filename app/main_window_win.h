@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/configuration.h"
+#include "app/sticker_operations_win.h"
 #include "app/window_base_win.h"
 #include "lang/tmui.h"
 #include "store/skin_bitmaps.h"
@@ -31,11 +32,13 @@ class TQuillor final : public WindowBase, private StoreNotifications {
 
   // Writes base.db from the store; false when it failed (the error was shown).
   bool SaveDatabase();
+  StickerOperations& Stickers() { return *stickers_; }
 
  private:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void OnDestroyed() override;
   LRESULT OnUserCommand(LPARAM lParam);
+  void OnInstanceCommand(WPARAM argument, LPARAM command);
 
   void LoadSkinPictures();
   void ReadConfigurationFile();
@@ -59,5 +62,6 @@ class TQuillor final : public WindowBase, private StoreNotifications {
   std::unique_ptr<Tmassiv> store_;
   Configuration configuration_;
   TMUI mui_;
+  std::unique_ptr<StickerOperations> stickers_;
   HWND managerWindow_ = nullptr;  // not owned; none until the manager exists
 };

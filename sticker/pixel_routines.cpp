@@ -179,6 +179,19 @@ InkBox FindInkBox(const View24& picture) {
   return box;
 }
 
+void Premultiply(const View32& straight, const View32& premultiplied) {
+  const int w = std::min(straight.width, premultiplied.width), h = std::min(straight.height, premultiplied.height);
+  for (int y = 0; y < h; ++y) {
+    const Pixel32* s = straight.Row(y);
+    Pixel32* d = premultiplied.Row(y);
+    for (int x = 0; x < w; ++x) {
+      const int a = s[x].a;
+      d[x] = {static_cast<std::uint8_t>(RoundDiv255(s[x].b * a)), static_cast<std::uint8_t>(RoundDiv255(s[x].g * a)),
+              static_cast<std::uint8_t>(RoundDiv255(s[x].r * a)), s[x].a};
+    }
+  }
+}
+
 void StretchCopy(const View24& source, const View24& destination) {
   if (source.Empty() || destination.Empty()) return;
   for (int y = 0; y < destination.height; ++y) {

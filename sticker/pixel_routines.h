@@ -55,6 +55,11 @@ void StretchCopy(const View24& source, const View24& destination);
 // A horizontal line of one colour from x0 up to but not including x1.
 void HorizontalLine(const View24& picture, int x0, int x1, int y, Colour colour);
 
+// Copies a straight-alpha picture into one of the same size with blue, green
+// and red multiplied by alpha (rounded), as the system's layered windows
+// compose pixels. Only the hand-off to the system uses it.
+void Premultiply(const View32& straight, const View32& premultiplied);
+
 // Each channel c becomes round(c - c / 255 * amount), amount 0..255.
 Colour Darken(Colour colour, int amount);
 // Each channel c becomes c + (255 - c) * percent / 100 in integers.

@@ -142,6 +142,17 @@ TEST(Tint, DoublesTheProductAndKeepsAlpha) {
   }
 }
 
+TEST(Premultiply, ScalesColourByAlphaAndKeepsAlpha) {
+  Picture32 straight(3, 1), out(3, 1);
+  straight.At(0, 0) = {255, 128, 1, 128};
+  straight.At(1, 0) = {200, 100, 50, 0};
+  straight.At(2, 0) = {200, 100, 50, 255};
+  Premultiply(straight.View(), out.View());
+  EXPECT_EQ(out.At(0, 0), (Pixel32{128, 64, 1, 128}));  // 64.25 -> 64, 0.502 -> 1
+  EXPECT_EQ(out.At(1, 0), (Pixel32{0, 0, 0, 0}));
+  EXPECT_EQ(out.At(2, 0), (Pixel32{200, 100, 50, 255}));
+}
+
 TEST(InkBox, MeasuresRightTopAndBottomButNeverTheLeft) {
   Picture24 picture = Filled24(8, 6, {255, 255, 255});
   EXPECT_EQ(FindInkBox(picture.View()), (InkBox{0, 6, 0, 5}));

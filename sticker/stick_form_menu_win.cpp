@@ -1,0 +1,148 @@
+// The sticker window's popup menu and its clipboard commands.
+
+#include <cstring>
+#include <memory>
+
+#include "app/text_convert_win.h"
+#include "sticker/stick_form_win.h"
+
+namespace {
+
+enum MenuItem : UINT {
+  kDuplicate = 1,
+  kHide,
+  kDelete,
+  kFloat,
+  kTopmost,
+  kNormal,
+  kBehindAll,
+  kOnDesktop,
+  kCopy,
+  kPaste,
+  kShortcut,
+  kCollapse,
+  kProperties,
+};
+
+// The stacking position each position item stands for.
+struct PositionItem {
+  MenuItem item;
+  int position;
+  TextId text;
+};
+constexpr PositionItem kPositionItems[] = {{kTopmost, kPositionTopmost, TextId{L"Setting", L"posUp"}},
+                                           {kNormal, kPositionNormal, TextId{L"Setting", L"posNormal"}},
+                                           {kBehindAll, kPositionBottom, TextId{L"Setting", L"posBack"}},
+                                           {kOnDesktop, kPositionDesktop, TextId{L"Setting", L"posBottom"}}};
+
+struct MenuDestroyer {
+  void operator()(HMENU menu) const { DestroyMenu(menu); }
+};
+
+void Append(HMENU menu, UINT item, const std::wstring& text, UINT flags = 0) {
+  AppendMenuW(menu, MF_STRING | flags, item, text.c_str());
+}
+
+void Separator(HMENU menu) { AppendMenuW(menu, MF_SEPARATOR, 0, nullptr); }
+
+}  // namespace
+
+void TStickForm::ShowMenu(int x, int y) {
+  if (x == -1 && y == -1) {  // from the keyboard: at the window's corner
+    RECT r{};
+    GetWindowRect(Handle(), &r);
+    x = r.left;
+    y = r.top;
+  }
+  std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDestroyer> menu(CreatePopupMenu());
+  HMENU m = menu.get();
+  Append(m, kDuplicate, texts_.Text({L"Sticker", L"mCopys"}));
+  Append(m, kHide, texts_.Text({L"Sticker", L"mhide"}));
+  Append(m, kDelete, texts_.Text({L"Sticker", L"mdelete"}));
+  Separator(m);
+  Append(m, kFloat, texts_.Text({L"Setting", L"Float"}), record_.floating ? MF_CHECKED : 0);
+  Separator(m);
+  for (const PositionItem& p : kPositionItems)
+    Append(m, p.item, texts_.Text(p.text), record_.position == p.position ? MF_CHECKED : 0);
+  Separator(m);
+  Append(m, kCopy, texts_.Text({L"Setting", L"buffOut"}));
+  Append(m, kPaste, texts_.Text({L"Setting", L"buffIn"}), IsClipboardFormatAvailable(CF_TEXT) ? 0 : MF_GRAYED);
+  Separator(m);
+  Append(m, kShortcut, texts_.Text({L"Manager", L"Link"}));
+  Separator(m);
+  Append(m, kCollapse, texts_.Text(record_.expanded ? TextId{L"Sticker", L"dfSver"} : TextId{L"Sticker", L"dfRazver"}));
+  Append(m, kProperties, texts_.Text({L"Sticker", L"mConfig"}));
+  SetForegroundWindow(Handle());
+  const UINT chosen = static_cast<UINT>(
+      TrackPopupMenu(m, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, x, y, 0, Handle(), nullptr));
+  if (chosen) OnMenuCommand(chosen);
+}
+
+void TStickForm::OnMenuCommand(UINT item) {
+  for (const PositionItem& p : kPositionItems)
+    if (p.item == item) {
+      record_.position = static_cast<std::uint8_t>(p.position);
+      ApplyStackingPosition(p.position);
+      Redraw();
+      return;
+    }
+  switch (item) {
+    case kDuplicate:
+      host_.Duplicate(record_.id);
+      break;
+    case kHide:
+      Hide();
+      break;
+    case kDelete:
+      Delete();
+      break;
+    case kFloat:
+      record_.floating = record_.floating ? 0 : 1;
+      host_.SetFloating(record_.id, record_.floating != 0);
+      Redraw();
+      break;
+    case kCopy:
+      CopyText();
+      break;
+    case kPaste:
+      PasteText();
+      break;
+    case kCollapse:
+      ToggleExpanded();
+      break;
+    case kProperties:
+      host_.OpenSettings(record_.id);
+      break;
+    default:  // the shortcut item waits for the input dialog
+      break;
+  }
+}
+
+void TStickForm::CopyText() {
+  if (text_.empty() || !OpenClipboard(Handle())) return;
+  EmptyClipboard();
+  const std::size_t bytes = (text_.size() + 1) * sizeof(wchar_t);
+  if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes)) {
+    std::memcpy(GlobalLock(memory), text_.c_str(), bytes);
+    GlobalUnlock(memory);
+    if (!SetClipboardData(CF_UNICODETEXT, memory)) GlobalFree(memory);
+  }
+  CloseClipboard();
+}
+
+void TStickForm::PasteText() {
+  if (!IsClipboardFormatAvailable(CF_TEXT) || !OpenClipboard(Handle())) return;
+  std::wstring pasted;
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+      pasted.assign(chars, wcsnlen(chars, GlobalSize(data) / sizeof(wchar_t)));
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  if (pasted.empty()) return;
+  std::optional<StickerRecord> stored = host_.StoredRecord(record_.id);
+  if (!stored) return;
+  SetStickerText(*stored, AnsiFromWide(pasted));  // cut to the buffer
+  host_.ApplyStickerSettings(record_.id, *stored);
+}

@@ -1,0 +1,448 @@
+#include "sticker/stick_form_win.h"
+
+#include <windowsx.h>
+
+#include <cstring>
+
+#include "app/messages.h"
+#include "app/text_convert_win.h"
+#include "app/window_handle_win.h"
+#include "sticker/pixel_routines.h"
+#include "sticker/skin_styles.h"
+#include "sticker/sticker_geometry.h"
+#include "store/record_merge.h"
+
+namespace {
+
+constexpr UINT_PTR kHideTimer = 1;
+constexpr UINT kInitialHideInterval = 3000;
+constexpr UINT kTopmostFlags = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE;  // 19
+constexpr WPARAM kLiveRecordTag = 445;
+constexpr ULONG_PTR kRecordData = 1;
+constexpr LPARAM kSwallowedUserCommands = 999;
+constexpr WPARAM kFloatingOn = 0;
+
+// Sticker commands of WM_STICKER_COMMAND.
+enum : LPARAM {
+  kBringOnScreen = 25,
+  kMakeVisible = 26,
+  kEndTemporarilyTopmost = 97,
+  kTemporarilyTopmost = 98,
+  kRedraw = 99,
+  kRebuild = 100,
+  kSendLiveRecord = 101,
+  kRelabel = 102,
+  kClose = 103,
+  kFloating = 200,
+};
+constexpr int kMinVisibleAlpha = 32;
+
+WorkArea CurrentWorkArea() {
+  RECT r{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0);
+  return {r.left, r.top, r.right, r.bottom};
+}
+
+bool ShiftHeld() { return (GetKeyState(VK_SHIFT) & 0x8000) != 0; }
+
+}  // namespace
+
+TStickForm::TStickForm(StickerHost& host, const StickerArt& art, const TMUI& texts, HWND mainWindow,
+                       std::function<void(TStickForm*)> onClosed)
+    : host_(host), art_(art), texts_(texts), mainWindow_(mainWindow), onClosed_(std::move(onClosed)) {}
+
+TStickForm::~TStickForm() {
+  if (screenDc_) ReleaseDC(nullptr, screenDc_);
+}
+
+bool TStickForm::Open(const StickerRecord& record) {
+  WindowCreateArgs args;
+  args.className = kStickerWindowClass;
+  args.style = WS_POPUP;
+  args.exStyle = WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
+  args.x = args.y = 0;
+  args.width = args.height = 1;
+  args.parent = mainWindow_;  // owned by the program: no task-bar button
+  if (!CreateWindowFor(args)) return false;
+  screenDc_ = GetDC(nullptr);
+  record_ = NewStickerRecord(record.color);
+  record_.window = StoredWindowHandle(Handle());
+  record_.id = record.id;
+  record_.visible = 1;
+  record_.left = record.left;
+  record_.top = record.top;
+  ApplyRecord(record);
+  return true;
+}
+
+void TStickForm::ShowAt(int left, int top) {
+  record_.left = left;
+  record_.top = top;
+  SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ShowWindow(Handle(), SW_SHOWNOACTIVATE);
+  LayeredUpdate(record_.alpha);
+}
+
+void TStickForm::ApplyRecord(const StickerRecord& delivered) {
+  const StickerRecord before = record_;
+  record_ = WindowCopyOf(delivered, record_);
+  text_ = WideFromAnsi(GetStickerText(record_));
+  if (record_.hide_interval <= 0) record_.hide_interval = static_cast<std::int32_t>(kInitialHideInterval);
+  ApplyStackingPosition(record_.position);
+  if (NeedsFullRebuild(before, record_) || composite_.Width() == 0)
+    FullRebuild();
+  else
+    Redraw();
+}
+
+void TStickForm::ApplySettings(std::span<const std::uint8_t> payload) {
+  if (!ApplyCompactRecord(record_, payload)) return;
+  SetWindowPos(Handle(), nullptr, record_.left, record_.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ApplyStackingPosition(record_.position);
+  FullRebuild();
+}
+
+LRESULT TStickForm::OnCopyData(WPARAM selector, const COPYDATASTRUCT& data) {
+  if (!data.lpData && data.cbData != 0) return 0;
+  const std::span<const std::uint8_t> payload(static_cast<const std::uint8_t*>(data.lpData), data.cbData);
+  if (payload.size() == kStickerRecordSize) {
+    StickerRecord delivered;
+    std::memcpy(&delivered, payload.data(), kStickerRecordSize);
+    ApplyRecord(delivered);
+  } else if (payload.size() == kCompactRecordSize) {
+    ApplySettings(payload);
+  } else if (ApplyDeliveredString(record_, static_cast<int>(selector), PayloadString(payload))) {
+    text_ = WideFromAnsi(GetStickerText(record_));
+    FullRebuild();
+  }
+  return 1;
+}
+
+void TStickForm::SendLiveRecord(HWND target) {
+  if (!target) return;
+  RECT r{};
+  GetWindowRect(Handle(), &r);
+  record_.left = r.left;
+  record_.top = r.top;
+  record_.width = r.right - r.left;
+  record_.height = r.bottom - r.top;
+  record_.window = StoredWindowHandle(Handle());
+  COPYDATASTRUCT data{kRecordData, static_cast<DWORD>(kStickerRecordSize), &record_};
+  SendMessageW(target, WM_COPYDATA, kLiveRecordTag, reinterpret_cast<LPARAM>(&data));
+}
+
+void TStickForm::OnCommand(LPARAM command, WPARAM argument) {
+  switch (command) {
+    case kBringOnScreen:
+      BringOnScreen();
+      break;
+    case kMakeVisible:
+      if (record_.alpha < kMinVisibleAlpha) {
+        record_.alpha = 255;
+        LayeredUpdate(255);
+      }
+      break;
+    case kEndTemporarilyTopmost:
+      temporarilyTopmost_ = false;
+      ApplyStackingPosition(record_.position);
+      break;
+    case kTemporarilyTopmost:
+      temporarilyTopmost_ = clickHandled_ = true;
+      ApplyStackingPosition(kPositionTopmost);
+      break;
+    case kRedraw:
+      Redraw();
+      break;
+    case kRebuild:
+      FullRebuild();
+      break;
+    case kSendLiveRecord:
+      SendLiveRecord(reinterpret_cast<HWND>(argument));
+      break;
+    case kRelabel:
+      text_ = WideFromAnsi(GetStickerText(record_));
+      break;
+    case kClose:
+      Release();
+      break;
+    case kFloating:
+      record_.floating = argument == kFloatingOn ? 1 : 0;
+      Redraw();
+      break;
+    default:
+      break;
+  }
+}
+
+void TStickForm::FullRebuild() {
+  picture_.Rebuild(record_, text_, art_);
+  Redraw();
+}
+
+void TStickForm::Redraw() {
+  StickerOverlays overlays;
+  overlays.pin = PinVisible(record_.style, focused_, record_.popup_buttons != 0) && !record_.floating;
+  overlays.pinOn = record_.position == kPositionTopmost;
+  overlays.buttons = focused_ && record_.popup_buttons && !record_.floating;
+  const Picture32& picture = picture_.Compose(record_, text_, art_, overlays);
+  if (composite_.Width() != picture.Width() || composite_.Height() != picture.Height())
+    composite_ = DibPicture32(picture.Width(), picture.Height());
+  Premultiply(picture.View(), composite_.View());
+  LayeredUpdate(record_.alpha);
+}
+
+// The composite keeps straight alpha everywhere else; the system composes
+// premultiplied pixels, so the copy handed over is premultiplied.
+void TStickForm::LayeredUpdate(int alpha) {
+  if (!Handle() || composite_.Width() == 0) return;
+  SetWindowLongW(Handle(), GWL_EXSTYLE, GetWindowLongW(Handle(), GWL_EXSTYLE) | WS_EX_LAYERED);
+  SetWindowPos(Handle(), nullptr, 0, 0, composite_.Width(), composite_.Height(),
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  DibDrawingContext source(composite_.Bitmap());
+  SIZE size{composite_.Width(), composite_.Height()};
+  POINT origin{0, 0};
+  BLENDFUNCTION blend{AC_SRC_OVER, 0, static_cast<BYTE>(alpha), AC_SRC_ALPHA};
+  UpdateLayeredWindow(Handle(), screenDc_, nullptr, &size, source.Get(), &origin, 0, &blend, ULW_ALPHA);
+  if (record_.floating)
+    SetWindowPos(Handle(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TStickForm::Release() {
+  closing_ = true;
+  if (hideTimerRunning_) KillTimer(Handle(), kHideTimer);
+  DestroyWindow(Handle());
+}
+
+void TStickForm::OnDestroyed() {
+  if (onClosed_) onClosed_(this);
+}
+
+void TStickForm::ApplyStackingPosition(int position) {
+  if (position < kPositionDesktop) {
+    if (position == kPositionBottom) lastBottomWasBehindAll_ = true;
+    SetParent(Handle(), nullptr);
+    if (position < kPositionBottom) StayTopmost();
+  } else if (position == kPositionDesktop) {
+    desktopHostMissing_ = true;
+    HWND host = FindWindowW(L"Progman", L"Program Manager");
+    if (!host) return;  // not saved: the window keeps to the bottom instead
+    desktopHostMissing_ = false;
+    SetParent(Handle(), host);
+    lastBottomWasBehindAll_ = false;
+  } else {
+    return;
+  }
+  record_.position = static_cast<std::uint8_t>(position);
+  host_.SetStackingPosition(record_.id, position);
+}
+
+void TStickForm::StayTopmost() { SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, kTopmostFlags); }
+
+void TStickForm::OnWindowPosChanging(WINDOWPOS& position) {
+  if (temporarilyTopmost_) return;
+  if (record_.position == kPositionBottom || (record_.position == kPositionDesktop && desktopHostMissing_)) {
+    position.hwndInsertAfter = HWND_BOTTOM;
+    position.flags &= ~static_cast<UINT>(SWP_NOZORDER);
+  }
+}
+
+void TStickForm::BringOnScreen() {
+  RECT r{};
+  GetWindowRect(Handle(), &r);
+  const WorkArea work = CurrentWorkArea();
+  const int width = r.right - r.left, height = r.bottom - r.top;
+  if (!IsOffScreen(work, r.left, r.top, width, height)) return;
+  const ScreenPoint centre = CentredPosition(work, width, height);
+  SetWindowPos(Handle(), nullptr, centre.x, centre.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+int TStickForm::IconHalf() const { return picture_.IconWidth() > 0 ? picture_.IconWidth() / 2 - 2 : 0; }
+
+void TStickForm::ToggleExpanded() {
+  record_.expanded = record_.expanded ? 0 : 1;
+  host_.SetExpanded(record_.id, record_.expanded != 0);
+  FullRebuild();
+}
+
+void TStickForm::TogglePin() {
+  int position = kPositionTopmost;
+  if (record_.position == kPositionTopmost) position = lastBottomWasBehindAll_ ? kPositionBottom : kPositionDesktop;
+  record_.position = static_cast<std::uint8_t>(position);
+  ApplyStackingPosition(position);
+  Redraw();
+}
+
+void TStickForm::Hide() {
+  closing_ = true;
+  host_.HideFromWindow(record_.id);
+  Release();
+}
+
+void TStickForm::Delete() {
+  closing_ = true;
+  host_.DeleteFromWindow(record_.id);
+  Release();
+}
+
+void TStickForm::OnMouseDown(int x, int y, bool right) {
+  const int w = composite_.Width(), h = composite_.Height();
+  if (doubleClickPending_) {
+    doubleClickPending_ = false;
+    if (InCollapseZone(x, y, record_.style, picture_.IconWidth()))
+      ToggleExpanded();
+    else
+      host_.OpenSettings(record_.id);
+    return;
+  }
+  if (right) {
+    clickHandled_ = true;
+    return;
+  }
+  const PopupButton button =
+      focused_ && record_.popup_buttons ? HitPopupButton(x, y, record_.style, record_.expanded != 0, w, h) : kButtonNone;
+  if (button == kButtonNone) {
+    const bool pinShown = PinVisible(record_.style, focused_, record_.popup_buttons != 0) && !record_.floating;
+    const bool accepts = !(record_.style >= 11 && record_.style <= 17) || clickHandled_;
+    if (pinShown && accepts && PinHitArea(record_.style, w, IconHalf()).StrictlyContains(x, y)) {
+      TogglePin();
+      clickHandled_ = true;
+      return;
+    }
+  } else {
+    switch (button) {
+      case kButtonClose:
+        Hide();
+        return;
+      case kButtonDuplicate:
+        host_.Duplicate(record_.id);
+        break;
+      case kButtonEdit:
+        host_.OpenSettings(record_.id);
+        break;
+      default:
+        ToggleExpanded();
+        break;
+    }
+  }
+  if (!record_.lock_move || ShiftHeld()) {
+    ReleaseCapture();
+    SendMessageW(Handle(), WM_SYSCOMMAND, SC_MOVE | HTCAPTION, 0);
+  }
+  clickHandled_ = true;
+}
+
+void TStickForm::OnMouseMove(int x, int y) {
+  if (!pointerInside_) {
+    pointerInside_ = true;
+    TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, Handle(), 0};
+    TrackMouseEvent(&track);
+    if (record_.hide_from_mouse && !ShiftHeld() && !hideTimerRunning_) {
+      LayeredUpdate(0);
+      SetTimer(Handle(), kHideTimer, static_cast<UINT>(record_.hide_interval), nullptr);
+      hideTimerRunning_ = true;
+    }
+  }
+  handCursor_ = record_.popup_buttons && focused_ &&
+                HitPopupButton(x, y, record_.style, record_.expanded != 0, composite_.Width(), composite_.Height()) !=
+                    kButtonNone;
+}
+
+void TStickForm::OnHideTimer() {
+  KillTimer(Handle(), kHideTimer);
+  hideTimerRunning_ = false;
+  POINT p{};
+  GetCursorPos(&p);
+  RECT r{};
+  GetWindowRect(Handle(), &r);
+  const Rect window{r.left, r.top, r.left + composite_.Width(), r.top + composite_.Height()};
+  if (window.StrictlyContains(p.x, p.y)) {
+    SetTimer(Handle(), kHideTimer, static_cast<UINT>(record_.hide_interval), nullptr);
+    hideTimerRunning_ = true;
+  } else {
+    LayeredUpdate(record_.alpha);
+  }
+}
+
+void TStickForm::OnKillFocus() {
+  focused_ = clickHandled_ = false;
+  if (temporarilyTopmost_) {
+    temporarilyTopmost_ = false;
+    ApplyStackingPosition(record_.position);
+  }
+  if (!closing_ && record_.popup_buttons && !record_.floating) Redraw();
+}
+
+LRESULT TStickForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_STICKER_COMMAND:
+      OnCommand(lParam, wParam);
+      return 0;
+    case WM_COPYDATA:
+      return OnCopyData(wParam, *reinterpret_cast<const COPYDATASTRUCT*>(lParam));
+    case WM_EXITSIZEMOVE: {
+      RECT r{};
+      GetWindowRect(Handle(), &r);
+      record_.left = r.left;
+      record_.top = r.top;
+      host_.SetBounds(record_.id, r.left, r.top, r.right - r.left, r.bottom - r.top);
+      break;
+    }
+    case WM_WINDOWPOSCHANGED:
+      if (temporarilyTopmost_ || record_.position == kPositionTopmost) StayTopmost();
+      break;
+    case WM_WINDOWPOSCHANGING:
+      OnWindowPosChanging(*reinterpret_cast<WINDOWPOS*>(lParam));
+      break;
+    case WM_SETFOCUS:
+      focused_ = true;
+      if (record_.popup_buttons && !record_.floating) Redraw();
+      break;
+    case WM_KILLFOCUS:
+      OnKillFocus();
+      break;
+    case WM_LBUTTONDBLCLK:
+      doubleClickPending_ = clickHandled_ = true;
+      OnMouseDown(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), false);
+      return 0;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+      OnMouseDown(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), message == WM_RBUTTONDOWN);
+      return 0;
+    case WM_LBUTTONUP:
+      doubleClickPending_ = false;
+      break;
+    case WM_MOUSEMOVE:
+      OnMouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+      break;
+    case WM_MOUSELEAVE:
+      pointerInside_ = false;
+      break;
+    case WM_SETCURSOR:
+      if (LOWORD(lParam) == HTCLIENT) {
+        SetCursor(LoadCursorW(nullptr, handCursor_ ? IDC_HAND : IDC_ARROW));
+        return TRUE;
+      }
+      break;
+    case WM_TIMER:
+      if (wParam == kHideTimer) OnHideTimer();
+      return 0;
+    case WM_CONTEXTMENU:
+      ShowMenu(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+      return 0;
+    case WM_KEYDOWN:
+      if (GetKeyState(VK_CONTROL) & 0x8000) {
+        if (wParam == 'C') CopyText();
+        if (wParam == 'V') PasteText();
+      }
+      break;
+    case WM_USER:
+      if (lParam >= kSwallowedUserCommands) return 0;
+      break;
+    case WM_CLOSE:
+      Release();
+      return 0;
+    default:
+      break;
+  }
+  return WindowBase::HandleMessage(message, wParam, lParam);
+}

@@ -1,0 +1,92 @@
+#pragma once
+// TStickForm: one layered top-level window per open sticker. Its whole look
+// is one 32-bit picture with per-pixel alpha handed to the system; it keeps
+// its own copy of the sticker record and reports what the user changes to the
+// program through the sticker host.
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "app/handles_win.h"
+#include "app/window_base_win.h"
+#include "lang/tmui.h"
+#include "sticker/dib_picture_win.h"
+#include "sticker/sticker_host.h"
+#include "sticker/sticker_picture_win.h"
+
+inline constexpr wchar_t kStickerWindowClass[] = L"TStickForm";
+
+class TStickForm final : public WindowBase {
+ public:
+  // onClosed runs once the window is gone; the owner then frees the object.
+  TStickForm(StickerHost& host, const StickerArt& art, const TMUI& texts, HWND mainWindow,
+             std::function<void(TStickForm*)> onClosed);
+  ~TStickForm() override;
+
+  // Creates the hidden window, applies the record and gives it its id.
+  [[nodiscard]] bool Open(const StickerRecord& record);
+  // Moves the window to (left, top) and shows it.
+  void ShowAt(int left, int top);
+  int PictureWidth() const { return composite_.Width(); }
+  int PictureHeight() const { return composite_.Height(); }
+
+ private:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void OnDestroyed() override;
+
+  void ApplyRecord(const StickerRecord& delivered);
+  void ApplySettings(std::span<const std::uint8_t> payload);
+  LRESULT OnCopyData(WPARAM selector, const COPYDATASTRUCT& data);
+  void OnCommand(LPARAM command, WPARAM argument);
+  void SendLiveRecord(HWND target);
+
+  void FullRebuild();
+  void Redraw();
+  void LayeredUpdate(int alpha);
+  void Release();
+
+  void ApplyStackingPosition(int position);
+  void OnWindowPosChanging(WINDOWPOS& position);
+  void StayTopmost();
+  void BringOnScreen();
+
+  void OnMouseDown(int x, int y, bool right);
+  void OnMouseMove(int x, int y);
+  void OnHideTimer();
+  void OnKillFocus();
+  int IconHalf() const;  // k: half the icon width less 2, or 0
+  void ToggleExpanded();
+  void TogglePin();
+  void Hide();
+  void Delete();
+
+  void ShowMenu(int x, int y);
+  void OnMenuCommand(UINT item);
+  void CopyText();
+  void PasteText();
+
+  StickerHost& host_;
+  StickerArt art_;
+  const TMUI& texts_;
+  HWND mainWindow_;  // not owned
+  std::function<void(TStickForm*)> onClosed_;
+
+  StickerRecord record_{};
+  std::wstring text_;
+  StickerPicture picture_;
+  DibPicture32 composite_{0, 0};
+  HDC screenDc_ = nullptr;  // the screen's, for every layered update
+
+  bool focused_ = false;
+  bool doubleClickPending_ = false;
+  bool clickHandled_ = false;
+  bool closing_ = false;
+  bool temporarilyTopmost_ = false;
+  bool desktopHostMissing_ = false;
+  bool lastBottomWasBehindAll_ = false;
+  bool hideTimerRunning_ = false;
+  bool pointerInside_ = false;
+  bool handCursor_ = false;
+};

@@ -1,0 +1,35 @@
+#pragma once
+// What a sticker window asks of the program: the main window's sticker
+// operations, which keep the store, the database file and the manager in step
+// with the window. Every operation takes the sticker's id; an id the store
+// does not hold makes it do nothing.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "store/sticker_record.h"
+
+class StickerHost {
+ public:
+  // The store's record of the sticker, when it holds one.
+  virtual std::optional<StickerRecord> StoredRecord(std::int32_t id) const = 0;
+  // Stores the bounds; writes base.db only when left or top changed.
+  virtual void SetBounds(std::int32_t id, int left, int top, int width, int height) = 0;
+  // Positions 0..3 only; writes base.db.
+  virtual void SetStackingPosition(std::int32_t id, int position) = 0;
+  virtual void SetExpanded(std::int32_t id, bool expanded) = 0;  // writes base.db
+  virtual void SetFloating(std::int32_t id, bool floating) = 0;  // writes base.db
+  // Marks the record hidden (no message back to the window) and writes base.db.
+  virtual void HideFromWindow(std::int32_t id) = 0;
+  // Frees the record's slot and writes base.db.
+  virtual void DeleteFromWindow(std::int32_t id) = 0;
+  virtual void Duplicate(std::int32_t id) = 0;
+  // Merges the edited record into the store, writes base.db and sends the
+  // result back to the window.
+  virtual void ApplyStickerSettings(std::int32_t id, const StickerRecord& edited) = 0;
+  virtual void OpenSettings(std::int32_t id) = 0;
+
+ protected:
+  ~StickerHost() = default;
+};
