@@ -65,8 +65,12 @@ StickerLayout MeasureLayout(const LayoutArgs& args, BodyTextMeasurer& measurer) 
   const StickerRecord& record = args.record;
   const StickerTextBlock& body = record.body;
   StickerLayout layout;
-  layout.iconWidth = args.iconWidth;
-  layout.iconHeight = args.iconHeight;
+  // Template and notepad styles leave tall icons out; the caption then
+  // keeps no room for them.
+  if (!IsTemplateStyle(record.style) || args.iconHeight < kUndrawnIcon) {
+    layout.iconWidth = args.iconWidth;
+    layout.iconHeight = args.iconHeight;
+  }
 
   // The body text on a 240-pixel canvas, wider when a line would not fit.
   const int ownRight = body.layout_x + body.layout_width;

@@ -205,6 +205,8 @@ TEST(ContentLayout, ALongCaptionOrDateWidensTheStickerAndTheTextFollows) {
       {"date hidden", 5, 170, 40, false, 0, 218, 0, 0},
       // an icon adds its width + 2: 14 + 180 + 34 + 14 + 16 = 258
       {"caption beside an icon", 0, 180, 0, false, 32, 258, 1, 258},
+      // an icon too tall to be drawn in a template style takes no room
+      {"caption beside an undrawn icon", 0, 150, 0, false, 100, 218, 0, 0},
       // under 241 the text keeps its own right edge when measured again
       {"slightly wider", 5, 200, 0, false, 0, 244, 1, 244},
       {"narrowly wider", 5, 196, 0, false, 0, 240, 1, 224},

@@ -1,0 +1,343 @@
+#include "sticker/sticker_content_win.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "app/text_convert_win.h"
+#include "sticker/dib_picture_win.h"
+#include "sticker/frame_builders.h"
+#include "sticker/pixel_routines.h"
+#include "sticker/skin_styles.h"
+#include "store/resource_bitmap_win.h"
+#include "store/skin_bitmaps.h"
+#include "store/tat_bitmap.h"
+
+namespace {
+
+constexpr int kPointsPerInch = 72;
+constexpr COLORREF kMaskInk = RGB(255, 255, 255);
+// Values with this high byte name a system colour by its index.
+constexpr Colour kSystemColourFlag = 0x80000000;
+constexpr wchar_t kSampleText[] = L"\\WAL0";
+
+// A colour value as GDI draws it: system colours become what they show.
+COLORREF PlainColour(Colour colour) {
+  if ((colour & 0xFF000000) == kSystemColourFlag) return GetSysColor(static_cast<int>(colour & 0xFF));
+  return colour & 0xFFFFFF;
+}
+
+// The body text is measured one below its colour so that white text still
+// leaves ink on the white canvas.
+COLORREF MeasuringColour(Colour colour) {
+  const COLORREF plain = PlainColour(colour);
+  return plain == 0 ? 0 : plain - 1;
+}
+
+UniqueFont MakeFont(const ShortString<48>& name, int points, bool bold, bool italic) {
+  const std::wstring face = WideFromAnsi(name.View());
+  LOGFONTW font{};
+  font.lfHeight = -FontPixelHeight(points);
+  font.lfWeight = bold ? FW_BOLD : FW_NORMAL;
+  font.lfItalic = italic ? TRUE : FALSE;
+  font.lfCharSet = DEFAULT_CHARSET;
+  font.lfOutPrecision = OUT_DEFAULT_PRECIS;
+  font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+  font.lfQuality = DEFAULT_QUALITY;
+  font.lfPitchAndFamily = DEFAULT_PITCH;
+  wcsncpy(font.lfFaceName, face.c_str(), LF_FACESIZE - 1);
+  return UniqueFont(CreateFontIndirectW(&font));
+}
+
+// A memory device context with a font selected, for measuring.
+class FontDc {
+ public:
+  explicit FontDc(HFONT font) : dc_(CreateCompatibleDC(nullptr)), font_(dc_.Get(), font) {}
+  HDC Get() const { return dc_.Get(); }
+
+ private:
+  UniqueMemoryDc dc_;
+  ScopedSelectObject font_;
+};
+
+int FontHeight(HFONT font) {
+  FontDc dc(font);
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc.Get(), &metrics);
+  return metrics.tmHeight;
+}
+
+UINT LayoutFlags(const StickerRecord& record, bool measuring) {
+  UINT flags = DT_EXPANDTABS;
+  if (record.word_wrap) flags |= DT_WORDBREAK;
+  if (measuring) return flags;
+  switch (AlignmentOf(record)) {
+    case TextAlignment::kCentre:
+      return flags | DT_CENTER;
+    case TextAlignment::kRight:
+      return flags | DT_RIGHT;
+    case TextAlignment::kLeft:
+      break;
+  }
+  return flags;
+}
+
+RECT ToRect(const LayoutRect& r) { return {r.left, r.top, r.right, r.bottom}; }
+
+void FillWhite(const View24& picture) {
+  if (!picture.Empty()) std::memset(picture.bits, 0xFF, static_cast<std::size_t>(picture.stride) * picture.height);
+}
+
+// The body text measured by drawing it with GDI.
+class GdiBodyMeasurer final : public BodyTextMeasurer {
+ public:
+  GdiBodyMeasurer(const StickerRecord& record, std::wstring_view text, HFONT font)
+      : record_(record), text_(text), font_(font), dc_(font) {}
+
+  int SampleHeight() override {
+    SIZE size{};
+    GetTextExtentPoint32W(dc_.Get(), kSampleText, static_cast<int>(std::wcslen(kSampleText)), &size);
+    return size.cy;
+  }
+  int TextWidth() override { return TextWidthIn(font_, text_); }
+  LayoutRect CalcRect(const LayoutRect& bounds) override {
+    if (text_.empty()) return {bounds.left, bounds.top, bounds.left, bounds.top};
+    RECT r = ToRect(bounds);
+    DrawTextW(dc_.Get(), text_.data(), static_cast<int>(text_.size()), &r, DT_CALCRECT | LayoutFlags(record_, true));
+    return {r.left, r.top, r.right, r.bottom};
+  }
+  InkBox InkOf(int canvasWidth, int canvasHeight, const LayoutRect& bounds) override {
+    DibPicture24 canvas(canvasWidth, canvasHeight);
+    FillWhite(canvas.View());
+    if (!text_.empty()) {
+      DibDrawingContext dc(canvas.Bitmap());
+      ScopedSelectObject font(dc.Get(), font_);
+      SetBkMode(dc.Get(), TRANSPARENT);
+      SetTextColor(dc.Get(), MeasuringColour(record_.body.color));
+      RECT r = ToRect(bounds);
+      DrawTextW(dc.Get(), text_.data(), static_cast<int>(text_.size()), &r, LayoutFlags(record_, true));
+      GdiFlush();
+    }
+    return FindInkBox(canvas.View());
+  }
+
+ private:
+  const StickerRecord& record_;
+  std::wstring_view text_;
+  HFONT font_;  // not owned
+  FontDc dc_;
+};
+
+// The colours of the composite's rows into a 24-bit picture of that width.
+void CopyColours(const View32& from, const View24& to) {
+  const int rows = std::min(from.height, to.height), columns = std::min(from.width, to.width);
+  for (int y = 0; y < rows; ++y) {
+    const Pixel32* s = from.Row(y);
+    Pixel24* d = to.Row(y);
+    for (int x = 0; x < columns; ++x) d[x] = {s[x].b, s[x].g, s[x].r};
+  }
+}
+
+// The text bitmap of one drawing call over the composite's top rows: the
+// composite's own colours, and with it a mask on which the same text is
+// drawn white on black as its coverage.
+class TextCanvas {
+ public:
+  TextCanvas(const Picture32& composite, int rows, bool withMask)
+      : rows_(std::clamp(rows, 0, composite.Height())),
+        colour_(composite.Width(), rows_),
+        mask_(withMask ? composite.Width() : 0, rows_),
+        colourDc_(colour_.Bitmap()),
+        maskDc_(mask_.Bitmap()) {
+    CopyColours(composite.View(), colour_.View());
+    for (HDC dc : {colourDc_.Get(), maskDc_.Get()}) SetBkMode(dc, TRANSPARENT);
+  }
+
+  bool Empty() const { return colour_.View().Empty(); }
+
+  // Draws with `draw(dc, offset)` into the text bitmap and the mask: the
+  // shadow one pixel right and down first when asked, then the text.
+  template <typename Draw>
+  void Write(HFONT font, bool shadow, Colour shadowColour, Colour textColour, Draw draw) {
+    DrawOn(colourDc_.Get(), font, shadow, PlainColour(shadowColour), PlainColour(textColour), draw);
+    if (mask_.Bitmap()) DrawOn(maskDc_.Get(), font, shadow, kMaskInk, kMaskInk, draw);
+  }
+
+  // Colour from the text bitmap, alpha raised to the mask's coverage.
+  void MergeInto(Picture32& composite) {
+    GdiFlush();
+    TextMerge(colour_.View(), mask_.View(), composite.View(), 0, 0);
+  }
+
+  // The colours only; the composite's alpha stays.
+  void CopyColoursInto(Picture32& composite) {
+    GdiFlush();
+    Copy24To32(colour_.View(), SubView(composite.View(), 0, 0, colour_.Width(), rows_));
+  }
+
+ private:
+  template <typename Draw>
+  static void DrawOn(HDC dc, HFONT font, bool shadow, COLORREF shadowColour, COLORREF textColour, Draw& draw) {
+    ScopedSelectObject selected(dc, font);
+    if (shadow) {
+      SetTextColor(dc, shadowColour);
+      draw(dc, 1);
+    }
+    SetTextColor(dc, textColour);
+    draw(dc, 0);
+  }
+
+  int rows_;
+  DibPicture24 colour_;
+  DibPicture24 mask_;
+  DibDrawingContext colourDc_;
+  DibDrawingContext maskDc_;
+};
+
+// The rows a line of text at y in that font can touch, its shadow included.
+int LineBand(HFONT font, int y) { return y + FontHeight(font) + 2; }
+
+const StickerFonts& FontsOf(const StickerPictures& pictures, const StickerRecord& record, StickerFonts& local) {
+  if (pictures.fonts.Valid()) return pictures.fonts;
+  local = StickerFonts(record);
+  return local;
+}
+
+}  // namespace
+
+int FontPixelHeight(int points) {
+  static const int pixelsPerInch = [] {
+    HDC screen = GetDC(nullptr);
+    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
+    if (screen) ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : 96;
+  }();
+  return MulDiv(points, pixelsPerInch, kPointsPerInch);
+}
+
+StickerFonts::StickerFonts(const StickerRecord& record)
+    : caption_(MakeFont(record.caption.font_name, record.caption.font_size, false, false)),
+      date_(MakeFont(record.date_line.font_name, record.date_line.font_size, false, false)),
+      body_(MakeFont(record.body.font_name, record.body.font_size, (record.font_style & 1) != 0,
+                     (record.font_style & 2) != 0)) {}
+
+std::wstring BodyTextOf(const StickerRecord& record) { return WideFromAnsi(GetStickerText(record)); }
+
+int TextWidthIn(HFONT font, std::wstring_view text) {
+  if (text.empty()) return 0;
+  FontDc dc(font);
+  SIZE size{};
+  GetTextExtentPoint32W(dc.Get(), text.data(), static_cast<int>(text.size()), &size);
+  return size.cx;
+}
+
+void LoadStickerIcon(int iconValue, const ContentSources& sources, Picture32& icon) {
+  const IconChoice choice = ResolveIcon(iconValue);
+  switch (choice.source) {
+    case IconSource::kNone:
+      icon = Picture32();
+      return;
+    case IconSource::kBuiltIn: {
+      ResourceBitmap loaded = LoadResourceBitmap(L"BITMAP_" + std::to_wstring(choice.builtInIndex), sources.iconModule);
+      icon = loaded.status == ResourceLoadStatus::kOk ? std::move(loaded.picture) : Picture32();
+      return;
+    }
+    case IconSource::kUser: {
+      const int found = sources.userIcons ? sources.userIcons->Find(choice.userNumber) : -1;
+      if (found >= 0) icon = sources.userIcons->PictureAt(found);
+      return;
+    }
+  }
+}
+
+StickerLayout MeasureSticker(const StickerRecord& record, std::wstring_view text, const StickerFonts& fonts, int iconWidth,
+                             int iconHeight) {
+  GdiBodyMeasurer measurer(record, text, fonts.Body());
+  LayoutArgs args{record};
+  args.emptyText = text.empty();
+  args.lineCount = LineCountOf(text);
+  args.iconWidth = iconWidth;
+  args.iconHeight = iconHeight;
+  if (HasCaptionLine(record.style)) {
+    args.captionWidth = TextWidthIn(fonts.Caption(), WideFromAnsi(record.caption.line_text.View()));
+    args.dateWidth = TextWidthIn(fonts.Date(), WideFromAnsi(record.date_line.line_text.View()));
+  }
+  return MeasureLayout(args, measurer);
+}
+
+void RebuildSticker(const StickerRecord& record, std::wstring_view text, const ContentSources& sources,
+                    StickerPictures& pictures) {
+  pictures.fonts = StickerFonts(record);
+  LoadStickerIcon(record.icon, sources, pictures.icon);
+  pictures.layout = MeasureSticker(record, text, pictures.fonts, pictures.icon.Width(), pictures.icon.Height());
+  const SkinBitmaps* skins = sources.skins;
+  const SkinLookup lookup = [skins](std::string_view name) -> const Picture24* {
+    return skins ? skins->Find24(name) : nullptr;
+  };
+  pictures.frame = BuildStyleFrame(record.style, lookup, FrameRequestFor(pictures.layout, record.expanded != 0));
+}
+
+void ComposeSticker(const StickerRecord& record, std::wstring_view text, const StickerPictures& pictures,
+                    Picture32& composite) {
+  composite = pictures.frame;
+  if (record.use_color) Tint(composite.View(), PlainColour(record.color));
+  DrawCaption(record, pictures, composite);
+  DrawBody(record, text, pictures, composite);
+  DrawDate(record, pictures, composite);
+}
+
+void DrawCaption(const StickerRecord& record, const StickerPictures& pictures, Picture32& composite) {
+  if (!DrawsCaption(record)) return;
+  StickerFonts local;
+  const StickerFonts& fonts = FontsOf(pictures, record, local);
+  const std::wstring caption = WideFromAnsi(record.caption.line_text.View());
+  const LayoutPoint at = CaptionPosition(record, pictures.layout);
+  TextCanvas canvas(composite, LineBand(fonts.Caption(), at.y), true);
+  if (canvas.Empty()) return;
+  canvas.Write(fonts.Caption(), record.caption.use_shadow != 0, record.body.shadow_color, record.body.color,
+                  [&](HDC dc, int offset) {
+                    TextOutW(dc, at.x + offset, at.y + offset, caption.data(), static_cast<int>(caption.size()));
+                  });
+  canvas.MergeInto(composite);
+}
+
+void DrawBody(const StickerRecord& record, std::wstring_view text, const StickerPictures& pictures, Picture32& composite) {
+  if (text.empty() || !DrawsBody(record, pictures.layout)) return;
+  StickerFonts local;
+  const StickerFonts& fonts = FontsOf(pictures, record, local);
+  const BodyPlacement placement = BodyTextPlacement(record, pictures.layout, composite.Height());
+  const UINT flags = LayoutFlags(record, false) | DT_NOCLIP;
+  TextCanvas canvas(composite, composite.Height(), true);
+  if (canvas.Empty()) return;
+  canvas.Write(fonts.Body(), record.body.use_shadow != 0, record.body.shadow_color, record.body.color,
+                  [&](HDC dc, int offset) {
+                    RECT r = ToRect(offset ? placement.shadow : placement.text);
+                    DrawTextW(dc, text.data(), static_cast<int>(text.size()), &r, flags);
+                  });
+  canvas.MergeInto(composite);
+}
+
+void DrawDate(const StickerRecord& record, const StickerPictures& pictures, Picture32& composite) {
+  if (!DrawsDate(record)) return;
+  StickerFonts local;
+  const StickerFonts& fonts = FontsOf(pictures, record, local);
+  const std::wstring date = WideFromAnsi(record.date_line.line_text.View());
+  const int width = TextWidthIn(fonts.Date(), date);
+  const LayoutPoint at = DatePosition(composite.Width(), width);
+  const LayoutPoint shadowAt = DateShadowPosition(composite.Width(), width);
+  TextCanvas canvas(composite, LineBand(fonts.Date(), shadowAt.y), false);
+  if (canvas.Empty()) return;
+  canvas.Write(fonts.Date(), record.date_line.use_shadow != 0, record.body.shadow_color, record.date_line.color,
+                  [&](HDC dc, int offset) {
+                    const LayoutPoint p = offset ? shadowAt : at;
+                    TextOutW(dc, p.x, p.y, date.data(), static_cast<int>(date.size()));
+                  });
+  canvas.CopyColoursInto(composite);
+}
+
+int PlaceIcon(const StickerRecord& record, const StickerPictures& pictures, Picture32& composite) {
+  const IconPlacement placement = PlaceIconFor(record, pictures.icon.Height(), composite.Height());
+  if (!placement.drawn || pictures.icon.Width() == 0) return 0;
+  if (placement.addedRows > 0) Enlarge(composite, 0, placement.addedRows);
+  AlphaBlend(pictures.icon.View(), composite.View(), placement.at.x, placement.at.y);
+  return placement.addedRows;
+}
