@@ -1,0 +1,195 @@
+// Sticker windows of a running Quillory.exe: opened from base.db, driven by
+// the main window's commands, records sent to them, and real mouse input.
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "app/messages.h"
+#include "support/program_run_win.h"
+#include "support/sticker_samples.h"
+#include "support/sticker_windows_win.h"
+
+namespace {
+
+StickerRecord Placed(std::int32_t id, int left, int top, bool visible = true) {
+  StickerRecord r = MakeSticker(id, visible);
+  r.in_use = 1;
+  r.left = left;
+  r.top = top;
+  return r;
+}
+
+// Input is handled after the call that sends it returns: poll for its effect.
+template <typename Condition>
+bool Eventually(Condition condition, DWORD timeoutMs = 5000) {
+  const ULONGLONG end = GetTickCount64() + timeoutMs;
+  while (!condition()) {
+    if (GetTickCount64() >= end) return false;
+    Sleep(20);
+  }
+  return true;
+}
+
+class StickerWindows : public ::testing::Test {
+ protected:
+  void Start(const std::vector<StickerRecord>& records) {
+    WriteBytes(copy.File(L"base.db"), DatabaseImageOf(records));
+    program = std::make_unique<RunningProgram>(copy.Exe());
+    main = program->MainWindow();
+    ASSERT_NE(main, nullptr);
+  }
+  void TearDown() override {
+    if (program) program->Close();
+  }
+  void Instance(LPARAM command, WPARAM argument) {
+    DWORD_PTR ignored;
+    SendMessageTimeoutW(main, WM_INSTANCE_COMMAND, argument, command, SMTO_NORMAL, 10000, &ignored);
+  }
+  std::vector<StickerRecord> Saved() {
+    program->SendUserCommand(kUserSaveDatabase);
+    return ReadDatabase(copy.File(L"base.db"));
+  }
+  DWORD Pid() const { return program->ProcessId(); }
+
+  ProgramCopy copy;
+  std::unique_ptr<RunningProgram> program;
+  HWND main = nullptr;
+};
+
+TEST_F(StickerWindows, VisibleStickersOpenAsLayeredToolWindowsAndUnplacedOnesAreCentred) {
+  Start({Placed(1, 40, 50), Placed(2, 300, 60, false), Placed(3, -1, -1)});
+  ASSERT_TRUE(WaitForStickerWindows(Pid(), 2));
+  for (HWND w : StickerWindowsOf(Pid())) {
+    const LONG ex = GetWindowLongW(w, GWL_EXSTYLE);
+    EXPECT_TRUE(ex & WS_EX_LAYERED);
+    EXPECT_TRUE(ex & WS_EX_TOOLWINDOW);
+    EXPECT_FALSE(GetWindowLongW(w, GWL_STYLE) & WS_CAPTION);
+  }
+  const auto saved = Saved();
+  ASSERT_EQ(saved.size(), 3u);
+  RECT work{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  StickerRecord live{};
+  HWND centred = nullptr;
+  for (HWND w : StickerWindowsOf(Pid()))
+    if (LiveRecordOf(w, live) && live.id == 3) centred = w;
+  ASSERT_NE(centred, nullptr);
+  RECT r{};
+  GetWindowRect(centred, &r);
+  EXPECT_EQ(saved[2].left, (work.right - work.left - (r.right - r.left)) / 2);
+  EXPECT_EQ(saved[2].top, (work.bottom - work.top - (r.bottom - r.top)) / 2);
+  EXPECT_EQ(saved[2].left, r.left);
+  EXPECT_EQ(saved[0].left, 40);
+  EXPECT_EQ(saved[1].visible, 0);
+}
+
+TEST_F(StickerWindows, InstanceCommandsToggleHideAndShowThem) {
+  Start({Placed(1, 40, 50), Placed(2, 300, 60, false), Placed(3, 500, 70)});
+  ASSERT_TRUE(WaitForStickerWindows(Pid(), 2));
+  Instance(kInstanceToggleSticker, 2);
+  EXPECT_TRUE(WaitForStickerWindows(Pid(), 3));
+  Instance(kInstanceToggleSticker, 1);
+  EXPECT_TRUE(WaitForStickerWindows(Pid(), 2));
+  Instance(kInstanceToggleSticker, 777);  // no such sticker: nothing happens
+  Instance(kInstanceHideAll, kInstanceHideAll);
+  EXPECT_TRUE(WaitForStickerWindows(Pid(), 0));
+  const auto hidden = Saved();
+  for (const auto& r : hidden) EXPECT_EQ(r.visible, 0) << r.id;
+  Instance(kInstanceShowAll, kInstanceShowAll);
+  EXPECT_TRUE(WaitForStickerWindows(Pid(), 3));
+  Instance(kInstanceShowAll, kInstanceShowAll);  // twice: each opens once
+  EXPECT_TRUE(WaitForStickerWindows(Pid(), 3));
+  Instance(kInstanceRedrawAll, 0);
+  EXPECT_EQ(StickerWindowsOf(Pid()).size(), 3u);
+}
+
+TEST_F(StickerWindows, RecordsAndStringsSentToAWindowAreTakenSafely) {
+  Start({Placed(1, 40, 50)});
+  ASSERT_TRUE(WaitForStickerWindows(Pid(), 1));
+  HWND sticker = StickerWindowsOf(Pid()).front();
+  StickerRecord live{};
+  ASSERT_TRUE(LiveRecordOf(sticker, live));
+  EXPECT_EQ(live.id, 1);
+  EXPECT_EQ(live.window, static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(sticker)));
+  EXPECT_EQ(live.left, 40);
+
+  StickerRecord record = Placed(1, 40, 50);
+  record.style = 12;
+  record.text_length = 0xFFFFFFFF;  // a foreign length is cut to the buffer
+  SendCopyData(sticker, 445, &record, sizeof(record));
+  ASSERT_TRUE(LiveRecordOf(sticker, live));
+  EXPECT_EQ(live.style, 12);
+  EXPECT_EQ(live.text_length, kStickerTextCapacity);
+
+  const char caption[] = "Caption that is much longer than thirty-two characters";
+  SendCopyData(sticker, 1, caption, sizeof(caption));
+  const char noZero[3] = {'a', 'b', 'c'};
+  SendCopyData(sticker, 2, noZero, sizeof(noZero));  // no terminator: read no further than given
+  std::vector<char> huge(100000, 'x');
+  SendCopyData(sticker, 4, huge.data(), huge.size());
+  SendCopyData(sticker, 9, "ignored", 8);
+  SendCopyData(sticker, 0, nullptr, 0);
+  ASSERT_TRUE(LiveRecordOf(sticker, live));
+  EXPECT_EQ(live.caption.line_text.View(), std::string(caption).substr(0, 32));
+  EXPECT_EQ(GetStickerText(live), "abc");
+  EXPECT_EQ(live.date_line.line_text.View(), std::string(32, 'x'));
+}
+
+TEST_F(StickerWindows, DraggingMovesTheStickerAndSavesTheNewPosition) {
+  Start({Placed(1, 100, 100)});
+  ASSERT_TRUE(WaitForStickerWindows(Pid(), 1));
+  HWND sticker = StickerWindowsOf(Pid()).front();
+  RECT before{};
+  GetWindowRect(sticker, &before);
+  DragWithMouse({before.left + 60, before.top + 30}, {before.left + 160, before.top + 90});
+  RECT after{};
+  EXPECT_TRUE(Eventually([&] {
+    GetWindowRect(sticker, &after);
+    return after.left - before.left == 100 && after.top - before.top == 60;
+  })) << after.left - before.left << "," << after.top - before.top;
+  // The end of the move writes base.db itself.
+  EXPECT_TRUE(Eventually([&] {
+    const auto saved = ReadDatabase(copy.File(L"base.db"));
+    return saved.size() == 1 && saved[0].left == after.left && saved[0].top == after.top;
+  }));
+}
+
+TEST_F(StickerWindows, ALockedStickerDoesNotMoveWithoutShift) {
+  StickerRecord locked = Placed(1, 100, 100);
+  locked.lock_move = 1;
+  Start({locked});
+  ASSERT_TRUE(WaitForStickerWindows(Pid(), 1));
+  HWND sticker = StickerWindowsOf(Pid()).front();
+  RECT before{};
+  GetWindowRect(sticker, &before);
+  DragWithMouse({before.left + 60, before.top + 30}, {before.left + 160, before.top + 90});
+  Sleep(500);
+  RECT after{};
+  GetWindowRect(sticker, &after);
+  EXPECT_EQ(after.left, before.left);
+  EXPECT_EQ(after.top, before.top);
+}
+
+TEST_F(StickerWindows, ThePinMakesAStickerTopmostAndTheCloseButtonHidesIt) {
+  Start({Placed(1, 100, 100)});
+  ASSERT_TRUE(WaitForStickerWindows(Pid(), 1));
+  HWND sticker = StickerWindowsOf(Pid()).front();
+  RECT r{};
+  GetWindowRect(sticker, &r);
+  const int width = r.right - r.left, height = r.bottom - r.top;
+  ClickWithMouse({r.left + width - 17, r.top + 12});  // the pin of a template style
+  EXPECT_TRUE(Eventually([&] {
+    const auto saved = ReadDatabase(copy.File(L"base.db"));
+    return saved.size() == 1 && saved[0].position == kPositionTopmost;
+  }));
+  EXPECT_TRUE(GetWindowLongW(sticker, GWL_EXSTYLE) & WS_EX_TOPMOST);
+  ClickWithMouse({r.left + width - 26 + 8, r.top + height - 25 + 7});  // close, shown now it has the focus
+  EXPECT_TRUE(WaitForStickerWindows(Pid(), 0));
+  EXPECT_TRUE(Eventually([&] {
+    const auto saved = ReadDatabase(copy.File(L"base.db"));
+    return saved.size() == 1 && saved[0].visible == 0;
+  }));
+}
+
+}  // namespace

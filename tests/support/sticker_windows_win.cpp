@@ -1,0 +1,117 @@
+#include "support/sticker_windows_win.h"
+
+#include <cstring>
+
+#include "app/messages.h"
+#include "support/temp_folder_win.h"
+
+namespace {
+
+struct Search {
+  DWORD processId;
+  std::vector<HWND> found;
+};
+
+BOOL CALLBACK Visit(HWND window, LPARAM context) {
+  auto* search = reinterpret_cast<Search*>(context);
+  wchar_t name[32] = {};
+  GetClassNameW(window, name, 32);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner == search->processId && std::wstring(name) == L"TStickForm" && IsWindowVisible(window))
+    search->found.push_back(window);
+  return TRUE;
+}
+
+// A hidden window of the test that receives the live record.
+StickerRecord received;
+bool receivedRecord = false;
+
+LRESULT CALLBACK ReceiverProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_COPYDATA) {
+    const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+    if (data->cbData == sizeof(StickerRecord)) {
+      std::memcpy(&received, data->lpData, sizeof(StickerRecord));
+      receivedRecord = true;
+    }
+    return 1;
+  }
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+HWND Receiver() {
+  static HWND window = [] {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = ReceiverProcedure;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"QuilloryTestReceiver";
+    RegisterClassW(&wc);
+    return CreateWindowW(L"QuilloryTestReceiver", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, wc.hInstance, nullptr);
+  }();
+  return window;
+}
+
+void SendMouse(DWORD flags, POINT at = {}) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE;
+  input.mi.dx = at.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+  input.mi.dy = at.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+  SendInput(1, &input, sizeof(input));
+  Sleep(30);
+}
+
+}  // namespace
+
+std::vector<HWND> StickerWindowsOf(DWORD processId) {
+  Search search{processId, {}};
+  EnumWindows(Visit, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+bool WaitForStickerWindows(DWORD processId, std::size_t count, DWORD timeoutMs) {
+  const ULONGLONG end = GetTickCount64() + timeoutMs;
+  while (StickerWindowsOf(processId).size() != count) {
+    if (GetTickCount64() >= end) return false;
+    Sleep(20);
+  }
+  return true;
+}
+
+std::vector<StickerRecord> ReadDatabase(const std::wstring& path) {
+  const auto bytes = ReadBytes(path);
+  std::vector<StickerRecord> records(bytes.size() / sizeof(StickerRecord));
+  if (!records.empty()) std::memcpy(records.data(), bytes.data(), records.size() * sizeof(StickerRecord));
+  return records;
+}
+
+void SendCopyData(HWND window, WPARAM selector, const void* data, std::size_t size) {
+  COPYDATASTRUCT copy{1, static_cast<DWORD>(size), const_cast<void*>(data)};
+  DWORD_PTR ignored;
+  SendMessageTimeoutW(window, WM_COPYDATA, selector, reinterpret_cast<LPARAM>(&copy), SMTO_NORMAL, 10000, &ignored);
+}
+
+bool LiveRecordOf(HWND sticker, StickerRecord& record) {
+  receivedRecord = false;
+  DWORD_PTR ignored;
+  SendMessageTimeoutW(sticker, WM_STICKER_COMMAND, reinterpret_cast<WPARAM>(Receiver()), 101, SMTO_NORMAL, 10000,
+                      &ignored);
+  if (receivedRecord) record = received;
+  return receivedRecord;
+}
+
+void DragWithMouse(POINT from, POINT to) {
+  SendMouse(MOUSEEVENTF_MOVE, from);
+  SendMouse(MOUSEEVENTF_LEFTDOWN, from);
+  for (int step = 1; step <= 5; ++step)
+    SendMouse(MOUSEEVENTF_MOVE, {from.x + (to.x - from.x) * step / 5, from.y + (to.y - from.y) * step / 5});
+  SendMouse(MOUSEEVENTF_LEFTUP, to);
+  Sleep(200);
+}
+
+void ClickWithMouse(POINT at) {
+  SendMouse(MOUSEEVENTF_MOVE, at);
+  SendMouse(MOUSEEVENTF_LEFTDOWN, at);
+  SendMouse(MOUSEEVENTF_LEFTUP, at);
+  Sleep(200);
+}
