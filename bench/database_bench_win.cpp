@@ -11,6 +11,7 @@
 #include "app/handles_win.h"
 #include "store/file_io_win.h"
 #include "store/sticker_database.h"
+#include "win_bench_registry_win.h"
 
 namespace {
 
@@ -19,21 +20,11 @@ struct NoNotifications final : StoreNotifications {
   void RefreshManager() override {}
 };
 
-template <typename Work>
-double MicrosecondsPerRun(int runs, Work work) {
-  const auto start = std::chrono::steady_clock::now();
-  for (int i = 0; i < runs; ++i) work();
-  const std::chrono::duration<double, std::micro> spent = std::chrono::steady_clock::now() - start;
-  return spent.count() / runs;
-}
-
 // What the file write did before it was made crash-safe: truncate and rewrite.
 void WriteInPlace(const std::wstring& path, std::span<const std::uint8_t> bytes) {
   UniqueFile file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (file && WriteAll(file.Get(), bytes) != 0) std::fprintf(stderr, "in-place write failed\n");
 }
-
-void Report(const char* name, double value, const char* unit) { std::printf("bench %s %.3f %s\n", name, value, unit); }
 
 }  // namespace
 
@@ -70,5 +61,7 @@ int main() {
   Report("database_write_in_place_full_store", inPlace, "us");
   Report("database_write_atomic_vs_in_place", atomic / inPlace, "ratio");
   Report("database_read_full_store", read, "us");
+  // Then the sets of the other benchmark files.
+  for (WinBenchSet set : WinBenchSets()) set();
   return 0;
 }

@@ -4,7 +4,7 @@ set -e
 cd "$(dirname "$0")/.."
 tools/install-deps.sh
 cmake --preset cross >/dev/null
-cmake --build --preset cross --target quillory_bench
+cmake --build --preset cross --target quillory_bench Quillory
 xvfb-run -a -s "-screen 0 1024x768x24" build/cross/wine-run.sh build/cross/quillory_bench.exe
 cmake --preset native-release >/dev/null
 cmake --build --preset native-release --target core_bench
