@@ -37,7 +37,7 @@ bool TQuillor::Create() {
   LoadSkinPictures();
   LoadPicturePacks(programFolder_, userIcons_);
   stickers_ = std::make_unique<StickerOperations>(StickerOperationsArgs{
-      store_.get(), StickerArt{&skinBitmaps_, &userIcons_}, &mui_, Handle(), [this] { return SaveDatabase(); },
+      store_.get(), ContentSources{&skinBitmaps_, &userIcons_, nullptr}, &mui_, Handle(), [this] { return SaveDatabase(); },
       [this] {
         if (managerWindow_)
           PostMessageW(managerWindow_, WM_MANAGER_REFRESH, kManagerRefreshStickers, kManagerRefreshStickers);

@@ -15,7 +15,7 @@
 
 struct StickerOperationsArgs {
   Tmassiv* store;                      // not owned
-  StickerArt art;                      // not owned
+  ContentSources art;                      // not owned
   const TMUI* texts;                   // not owned
   HWND mainWindow;                     // not owned
   std::function<bool()> saveDatabase;  // writes base.db, reporting failures

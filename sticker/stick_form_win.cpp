@@ -47,7 +47,7 @@ bool ShiftHeld() { return (GetKeyState(VK_SHIFT) & 0x8000) != 0; }
 
 }  // namespace
 
-TStickForm::TStickForm(StickerHost& host, const StickerArt& art, const TMUI& texts, HWND mainWindow,
+TStickForm::TStickForm(StickerHost& host, const ContentSources& art, const TMUI& texts, HWND mainWindow,
                        std::function<void(TStickForm*)> onClosed)
     : host_(host), art_(art), texts_(texts), mainWindow_(mainWindow), onClosed_(std::move(onClosed)) {}
 
@@ -86,7 +86,7 @@ void TStickForm::ShowAt(int left, int top) {
 void TStickForm::ApplyRecord(const StickerRecord& delivered) {
   const StickerRecord before = record_;
   record_ = WindowCopyOf(delivered, record_);
-  text_ = WideFromAnsi(GetStickerText(record_));
+  text_ = BodyTextOf(record_);
   if (record_.hide_interval <= 0) record_.hide_interval = static_cast<std::int32_t>(kInitialHideInterval);
   ApplyStackingPosition(record_.position);
   if (NeedsFullRebuild(before, record_) || composite_.Width() == 0)
@@ -112,7 +112,7 @@ LRESULT TStickForm::OnCopyData(WPARAM selector, const COPYDATASTRUCT& data) {
   } else if (payload.size() == kCompactRecordSize) {
     ApplySettings(payload);
   } else if (ApplyDeliveredString(record_, static_cast<int>(selector), PayloadString(payload))) {
-    text_ = WideFromAnsi(GetStickerText(record_));
+    text_ = BodyTextOf(record_);
     FullRebuild();
   }
   return 1;
@@ -160,7 +160,7 @@ void TStickForm::OnCommand(LPARAM command, WPARAM argument) {
       SendLiveRecord(reinterpret_cast<HWND>(argument));
       break;
     case kRelabel:
-      text_ = WideFromAnsi(GetStickerText(record_));
+      text_ = BodyTextOf(record_);
       break;
     case kClose:
       Release();

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <span>
 #include <string>
 
 #include "app/handles_win.h"
@@ -21,7 +22,7 @@ inline constexpr wchar_t kStickerWindowClass[] = L"TStickForm";
 class TStickForm final : public WindowBase {
  public:
   // onClosed runs once the window is gone; the owner then frees the object.
-  TStickForm(StickerHost& host, const StickerArt& art, const TMUI& texts, HWND mainWindow,
+  TStickForm(StickerHost& host, const ContentSources& art, const TMUI& texts, HWND mainWindow,
              std::function<void(TStickForm*)> onClosed);
   ~TStickForm() override;
 
@@ -68,7 +69,7 @@ class TStickForm final : public WindowBase {
   void PasteText();
 
   StickerHost& host_;
-  StickerArt art_;
+  ContentSources art_;
   const TMUI& texts_;
   HWND mainWindow_;  // not owned
   std::function<void(TStickForm*)> onClosed_;

@@ -1,8 +1,8 @@
 #include "sticker/sticker_picture_win.h"
 
-#include "sticker/frame_builders.h"
 #include "sticker/pixel_routines.h"
 #include "sticker/sticker_geometry.h"
+#include "store/skin_bitmaps.h"
 
 namespace {
 
@@ -11,10 +11,6 @@ constexpr Colour kPinKey = 0xFF00FF;
 constexpr std::string_view kButtonNames[kPopupButtonCount] = {"BITMAP_CLOSE_PIN", "BITMAP_DUP_PIN", "BITMAP_EDIT_PIN",
                                                               "BITMAP_UP_PIN"};
 constexpr std::string_view kExpandButtonName = "BITMAP_DOWN_PIN";
-
-SkinLookup LookupIn(const SkinBitmaps& skins) {
-  return [&skins](std::string_view name) { return skins.Find24(name); };
-}
 
 void DrawPin(Picture32& composite, const StickerRecord& record, const SkinBitmaps& skins, bool on) {
   const Picture24* pin = skins.Find24(on ? "BITMAP_POINT_ON" : "BITMAP_POINT_OFF");
@@ -37,19 +33,17 @@ void DrawButtons(Picture32& composite, const StickerRecord& record, const SkinBi
 
 }  // namespace
 
-void StickerPicture::Rebuild(const StickerRecord& record, const std::wstring& text, const StickerArt& art) {
-  FrameRequest request;
-  request.contentWidth = request.titleWidth = 208;
-  request.contentHeight = request.titleHeight = 16 * (1 + static_cast<int>(text.size() / 40));
-  request.expanded = record.expanded != 0;
-  frame_ = BuildStyleFrame(record.style, LookupIn(*art.skins), request);
+void StickerPicture::Rebuild(const StickerRecord& record, const std::wstring& text, const ContentSources& sources) {
+  RebuildSticker(record, text, sources, pictures_);
 }
 
-const Picture32& StickerPicture::Compose(const StickerRecord& record, const std::wstring&, const StickerArt& art,
-                                         const StickerOverlays& overlays) {
-  CopyWithOffset(frame_.View(), composite_, 0, 0);
-  if (record.use_color) Tint(composite_.View(), record.color);
-  if (overlays.pin) DrawPin(composite_, record, *art.skins, overlays.pinOn);
-  if (overlays.buttons) DrawButtons(composite_, record, *art.skins);
+// Pin and buttons go on before the icon: rows the icon adds at the top move
+// them down with everything else, as the hit tests expect.
+const Picture32& StickerPicture::Compose(const StickerRecord& record, const std::wstring& text,
+                                         const ContentSources& sources, const StickerOverlays& overlays) {
+  ComposeSticker(record, text, pictures_, composite_);
+  if (overlays.pin) DrawPin(composite_, record, *sources.skins, overlays.pinOn);
+  if (overlays.buttons) DrawButtons(composite_, record, *sources.skins);
+  PlaceIcon(record, pictures_, composite_);
   return composite_;
 }

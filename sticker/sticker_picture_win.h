@@ -5,16 +5,7 @@
 
 #include <string>
 
-#include "sticker/picture.h"
-#include "store/skin_bitmaps.h"
-#include "store/sticker_record.h"
-#include "store/tat_bitmap.h"
-
-// What the main window lends every sticker window (not owned).
-struct StickerArt {
-  const SkinBitmaps* skins;
-  const TATBitmap* userIcons;
-};
+#include "sticker/sticker_content_win.h"
 
 // The overlays of a redraw, decided by the window's state.
 struct StickerOverlays {
@@ -26,17 +17,14 @@ struct StickerOverlays {
 class StickerPicture {
  public:
   // Layout and frame for the record (a full rebuild).
-  void Rebuild(const StickerRecord& record, const std::wstring& text, const StickerArt& art);
+  void Rebuild(const StickerRecord& record, const std::wstring& text, const ContentSources& sources);
   // The composite over the current frame (every redraw).
-  const Picture32& Compose(const StickerRecord& record, const std::wstring& text, const StickerArt& art,
+  const Picture32& Compose(const StickerRecord& record, const std::wstring& text, const ContentSources& sources,
                            const StickerOverlays& overlays);
 
-  int IconWidth() const { return icon_.Width(); }
-  int IconHeight() const { return icon_.Height(); }
-  const Picture32& Composite() const { return composite_; }
+  int IconWidth() const { return pictures_.icon.Width(); }
 
  private:
-  Picture32 frame_;
-  Picture32 icon_;
+  StickerPictures pictures_;
   Picture32 composite_;
 };

@@ -192,4 +192,153 @@ TEST_F(StickerWindows, ThePinMakesAStickerTopmostAndTheCloseButtonHidesIt) {
   }));
 }
 
+TEST_F(StickerWindows, HidingWritesNothingButDuplicatingAddsAMovedCopy) {
+  Start({Placed(1, 100, 100), Placed(2, 400, 100)});
+  ASSERT_TRUE(WaitForStickerWindows(Pid(), 2));
+  const auto before = ReadBytes(copy.File(L"base.db"));
+  Instance(kInstanceToggleSticker, 2);
+  ASSERT_TRUE(WaitForStickerWindows(Pid(), 1));
+  EXPECT_EQ(ReadBytes(copy.File(L"base.db")), before);  // the visible flag waits for the next write
+
+  HWND sticker = StickerWindowsOf(Pid()).front();
+  RECT r{};
+  GetWindowRect(sticker, &r);
+  const int width = r.right - r.left, height = r.bottom - r.top;
+  ClickWithMouse({r.left + 60, r.top + 30});  // focus: the buttons appear
+  ClickWithMouse({r.left + width - 26 - 18 + 8, r.top + height - 25 + 7});  // duplicate
+  ASSERT_TRUE(WaitForStickerWindows(Pid(), 2));
+  const auto saved = Saved();
+  ASSERT_EQ(saved.size(), 3u);
+  EXPECT_EQ(saved[2].left, saved[0].left + 18);
+  EXPECT_EQ(saved[2].top, saved[0].top + 18);
+  EXPECT_NE(saved[2].id, 1);
+  EXPECT_EQ(saved[2].visible, 1);
+}
+
+TEST_F(StickerWindows, AMoveThatEndsWhereItBeganWritesNothing) {
+  Start({Placed(1, 100, 100)});
+  ASSERT_TRUE(WaitForStickerWindows(Pid(), 1));
+  const auto before = ReadBytes(copy.File(L"base.db"));
+  HWND sticker = StickerWindowsOf(Pid()).front();
+  RECT r{};
+  GetWindowRect(sticker, &r);
+  DragWithMouse({r.left + 60, r.top + 30}, {r.left + 60, r.top + 30});
+  Sleep(300);
+  EXPECT_EQ(ReadBytes(copy.File(L"base.db")), before);
+}
+
+TEST_F(StickerWindows, DoubleClickOnTheCaptionCollapsesAndTheCollapseButtonExpands) {
+  Start({Placed(1, 100, 100)});
+  ASSERT_TRUE(WaitForStickerWindows(Pid(), 1));
+  HWND sticker = StickerWindowsOf(Pid()).front();
+  RECT r{};
+  GetWindowRect(sticker, &r);
+  const int expandedHeight = r.bottom - r.top;
+  DoubleClickWithMouse({r.left + 60, r.top + 10});
+  EXPECT_TRUE(Eventually([&] {
+    const auto saved = ReadDatabase(copy.File(L"base.db"));
+    return saved.size() == 1 && saved[0].expanded == 0;
+  }));
+  GetWindowRect(sticker, &r);
+  EXPECT_LT(r.bottom - r.top, expandedHeight);
+  const int width = r.right - r.left, height = r.bottom - r.top;
+  // Collapsed, the buttons move 18 pixels left; the collapse button is the fourth.
+  ClickWithMouse({r.left + width - 44 - 54 + 8, r.top + height - 25 + 7});
+  EXPECT_TRUE(Eventually([&] {
+    const auto saved = ReadDatabase(copy.File(L"base.db"));
+    return saved.size() == 1 && saved[0].expanded == 1;
+  }));
+}
+
+TEST_F(StickerWindows, ControlCCopiesTheTextAndControlVReplacesAndSavesIt) {
+  Start({Placed(1, 100, 100)});
+  ASSERT_TRUE(WaitForStickerWindows(Pid(), 1));
+  HWND sticker = StickerWindowsOf(Pid()).front();
+  RECT r{};
+  GetWindowRect(sticker, &r);
+  ClickWithMouse({r.left + 60, r.top + 30});
+  SetClipboardText(L"");
+  PressControlKey('C');
+  EXPECT_TRUE(Eventually([] { return ClipboardText() == L"note 1"; })) << ClipboardText().size();
+  SetClipboardText(L"pasted text");
+  PressControlKey('V');
+  EXPECT_TRUE(Eventually([&] {
+    const auto saved = ReadDatabase(copy.File(L"base.db"));
+    return saved.size() == 1 && GetStickerText(saved[0]) == "pasted text";
+  }));
+}
+
+TEST_F(StickerWindows, HideFromMouseVanishesUntilThePointerHasLeft) {
+  StickerRecord shy = Placed(1, 100, 100);
+  shy.hide_from_mouse = 1;
+  shy.hide_interval = 300;
+  Start({shy});
+  ASSERT_TRUE(WaitForStickerWindows(Pid(), 1));
+  HWND sticker = StickerWindowsOf(Pid()).front();
+  RECT r{};
+  GetWindowRect(sticker, &r);
+  // The screen shows the sticker's body, then the black of the empty screen.
+  const POINT inside{r.left + 60, r.top + 30};
+  const COLORREF shown = ScreenPixel(inside);
+  EXPECT_NE(shown, RGB(0, 0, 0));
+  MoveMouse(inside);
+  EXPECT_TRUE(Eventually([&] { return ScreenPixel(inside) == RGB(0, 0, 0); }));
+  MoveMouse({r.right + 200, r.bottom + 200});
+  EXPECT_TRUE(Eventually([&] { return ScreenPixel(inside) == shown; }));
+}
+
+TEST_F(StickerWindows, OnTheDesktopNeedsTheDesktopHostWindow) {
+  StickerRecord desk = Placed(1, 100, 100);
+  desk.position = kPositionDesktop;
+  Start({desk, Placed(2, 400, 100)});
+  ASSERT_TRUE(WaitForStickerWindows(Pid(), 2));
+  // No host: the position is not saved and the window keeps to the bottom.
+  auto saved = Saved();
+  ASSERT_EQ(saved.size(), 2u);
+  EXPECT_EQ(saved[0].position, kPositionDesktop);  // as loaded; nothing new was stored
+
+  WNDCLASSW wc{};
+  wc.lpfnWndProc = DefWindowProcW;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.lpszClassName = L"Progman";
+  RegisterClassW(&wc);
+  HWND host = CreateWindowW(L"Progman", L"Program Manager", WS_POPUP | WS_VISIBLE, 0, 0, 1024, 768, nullptr, nullptr,
+                            wc.hInstance, nullptr);
+  ASSERT_NE(host, nullptr);
+  HWND first = nullptr;
+  for (HWND w : StickerWindowsOf(Pid())) {
+    StickerRecord live{};
+    if (LiveRecordOf(w, live) && live.id == 1) first = w;
+  }
+  ASSERT_NE(first, nullptr);
+  StickerRecord record = desk;
+  SendCopyData(first, 445, &record, sizeof(record));
+  EXPECT_EQ(GetAncestor(first, GA_PARENT), host);
+  DestroyWindow(host);
+}
+
+TEST_F(StickerWindows, TheCompactSettingsRecordRestylesWithoutTouchingTheText) {
+  Start({Placed(1, 100, 100)});
+  ASSERT_TRUE(WaitForStickerWindows(Pid(), 1));
+  HWND sticker = StickerWindowsOf(Pid()).front();
+  std::vector<std::uint8_t> compact(2404, 0);
+  const std::int32_t left = 222, top = 111;
+  std::memcpy(&compact[288], &left, 4);
+  std::memcpy(&compact[292], &top, 4);
+  compact[304] = 200;  // alpha
+  compact[306] = 9;    // Modern
+  compact[312] = 1;
+  compact[316] = 4;    // no such stacking position: ignored
+  SendCopyData(sticker, 0, compact.data(), compact.size());
+  SendCopyData(sticker, 0, compact.data(), 2403);  // too short for a record: a string, cut at the first zero
+  StickerRecord live{};
+  ASSERT_TRUE(LiveRecordOf(sticker, live));
+  EXPECT_EQ(live.style, 9);
+  EXPECT_EQ(live.alpha, 200);
+  EXPECT_EQ(live.left, 222);
+  EXPECT_EQ(live.top, 111);
+  EXPECT_EQ(GetStickerText(live), "note 1");
+  EXPECT_EQ(Saved()[0].position, kPositionNormal);
+}
+
 }  // namespace

@@ -115,3 +115,58 @@ void ClickWithMouse(POINT at) {
   SendMouse(MOUSEEVENTF_LEFTUP, at);
   Sleep(200);
 }
+
+void DoubleClickWithMouse(POINT at) {
+  SendMouse(MOUSEEVENTF_MOVE, at);
+  for (int i = 0; i < 2; ++i) {
+    SendMouse(MOUSEEVENTF_LEFTDOWN, at);
+    SendMouse(MOUSEEVENTF_LEFTUP, at);
+  }
+  Sleep(200);
+}
+
+void MoveMouse(POINT to) { SendMouse(MOUSEEVENTF_MOVE, to); }
+
+void PressControlKey(WORD key) {
+  INPUT keys[4] = {};
+  for (INPUT& k : keys) k.type = INPUT_KEYBOARD;
+  keys[0].ki.wVk = VK_CONTROL;
+  keys[1].ki.wVk = key;
+  keys[2].ki.wVk = key;
+  keys[2].ki.dwFlags = KEYEVENTF_KEYUP;
+  keys[3].ki.wVk = VK_CONTROL;
+  keys[3].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(4, keys, sizeof(INPUT));
+  Sleep(200);
+}
+
+std::wstring ClipboardText() {
+  std::wstring text;
+  if (!OpenClipboard(nullptr)) return text;
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+      text = chars;
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  return text;
+}
+
+void SetClipboardText(const std::wstring& text) {
+  if (!OpenClipboard(nullptr)) return;
+  EmptyClipboard();
+  const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+  std::memcpy(GlobalLock(memory), text.c_str(), bytes);
+  GlobalUnlock(memory);
+  SetClipboardData(CF_UNICODETEXT, memory);
+  CloseClipboard();
+}
+
+COLORREF ScreenPixel(POINT at) {
+  HDC screen = GetDC(nullptr);
+  const COLORREF colour = GetPixel(screen, at.x, at.y);
+  ReleaseDC(nullptr, screen);
+  return colour;
+}

@@ -25,3 +25,13 @@ bool LiveRecordOf(HWND sticker, StickerRecord& record);
 // Real input: a left-button drag from one screen point to another.
 void DragWithMouse(POINT from, POINT to);
 void ClickWithMouse(POINT at);
+
+void DoubleClickWithMouse(POINT at);
+void MoveMouse(POINT to);
+// Presses a key with Control held.
+void PressControlKey(WORD key);
+// The clipboard's Unicode text ("" when none).
+std::wstring ClipboardText();
+void SetClipboardText(const std::wstring& text);
+// What the screen shows at a point.
+COLORREF ScreenPixel(POINT at);
