@@ -6,8 +6,10 @@
 #include "app/single_instance_win.h"
 #include "app/window_handle_win.h"
 #include "lang/language_file_win.h"
+#include "store/bmp_reader.h"
 #include "store/file_io_win.h"
 #include "store/picture_packs_win.h"
+#include "store/resource_bitmap_win.h"
 #include "store/profile_file_win.h"
 #include "store/skin_bitmaps_win.h"
 #include "store/sticker_database_win.h"
@@ -36,8 +38,11 @@ bool TQuillor::Create() {
   taskbarCreatedMessage_ = RegisterWindowMessageW(L"TaskbarCreated");
   LoadSkinPictures();
   LoadPicturePacks(programFolder_, userIcons_);
+  const COLORREF menu = GetSysColor(COLOR_MENU);
+  menuGlyphs_ = MenuGlyphs(ToPicture24(LoadResourceBitmap(L"BITMAPS").picture),
+                           MakeColour(GetRValue(menu), GetGValue(menu), GetBValue(menu)));
   stickers_ = std::make_unique<StickerOperations>(StickerOperationsArgs{
-      store_.get(), ContentSources{&skinBitmaps_, &userIcons_, nullptr}, &mui_, Handle(), [this] { return SaveDatabase(); },
+      store_.get(), ContentSources{&skinBitmaps_, &userIcons_, nullptr}, &mui_, &menuGlyphs_, Handle(), [this] { return SaveDatabase(); },
       [this] {
         if (managerWindow_)
           PostMessageW(managerWindow_, WM_MANAGER_REFRESH, kManagerRefreshStickers, kManagerRefreshStickers);

@@ -10,6 +10,7 @@
 #include "app/sticker_operations_win.h"
 #include "app/window_base_win.h"
 #include "lang/tmui.h"
+#include "sticker/menu_glyphs_win.h"
 #include "store/skin_bitmaps.h"
 #include "store/tat_bitmap.h"
 #include "store/tmassiv.h"
@@ -59,6 +60,7 @@ class TQuillor final : public WindowBase, private StoreNotifications {
   std::int32_t startStickerId_;
   SkinBitmaps skinBitmaps_;
   TATBitmap userIcons_;
+  MenuGlyphs menuGlyphs_;  // the glyph strip, for menu item pictures
   std::unique_ptr<Tmassiv> store_;
   Configuration configuration_;
   TMUI mui_;

@@ -49,7 +49,7 @@ void StickerOperations::ShowLoaded() {
 
 void StickerOperations::ShowSlot(int slot) {
   StickerRecord& record = a_.store->Sticker(slot);
-  auto window = std::make_unique<TStickForm>(*this, a_.art, *a_.texts, a_.mainWindow,
+  auto window = std::make_unique<TStickForm>(*this, a_.art, *a_.texts, *a_.glyphs, a_.mainWindow,
                                              [this](TStickForm* closed) { OnWindowClosed(closed); });
   if (!window->Open(record)) return;
   record.visible = 1;

@@ -17,6 +17,7 @@ struct StickerOperationsArgs {
   Tmassiv* store;                      // not owned
   ContentSources art;                      // not owned
   const TMUI* texts;                   // not owned
+  const MenuGlyphs* glyphs;            // not owned
   HWND mainWindow;                     // not owned
   std::function<bool()> saveDatabase;  // writes base.db, reporting failures
   std::function<void()> postManagerRefresh;

@@ -15,6 +15,11 @@ class DibPicture {
 
   PixelView<Pixel> View() const { return view_; }
   HBITMAP Bitmap() const { return bitmap_.Get(); }
+  // Hands the bitmap over to a new owner; the picture is empty afterwards.
+  UniqueBitmap ReleaseBitmap() {
+    view_ = {};
+    return std::move(bitmap_);
+  }
   int Width() const { return view_.width; }
   int Height() const { return view_.height; }
 

@@ -39,8 +39,25 @@ struct MenuDestroyer {
   void operator()(HMENU menu) const { DestroyMenu(menu); }
 };
 
+// Glyphs of the strip shown beside the items that have one.
+struct ItemGlyph {
+  MenuItem item;
+  int glyph;
+};
+constexpr ItemGlyph kItemGlyphs[] = {{kDuplicate, 8}, {kDelete, 12}, {kFloat, 21}, {kCopy, 14},
+                                     {kPaste, 15},    {kShortcut, 18}, {kProperties, 9}};
+
 void Append(HMENU menu, UINT item, const std::wstring& text, UINT flags = 0) {
   AppendMenuW(menu, MF_STRING | flags, item, text.c_str());
+}
+
+void SetGlyphs(HMENU menu, const MenuGlyphs& glyphs) {
+  for (const ItemGlyph& g : kItemGlyphs) {
+    MENUITEMINFOW info{sizeof(info)};
+    info.fMask = MIIM_BITMAP;
+    info.hbmpItem = glyphs.Glyph(g.glyph);
+    if (info.hbmpItem) SetMenuItemInfoW(menu, g.item, FALSE, &info);
+  }
 }
 
 void Separator(HMENU menu) { AppendMenuW(menu, MF_SEPARATOR, 0, nullptr); }
@@ -72,6 +89,7 @@ void TStickForm::ShowMenu(int x, int y) {
   Separator(m);
   Append(m, kCollapse, texts_.Text(record_.expanded ? TextId{L"Sticker", L"dfSver"} : TextId{L"Sticker", L"dfRazver"}));
   Append(m, kProperties, texts_.Text({L"Sticker", L"mConfig"}));
+  SetGlyphs(m, glyphs_);
   SetForegroundWindow(Handle());
   const UINT chosen = static_cast<UINT>(
       TrackPopupMenu(m, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, x, y, 0, Handle(), nullptr));

@@ -47,9 +47,9 @@ bool ShiftHeld() { return (GetKeyState(VK_SHIFT) & 0x8000) != 0; }
 
 }  // namespace
 
-TStickForm::TStickForm(StickerHost& host, const ContentSources& art, const TMUI& texts, HWND mainWindow,
-                       std::function<void(TStickForm*)> onClosed)
-    : host_(host), art_(art), texts_(texts), mainWindow_(mainWindow), onClosed_(std::move(onClosed)) {}
+TStickForm::TStickForm(StickerHost& host, const ContentSources& art, const TMUI& texts, const MenuGlyphs& glyphs,
+                       HWND mainWindow, std::function<void(TStickForm*)> onClosed)
+    : host_(host), art_(art), texts_(texts), glyphs_(glyphs), mainWindow_(mainWindow), onClosed_(std::move(onClosed)) {}
 
 TStickForm::~TStickForm() {
   if (screenDc_) ReleaseDC(nullptr, screenDc_);

@@ -14,6 +14,7 @@
 #include "app/window_base_win.h"
 #include "lang/tmui.h"
 #include "sticker/dib_picture_win.h"
+#include "sticker/menu_glyphs_win.h"
 #include "sticker/sticker_host.h"
 #include "sticker/sticker_picture_win.h"
 
@@ -22,7 +23,7 @@ inline constexpr wchar_t kStickerWindowClass[] = L"TStickForm";
 class TStickForm final : public WindowBase {
  public:
   // onClosed runs once the window is gone; the owner then frees the object.
-  TStickForm(StickerHost& host, const ContentSources& art, const TMUI& texts, HWND mainWindow,
+  TStickForm(StickerHost& host, const ContentSources& art, const TMUI& texts, const MenuGlyphs& glyphs, HWND mainWindow,
              std::function<void(TStickForm*)> onClosed);
   ~TStickForm() override;
 
@@ -71,6 +72,7 @@ class TStickForm final : public WindowBase {
   StickerHost& host_;
   ContentSources art_;
   const TMUI& texts_;
+  const MenuGlyphs& glyphs_;
   HWND mainWindow_;  // not owned
   std::function<void(TStickForm*)> onClosed_;
 

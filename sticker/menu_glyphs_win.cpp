@@ -1,0 +1,26 @@
+#include "sticker/menu_glyphs_win.h"
+
+#include "sticker/dib_picture_win.h"
+#include "sticker/pixel_routines.h"
+
+namespace {
+constexpr Colour kGlyphKey = 0xFF00FF;
+}
+
+MenuGlyphs::MenuGlyphs(const Picture24& strip, Colour background) {
+  const Pixel32 ground{static_cast<std::uint8_t>(BlueOf(background)), static_cast<std::uint8_t>(GreenOf(background)),
+                       static_cast<std::uint8_t>(RedOf(background)), 255};
+  for (int x = 0; x + kGlyphSize <= strip.Width() && strip.Height() >= kGlyphSize; x += kGlyphSize) {
+    DibPicture32 bitmap(kGlyphSize, kGlyphSize);
+    const View32 glyph = bitmap.View();
+    for (int y = 0; y < kGlyphSize; ++y)
+      for (int i = 0; i < kGlyphSize; ++i) glyph.At(i, y) = ground;
+    ColourKeyBlit(strip.View(), glyph, -x, 0, kGlyphKey);
+    glyphs_.push_back(bitmap.ReleaseBitmap());
+  }
+}
+
+HBITMAP MenuGlyphs::Glyph(int index) const {
+  return index >= 0 && index < static_cast<int>(glyphs_.size()) ? glyphs_[static_cast<std::size_t>(index)].Get()
+                                                                : nullptr;
+}

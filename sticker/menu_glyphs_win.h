@@ -1,0 +1,26 @@
+#pragma once
+// The 16 x 16 glyphs of the "BITMAPS" strip as menu item pictures, the
+// magenta key replaced by the menu's own colour: opaque pictures look right
+// whether or not a system honours alpha in menu bitmaps.
+
+#include <vector>
+
+#include "app/handles_win.h"
+#include "sticker/picture.h"
+#include "store/colour.h"
+
+inline constexpr int kGlyphSize = 16;
+
+class MenuGlyphs {
+ public:
+  MenuGlyphs() = default;
+  // Cuts the strip (24-bit, magenta where transparent) into its glyphs on
+  // the given background colour.
+  MenuGlyphs(const Picture24& strip, Colour background);
+
+  // The glyph's bitmap, or null when the strip has no such glyph.
+  HBITMAP Glyph(int index) const;
+
+ private:
+  std::vector<UniqueBitmap> glyphs_;
+};
