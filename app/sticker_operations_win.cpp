@@ -130,9 +130,11 @@ void StickerOperations::SetBounds(std::int32_t id, int left, int top, int width,
   if (moved) a_.saveDatabase();
 }
 
+// A window applies its position every time it is given its record, at start-up
+// too; rewriting base.db when nothing changed would only cost time.
 void StickerOperations::SetStackingPosition(std::int32_t id, int position) {
   StickerRecord* r = Record(id);
-  if (!r || position < kPositionNormal || position > kPositionDesktop) return;
+  if (!r || position < kPositionNormal || position > kPositionDesktop || r->position == position) return;
   r->position = static_cast<std::uint8_t>(position);
   a_.saveDatabase();
 }

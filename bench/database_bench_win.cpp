@@ -15,11 +15,6 @@
 
 namespace {
 
-struct NoNotifications final : StoreNotifications {
-  void CloseStickerWindow(std::uint32_t) override {}
-  void RefreshManager() override {}
-};
-
 // What the file write did before it was made crash-safe: truncate and rewrite.
 void WriteInPlace(const std::wstring& path, std::span<const std::uint8_t> bytes) {
   UniqueFile file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -29,7 +24,7 @@ void WriteInPlace(const std::wstring& path, std::span<const std::uint8_t> bytes)
 }  // namespace
 
 int main() {
-  NoNotifications notes;
+  NoStoreNotifications notes;
   auto store = std::make_unique<Tmassiv>(notes);
   for (int i = 0; i < kStickerSlotCount; ++i) {
     StickerRecord r = NewStickerRecord(0x808080);

@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <vector>
 
+#include "store/tmassiv.h"
+
 using WinBenchSet = void (*)();
 
 inline std::vector<WinBenchSet>& WinBenchSets() {
@@ -28,3 +30,9 @@ double MicrosecondsPerRun(int runs, Work work) {
   const std::chrono::duration<double, std::micro> spent = std::chrono::steady_clock::now() - start;
   return spent.count() / runs;
 }
+
+// A store whose changes nobody needs to hear of.
+struct NoStoreNotifications final : StoreNotifications {
+  void CloseStickerWindow(std::uint32_t) override {}
+  void RefreshManager() override {}
+};

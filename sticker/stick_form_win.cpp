@@ -62,7 +62,8 @@ bool TStickForm::Open(const StickerRecord& record) {
   args.exStyle = WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
   args.x = args.y = 0;
   args.width = args.height = 1;
-  args.parent = mainWindow_;  // owned by the program: no task-bar button
+  // A tool window has no task-bar button and no Alt+Tab entry; with no owner
+  // it takes the focus from a click like any top-level window.
   if (!CreateWindowFor(args)) return false;
   screenDc_ = GetDC(nullptr);
   record_ = NewStickerRecord(record.color);
@@ -79,8 +80,7 @@ void TStickForm::ShowAt(int left, int top) {
   record_.left = left;
   record_.top = top;
   SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  ShowWindow(Handle(), SW_SHOWNOACTIVATE);
-  LayeredUpdate(record_.alpha);
+  ShowWindow(Handle(), SW_SHOWNOACTIVATE);  // the picture was handed over when the record was applied
 }
 
 void TStickForm::ApplyRecord(const StickerRecord& delivered) {
@@ -195,9 +195,13 @@ void TStickForm::Redraw() {
 // premultiplied pixels, so the copy handed over is premultiplied.
 void TStickForm::LayeredUpdate(int alpha) {
   if (!Handle() || composite_.Width() == 0) return;
-  SetWindowLongW(Handle(), GWL_EXSTYLE, GetWindowLongW(Handle(), GWL_EXSTYLE) | WS_EX_LAYERED);
-  SetWindowPos(Handle(), nullptr, 0, 0, composite_.Width(), composite_.Height(),
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const LONG style = GetWindowLongW(Handle(), GWL_EXSTYLE);
+  if (!(style & WS_EX_LAYERED)) SetWindowLongW(Handle(), GWL_EXSTYLE, style | WS_EX_LAYERED);
+  RECT r{};
+  GetWindowRect(Handle(), &r);
+  if (r.right - r.left != composite_.Width() || r.bottom - r.top != composite_.Height())
+    SetWindowPos(Handle(), nullptr, 0, 0, composite_.Width(), composite_.Height(),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   DibDrawingContext source(composite_.Bitmap());
   SIZE size{composite_.Width(), composite_.Height()};
   POINT origin{0, 0};

@@ -1,0 +1,140 @@
+// Start-up of Quillory.exe with no sticker and with 256 open stickers: the
+// time until the last window shows and the process's peak working set, so the
+// cost of one more sticker can be read off; and the round trip of a full
+// rebuild and of a redraw of one sticker window, asked for by message.
+
+#include <windows.h>
+#include <psapi.h>
+
+#include <chrono>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/handles_win.h"
+#include "app/messages.h"
+#include "store/file_io_win.h"
+#include "store/sticker_database.h"
+#include "win_bench_registry_win.h"
+
+namespace {
+
+constexpr int kManyStickers = 256;
+constexpr LPARAM kRedraw = 99, kRebuild = 100;
+
+std::wstring BesideThis(const std::wstring& name) {
+  wchar_t path[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::wstring folder(path);
+  folder.resize(folder.rfind(L'\\') + 1);
+  return folder + name;
+}
+
+// base.db with that many open, typical five-line notes, placed in a grid.
+std::vector<std::uint8_t> TypicalDatabase(int count) {
+  NoStoreNotifications none;
+  auto store = std::make_unique<Tmassiv>(none);
+  for (int i = 0; i < count; ++i) {
+    StickerRecord r = NewStickerRecord(0x60C8F0);
+    r.id = 100 + i;
+    r.visible = 1;
+    r.left = (i % 16) * 60;
+    r.top = (i / 16) * 40;
+    r.caption.line_text.Assign("Shopping");
+    SetStickerText(r, "Milk and bread\r\nCall Anna at five\r\nBook the tickets\r\nWater the plants\r\nPay the rent");
+    store->AddRecord(r);
+  }
+  return BuildDatabaseImage(*store);
+}
+
+struct StickerWindowCount {
+  DWORD processId;
+  int count = 0;
+  HWND any = nullptr;
+};
+
+BOOL CALLBACK CountWindow(HWND window, LPARAM context) {
+  auto* c = reinterpret_cast<StickerWindowCount*>(context);
+  wchar_t name[32] = {};
+  GetClassNameW(window, name, 32);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner == c->processId && std::wstring(name) == L"TStickForm" && IsWindowVisible(window)) {
+    ++c->count;
+    c->any = window;
+  }
+  return TRUE;
+}
+
+struct StartFigures {
+  double milliseconds = 0;
+  double peakMegabytes = 0;
+  double rebuildMicroseconds = 0, redrawMicroseconds = 0;
+};
+
+// Starts a private portable copy of the program and waits for its windows.
+StartFigures StartWith(int stickers) {
+  wchar_t temp[MAX_PATH];
+  GetTempPathW(MAX_PATH, temp);
+  const std::wstring folder = std::wstring(temp) + L"quillory_startup_" + std::to_wstring(stickers) + L"\\";
+  CreateDirectoryW(folder.c_str(), nullptr);
+  CopyFileW(BesideThis(L"Quillory\\Quillory.exe").c_str(), (folder + L"Quillory.exe").c_str(), FALSE);
+  const std::string config = "[Base]\r\nportable=yes\r\n";
+  (void)WriteFileAtomically(folder + L"config.txt", {reinterpret_cast<const std::uint8_t*>(config.data()), config.size()});
+  (void)WriteFileAtomically(folder + L"base.db", TypicalDatabase(stickers));
+
+  StartFigures figures;
+  const std::wstring exe = folder + L"Quillory.exe";
+  std::wstring commandLine = L"\"" + exe + L"\"";
+  STARTUPINFOW startup{sizeof(startup)};
+  PROCESS_INFORMATION info{};
+  const auto start = std::chrono::steady_clock::now();
+  if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
+    return figures;
+  UniqueHandle process(info.hProcess), thread(info.hThread);
+  StickerWindowCount count{info.dwProcessId};
+  HWND main = nullptr;
+  for (;;) {
+    main = FindWindowW(L"TQuillor", L"Quillory");
+    count = {info.dwProcessId};
+    EnumWindows(CountWindow, reinterpret_cast<LPARAM>(&count));
+    DWORD_PTR ignored;
+    if (main && count.count == stickers && SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &ignored)) break;
+    if (std::chrono::steady_clock::now() - start > std::chrono::seconds(120)) break;
+    Sleep(5);
+  }
+  figures.milliseconds = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+  PROCESS_MEMORY_COUNTERS memory{sizeof(memory)};
+  if (GetProcessMemoryInfo(process.Get(), &memory, sizeof(memory)))
+    figures.peakMegabytes = static_cast<double>(memory.PeakWorkingSetSize) / (1024.0 * 1024.0);
+  if (count.any) {
+    const auto ask = [&](LPARAM command) {
+      DWORD_PTR ignored;
+      SendMessageTimeoutW(count.any, WM_STICKER_COMMAND, 0, command, SMTO_NORMAL, 10000, &ignored);
+    };
+    figures.rebuildMicroseconds = MicrosecondsPerRun(50, [&] { ask(kRebuild); });
+    figures.redrawMicroseconds = MicrosecondsPerRun(50, [&] { ask(kRedraw); });
+  }
+  PostMessageW(main, WM_CLOSE, 0, 0);
+  WaitForSingleObject(process.Get(), 30000);
+  for (const wchar_t* name : {L"Quillory.exe", L"config.txt", L"base.db"}) DeleteFileW((folder + name).c_str());
+  RemoveDirectoryW(folder.c_str());
+  return figures;
+}
+
+void Run() {
+  const StartFigures empty = StartWith(0);
+  const StartFigures full = StartWith(kManyStickers);
+  Report("startup_no_stickers", empty.milliseconds, "ms");
+  Report("startup_256_stickers", full.milliseconds, "ms");
+  Report("startup_per_sticker", (full.milliseconds - empty.milliseconds) / kManyStickers, "ms");
+  Report("startup_peak_working_set_no_stickers", empty.peakMegabytes, "MB");
+  Report("startup_peak_working_set_256_stickers", full.peakMegabytes, "MB");
+  Report("working_set_per_sticker", (full.peakMegabytes - empty.peakMegabytes) / kManyStickers, "MB");
+  Report("sticker_window_full_rebuild", full.rebuildMicroseconds, "us");
+  Report("sticker_window_redraw", full.redrawMicroseconds, "us");
+}
+
+const WinBenchRegistration registration(&Run);
+
+}  // namespace
