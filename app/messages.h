@@ -30,8 +30,22 @@ enum UserCommandCode : std::uint16_t {
 };
 inline constexpr std::intptr_t kVersionProbeAnswer = 150;
 
-// Commands of WM_STICKER_COMMAND (lParam) sent by the main window and the store.
-inline constexpr std::int32_t kStickerCommandRelabel = 102;
-inline constexpr std::int32_t kStickerCommandClose = 103;
+// Commands of WM_STICKER_COMMAND (lParam) to a sticker window.
+enum StickerCommandCode : std::int32_t {
+  kStickerCommandBringOnScreen = 25,
+  kStickerCommandMakeVisible = 26,
+  kStickerCommandEndTemporarilyTopmost = 97,
+  kStickerCommandTemporarilyTopmost = 98,
+  kStickerCommandRedraw = 99,
+  kStickerCommandRebuild = 100,
+  kStickerCommandSendLiveRecord = 101,  // wParam: the window to send the record to
+  kStickerCommandRelabel = 102,
+  kStickerCommandClose = 103,
+  kStickerCommandFloating = 200,  // wParam: kFloatingOn or kFloatingOff
+};
+inline constexpr std::uintptr_t kFloatingOn = 0, kFloatingOff = 1;
+// WM_COPYDATA of a whole record to a sticker window: wParam and dwData.
+inline constexpr std::uintptr_t kRecordDeliveryTag = 445;
+inline constexpr std::uintptr_t kRecordDeliveryData = 1;
 // WM_MANAGER_REFRESH lParam: refresh the sticker list.
 inline constexpr std::int32_t kManagerRefreshStickers = 1;

@@ -11,9 +11,6 @@
 
 namespace {
 
-constexpr LPARAM kCommandBringOnScreen = 25, kCommandMakeVisible = 26, kCommandRebuild = 100, kCommandFloating = 200;
-constexpr WPARAM kFloatingOn = 0, kFloatingOff = 1;
-constexpr WPARAM kApplyRecordTag = 445;
 
 WorkArea CurrentWorkArea() {
   RECT r{};
@@ -98,15 +95,15 @@ void StickerOperations::ForEachWindow(bool visibleOnly, const std::function<void
 }
 
 void StickerOperations::RedrawAll() {
-  ForEachWindow(true, [](HWND w) { SendMessageW(w, WM_STICKER_COMMAND, 0, kCommandRebuild); });
+  ForEachWindow(true, [](HWND w) { SendMessageW(w, WM_STICKER_COMMAND, 0, kStickerCommandRebuild); });
 }
 
 void StickerOperations::BringAllOnScreen() {
-  ForEachWindow(false, [](HWND w) { PostMessageW(w, WM_STICKER_COMMAND, 0, kCommandBringOnScreen); });
+  ForEachWindow(false, [](HWND w) { PostMessageW(w, WM_STICKER_COMMAND, 0, kStickerCommandBringOnScreen); });
 }
 
 void StickerOperations::MakeAllVisible() {
-  ForEachWindow(false, [](HWND w) { PostMessageW(w, WM_STICKER_COMMAND, 0, kCommandMakeVisible); });
+  ForEachWindow(false, [](HWND w) { PostMessageW(w, WM_STICKER_COMMAND, 0, kStickerCommandMakeVisible); });
 }
 
 void StickerOperations::DeleteAll() {
@@ -161,7 +158,7 @@ void StickerOperations::ToggleFloating(std::int32_t id) {
   if (!r) return;
   r->floating = r->floating ? 0 : 1;
   a_.saveDatabase();
-  PostMessageW(WindowFromStored(r->window), WM_STICKER_COMMAND, r->floating ? kFloatingOn : kFloatingOff, kCommandFloating);
+  PostMessageW(WindowFromStored(r->window), WM_STICKER_COMMAND, r->floating ? kFloatingOn : kFloatingOff, kStickerCommandFloating);
   a_.postManagerRefresh();
 }
 
@@ -190,8 +187,8 @@ void StickerOperations::ApplyStickerSettings(std::int32_t id, const StickerRecor
   if (!r) return;
   MergeStickerSettings(*r, edited);
   if (r->window != 0) {
-    COPYDATASTRUCT data{1, static_cast<DWORD>(kStickerRecordSize), r};
-    SendMessageW(WindowFromStored(r->window), WM_COPYDATA, kApplyRecordTag, reinterpret_cast<LPARAM>(&data));
+    COPYDATASTRUCT data{kRecordDeliveryData, static_cast<DWORD>(kStickerRecordSize), r};
+    SendMessageW(WindowFromStored(r->window), WM_COPYDATA, kRecordDeliveryTag, reinterpret_cast<LPARAM>(&data));
   }
   a_.postManagerRefresh();
   a_.saveDatabase();

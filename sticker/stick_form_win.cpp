@@ -17,24 +17,7 @@ namespace {
 constexpr UINT_PTR kHideTimer = 1;
 constexpr UINT kInitialHideInterval = 3000;
 constexpr UINT kTopmostFlags = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE;  // 19
-constexpr WPARAM kLiveRecordTag = 445;
-constexpr ULONG_PTR kRecordData = 1;
 constexpr LPARAM kSwallowedUserCommands = 999;
-constexpr WPARAM kFloatingOn = 0;
-
-// Sticker commands of WM_STICKER_COMMAND.
-enum : LPARAM {
-  kBringOnScreen = 25,
-  kMakeVisible = 26,
-  kEndTemporarilyTopmost = 97,
-  kTemporarilyTopmost = 98,
-  kRedraw = 99,
-  kRebuild = 100,
-  kSendLiveRecord = 101,
-  kRelabel = 102,
-  kClose = 103,
-  kFloating = 200,
-};
 constexpr int kMinVisibleAlpha = 32;
 
 WorkArea CurrentWorkArea() {
@@ -127,45 +110,45 @@ void TStickForm::SendLiveRecord(HWND target) {
   record_.width = r.right - r.left;
   record_.height = r.bottom - r.top;
   record_.window = StoredWindowHandle(Handle());
-  COPYDATASTRUCT data{kRecordData, static_cast<DWORD>(kStickerRecordSize), &record_};
-  SendMessageW(target, WM_COPYDATA, kLiveRecordTag, reinterpret_cast<LPARAM>(&data));
+  COPYDATASTRUCT data{kRecordDeliveryData, static_cast<DWORD>(kStickerRecordSize), &record_};
+  SendMessageW(target, WM_COPYDATA, kRecordDeliveryTag, reinterpret_cast<LPARAM>(&data));
 }
 
 void TStickForm::OnCommand(LPARAM command, WPARAM argument) {
   switch (command) {
-    case kBringOnScreen:
+    case kStickerCommandBringOnScreen:
       BringOnScreen();
       break;
-    case kMakeVisible:
+    case kStickerCommandMakeVisible:
       if (record_.alpha < kMinVisibleAlpha) {
         record_.alpha = 255;
         LayeredUpdate(255);
       }
       break;
-    case kEndTemporarilyTopmost:
+    case kStickerCommandEndTemporarilyTopmost:
       temporarilyTopmost_ = false;
       ApplyStackingPosition(record_.position);
       break;
-    case kTemporarilyTopmost:
+    case kStickerCommandTemporarilyTopmost:
       temporarilyTopmost_ = clickHandled_ = true;
       ApplyStackingPosition(kPositionTopmost);
       break;
-    case kRedraw:
+    case kStickerCommandRedraw:
       Redraw();
       break;
-    case kRebuild:
+    case kStickerCommandRebuild:
       FullRebuild();
       break;
-    case kSendLiveRecord:
+    case kStickerCommandSendLiveRecord:
       SendLiveRecord(reinterpret_cast<HWND>(argument));
       break;
-    case kRelabel:
+    case kStickerCommandRelabel:
       text_ = BodyTextOf(record_);
       break;
-    case kClose:
+    case kStickerCommandClose:
       Release();
       break;
-    case kFloating:
+    case kStickerCommandFloating:
       record_.floating = argument == kFloatingOn ? 1 : 0;
       Redraw();
       break;

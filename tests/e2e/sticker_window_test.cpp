@@ -117,7 +117,7 @@ TEST_F(StickerWindows, RecordsAndStringsSentToAWindowAreTakenSafely) {
   StickerRecord record = Placed(1, 40, 50);
   record.style = 12;
   record.text_length = 0xFFFFFFFF;  // a foreign length is cut to the buffer
-  SendCopyData(sticker, 445, &record, sizeof(record));
+  SendCopyData(sticker, kRecordDeliveryTag, &record, sizeof(record));
   ASSERT_TRUE(LiveRecordOf(sticker, live));
   EXPECT_EQ(live.style, 12);
   EXPECT_EQ(live.text_length, kStickerTextCapacity);
@@ -312,7 +312,7 @@ TEST_F(StickerWindows, OnTheDesktopNeedsTheDesktopHostWindow) {
   }
   ASSERT_NE(first, nullptr);
   StickerRecord record = desk;
-  SendCopyData(first, 445, &record, sizeof(record));
+  SendCopyData(first, kRecordDeliveryTag, &record, sizeof(record));
   EXPECT_EQ(GetAncestor(first, GA_PARENT), host);
   DestroyWindow(host);
 }

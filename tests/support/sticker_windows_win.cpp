@@ -94,7 +94,7 @@ void SendCopyData(HWND window, WPARAM selector, const void* data, std::size_t si
 bool LiveRecordOf(HWND sticker, StickerRecord& record) {
   receivedRecord = false;
   DWORD_PTR ignored;
-  SendMessageTimeoutW(sticker, WM_STICKER_COMMAND, reinterpret_cast<WPARAM>(Receiver()), 101, SMTO_NORMAL, 10000,
+  SendMessageTimeoutW(sticker, WM_STICKER_COMMAND, reinterpret_cast<WPARAM>(Receiver()), kStickerCommandSendLiveRecord, SMTO_NORMAL, 10000,
                       &ignored);
   if (receivedRecord) record = received;
   return receivedRecord;

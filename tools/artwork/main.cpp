@@ -7,8 +7,6 @@
 // The sample pack holds the sample icons, numbered from 101, as compressed
 // 32-bit BMP pictures.
 
-#include <zlib.h>
-
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -29,15 +27,6 @@ void WriteFile(const fs::path& path, const std::vector<std::uint8_t>& bytes) {
   std::ofstream out(path, std::ios::binary);
   out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
   if (!out) throw std::runtime_error("cannot write " + path.string());
-}
-
-std::vector<std::uint8_t> Compress(const std::vector<std::uint8_t>& bytes) {
-  uLongf size = compressBound(static_cast<uLong>(bytes.size()));
-  std::vector<std::uint8_t> packed(size);
-  if (compress2(packed.data(), &size, bytes.data(), static_cast<uLong>(bytes.size()), 9) != Z_OK)
-    throw std::runtime_error("zlib failed");
-  packed.resize(size);
-  return packed;
 }
 
 // Checks the drawn pictures against the table; returns how many are missing.
@@ -91,7 +80,7 @@ int main(int argc, char** argv) {
       const auto it = set.Pictures().find(spec.name);
       if (it == set.Pictures().end()) continue;
       const std::string file = std::string(spec.name) + ".bmp.z";
-      WriteFile(folder / file, Compress(EncodeBmp(it->second, spec.bitsPerPixel)));
+      WriteFile(folder / file, ZlibCompress(EncodeBmp(it->second, spec.bitsPerPixel)));
       script << spec.name << " RESS \"" << fs::absolute(folder / file).generic_string() << "\"\n";
     }
     for (int i = 2; i + 1 < argc; i += 2) {

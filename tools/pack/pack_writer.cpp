@@ -11,7 +11,9 @@ void Put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
   for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
 }
 
-std::vector<std::uint8_t> Compress(const std::vector<std::uint8_t>& bytes) {
+}  // namespace
+
+std::vector<std::uint8_t> ZlibCompress(const std::vector<std::uint8_t>& bytes) {
   uLongf size = compressBound(static_cast<uLong>(bytes.size()));
   std::vector<std::uint8_t> packed(size);
   if (compress2(packed.data(), &size, bytes.data(), static_cast<uLong>(bytes.size()), 9) != Z_OK)
@@ -20,8 +22,6 @@ std::vector<std::uint8_t> Compress(const std::vector<std::uint8_t>& bytes) {
   return packed;
 }
 
-}  // namespace
-
 std::vector<std::uint8_t> WritePicturePack(const std::vector<PackPicture>& pictures, bool compress) {
   constexpr std::size_t kLimit = static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max());
   if (pictures.size() > (kLimit - 16) / 12) throw std::runtime_error("too many pictures for one pack");
@@ -29,7 +29,7 @@ std::vector<std::uint8_t> WritePicturePack(const std::vector<PackPicture>& pictu
   stored.reserve(pictures.size());
   std::size_t total = 16 + 12 * pictures.size();
   for (const PackPicture& p : pictures) {
-    stored.push_back(compress ? Compress(p.bmp) : p.bmp);
+    stored.push_back(compress ? ZlibCompress(p.bmp) : p.bmp);
     total += stored.back().size();
     if (stored.back().size() > kLimit) throw std::runtime_error("a picture is too large for a pack");
   }
