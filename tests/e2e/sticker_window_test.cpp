@@ -256,7 +256,12 @@ TEST_F(StickerWindows, ControlCCopiesTheTextAndControlVReplacesAndSavesIt) {
   HWND sticker = StickerWindowsOf(Pid()).front();
   RECT r{};
   GetWindowRect(sticker, &r);
-  ClickWithMouse({r.left + 60, r.top + 30});
+  // Keys go to the window with the focus: click until the sticker has it.
+  for (int attempt = 0; attempt < 3 && GetForegroundWindow() != sticker; ++attempt) {
+    ClickWithMouse({r.left + 60, r.top + 30});
+    Eventually([&] { return GetForegroundWindow() == sticker; }, 2000);
+  }
+  ASSERT_EQ(GetForegroundWindow(), sticker);
   SetClipboardText(L"");
   PressControlKey('C');
   EXPECT_TRUE(Eventually([] { return ClipboardText() == L"note 1"; })) << ClipboardText().size();
