@@ -8,7 +8,7 @@ if(MINGW)
 endif()
 
 add_library(quillory_win STATIC ${win_sources})
-target_link_libraries(quillory_win PUBLIC quillory_core user32 gdi32 shell32 ole32 advapi32)
+target_link_libraries(quillory_win PUBLIC quillory_core user32 gdi32 shell32 ole32 advapi32 comctl32)
 
 # The program folder as a user gets it: the program and its companion folders.
 set(QUILLORY_PROGRAM_DIR ${CMAKE_BINARY_DIR}/Quillory)

@@ -12,6 +12,7 @@
 #include "store/file_io_win.h"
 #include "store/picture_packs_win.h"
 #include "store/resource_bitmap_win.h"
+#include "store/resource_image_pair_win.h"
 #include "store/resource_table.h"
 #include "store/skin_bitmaps_win.h"
 #include "support/bmp_samples.h"
@@ -83,6 +84,22 @@ TEST(ResourceBitmap, AMissingNameIsReportedWithTheStandardText) {
 
 // The completeness check: fails, naming them, while any picture is missing
 // or drawn at the wrong size or depth.
+TEST(ResourceImagePair, TheFlagStripAndItsMaskFillTheMenuImageList) {
+  BuiltProgram program;
+  ASSERT_NE(program.Module(), nullptr);
+  HIMAGELIST list = ImageList_Create(25, 15, ILC_COLOR24 | ILC_MASK, 0, 16);
+  ASSERT_NE(list, nullptr);
+  EXPECT_EQ(LoadResourceImagePair(L"BITMAP_FLAGS", list, program.Module()), ResourceLoadStatus::kOk);
+  EXPECT_EQ(ImageList_GetImageCount(list), 230);  // the strip cut by the list's width
+  int width = 0, height = 0;
+  ImageList_GetIconSize(list, &width, &height);
+  EXPECT_EQ(width, 25);
+  EXPECT_EQ(height, 15);
+  EXPECT_EQ(LoadResourceImagePair(L"NO_SUCH_PICTURE", list, program.Module()), ResourceLoadStatus::kNotFound);
+  EXPECT_EQ(ImageList_GetImageCount(list), 230);
+  ImageList_Destroy(list);
+}
+
 TEST(ResourceCompleteness, EveryPictureOfTheTableIsInTheProgramWithItsSizeAndDepth) {
   BuiltProgram program;
   ASSERT_NE(program.Module(), nullptr);
