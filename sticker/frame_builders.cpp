@@ -182,23 +182,23 @@ Picture32 BuildIconFrame(const SkinTemplate& skin, const FrameRequest& request) 
 }
 
 Picture32 BuildStyleFrame(int style, const SkinLookup& skins, const FrameRequest& request) {
-  const StyleSpec& spec = Style(style);
-  const Picture24* colour = skins(spec.colourName);
-  const Picture24* mask = skins(spec.maskName);
+  const StyleSpec& entry = Style(style);
+  const Picture24* colour = skins(entry.colourName);
+  const Picture24* mask = skins(entry.maskName);
   if (!colour || !mask || colour->Width() == 0 || mask->Width() == 0) return {};
   const SkinTemplate skin{*colour, *mask};
   Picture32 frame;
-  switch (spec.builder) {
+  switch (entry.builder) {
     case FrameBuilder::kTemplate:
-      frame = BuildTemplateFrame(skin, request, spec.kind, spec.variant);
+      frame = BuildTemplateFrame(skin, request, entry.kind, entry.variant);
       break;
     case FrameBuilder::kWindow:
-      frame = BuildWindowFrame(skin, request, spec.metrics);
+      frame = BuildWindowFrame(skin, request, entry.metrics);
       break;
     case FrameBuilder::kIcon:
       frame = BuildIconFrame(skin, request);
       break;
   }
-  if (spec.clearFrame) Clear(frame.View());
+  if (entry.clearFrame) Clear(frame.View());
   return frame;
 }

@@ -27,9 +27,9 @@ void PaintEmptyFrame(Picture32& picture, PreviewBackground background) {
     }
 }
 
-void PreviewTemplateStyle(Picture32& picture, const StyleSpec& spec, Colour colour, const SkinLookup& skins) {
-  const Picture24* skin = skins(spec.colourName);
-  const Picture24* mask = skins(spec.maskName);
+void PreviewTemplateStyle(Picture32& picture, const StyleSpec& entry, Colour colour, const SkinLookup& skins) {
+  const Picture24* skin = skins(entry.colourName);
+  const Picture24* mask = skins(entry.maskName);
   if (!skin || !mask || skin->Width() == 0 || skin->Height() == 0) return;
   int width = picture.Width() - kSampleMargin;
   int height = width * skin->Height() / skin->Width();
@@ -53,20 +53,20 @@ std::optional<PreviewText> PreviewStyle(Picture32& picture, int style, Colour co
                                         const Picture32& icon, PreviewBackground background) {
   PaintEmptyFrame(picture, background);
   if (style < 0 || style >= kStyleCount) return std::nullopt;
-  const StyleSpec& spec = Style(style);
-  if (spec.builder == FrameBuilder::kTemplate) {
-    PreviewTemplateStyle(picture, spec, colour, skins);
+  const StyleSpec& entry = Style(style);
+  if (entry.builder == FrameBuilder::kTemplate) {
+    PreviewTemplateStyle(picture, entry, colour, skins);
     return std::nullopt;
   }
   FrameRequest request;
   request.titleWidth = kTitleWidth;
   request.titleHeight = kTitleHeight;
   Picture32 frame;
-  const Picture24* skin = skins(spec.colourName);
-  const Picture24* mask = skins(spec.maskName);
+  const Picture24* skin = skins(entry.colourName);
+  const Picture24* mask = skins(entry.maskName);
   if (!skin || !mask) return std::nullopt;
-  if (spec.builder == FrameBuilder::kWindow) {
-    WindowMetrics metrics = spec.metrics;
+  if (entry.builder == FrameBuilder::kWindow) {
+    WindowMetrics metrics = entry.metrics;
     metrics.minWidth = style == kClassicStyle ? kClassicMinWidth : kHzMinWidth;
     metrics.minHeight = style == kClassicStyle ? kClassicMinHeight : kHzMinHeight;
     frame = BuildWindowFrame({*skin, *mask}, request, metrics);
@@ -74,8 +74,8 @@ std::optional<PreviewText> PreviewStyle(Picture32& picture, int style, Colour co
     frame = BuildIconFrame({*skin, *mask}, request);
   }
   Tint(frame.View(), colour);
-  if (spec.clearFrame) Clear(frame.View());
-  const bool window = spec.builder == FrameBuilder::kWindow;
+  if (entry.clearFrame) Clear(frame.View());
+  const bool window = entry.builder == FrameBuilder::kWindow;
   const int iconLeft = style == kHzStyle ? kHzIconLeft : kIconLeft;
   const int iconTop = window ? (frame.Height() - icon.Height()) / 2 : kIconFrameIconTop;
   AlphaBlend(icon.View(), frame.View(), iconLeft, iconTop);

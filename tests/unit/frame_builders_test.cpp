@@ -16,13 +16,13 @@ class NoiseSkins {
  public:
   NoiseSkins() {
     std::mt19937 random(5);
-    for (const ResourceSpec& spec : ResourceTable()) {
-      if (spec.bitsPerPixel == 32 || spec.bitsPerPixel == 1) continue;
-      Picture24 p(spec.width, spec.height);
-      for (int y = 0; y < spec.height; ++y)
-        for (int x = 0; x < spec.width; ++x)
+    for (const ResourceSpec& entry : ResourceTable()) {
+      if (entry.bitsPerPixel == 32 || entry.bitsPerPixel == 1) continue;
+      Picture24 p(entry.width, entry.height);
+      for (int y = 0; y < entry.height; ++y)
+        for (int x = 0; x < entry.width; ++x)
           p.At(x, y) = {static_cast<std::uint8_t>(random()), static_cast<std::uint8_t>(random()), 255};
-      pictures_.emplace(spec.name, std::move(p));
+      pictures_.emplace(entry.name, std::move(p));
     }
   }
   SkinLookup Lookup() const {
@@ -102,10 +102,10 @@ TEST(StyleFrames, EveryStyleBuildsAPictureOfItsSizeAtEverySize) {
           FrameRequest r = Content(w, h, expanded);
           r.iconWidth = r.iconHeight = icon;
           const Picture32 frame = BuildStyleFrame(style, skins.Lookup(), r);
-          const StyleSpec& spec = Style(style);
-          const FrameSize expected = spec.builder == FrameBuilder::kTemplate
-                                         ? TemplateFrameSize(w, h, spec.kind, spec.variant, expanded)
-                                     : spec.builder == FrameBuilder::kWindow ? WindowFrameSize(r, spec.metrics)
+          const StyleSpec& entry = Style(style);
+          const FrameSize expected = entry.builder == FrameBuilder::kTemplate
+                                         ? TemplateFrameSize(w, h, entry.kind, entry.variant, expanded)
+                                     : entry.builder == FrameBuilder::kWindow ? WindowFrameSize(r, entry.metrics)
                                                                              : IconFrameSize(r);
           ASSERT_EQ(SizeOf(frame), expected);
         }

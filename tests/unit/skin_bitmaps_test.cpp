@@ -13,12 +13,12 @@ TEST(SkinBitmapNames, AreFortyOneResourcesWithTheButtonsLastAtThirtyTwoBits) {
   int index = 0;
   for (std::string_view name : SkinBitmapNames()) {
     EXPECT_TRUE(seen.insert(name).second) << name << " twice";
-    const ResourceSpec* spec = nullptr;
+    const ResourceSpec* entry = nullptr;
     for (const ResourceSpec& s : ResourceTable())
-      if (name == s.name) spec = &s;
-    ASSERT_NE(spec, nullptr) << name << " is not a resource of the program";
+      if (name == s.name) entry = &s;
+    ASSERT_NE(entry, nullptr) << name << " is not a resource of the program";
     // Only the pop-up buttons carry alpha; every other picture is drawn opaque.
-    EXPECT_EQ(spec->bitsPerPixel == 32, index >= kSkinBitmap24Count) << name;
+    EXPECT_EQ(entry->bitsPerPixel == 32, index >= kSkinBitmap24Count) << name;
     ++index;
   }
   EXPECT_EQ(index, 41);

@@ -47,8 +47,8 @@ class BuiltProgram {
 std::wstring Wide(std::string_view s) { return {s.begin(), s.end()}; }
 
 const ResourceSpec* SpecOf(std::string_view name) {
-  for (const ResourceSpec& spec : ResourceTable())
-    if (name == spec.name) return &spec;
+  for (const ResourceSpec& entry : ResourceTable())
+    if (name == entry.name) return &entry;
   return nullptr;
 }
 
@@ -105,13 +105,13 @@ TEST(ResourceCompleteness, EveryPictureOfTheTableIsInTheProgramWithItsSizeAndDep
   ASSERT_NE(program.Module(), nullptr);
   std::ostringstream missing, wrong;
   int failures = 0;
-  for (const ResourceSpec& spec : ResourceTable()) {
-    const ResourceBitmap bitmap = LoadResourceBitmap(Wide(spec.name), program.Module());
+  for (const ResourceSpec& entry : ResourceTable()) {
+    const ResourceBitmap bitmap = LoadResourceBitmap(Wide(entry.name), program.Module());
     if (bitmap.status != ResourceLoadStatus::kOk) {
-      missing << " " << spec.name << (bitmap.status == ResourceLoadStatus::kDamaged ? " (damaged)" : "");
+      missing << " " << entry.name << (bitmap.status == ResourceLoadStatus::kDamaged ? " (damaged)" : "");
       ++failures;
-    } else if (bitmap.picture.Width() != spec.width || bitmap.picture.Height() != spec.height || bitmap.bitsPerPixel != spec.bitsPerPixel) {
-      wrong << " " << spec.name << " is " << bitmap.picture.Width() << "x" << bitmap.picture.Height() << "x" << bitmap.bitsPerPixel;
+    } else if (bitmap.picture.Width() != entry.width || bitmap.picture.Height() != entry.height || bitmap.bitsPerPixel != entry.bitsPerPixel) {
+      wrong << " " << entry.name << " is " << bitmap.picture.Width() << "x" << bitmap.picture.Height() << "x" << bitmap.bitsPerPixel;
       ++failures;
     }
   }
@@ -128,8 +128,8 @@ TEST(SkinBitmaps, LoadWhatTheProgramCarriesAndListTheRest) {
   std::vector<std::wstring> expectedFailures;
   for (std::string_view name : SkinBitmapNames()) {
     const std::string n(name);
-    const ResourceSpec* spec = SpecOf(name);
-    ASSERT_NE(spec, nullptr) << n;
+    const ResourceSpec* entry = SpecOf(name);
+    ASSERT_NE(entry, nullptr) << n;
     if (!program.Carries(n.c_str())) {
       expectedFailures.push_back(Wide(name));
       continue;
@@ -139,8 +139,8 @@ TEST(SkinBitmaps, LoadWhatTheProgramCarriesAndListTheRest) {
     ASSERT_TRUE((p24 != nullptr) != (p32 != nullptr)) << n;
     const int width = p24 ? p24->Width() : p32->Width();
     const int height = p24 ? p24->Height() : p32->Height();
-    EXPECT_EQ(width, spec->width) << n;
-    EXPECT_EQ(height, spec->height) << n;
+    EXPECT_EQ(width, entry->width) << n;
+    EXPECT_EQ(height, entry->height) << n;
   }
   std::vector<std::wstring> failedNames;
   for (const SkinLoadFailure& f : failures) {

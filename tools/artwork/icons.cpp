@@ -408,11 +408,11 @@ void DrawIcons(ArtworkSet& set) {
                                          Music,  Camera, Book, Pen,     Money,   Car,    Plane,    Sun,   Moon,  Cloud};
   for (int i = 0; i < kBuiltInIconCount; ++i) {
     const std::string name = "BITMAP_" + std::to_string(i);
-    const ResourceSpec* spec = nullptr;
+    const ResourceSpec* entry = nullptr;
     for (const ResourceSpec& s : ResourceTable())
-      if (name == s.name) spec = &s;
-    if (!spec) throw std::runtime_error("no table entry for " + name);
-    set.Add(name, Make(spec->width, spec->height, draws[i]));
+      if (name == s.name) entry = &s;
+    if (!entry) throw std::runtime_error("no table entry for " + name);
+    set.Add(name, Make(entry->width, entry->height, draws[i]));
   }
 }
 

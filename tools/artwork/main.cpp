@@ -32,19 +32,19 @@ void WriteFile(const fs::path& path, const std::vector<std::uint8_t>& bytes) {
 // Checks the drawn pictures against the table; returns how many are missing.
 int Check(const ArtworkSet& set) {
   int missing = 0;
-  for (const ResourceSpec& spec : ResourceTable()) {
-    const auto it = set.Pictures().find(spec.name);
+  for (const ResourceSpec& entry : ResourceTable()) {
+    const auto it = set.Pictures().find(entry.name);
     if (it == set.Pictures().end()) {
-      std::cerr << "not drawn yet: " << spec.name << "\n";
+      std::cerr << "not drawn yet: " << entry.name << "\n";
       ++missing;
       continue;
     }
-    if (it->second.Width() != spec.width || it->second.Height() != spec.height)
-      throw std::runtime_error(std::string("wrong size: ") + spec.name);
+    if (it->second.Width() != entry.width || it->second.Height() != entry.height)
+      throw std::runtime_error(std::string("wrong size: ") + entry.name);
   }
   for (const auto& [name, picture] : set.Pictures()) {
     bool known = false;
-    for (const ResourceSpec& spec : ResourceTable()) known = known || name == spec.name;
+    for (const ResourceSpec& entry : ResourceTable()) known = known || name == entry.name;
     if (!known) throw std::runtime_error("not a resource of the program: " + name);
   }
   return missing;
@@ -76,12 +76,12 @@ int main(int argc, char** argv) {
     const fs::path folder = argv[1];
     fs::create_directories(folder);
     std::ofstream script(folder / "artwork.rc");
-    for (const ResourceSpec& spec : ResourceTable()) {
-      const auto it = set.Pictures().find(spec.name);
+    for (const ResourceSpec& entry : ResourceTable()) {
+      const auto it = set.Pictures().find(entry.name);
       if (it == set.Pictures().end()) continue;
-      const std::string file = std::string(spec.name) + ".bmp.z";
-      WriteFile(folder / file, ZlibCompress(EncodeBmp(it->second, spec.bitsPerPixel)));
-      script << spec.name << " RESS \"" << fs::absolute(folder / file).generic_string() << "\"\n";
+      const std::string file = std::string(entry.name) + ".bmp.z";
+      WriteFile(folder / file, ZlibCompress(EncodeBmp(it->second, entry.bitsPerPixel)));
+      script << entry.name << " RESS \"" << fs::absolute(folder / file).generic_string() << "\"\n";
     }
     for (int i = 2; i + 1 < argc; i += 2) {
       const std::string option = argv[i];
