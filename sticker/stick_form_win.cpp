@@ -26,7 +26,9 @@ WorkArea CurrentWorkArea() {
   return {r.left, r.top, r.right, r.bottom};
 }
 
-bool ShiftHeld() { return (GetKeyState(VK_SHIFT) & 0x8000) != 0; }
+// Asked of the keyboard itself: the sticker under the pointer need not have
+// the keyboard focus while Shift is held.
+bool ShiftHeld() { return (GetAsyncKeyState(VK_SHIFT) & 0x8000) != 0; }
 
 }  // namespace
 

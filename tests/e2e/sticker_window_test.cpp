@@ -346,4 +346,33 @@ TEST_F(StickerWindows, TheCompactSettingsRecordRestylesWithoutTouchingTheText) {
   EXPECT_EQ(Saved()[0].position, kPositionNormal);
 }
 
+TEST_F(StickerWindows, CommandsBringStickersBackOnScreenAndMakeFadedOnesVisible) {
+  StickerRecord away = Placed(1, 5000, 100);
+  StickerRecord faded = Placed(2, 100, 100);
+  faded.alpha = 31;
+  StickerRecord light = Placed(3, 400, 100);
+  light.alpha = 32;
+  Start({away, faded, light});
+  ASSERT_TRUE(WaitForStickerWindows(Pid(), 3));
+  for (HWND w : StickerWindowsOf(Pid())) {
+    DWORD_PTR ignored;
+    SendMessageTimeoutW(w, WM_STICKER_COMMAND, 0, kStickerCommandBringOnScreen, SMTO_NORMAL, 10000, &ignored);
+    SendMessageTimeoutW(w, WM_STICKER_COMMAND, 0, kStickerCommandMakeVisible, SMTO_NORMAL, 10000, &ignored);
+  }
+  RECT work{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  for (HWND w : StickerWindowsOf(Pid())) {
+    StickerRecord live{};
+    ASSERT_TRUE(LiveRecordOf(w, live));
+    RECT r{};
+    GetWindowRect(w, &r);
+    if (live.id == 1) EXPECT_EQ(r.left, (work.right - work.left - (r.right - r.left)) / 2);
+    if (live.id == 2) EXPECT_EQ(live.alpha, 255);
+    if (live.id == 3) {
+      EXPECT_EQ(live.alpha, 32);
+      EXPECT_EQ(r.left, 400);  // on screen: left alone
+    }
+  }
+}
+
 }  // namespace
