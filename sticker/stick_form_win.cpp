@@ -273,7 +273,7 @@ void TStickForm::Delete() {
   Release();
 }
 
-void TStickForm::OnMouseDown(int x, int y, bool right) {
+void TStickForm::OnMouseDown(int x, int y, bool right, bool shift) {
   const int w = composite_.Width(), h = composite_.Height();
   if (doubleClickPending_) {
     doubleClickPending_ = false;
@@ -313,7 +313,7 @@ void TStickForm::OnMouseDown(int x, int y, bool right) {
         break;
     }
   }
-  if (!record_.lock_move || ShiftHeld()) {
+  if (!record_.lock_move || shift) {
     ReleaseCapture();
     SendMessageW(Handle(), WM_SYSCOMMAND, SC_MOVE | HTCAPTION, 0);
   }
@@ -391,11 +391,11 @@ LRESULT TStickForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_LBUTTONDBLCLK:
       doubleClickPending_ = clickHandled_ = true;
-      OnMouseDown(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), false);
+      OnMouseDown(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), false, (wParam & MK_SHIFT) != 0);
       return 0;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
-      OnMouseDown(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), message == WM_RBUTTONDOWN);
+      OnMouseDown(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), message == WM_RBUTTONDOWN, (wParam & MK_SHIFT) != 0);
       return 0;
     case WM_LBUTTONUP:
       doubleClickPending_ = false;

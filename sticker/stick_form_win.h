@@ -54,7 +54,7 @@ class TStickForm final : public WindowBase {
   void StayTopmost();
   void BringOnScreen();
 
-  void OnMouseDown(int x, int y, bool right);
+  void OnMouseDown(int x, int y, bool right, bool shift);
   void OnMouseMove(int x, int y);
   void OnHideTimer();
   void OnKillFocus();

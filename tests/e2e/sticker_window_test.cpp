@@ -375,4 +375,28 @@ TEST_F(StickerWindows, CommandsBringStickersBackOnScreenAndMakeFadedOnesVisible)
   }
 }
 
+TEST_F(StickerWindows, ALockedStickerMovesWithShiftHeld) {
+  StickerRecord locked = Placed(1, 100, 100);
+  locked.lock_move = 1;
+  Start({locked});
+  ASSERT_TRUE(WaitForStickerWindows(Pid(), 1));
+  HWND sticker = StickerWindowsOf(Pid()).front();
+  RECT before{};
+  GetWindowRect(sticker, &before);
+  ClickWithMouse({before.left + 60, before.top + 30});  // the keys go to the sticker from now on
+  Eventually([&] { return GetForegroundWindow() == sticker; }, 2000);
+  INPUT shift{};
+  shift.type = INPUT_KEYBOARD;
+  shift.ki.wVk = VK_SHIFT;
+  SendInput(1, &shift, sizeof(shift));
+  DragWithMouse({before.left + 60, before.top + 30}, {before.left + 160, before.top + 90});
+  shift.ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(1, &shift, sizeof(shift));
+  RECT after{};
+  EXPECT_TRUE(Eventually([&] {
+    GetWindowRect(sticker, &after);
+    return after.left - before.left == 100;
+  })) << after.left - before.left;
+}
+
 }  // namespace
