@@ -155,22 +155,6 @@ TEST_F(StickerWindows, DraggingMovesTheStickerAndSavesTheNewPosition) {
   }));
 }
 
-TEST_F(StickerWindows, ALockedStickerDoesNotMoveWithoutShift) {
-  StickerRecord locked = Placed(1, 100, 100);
-  locked.lock_move = 1;
-  Start({locked});
-  ASSERT_TRUE(WaitForStickerWindows(Pid(), 1));
-  HWND sticker = StickerWindowsOf(Pid()).front();
-  RECT before{};
-  GetWindowRect(sticker, &before);
-  DragWithMouse({before.left + 60, before.top + 30}, {before.left + 160, before.top + 90});
-  Sleep(500);
-  RECT after{};
-  GetWindowRect(sticker, &after);
-  EXPECT_EQ(after.left, before.left);
-  EXPECT_EQ(after.top, before.top);
-}
-
 TEST_F(StickerWindows, ThePinMakesAStickerTopmostAndTheCloseButtonHidesIt) {
   Start({Placed(1, 100, 100)});
   ASSERT_TRUE(WaitForStickerWindows(Pid(), 1));
@@ -375,7 +359,7 @@ TEST_F(StickerWindows, CommandsBringStickersBackOnScreenAndMakeFadedOnesVisible)
   }
 }
 
-TEST_F(StickerWindows, ALockedStickerMovesWithShiftHeld) {
+TEST_F(StickerWindows, ALockedStickerMovesOnlyWithShiftHeld) {
   StickerRecord locked = Placed(1, 100, 100);
   locked.lock_move = 1;
   Start({locked});
@@ -383,16 +367,23 @@ TEST_F(StickerWindows, ALockedStickerMovesWithShiftHeld) {
   HWND sticker = StickerWindowsOf(Pid()).front();
   RECT before{};
   GetWindowRect(sticker, &before);
-  ClickWithMouse({before.left + 60, before.top + 30});  // the keys go to the sticker from now on
+  const POINT from{before.left + 60, before.top + 30}, to{before.left + 160, before.top + 90};
+  DragWithMouse(from, to);
+  Sleep(500);
+  RECT after{};
+  GetWindowRect(sticker, &after);
+  EXPECT_EQ(after.left, before.left);
+  EXPECT_EQ(after.top, before.top);
+
+  ClickWithMouse(from);  // the keys go to the sticker from now on
   Eventually([&] { return GetForegroundWindow() == sticker; }, 2000);
   INPUT shift{};
   shift.type = INPUT_KEYBOARD;
   shift.ki.wVk = VK_SHIFT;
   SendInput(1, &shift, sizeof(shift));
-  DragWithMouse({before.left + 60, before.top + 30}, {before.left + 160, before.top + 90});
+  DragWithMouse(from, to);
   shift.ki.dwFlags = KEYEVENTF_KEYUP;
   SendInput(1, &shift, sizeof(shift));
-  RECT after{};
   EXPECT_TRUE(Eventually([&] {
     GetWindowRect(sticker, &after);
     return after.left - before.left == 100;
