@@ -80,6 +80,15 @@ void Copy24To32(const View24& source, const View32& destination) {
   }
 }
 
+void Copy32To24(const View32& source, const View24& destination) {
+  const int w = std::min(source.width, destination.width), h = std::min(source.height, destination.height);
+  for (int y = 0; y < h; ++y) {
+    const Pixel32* s = source.Row(y);
+    Pixel24* d = destination.Row(y);
+    for (int x = 0; x < w; ++x) d[x] = {s[x].b, s[x].g, s[x].r};
+  }
+}
+
 void ColourWithMask(const View24& colour, const View24& mask, const View32& destination) {
   const int w = std::min({colour.width, mask.width, destination.width});
   const int h = std::min({colour.height, mask.height, destination.height});

@@ -21,6 +21,9 @@ void Clear(const View32& picture);
 // Copies blue, green and red of a picture of the same size; alpha stays.
 void Copy24To32(const View24& source, const View32& destination);
 
+// Copies blue, green and red into a 24-bit picture, as far as both reach.
+void Copy32To24(const View32& source, const View24& destination);
+
 // Colour copied, alpha = mean of the mask's three channels.
 void ColourWithMask(const View24& colour, const View24& mask, const View32& destination);
 

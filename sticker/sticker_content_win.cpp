@@ -127,14 +127,6 @@ class GdiBodyMeasurer final : public BodyTextMeasurer {
   FontDc dc_;
 };
 
-// The colours of the composite's rows into a 24-bit picture of that width.
-void CopyColours(const View32& from, const View24& to) {
-  const int rows = std::min(from.height, to.height), columns = std::min(from.width, to.width);
-  for (int y = 0; y < rows; ++y) {
-    const Pixel32* s = from.Row(y);
-    Pixel24* d = to.Row(y);
-    for (int x = 0; x < columns; ++x) d[x] = {s[x].b, s[x].g, s[x].r};
-  }
 }
 
 // The text bitmap of one drawing call over the composite's top rows: the
@@ -148,7 +140,7 @@ class TextCanvas {
         mask_(withMask ? composite.Width() : 0, rows_),
         colourDc_(colour_.Bitmap()),
         maskDc_(mask_.Bitmap()) {
-    CopyColours(composite.View(), colour_.View());
+    Copy32To24(composite.View(), colour_.View());
     for (HDC dc : {colourDc_.Get(), maskDc_.Get()}) SetBkMode(dc, TRANSPARENT);
   }
 

@@ -3,6 +3,8 @@
 #include <array>
 #include <cstring>
 
+#include "sticker/pixel_routines.h"
+
 namespace {
 
 constexpr std::size_t kFileHeaderBytes = 14;
@@ -141,10 +143,6 @@ BmpReadResult ReadBmp(std::span<const std::uint8_t> file) {
 
 Picture24 ToPicture24(const Picture32& picture) {
   Picture24 out(picture.Width(), picture.Height());
-  for (int y = 0; y < picture.Height(); ++y) {
-    const Pixel32* src = picture.Row(y);
-    Pixel24* dst = out.Row(y);
-    for (int x = 0; x < picture.Width(); ++x) dst[x] = {src[x].b, src[x].g, src[x].r};
-  }
+  Copy32To24(picture.View(), out.View());
   return out;
 }

@@ -4,17 +4,14 @@
 
 #include "app/handles_win.h"
 #include "sticker/dib_picture_win.h"
+#include "sticker/pixel_routines.h"
 
 namespace {
 
 // The colour picture as a 24-bit bitmap.
 UniqueBitmap ColourBitmap(const Picture32& picture) {
   DibPicture24 dib(picture.Width(), picture.Height());
-  for (int y = 0; y < picture.Height(); ++y)
-    for (int x = 0; x < picture.Width(); ++x) {
-      const Pixel32 p = picture.At(x, y);
-      dib.View().At(x, y) = {p.b, p.g, p.r};
-    }
+  Copy32To24(picture.View(), dib.View());
   return dib.ReleaseBitmap();
 }
 
