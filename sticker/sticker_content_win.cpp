@@ -127,8 +127,6 @@ class GdiBodyMeasurer final : public BodyTextMeasurer {
   FontDc dc_;
 };
 
-}
-
 // The text bitmap of one drawing call over the composite's top rows: the
 // composite's own colours, and with it a mask on which the same text is
 // drawn white on black as its coverage.
