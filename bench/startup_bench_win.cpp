@@ -116,7 +116,8 @@ StartFigures StartWith(int stickers) {
     figures.redrawMicroseconds = MicrosecondsPerRun(50, [&] { ask(kRedraw); });
   }
   PostMessageW(main, WM_CLOSE, 0, 0);
-  WaitForSingleObject(process.Get(), 30000);
+  if (WaitForSingleObject(process.Get(), 120000) != WAIT_OBJECT_0) TerminateProcess(process.Get(), 1);
+  WaitForSingleObject(process.Get(), 10000);  // the program file can go only once the process has
   for (const wchar_t* name : {L"Quillory.exe", L"config.txt", L"base.db"}) DeleteFileW((folder + name).c_str());
   RemoveDirectoryW(folder.c_str());
   return figures;
