@@ -15,6 +15,7 @@
 #include "app/messages.h"
 #include "store/file_io_win.h"
 #include "store/sticker_database.h"
+#include "support/window_search_win.h"
 #include "win_bench_registry_win.h"
 
 namespace {
@@ -47,25 +48,6 @@ std::vector<std::uint8_t> TypicalDatabase(int count) {
   return BuildDatabaseImage(*store);
 }
 
-struct StickerWindowCount {
-  DWORD processId;
-  int count = 0;
-  HWND any = nullptr;
-};
-
-BOOL CALLBACK CountWindow(HWND window, LPARAM context) {
-  auto* c = reinterpret_cast<StickerWindowCount*>(context);
-  wchar_t name[32] = {};
-  GetClassNameW(window, name, 32);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  if (owner == c->processId && std::wstring(name) == L"TStickForm" && IsWindowVisible(window)) {
-    ++c->count;
-    c->any = window;
-  }
-  return TRUE;
-}
-
 struct StartFigures {
   double milliseconds = 0;
   double peakMegabytes = 0;
@@ -92,14 +74,13 @@ StartFigures StartWith(int stickers) {
   if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
     return figures;
   UniqueHandle process(info.hProcess), thread(info.hThread);
-  StickerWindowCount count{info.dwProcessId};
+  std::vector<HWND> shown;
   HWND main = nullptr;
   for (;;) {
     main = FindWindowW(L"TQuillor", L"Quillory");
-    count = {info.dwProcessId};
-    EnumWindows(CountWindow, reinterpret_cast<LPARAM>(&count));
+    shown = TopLevelWindows({L"TStickForm", info.dwProcessId, true});
     DWORD_PTR ignored;
-    if (main && count.count == stickers && SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &ignored)) break;
+    if (main && static_cast<int>(shown.size()) == stickers && SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &ignored)) break;
     if (std::chrono::steady_clock::now() - start > std::chrono::seconds(120)) break;
     Sleep(5);
   }
@@ -107,10 +88,10 @@ StartFigures StartWith(int stickers) {
   PROCESS_MEMORY_COUNTERS memory{sizeof(memory)};
   if (GetProcessMemoryInfo(process.Get(), &memory, sizeof(memory)))
     figures.peakMegabytes = static_cast<double>(memory.PeakWorkingSetSize) / (1024.0 * 1024.0);
-  if (count.any) {
+  if (!shown.empty()) {
     const auto ask = [&](LPARAM command) {
       DWORD_PTR ignored;
-      SendMessageTimeoutW(count.any, WM_STICKER_COMMAND, 0, command, SMTO_NORMAL, 10000, &ignored);
+      SendMessageTimeoutW(shown.front(), WM_STICKER_COMMAND, 0, command, SMTO_NORMAL, 10000, &ignored);
     };
     figures.rebuildMicroseconds = MicrosecondsPerRun(50, [&] { ask(kRebuild); });
     figures.redrawMicroseconds = MicrosecondsPerRun(50, [&] { ask(kRedraw); });

@@ -100,3 +100,4 @@ set_tests_properties(win_tests_russian PROPERTIES RUN_SERIAL ON TIMEOUT 600 ENVI
 file(GLOB bench_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/*_win.cpp)
 add_executable(quillory_bench ${bench_sources})
 target_link_libraries(quillory_bench PRIVATE quillory_win)
+target_include_directories(quillory_bench PRIVATE ${CMAKE_SOURCE_DIR}/tests)  # the window search of the tests

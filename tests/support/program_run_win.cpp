@@ -6,26 +6,9 @@
 
 #include "app/single_instance_win.h"
 #include "app/text_convert_win.h"
+#include "support/window_search_win.h"
 
 namespace {
-
-struct MainWindowSearch {
-  DWORD processId;
-  HWND found = nullptr;
-  int count = 0;
-};
-
-BOOL CALLBACK VisitWindow(HWND window, LPARAM context) {
-  auto* search = reinterpret_cast<MainWindowSearch*>(context);
-  wchar_t className[64] = {};
-  GetClassNameW(window, className, 64);
-  if (std::wstring(className) != kMainWindowClass) return TRUE;
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  ++search->count;
-  if (owner == search->processId) search->found = window;
-  return TRUE;
-}
 
 }  // namespace
 
@@ -62,16 +45,11 @@ RunningProgram::~RunningProgram() {
 }
 
 HWND FindMainWindowOf(DWORD processId) {
-  MainWindowSearch search{processId};
-  EnumWindows(VisitWindow, reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  const std::vector<HWND> found = TopLevelWindows({kMainWindowClass, processId});
+  return found.empty() ? nullptr : found.front();
 }
 
-int CountMainWindows() {
-  MainWindowSearch search{0};
-  EnumWindows(VisitWindow, reinterpret_cast<LPARAM>(&search));
-  return search.count;
-}
+int CountMainWindows() { return static_cast<int>(TopLevelWindows({kMainWindowClass}).size()); }
 
 HWND RunningProgram::MainWindow(DWORD timeoutMs) {
   const ULONGLONG end = GetTickCount64() + timeoutMs;
@@ -118,24 +96,6 @@ void RunningProgram::Kill() {
 
 namespace {
 
-struct DialogSearch {
-  DWORD processId;
-  HWND found = nullptr;
-};
-
-BOOL CALLBACK VisitDialog(HWND window, LPARAM context) {
-  auto* search = reinterpret_cast<DialogSearch*>(context);
-  wchar_t className[16] = {};
-  GetClassNameW(window, className, 16);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  if (owner == search->processId && std::wstring(className) == L"#32770" && IsWindowVisible(window)) {
-    search->found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
 BOOL CALLBACK CollectText(HWND child, LPARAM context) {
   wchar_t text[1024] = {};
   GetWindowTextW(child, text, 1024);
@@ -150,9 +110,8 @@ ShownMessageBox WaitForMessageBox(DWORD processId, const std::wstring& expected,
   const ULONGLONG end = GetTickCount64() + timeoutMs;
   ShownMessageBox box;
   while (GetTickCount64() < end) {
-    DialogSearch search{processId};
-    EnumWindows(VisitDialog, reinterpret_cast<LPARAM>(&search));
-    box = {search.found, L""};
+    const std::vector<HWND> dialogs = TopLevelWindows({L"#32770", processId, true});
+    box = {dialogs.empty() ? nullptr : dialogs.front(), L""};
     if (box.window) EnumChildWindows(box.window, CollectText, reinterpret_cast<LPARAM>(&box.text));
     if (box.window && box.text.find(expected) != std::wstring::npos) return box;
     Sleep(20);

@@ -4,24 +4,9 @@
 
 #include "app/messages.h"
 #include "support/temp_folder_win.h"
+#include "support/window_search_win.h"
 
 namespace {
-
-struct Search {
-  DWORD processId;
-  std::vector<HWND> found;
-};
-
-BOOL CALLBACK Visit(HWND window, LPARAM context) {
-  auto* search = reinterpret_cast<Search*>(context);
-  wchar_t name[32] = {};
-  GetClassNameW(window, name, 32);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  if (owner == search->processId && std::wstring(name) == L"TStickForm" && IsWindowVisible(window))
-    search->found.push_back(window);
-  return TRUE;
-}
 
 // A hidden window of the test that receives the live record.
 StickerRecord received;
@@ -63,11 +48,7 @@ void SendMouse(DWORD flags, POINT at = {}) {
 
 }  // namespace
 
-std::vector<HWND> StickerWindowsOf(DWORD processId) {
-  Search search{processId, {}};
-  EnumWindows(Visit, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
+std::vector<HWND> StickerWindowsOf(DWORD processId) { return TopLevelWindows({L"TStickForm", processId, true}); }
 
 bool WaitForStickerWindows(DWORD processId, std::size_t count, DWORD timeoutMs) {
   const ULONGLONG end = GetTickCount64() + timeoutMs;
