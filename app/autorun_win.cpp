@@ -1,6 +1,6 @@
 #include "app/autorun_win.h"
 
-#include "app/handles_win.h"
+#include "win/handles_win.h"
 
 namespace {
 constexpr wchar_t kRunKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";

@@ -4,7 +4,7 @@
 #include <cctype>
 #include <limits>
 
-#include "app/messages.h"
+#include "win/messages.h"
 
 namespace {
 

@@ -15,12 +15,6 @@ bool IsPortableSwitch(std::wstring_view value) {
   return std::find(kYes.begin(), kYes.end(), lower) != kYes.end();
 }
 
-std::wstring WithTrailingBackslash(std::wstring_view folder) {
-  std::wstring path(folder);
-  if (path.empty() || path.back() != L'\\') path += L'\\';
-  return path;
-}
-
 std::wstring PerUserDataFolder(std::wstring_view documents) {
   if (!documents.empty() && documents.back() == L'\\') documents.remove_suffix(1);
   std::wstring path(documents);

@@ -11,6 +11,3 @@ bool IsPortableSwitch(std::wstring_view value);
 // documents + "\Quillory\" with exactly one separator between them. An empty
 // documents path gives "\Quillory\" (the root of the current drive).
 std::wstring PerUserDataFolder(std::wstring_view documents);
-
-// A folder path with exactly one trailing backslash.
-std::wstring WithTrailingBackslash(std::wstring_view folder);

@@ -10,10 +10,10 @@
 #include "app/autorun_win.h"
 #include "app/command_line.h"
 #include "app/data_folder_win.h"
-#include "app/handles_win.h"
+#include "win/handles_win.h"
 #include "app/main_window_win.h"
 #include "app/single_instance_win.h"
-#include "app/text_convert_win.h"
+#include "win/text_convert_win.h"
 
 namespace {
 

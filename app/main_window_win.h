@@ -8,7 +8,7 @@
 
 #include "app/configuration.h"
 #include "app/sticker_operations_win.h"
-#include "app/window_base_win.h"
+#include "win/window_base_win.h"
 #include "lang/tmui.h"
 #include "sticker/menu_glyphs_win.h"
 #include "store/skin_bitmaps.h"

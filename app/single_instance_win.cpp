@@ -1,6 +1,6 @@
 #include "app/single_instance_win.h"
 
-#include "app/messages.h"
+#include "win/messages.h"
 
 namespace {
 constexpr wchar_t kMutexName[] = L"Quillorer";

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/command_line.h"
-#include "app/handles_win.h"
+#include "win/handles_win.h"
 
 inline constexpr wchar_t kMainWindowClass[] = L"TQuillor";
 inline constexpr wchar_t kMainWindowTitle[] = L"Quillory";

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "app/local_time_win.h"
-#include "app/messages.h"
-#include "app/window_handle_win.h"
+#include "win/messages.h"
+#include "win/window_handle_win.h"
 #include "sticker/sticker_geometry.h"
 #include "store/record_merge.h"
 #include "store/sticker_identity.h"

@@ -8,8 +8,8 @@
 #include <memory>
 #include <string>
 
-#include "app/handles_win.h"
-#include "store/file_io_win.h"
+#include "win/handles_win.h"
+#include "win/file_io_win.h"
 #include "store/sticker_database.h"
 #include "win_bench_registry_win.h"
 

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "bench_registry.h"
-#include "sticker/pixel_routines.h"
+#include "pixels/pixel_routines.h"
 #include "sticker/resampler.h"
 
 namespace {

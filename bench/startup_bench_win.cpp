@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "app/handles_win.h"
-#include "app/messages.h"
-#include "store/file_io_win.h"
+#include "win/handles_win.h"
+#include "win/messages.h"
+#include "win/file_io_win.h"
 #include "store/sticker_database.h"
 #include "support/window_search_win.h"
 #include "win_bench_registry_win.h"

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "lang/text_table.h"
-#include "store/profile.h"
+#include "win/profile.h"
 
 // Every entry of the table from the file. A key the file lacks gives the
 // English text, or for seven keys an older default of their own.

@@ -11,7 +11,7 @@
 #include <string_view>
 
 #include "sticker/frame_builders.h"
-#include "sticker/pixel_routines.h"
+#include "pixels/pixel_routines.h"
 #include "store/sticker_record.h"
 
 struct LayoutRect {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "sticker/pixel_routines.h"
+#include "pixels/pixel_routines.h"
 #include "sticker/resampler.h"
 
 namespace {
@@ -182,7 +182,7 @@ Picture32 BuildIconFrame(const SkinTemplate& skin, const FrameRequest& request) 
 }
 
 Picture32 BuildStyleFrame(int style, const SkinLookup& skins, const FrameRequest& request) {
-  const StyleSpec& entry = Style(style);
+  const SkinStyle& entry = Style(style);
   const Picture24* colour = skins(entry.colourName);
   const Picture24* mask = skins(entry.maskName);
   if (!colour || !mask || colour->Width() == 0 || mask->Width() == 0) return {};

@@ -7,7 +7,7 @@
 #include <functional>
 #include <string_view>
 
-#include "sticker/picture.h"
+#include "pixels/picture.h"
 #include "sticker/skin_styles.h"
 
 struct SkinTemplate {

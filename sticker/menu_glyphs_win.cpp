@@ -1,7 +1,7 @@
 #include "sticker/menu_glyphs_win.h"
 
-#include "sticker/dib_picture_win.h"
-#include "sticker/pixel_routines.h"
+#include "win/dib_picture_win.h"
+#include "pixels/pixel_routines.h"
 
 namespace {
 constexpr Colour kGlyphKey = 0xFF00FF;

@@ -5,9 +5,9 @@
 
 #include <vector>
 
-#include "app/handles_win.h"
-#include "sticker/picture.h"
-#include "store/colour.h"
+#include "win/handles_win.h"
+#include "pixels/picture.h"
+#include "pixels/colour.h"
 
 inline constexpr int kGlyphSize = 16;
 

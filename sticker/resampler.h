@@ -6,7 +6,7 @@
 // source are mirrored at its edges. Weights are not normalised, and each pass
 // rounds and clamps its results to 0..255.
 
-#include "sticker/picture.h"
+#include "pixels/picture.h"
 
 // Fills the destination (its size chosen by the caller) from the source.
 void Resample(const View24& source, const View24& destination);

@@ -9,7 +9,7 @@ constexpr WindowMetrics kHzMetrics{12, 12, {0, 0, 0, 0}, 27, 31, 32, 31, 11};
 using B = FrameBuilder;
 using V = TemplateVariant;
 
-constexpr std::array<StyleSpec, kStyleCount> kStyles = {{
+constexpr std::array<SkinStyle, kStyleCount> kStyles = {{
     {B::kTemplate, "BITMAP_DARKGLASS", "BITMAP_MASKGLASS", 0, V::kStandard, kNoMetrics, false},
     {B::kTemplate, "BITMAP_INNER", "BITMAP_INNERMASK", 1, V::kStandard, kNoMetrics, false},
     {B::kTemplate, "BITMAP_GRAY", "BITMAP_GRAYMASK", 2, V::kFlat, kNoMetrics, false},
@@ -32,6 +32,6 @@ constexpr std::array<StyleSpec, kStyleCount> kStyles = {{
 
 }  // namespace
 
-const StyleSpec& Style(int style) {
+const SkinStyle& Style(int style) {
   return kStyles[static_cast<std::size_t>(style >= 0 && style < kStyleCount ? style : kDefaultStyle)];
 }

@@ -6,7 +6,28 @@
 #include <array>
 #include <string_view>
 
-inline constexpr int kStyleCount = 18;
+// The style numbers a record stores (its `style` field).
+enum StyleNumber : int {
+  kStyleDarkGlass = 0,
+  kStyleInner = 1,
+  kStyleFlat = 2,
+  kStyleSilverGlass = 3,
+  kStyleGlass = 4,
+  kStylePanel = 5,
+  kStyleClassic = 6,
+  kStyleNarrow = 7,
+  kStyleAero = 8,
+  kStyleModern = 9,
+  kStyleList = 10,
+  kStyleVistaGlass = 11,
+  kStyleVista = 12,
+  kStyleVistaAero = 13,
+  kStyleHz = 14,
+  kStyleFlatPanel = 15,
+  kStyleClear = 16,
+  kStyleIceWhite = 17,
+  kStyleCount = 18,
+};
 
 enum class FrameBuilder { kTemplate, kWindow, kIcon };
 
@@ -24,7 +45,7 @@ struct WindowMetrics {
   int last;
 };
 
-struct StyleSpec {
+struct SkinStyle {
   FrameBuilder builder;
   std::string_view colourName;  // template resource
   std::string_view maskName;    // its mask
@@ -35,16 +56,18 @@ struct StyleSpec {
 };
 
 // The entry of a style index; an index outside 0..17 gives style 5 (Panel).
-const StyleSpec& Style(int style);
+const SkinStyle& Style(int style);
 
-inline constexpr int kDefaultStyle = 5;
+inline constexpr int kDefaultStyle = kStylePanel;
 inline constexpr int kModernKind = 9;
 
+// Vista Glass to Ice white: a title line beside a large icon.
+constexpr bool IsIconTitleStyle(int style) { return style >= kStyleVistaGlass && style <= kStyleIceWhite; }
 // Styles whose text stands in a title line beside the icon: no caption and no
 // date line, collapsed to the icon, pin only while focused.
-constexpr bool IsTitleBarStyle(int style) { return style == 6 || (style >= 11 && style <= 17); }
+constexpr bool IsTitleBarStyle(int style) { return style == kStyleClassic || IsIconTitleStyle(style); }
 // Modern and List: one text area laid out as a notepad, pin lower down.
-constexpr bool IsNotepadStyle(int style) { return style == 9 || style == 10; }
+constexpr bool IsNotepadStyle(int style) { return style == kStyleModern || style == kStyleList; }
 // Everything else draws a caption line, an optional date line and the body.
 constexpr bool HasCaptionLine(int style) { return !IsTitleBarStyle(style) && !IsNotepadStyle(style); }
 constexpr bool IsTemplateStyle(int style) { return !IsTitleBarStyle(style); }

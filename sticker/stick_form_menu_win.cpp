@@ -3,7 +3,7 @@
 #include <cstring>
 #include <memory>
 
-#include "app/text_convert_win.h"
+#include "win/text_convert_win.h"
 #include "sticker/stick_form_win.h"
 
 namespace {

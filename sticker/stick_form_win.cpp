@@ -4,10 +4,10 @@
 
 #include <cstring>
 
-#include "app/messages.h"
-#include "app/text_convert_win.h"
-#include "app/window_handle_win.h"
-#include "sticker/pixel_routines.h"
+#include "win/messages.h"
+#include "win/text_convert_win.h"
+#include "win/window_handle_win.h"
+#include "pixels/pixel_routines.h"
 #include "sticker/skin_styles.h"
 #include "sticker/sticker_geometry.h"
 #include "store/record_merge.h"
@@ -15,7 +15,6 @@
 namespace {
 
 constexpr UINT_PTR kHideTimer = 1;
-constexpr UINT kInitialHideInterval = 3000;
 constexpr UINT kTopmostFlags = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE;  // 19
 constexpr LPARAM kSwallowedUserCommands = 999;
 constexpr int kMinVisibleAlpha = 32;
@@ -72,7 +71,6 @@ void TStickForm::ApplyRecord(const StickerRecord& delivered) {
   const StickerRecord before = record_;
   record_ = WindowCopyOf(delivered, record_);
   text_ = BodyTextOf(record_);
-  if (record_.hide_interval <= 0) record_.hide_interval = static_cast<std::int32_t>(kInitialHideInterval);
   ApplyStackingPosition(record_.position);
   if (NeedsFullRebuild(before, record_) || composite_.Width() == 0)
     FullRebuild();
@@ -291,7 +289,7 @@ void TStickForm::OnMouseDown(int x, int y, bool right, bool shift) {
       focused_ && record_.popup_buttons ? HitPopupButton(x, y, record_.style, record_.expanded != 0, w, h) : kButtonNone;
   if (button == kButtonNone) {
     const bool pinShown = PinVisible(record_.style, focused_, record_.popup_buttons != 0) && !record_.floating;
-    const bool accepts = !(record_.style >= 11 && record_.style <= 17) || clickHandled_;
+    const bool accepts = !IsIconTitleStyle(record_.style) || clickHandled_;
     if (pinShown && accepts && PinHitArea(record_.style, w, IconHalf()).StrictlyContains(x, y)) {
       TogglePin();
       clickHandled_ = true;

@@ -10,10 +10,10 @@
 #include <span>
 #include <string>
 
-#include "app/handles_win.h"
-#include "app/window_base_win.h"
+#include "win/handles_win.h"
+#include "win/window_base_win.h"
 #include "lang/tmui.h"
-#include "sticker/dib_picture_win.h"
+#include "win/dib_picture_win.h"
 #include "sticker/menu_glyphs_win.h"
 #include "sticker/sticker_host.h"
 #include "sticker/sticker_picture_win.h"

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cstring>
 
-#include "app/text_convert_win.h"
-#include "sticker/dib_picture_win.h"
+#include "win/text_convert_win.h"
+#include "win/dib_picture_win.h"
 #include "sticker/frame_builders.h"
-#include "sticker/pixel_routines.h"
+#include "pixels/pixel_routines.h"
 #include "sticker/skin_styles.h"
 #include "store/resource_bitmap_win.h"
 #include "store/skin_bitmaps.h"

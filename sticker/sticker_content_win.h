@@ -13,9 +13,9 @@
 #include <string>
 #include <string_view>
 
-#include "app/handles_win.h"
+#include "win/handles_win.h"
 #include "sticker/content_layout.h"
-#include "sticker/picture.h"
+#include "pixels/picture.h"
 #include "store/sticker_record.h"
 
 class SkinBitmaps;

@@ -27,13 +27,13 @@ ButtonMetrics PopupButtonMetrics(int style, bool expanded) {
   if (IsTitleBarStyle(style)) return {18, 19};
   const int e = expanded ? 0 : kCollapsedButtonShift;
   switch (style) {
-    case 4:
-    case 8:
+    case kStyleGlass:
+    case kStyleAero:
       return {e + 26, 26};
-    case 7:
+    case kStyleNarrow:
       return {e + 26, 28};
-    case 9:
-    case 10:
+    case kStyleModern:
+    case kStyleList:
       return {e + 29, 30};
     default:
       return {e + 26, 25};

@@ -1,6 +1,6 @@
 #include "sticker/sticker_picture_win.h"
 
-#include "sticker/pixel_routines.h"
+#include "pixels/pixel_routines.h"
 #include "sticker/sticker_geometry.h"
 #include "store/skin_bitmaps.h"
 

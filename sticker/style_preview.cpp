@@ -1,6 +1,6 @@
 #include "sticker/style_preview.h"
 
-#include "sticker/pixel_routines.h"
+#include "pixels/pixel_routines.h"
 #include "sticker/resampler.h"
 
 namespace {
@@ -27,7 +27,7 @@ void PaintEmptyFrame(Picture32& picture, PreviewBackground background) {
     }
 }
 
-void PreviewTemplateStyle(Picture32& picture, const StyleSpec& entry, Colour colour, const SkinLookup& skins) {
+void PreviewTemplateStyle(Picture32& picture, const SkinStyle& entry, Colour colour, const SkinLookup& skins) {
   const Picture24* skin = skins(entry.colourName);
   const Picture24* mask = skins(entry.maskName);
   if (!skin || !mask || skin->Width() == 0 || skin->Height() == 0) return;
@@ -53,7 +53,7 @@ std::optional<PreviewText> PreviewStyle(Picture32& picture, int style, Colour co
                                         const Picture32& icon, PreviewBackground background) {
   PaintEmptyFrame(picture, background);
   if (style < 0 || style >= kStyleCount) return std::nullopt;
-  const StyleSpec& entry = Style(style);
+  const SkinStyle& entry = Style(style);
   if (entry.builder == FrameBuilder::kTemplate) {
     PreviewTemplateStyle(picture, entry, colour, skins);
     return std::nullopt;

@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "sticker/frame_builders.h"
-#include "store/colour.h"
+#include "pixels/colour.h"
 
 struct PreviewBackground {
   Colour face;     // the dialog's button-face colour

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstring>
 
-#include "sticker/pixel_routines.h"
+#include "pixels/pixel_routines.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <span>
 
-#include "sticker/picture.h"
+#include "pixels/picture.h"
 
 // Limits for a picture the program accepts; the widest it carries is the
 // 5775-pixel flag mask.

@@ -2,9 +2,9 @@
 
 #include <windows.h>
 
-#include "app/data_folder.h"
-#include "app/handles_win.h"
-#include "store/file_io_win.h"
+#include "win/handles_win.h"
+#include "store/folder_paths.h"
+#include "win/file_io_win.h"
 
 namespace {
 

@@ -35,29 +35,16 @@ void MergeSettings(StickerRecord& to, const StickerRecord& from) {
   to.floating = from.floating;
 }
 
-// Compact record layout: three 96-byte blocks, then the settings.
-constexpr std::size_t kCompactBlock = 96;
-constexpr std::size_t kBlockColour = 0, kBlockShadowFlag = 4, kBlockShadowColour = 8, kBlockFontSize = 12;
-constexpr std::size_t kBlockFontName = 13, kBlockLineText = 62;
-
-template <typename T>
-T Read(std::span<const std::uint8_t> bytes, std::size_t offset) {
-  T value;
-  std::memcpy(&value, bytes.data() + offset, sizeof(T));
-  return value;
-}
-
 template <std::size_t N>
-void ReadShortString(ShortString<N>& to, std::span<const std::uint8_t> bytes, std::size_t offset) {
-  const std::size_t length = std::min<std::size_t>(bytes[offset], N);
-  to.Assign({reinterpret_cast<const char*>(bytes.data() + offset + 1), length});
+void CopyShortString(ShortString<N>& to, const ShortString<N>& from) {
+  to.Assign(from.View());  // a foreign length byte is cut to the capacity
 }
 
-void ReadCompactBlock(StickerTextBlock& block, std::span<const std::uint8_t> bytes, std::size_t base, bool lineText) {
-  block.color = Read<Colour>(bytes, base + kBlockColour);
-  block.use_shadow = bytes[base + kBlockShadowFlag];
-  ReadShortString(block.font_name, bytes, base + kBlockFontName);
-  if (lineText) ReadShortString(block.line_text, bytes, base + kBlockLineText);
+void ReadCompactBlock(StickerTextBlock& block, const CompactTextBlock& from, bool lineText) {
+  block.color = from.color;
+  block.use_shadow = from.use_shadow;
+  CopyShortString(block.font_name, from.font_name);
+  if (lineText) CopyShortString(block.line_text, from.line_text);
 }
 
 }  // namespace
@@ -98,6 +85,7 @@ StickerRecord WindowCopyOf(const StickerRecord& delivered, const StickerRecord& 
   copy.position = delivered.position;
   CopyText(copy, delivered);
   if (copy.text_length > kStickerTextCapacity) copy.text_length = kStickerTextCapacity;
+  copy.hide_interval = NormalHideInterval(copy.hide_interval);
   copy.window = current.window;
   copy.id = current.id;
   copy.visible = current.visible;
@@ -108,38 +96,48 @@ StickerRecord WindowCopyOf(const StickerRecord& delivered, const StickerRecord& 
   return copy;
 }
 
+namespace {
+// Fonts decide the layout, so a change of face or size needs a new one.
+bool FontDiffers(const StickerTextBlock& a, const StickerTextBlock& b) {
+  return a.font_name.View() != b.font_name.View() || a.font_size != b.font_size;
+}
+}  // namespace
+
 bool NeedsFullRebuild(const StickerRecord& a, const StickerRecord& b) {
-  return a.caption.line_text.View() != b.caption.line_text.View() || a.body.font_name.View() != b.body.font_name.View() ||
+  return a.caption.line_text.View() != b.caption.line_text.View() || FontDiffers(a.caption, b.caption) ||
+         FontDiffers(a.date_line, b.date_line) || FontDiffers(a.body, b.body) ||
+         a.date_line.show != b.date_line.show || a.date_line.line_text.View() != b.date_line.line_text.View() ||
          std::memcmp(a.text, b.text, sizeof(a.text)) != 0 || a.text_length != b.text_length || a.style != b.style ||
          a.expanded != b.expanded || a.icon != b.icon || a.word_wrap != b.word_wrap || a.font_style != b.font_style;
 }
 
 bool ApplyCompactRecord(StickerRecord& copy, std::span<const std::uint8_t> payload) {
   if (payload.size() != kCompactRecordSize) return false;
-  ReadCompactBlock(copy.caption, payload, 0, true);
-  ReadCompactBlock(copy.date_line, payload, kCompactBlock, true);
-  ReadCompactBlock(copy.body, payload, 2 * kCompactBlock, false);
-  copy.body.font_size = payload[2 * kCompactBlock + kBlockFontSize];
-  const Colour shadow = Read<Colour>(payload, 2 * kCompactBlock + kBlockShadowColour);
-  copy.caption.shadow_color = copy.date_line.shadow_color = copy.body.shadow_color = shadow;
-  copy.left = Read<std::int32_t>(payload, 288);
-  copy.top = Read<std::int32_t>(payload, 292);
-  copy.alpha = payload[304];
-  copy.lock_move = payload[305];
-  copy.style = payload[306];
-  copy.use_color = payload[307];
-  copy.color = Read<Colour>(payload, 308);
-  copy.expanded = payload[312];
-  copy.icon = Read<std::uint16_t>(payload, 314);
-  copy.position = payload[316];
-  copy.popup_buttons = payload[317];
-  copy.align = payload[318];
-  copy.font_style = payload[319];
-  copy.hide_from_mouse = payload[320];
-  copy.hide_interval = Read<std::int32_t>(payload, 324);
-  copy.word_wrap = payload[328];
-  copy.floating = payload[329];
-  copy.date_line.show = payload[330];
+  CompactRecord from;
+  std::memcpy(&from, payload.data(), sizeof(from));
+  ReadCompactBlock(copy.caption, from.caption, true);
+  ReadCompactBlock(copy.date_line, from.date_line, true);
+  ReadCompactBlock(copy.body, from.body, false);
+  copy.body.font_size = from.body.font_size;
+  copy.caption.shadow_color = copy.date_line.shadow_color = copy.body.shadow_color = from.body.shadow_color;
+  copy.left = from.left;
+  copy.top = from.top;
+  copy.alpha = from.alpha;
+  copy.lock_move = from.lock_move;
+  copy.style = from.style;
+  copy.use_color = from.use_color;
+  copy.color = from.color;
+  copy.expanded = from.expanded;
+  copy.icon = from.icon;
+  copy.position = from.position;
+  copy.popup_buttons = from.popup_buttons;
+  copy.align = from.align;
+  copy.font_style = from.font_style;
+  copy.hide_from_mouse = from.hide_from_mouse;
+  copy.hide_interval = NormalHideInterval(from.hide_interval);
+  copy.word_wrap = from.word_wrap;
+  copy.floating = from.floating;
+  copy.date_line.show = from.date_show;
   return true;
 }
 

@@ -7,6 +7,7 @@
 #include <span>
 #include <string_view>
 
+#include "store/compact_record.h"
 #include "store/sticker_record.h"
 
 // The appearance and text of an edited record merged into the stored one;
@@ -25,10 +26,15 @@ StickerRecord WindowCopyOf(const StickerRecord& delivered, const StickerRecord& 
 // layout, not only a redraw.
 bool NeedsFullRebuild(const StickerRecord& before, const StickerRecord& after);
 
-// The shorter appearance-only record (96-byte text blocks, no text, no id)
-// that a sticker window also accepts.
-inline constexpr std::size_t kCompactRecordSize = 2404;
-// Takes its settings into the copy; false when the payload is not one.
+// A sticker window's hide interval: a delivered value of 0 or less (which
+// would hide the window for good) becomes the interval a window starts with.
+inline constexpr std::int32_t kInitialHideInterval = 3000;
+constexpr std::int32_t NormalHideInterval(std::int32_t delivered) {
+  return delivered > 0 ? delivered : kInitialHideInterval;
+}
+
+// Takes the settings of a compact record (see compact_record.h) into the
+// copy; false when the payload is not one.
 bool ApplyCompactRecord(StickerRecord& copy, std::span<const std::uint8_t> payload);
 
 // A string sent to a sticker window: the bytes up to the first zero, never

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "sticker/picture.h"
+#include "pixels/picture.h"
 
 enum class ResourceLoadStatus { kOk, kNotFound, kDamaged };
 

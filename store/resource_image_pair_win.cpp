@@ -2,9 +2,9 @@
 
 #include <vector>
 
-#include "app/handles_win.h"
-#include "sticker/dib_picture_win.h"
-#include "sticker/pixel_routines.h"
+#include "win/handles_win.h"
+#include "win/dib_picture_win.h"
+#include "pixels/pixel_routines.h"
 
 namespace {
 

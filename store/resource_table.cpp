@@ -2,7 +2,7 @@
 
 namespace {
 
-constexpr ResourceSpec kResources[] = {
+constexpr ResourceEntry kResources[] = {
     // Built-in icons 1..34, 32 bits with alpha.
     {"BITMAP_0", 48, 48, 32}, {"BITMAP_1", 32, 32, 32}, {"BITMAP_2", 32, 32, 32}, {"BITMAP_3", 24, 24, 32},
     {"BITMAP_4", 48, 48, 32}, {"BITMAP_5", 20, 20, 32}, {"BITMAP_6", 24, 24, 32}, {"BITMAP_7", 32, 32, 32},
@@ -42,4 +42,4 @@ constexpr ResourceSpec kResources[] = {
 
 }  // namespace
 
-std::span<const ResourceSpec> ResourceTable() { return kResources; }
+std::span<const ResourceEntry> ResourceTable() { return kResources; }

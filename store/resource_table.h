@@ -5,14 +5,14 @@
 
 #include <span>
 
-struct ResourceSpec {
+struct ResourceEntry {
   const char* name;
   int width;
   int height;
   int bitsPerPixel;
 };
 
-std::span<const ResourceSpec> ResourceTable();
+std::span<const ResourceEntry> ResourceTable();
 
 // The resource name of built-in icon n (1..34): "BITMAP_" + (n - 1).
 inline constexpr int kBuiltInIconCount = 34;

@@ -8,7 +8,7 @@
 #include <span>
 #include <string_view>
 
-#include "sticker/picture.h"
+#include "pixels/picture.h"
 
 inline constexpr int kSkinBitmap24Count = 35;
 inline constexpr int kSkinBitmap32Count = 6;

@@ -1,7 +1,7 @@
 #include "store/sticker_database_win.h"
 
-#include "app/error_box_win.h"
-#include "store/file_io_win.h"
+#include "win/error_box_win.h"
+#include "win/file_io_win.h"
 #include "store/sticker_database.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "store/colour.h"
+#include "pixels/colour.h"
 #include "store/short_string.h"
 
 #pragma pack(push, 1)

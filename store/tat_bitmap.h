@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "sticker/picture.h"
+#include "pixels/picture.h"
 
 class TATBitmap {
  public:

@@ -9,7 +9,7 @@ seconds=${1:-60}
 out=build/fuzz
 mkdir -p "$out"
 flags="-std=c++20 -g -O1 -I. -Itests"
-core="store/bmp_reader.cpp store/inflate.cpp store/picture_pack.cpp sticker/pixel_routines.cpp"
+core="store/bmp_reader.cpp store/inflate.cpp store/picture_pack.cpp pixels/pixel_routines.cpp"
 clang++ $flags -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all \
   tests/fuzz/picture_fuzz.cpp $core -lz -o "$out/picture_fuzz"
 clang++ $flags tests/fuzz/make_seeds.cpp -lz -o "$out/make_seeds"

@@ -9,10 +9,10 @@
 #include <thread>
 
 #include "app/data_folder_win.h"
-#include "app/handles_win.h"
-#include "app/messages.h"
+#include "win/handles_win.h"
+#include "win/messages.h"
 #include "app/single_instance_win.h"
-#include "store/file_io_win.h"
+#include "win/file_io_win.h"
 #include "support/program_run_win.h"
 #include "support/sticker_samples.h"
 

@@ -5,7 +5,7 @@
 
 #include <cstring>
 
-#include "app/messages.h"
+#include "win/messages.h"
 #include "support/program_run_win.h"
 #include "support/sticker_samples.h"
 #include "support/sticker_windows_win.h"

@@ -10,7 +10,7 @@
 #include <optional>
 #include <vector>
 
-#include "sticker/picture.h"
+#include "pixels/picture.h"
 
 namespace samples {
 

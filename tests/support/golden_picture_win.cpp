@@ -6,9 +6,9 @@
 #include <cstdlib>
 #include <sstream>
 
-#include "app/handles_win.h"
-#include "app/text_convert_win.h"
-#include "store/file_io_win.h"
+#include "win/handles_win.h"
+#include "win/text_convert_win.h"
+#include "win/file_io_win.h"
 #include "support/png_codec.h"
 
 namespace {

@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "sticker/picture.h"
+#include "pixels/picture.h"
 
 struct GoldenTolerance {
   int channel = 24;            // a pixel differs when a channel is further apart than this

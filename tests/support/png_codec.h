@@ -16,7 +16,7 @@
 #include <string_view>
 #include <vector>
 
-#include "sticker/picture.h"
+#include "pixels/picture.h"
 #include "store/inflate.h"
 
 namespace png {

@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 #include "app/single_instance_win.h"
-#include "app/text_convert_win.h"
+#include "win/text_convert_win.h"
 #include "support/window_search_win.h"
 
 namespace {

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/handles_win.h"
+#include "win/handles_win.h"
 #include "support/temp_folder_win.h"
 
 // The program folder as the build lays it out (named by QUILLORY_PROGRAM_DIR),

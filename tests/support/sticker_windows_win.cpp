@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "app/messages.h"
+#include "win/messages.h"
 #include "support/temp_folder_win.h"
 #include "support/window_search_win.h"
 

@@ -6,8 +6,8 @@
 
 #include <atomic>
 
-#include "app/handles_win.h"
-#include "store/file_io_win.h"
+#include "win/handles_win.h"
+#include "win/file_io_win.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/command_line.h"
-#include "app/messages.h"
+#include "win/messages.h"
 
 namespace {
 

@@ -4,6 +4,7 @@
 
 #include "app/configuration.h"
 #include "app/data_folder.h"
+#include "store/folder_paths.h"
 #include "support/memory_profile.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "sticker/frame_builders.h"
-#include "sticker/pixel_routines.h"
+#include "pixels/pixel_routines.h"
 #include "store/resource_table.h"
 
 namespace {
@@ -16,7 +16,7 @@ class NoiseSkins {
  public:
   NoiseSkins() {
     std::mt19937 random(5);
-    for (const ResourceSpec& entry : ResourceTable()) {
+    for (const ResourceEntry& entry : ResourceTable()) {
       if (entry.bitsPerPixel == 32 || entry.bitsPerPixel == 1) continue;
       Picture24 p(entry.width, entry.height);
       for (int y = 0; y < entry.height; ++y)
@@ -102,7 +102,7 @@ TEST(StyleFrames, EveryStyleBuildsAPictureOfItsSizeAtEverySize) {
           FrameRequest r = Content(w, h, expanded);
           r.iconWidth = r.iconHeight = icon;
           const Picture32 frame = BuildStyleFrame(style, skins.Lookup(), r);
-          const StyleSpec& entry = Style(style);
+          const SkinStyle& entry = Style(style);
           const FrameSize expected = entry.builder == FrameBuilder::kTemplate
                                          ? TemplateFrameSize(w, h, entry.kind, entry.variant, expanded)
                                      : entry.builder == FrameBuilder::kWindow ? WindowFrameSize(r, entry.metrics)

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "sticker/pixel_routines.h"
+#include "pixels/pixel_routines.h"
 
 namespace {
 

@@ -43,6 +43,36 @@ TEST(MergeStickerSettings, TakesAppearanceAndTextButKeepsWhatTheStoreOwns) {
   EXPECT_EQ(stored.expanded, 1);
 }
 
+// Every byte of the fields an edit carries comes from the edited record, every
+// other byte stays as stored: a byte pattern in each record shows which won.
+TEST(MergeStickerSettings, TakesExactlyTheMergedFieldsByteForByte) {
+  struct Field {
+    std::size_t offset, size;
+  };
+  std::vector<Field> merged;
+  for (std::size_t block : {4u, 120u})  // caption and date line: colours, shadow, font name, line text
+    for (Field f : {Field{0, 4}, Field{4, 4}, Field{8, 1}, Field{29, 49}, Field{78, 33}})
+      merged.push_back({block + f.offset, f.size});
+  merged.push_back({120 + 112, 1});  // date_line.show
+  for (Field f : {Field{0, 4}, Field{4, 4}, Field{8, 1}, Field{28, 1}, Field{29, 49}})  // body
+    merged.push_back({236 + f.offset, f.size});
+  for (Field f : {Field{368, 1}, Field{369, 1}, Field{370, 2}, Field{372, 1}, Field{376, 4}, Field{382, 2},
+                  Field{384, 1}, Field{386, 1}, Field{387, 1}, Field{388, 1}, Field{392, 4}, Field{396, 1},
+                  Field{397, 1}, Field{398, 1}, Field{464, 2048}, Field{2512, 4}})
+    merged.push_back(f);
+
+  StickerRecord stored, edited;
+  std::memset(&stored, 0xA1, sizeof(stored));
+  std::memset(&edited, 0x5E, sizeof(edited));
+  MergeStickerSettings(stored, edited);
+  const auto* bytes = reinterpret_cast<const std::uint8_t*>(&stored);
+  for (std::size_t at = 0; at < kStickerRecordSize; ++at) {
+    bool taken = false;
+    for (const Field& f : merged) taken = taken || (at >= f.offset && at < f.offset + f.size);
+    ASSERT_EQ(bytes[at], taken ? 0x5E : 0xA1) << "byte " << at;
+  }
+}
+
 TEST(DuplicateOf, MovesTheCopyEvenOffScreenAndGivesItANewId) {
   StickerRecord original = MakeSticker(5, false);
   original.left = 1010;
@@ -80,6 +110,27 @@ TEST(WindowCopyOf, StartsFromDefaultsAndKeepsTheWindowsOwnFields) {
   EXPECT_TRUE(NeedsFullRebuild(copy, recoloured));
 }
 
+// Fonts and the date line decide the layout: a change of any of them shows at
+// once, not only after the next collapse.
+TEST(NeedsFullRebuild, FollowsEveryFontAndTheDateLine) {
+  const StickerRecord base = WindowCopyOf(Edited(), NewStickerRecord(0));
+  const std::vector<std::pair<const char*, void (*)(StickerRecord&)>> changes = {
+      {"caption font", [](StickerRecord& r) { r.caption.font_name.Assign("Arial"); }},
+      {"caption size", [](StickerRecord& r) { r.caption.font_size = 20; }},
+      {"date font", [](StickerRecord& r) { r.date_line.font_name.Assign("Arial"); }},
+      {"date size", [](StickerRecord& r) { r.date_line.font_size = 20; }},
+      {"body font", [](StickerRecord& r) { r.body.font_name.Assign("Arial"); }},
+      {"body size", [](StickerRecord& r) { r.body.font_size = 20; }},
+      {"date shown", [](StickerRecord& r) { r.date_line.show = r.date_line.show ? 0 : 1; }},
+      {"date text", [](StickerRecord& r) { r.date_line.line_text.Assign("01.01.30"); }},
+  };
+  for (const auto& [name, change] : changes) {
+    StickerRecord after = base;
+    change(after);
+    EXPECT_TRUE(NeedsFullRebuild(base, after)) << name;
+  }
+}
+
 TEST(CompactRecord, IsReadAtItsOwnOffsetsAndOnlyAtItsSize) {
   std::vector<std::uint8_t> p(kCompactRecordSize, 0);
   const auto put32 = [&](std::size_t at, std::uint32_t v) { std::memcpy(p.data() + at, &v, 4); };
@@ -114,6 +165,12 @@ TEST(CompactRecord, IsReadAtItsOwnOffsetsAndOnlyAtItsSize) {
   EXPECT_EQ(copy.position, 2);
   EXPECT_EQ(copy.hide_interval, 4000);
   EXPECT_EQ(GetStickerText(copy), "kept");
+  put32(324, 0);  // an interval of 0 would keep the window hidden for good
+  EXPECT_TRUE(ApplyCompactRecord(copy, p));
+  EXPECT_EQ(copy.hide_interval, kInitialHideInterval);
+  put32(324, static_cast<std::uint32_t>(-20));
+  EXPECT_TRUE(ApplyCompactRecord(copy, p));
+  EXPECT_EQ(copy.hide_interval, kInitialHideInterval);
   p.pop_back();
   EXPECT_FALSE(ApplyCompactRecord(copy, p));
 }

@@ -13,8 +13,8 @@ TEST(SkinBitmapNames, AreFortyOneResourcesWithTheButtonsLastAtThirtyTwoBits) {
   int index = 0;
   for (std::string_view name : SkinBitmapNames()) {
     EXPECT_TRUE(seen.insert(name).second) << name << " twice";
-    const ResourceSpec* entry = nullptr;
-    for (const ResourceSpec& s : ResourceTable())
+    const ResourceEntry* entry = nullptr;
+    for (const ResourceEntry& s : ResourceTable())
       if (name == s.name) entry = &s;
     ASSERT_NE(entry, nullptr) << name << " is not a resource of the program";
     // Only the pop-up buttons carry alpha; every other picture is drawn opaque.

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "app/text_convert_win.h"
-#include "sticker/pixel_routines.h"
+#include "win/text_convert_win.h"
+#include "pixels/pixel_routines.h"
 #include "sticker/skin_styles.h"
 #include "support/golden_picture_win.h"
 #include "support/sticker_drawing_win.h"

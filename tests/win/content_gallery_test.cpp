@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "app/text_convert_win.h"
-#include "sticker/dib_picture_win.h"
-#include "sticker/pixel_routines.h"
+#include "win/text_convert_win.h"
+#include "win/dib_picture_win.h"
+#include "pixels/pixel_routines.h"
 #include "support/golden_picture_win.h"
 #include "support/sticker_drawing_win.h"
 

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "sticker/dib_picture_win.h"
-#include "sticker/pixel_routines.h"
+#include "win/dib_picture_win.h"
+#include "pixels/pixel_routines.h"
 
 namespace {
 

@@ -5,10 +5,10 @@
 #include <memory>
 
 #include "app/data_folder_win.h"
-#include "app/error_box_win.h"
-#include "app/handles_win.h"
-#include "store/file_io_win.h"
-#include "store/profile_file_win.h"
+#include "win/error_box_win.h"
+#include "win/handles_win.h"
+#include "win/file_io_win.h"
+#include "win/profile_file_win.h"
 #include "store/sticker_database_win.h"
 #include "support/sticker_samples.h"
 #include "support/temp_folder_win.h"

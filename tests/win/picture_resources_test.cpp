@@ -9,7 +9,7 @@
 #include <set>
 #include <sstream>
 
-#include "store/file_io_win.h"
+#include "win/file_io_win.h"
 #include "store/picture_packs_win.h"
 #include "store/resource_bitmap_win.h"
 #include "store/resource_image_pair_win.h"
@@ -46,8 +46,8 @@ class BuiltProgram {
 
 std::wstring Wide(std::string_view s) { return {s.begin(), s.end()}; }
 
-const ResourceSpec* SpecOf(std::string_view name) {
-  for (const ResourceSpec& entry : ResourceTable())
+const ResourceEntry* EntryNamed(std::string_view name) {
+  for (const ResourceEntry& entry : ResourceTable())
     if (name == entry.name) return &entry;
   return nullptr;
 }
@@ -105,7 +105,7 @@ TEST(ResourceCompleteness, EveryPictureOfTheTableIsInTheProgramWithItsSizeAndDep
   ASSERT_NE(program.Module(), nullptr);
   std::ostringstream missing, wrong;
   int failures = 0;
-  for (const ResourceSpec& entry : ResourceTable()) {
+  for (const ResourceEntry& entry : ResourceTable()) {
     const ResourceBitmap bitmap = LoadResourceBitmap(Wide(entry.name), program.Module());
     if (bitmap.status != ResourceLoadStatus::kOk) {
       missing << " " << entry.name << (bitmap.status == ResourceLoadStatus::kDamaged ? " (damaged)" : "");
@@ -128,7 +128,7 @@ TEST(SkinBitmaps, LoadWhatTheProgramCarriesAndListTheRest) {
   std::vector<std::wstring> expectedFailures;
   for (std::string_view name : SkinBitmapNames()) {
     const std::string n(name);
-    const ResourceSpec* entry = SpecOf(name);
+    const ResourceEntry* entry = EntryNamed(name);
     ASSERT_NE(entry, nullptr) << n;
     if (!program.Carries(n.c_str())) {
       expectedFailures.push_back(Wide(name));

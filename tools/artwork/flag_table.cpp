@@ -26,7 +26,7 @@ Layers Figure(Rgba c, std::vector<Point> unit, float cx, float cy, float sx, flo
 
 // Single pixels in a checkered pattern over a rectangle (stars too small to
 // draw one by one).
-Layers Speckle(Rgba c, int x0, int y0, int x1, int y1) {
+Layers Sprinkle(Rgba c, int x0, int y0, int x1, int y1) {
   Shape dots = Box(0, 0, 0, 0);
   for (int y = y0; y < y1; ++y)
     for (int x = x0; x < x1; ++x)
@@ -499,10 +499,10 @@ std::vector<FlagRule> BuildRules() {
                    Paint(Union(Ellipse(CX, CY + 0.2f, 1, 1.9f), Circle(CX + 0.3f, CY - 1.6f, 0.8f)), Grey),
                    Disc(Red, CX + 0.5f, CY - 2.1f, 0.5f)})},
       {"uk", UnionFlag(0, 0, W, H)},
-      {"us", Join({Alternating(Red, White, 15), Rect(0, 0, 11, 8, Navy), Speckle(White, 1, 1, 10, 7)})},
+      {"us", Join({Alternating(Red, White, 15), Rect(0, 0, 11, 8, Navy), Sprinkle(White, 1, 1, 10, 7)})},
       {"uy", Join({Alternating(White, Blue, 9), Rect(0, 0, 8, 8, White), Star(Gold, 4, 4, 3, 16, 0.6f), Disc(Gold, 4, 4, 1.6f)})},
       {"uz", Join({HBands({Azure, Red, White, Red, Green}, {4, 1, 5, 1, 4}), Crescent(White, 4, 2.4f, 1.6f, 0.7f, 0, 1.3f),
-                   Speckle(White, 7, 1, 12, 4)})},
+                   Sprinkle(White, 7, 1, 12, 4)})},
       {"va", Join({VBands({Gold, White}), Paint(Union(Segment({15, 4}, {21, 11}, 0.55f), Segment({21, 4}, {15, 11}, 0.55f)), Gold),
                    Paint(Union(Ellipse(18, 5, 1.6f, 1.2f), Box(17.5f, 3, 18.5f, 4)), Grey)})},
       {"vc", Join({VBands({Blue, Yellow, Green}, {1, 2, 1}),

@@ -408,8 +408,8 @@ void DrawIcons(ArtworkSet& set) {
                                          Music,  Camera, Book, Pen,     Money,   Car,    Plane,    Sun,   Moon,  Cloud};
   for (int i = 0; i < kBuiltInIconCount; ++i) {
     const std::string name = "BITMAP_" + std::to_string(i);
-    const ResourceSpec* entry = nullptr;
-    for (const ResourceSpec& s : ResourceTable())
+    const ResourceEntry* entry = nullptr;
+    for (const ResourceEntry& s : ResourceTable())
       if (name == s.name) entry = &s;
     if (!entry) throw std::runtime_error("no table entry for " + name);
     set.Add(name, Make(entry->width, entry->height, draws[i]));

@@ -32,7 +32,7 @@ void WriteFile(const fs::path& path, const std::vector<std::uint8_t>& bytes) {
 // Checks the drawn pictures against the table; returns how many are missing.
 int Check(const ArtworkSet& set) {
   int missing = 0;
-  for (const ResourceSpec& entry : ResourceTable()) {
+  for (const ResourceEntry& entry : ResourceTable()) {
     const auto it = set.Pictures().find(entry.name);
     if (it == set.Pictures().end()) {
       std::cerr << "not drawn yet: " << entry.name << "\n";
@@ -44,7 +44,7 @@ int Check(const ArtworkSet& set) {
   }
   for (const auto& [name, picture] : set.Pictures()) {
     bool known = false;
-    for (const ResourceSpec& entry : ResourceTable()) known = known || name == entry.name;
+    for (const ResourceEntry& entry : ResourceTable()) known = known || name == entry.name;
     if (!known) throw std::runtime_error("not a resource of the program: " + name);
   }
   return missing;
@@ -76,7 +76,7 @@ int main(int argc, char** argv) {
     const fs::path folder = argv[1];
     fs::create_directories(folder);
     std::ofstream script(folder / "artwork.rc");
-    for (const ResourceSpec& entry : ResourceTable()) {
+    for (const ResourceEntry& entry : ResourceTable()) {
       const auto it = set.Pictures().find(entry.name);
       if (it == set.Pictures().end()) continue;
       const std::string file = std::string(entry.name) + ".bmp.z";

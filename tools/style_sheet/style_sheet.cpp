@@ -13,7 +13,7 @@
 
 #include "artwork_set.h"
 #include "sticker/frame_builders.h"
-#include "sticker/pixel_routines.h"
+#include "pixels/pixel_routines.h"
 
 namespace {
 

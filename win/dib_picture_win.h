@@ -4,8 +4,8 @@
 
 #include <windows.h>
 
-#include "app/handles_win.h"
-#include "sticker/picture.h"
+#include "win/handles_win.h"
+#include "pixels/picture.h"
 
 template <typename Pixel>
 class DibPicture {

@@ -1,4 +1,4 @@
-#include "sticker/dib_picture_win.h"
+#include "win/dib_picture_win.h"
 
 template <typename Pixel>
 DibPicture<Pixel>::DibPicture(int width, int height) {

@@ -1,4 +1,4 @@
-#include "store/profile_file_win.h"
+#include "win/profile_file_win.h"
 
 #include <windows.h>
 

@@ -1,8 +1,8 @@
-#include "store/file_io_win.h"
+#include "win/file_io_win.h"
 
 #include <algorithm>
 
-#include "app/handles_win.h"
+#include "win/handles_win.h"
 
 namespace {
 constexpr wchar_t kTemporarySuffix[] = L".tmp";

@@ -1,4 +1,4 @@
-#include "sticker/pixel_routines.h"
+#include "pixels/pixel_routines.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,6 +1,6 @@
-#include "app/error_box_win.h"
+#include "win/error_box_win.h"
 
-#include "app/handles_win.h"
+#include "win/handles_win.h"
 
 namespace {
 

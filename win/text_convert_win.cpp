@@ -1,4 +1,4 @@
-#include "app/text_convert_win.h"
+#include "win/text_convert_win.h"
 
 #include <windows.h>
 

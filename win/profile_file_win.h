@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "store/profile.h"
+#include "win/profile.h"
 
 class IniFile final : public ProfileFile {
  public:

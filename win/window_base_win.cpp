@@ -1,4 +1,4 @@
-#include "app/window_base_win.h"
+#include "win/window_base_win.h"
 
 namespace {
 

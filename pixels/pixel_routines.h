@@ -6,8 +6,8 @@
 
 #include <cstdint>
 
-#include "sticker/picture.h"
-#include "store/colour.h"
+#include "pixels/picture.h"
+#include "pixels/colour.h"
 
 // destination := (source width + dx) x (source height + dy) of transparent
 // black with the source copied to (dx, dy), alpha included.

@@ -1,4 +1,4 @@
-#include "store/profile.h"
+#include "win/profile.h"
 
 #include <cstdint>
 

@@ -1,0 +1,8 @@
+#pragma once
+// Small rules for folder paths as the program writes them.
+
+#include <string>
+#include <string_view>
+
+// A folder path with exactly one trailing backslash.
+std::wstring WithTrailingBackslash(std::wstring_view folder);
