@@ -2,6 +2,7 @@
 // window and the message loop.
 
 #include <windows.h>
+#include <commctrl.h>
 #include <shellapi.h>
 
 #include <string>
@@ -26,9 +27,17 @@ std::vector<std::string> CommandLineArguments() {
   return args;
 }
 
+// Modeless dialogs (top-level windows that hold controls) get Tab, the arrow
+// keys, Enter and Esc as dialogs do.
+bool IsDialogKey(MSG& message) {
+  HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+  return root && (GetWindowLongW(root, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) && IsDialogMessageW(root, &message);
+}
+
 int RunMessageLoop() {
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (IsDialogKey(message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }
@@ -44,6 +53,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   SendToRunningInstance(plan.commands);
   if (plan.endProcess) return 0;
 
+  const INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_DATE_CLASSES};
+  InitCommonControlsEx(&controls);
   TQuillor mainWindow(plan.startStickerId);
   if (!mainWindow.Create()) return 1;
   return RunMessageLoop();

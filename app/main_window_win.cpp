@@ -4,7 +4,6 @@
 #include "win/error_box_win.h"
 #include "win/messages.h"
 #include "app/single_instance_win.h"
-#include "win/window_handle_win.h"
 #include "lang/language_file_win.h"
 #include "store/bmp_reader.h"
 #include "win/file_io_win.h"
@@ -35,6 +34,7 @@ bool TQuillor::Create() {
   programFolder_ = ProgramFolder();
   dataFolder_ = ChooseDataFolder(programFolder_, DocumentsFolder());
   EnsureFolderExists(dataFolder_);
+  database_ = std::make_unique<StickerDatabaseFile>(DataFile(kDatabaseFile));
   taskbarCreatedMessage_ = RegisterWindowMessageW(L"TaskbarCreated");
   LoadSkinPictures();
   LoadPicturePacks(programFolder_, userIcons_);
@@ -47,7 +47,7 @@ bool TQuillor::Create() {
         if (managerWindow_)
           PostMessageW(managerWindow_, WM_MANAGER_REFRESH, kManagerRefreshStickers, kManagerRefreshStickers);
       }});
-  mui_.Hooks().Register([this](const TMUI&) { RelabelStickers(); });
+  mui_.Hooks().Register([this](const TMUI&) { stickers_->RelabelAll(); });
   ReadConfigurationFile();
   LoadStickers();
   return true;
@@ -60,7 +60,7 @@ void TQuillor::LoadSkinPictures() {
   if (!failures.empty()) ShowErrorText(ResourceErrorText(failures.front().name, failures.front().status));
 }
 
-bool TQuillor::SaveDatabase() { return WriteStickerDatabase(DataFile(kDatabaseFile), *store_); }
+bool TQuillor::SaveDatabase() { return database_->Write(*store_); }
 
 void TQuillor::ReadConfigurationFile() {
   const IniFile file(DataFile(kConfigFile));
@@ -88,29 +88,22 @@ void TQuillor::SaveConfiguration() {
 }
 
 void TQuillor::LoadStickers() {
-  ReadStickerDatabase(DataFile(kDatabaseFile), *store_, startStickerId_);
+  database_->Read(*store_, startStickerId_);
   stickers_->ShowLoaded();
 }
 
-// Open sticker windows put the new texts on their menus and redraw.
-void TQuillor::RelabelStickers() const {
-  for (int slot = 0; slot < kStickerSlotCount; ++slot) {
-    const StickerRecord& record = store_->Sticker(slot);
-    if (record.in_use && record.window != 0)
-      PostMessageW(WindowFromStored(record.window), WM_STICKER_COMMAND, kStickerCommandRelabel, kStickerCommandRelabel);
-  }
-}
-
+// What the store holds that base.db does not yet (hidden flags, new widths,
+// copies) is written first, unless the last read failed: then the store does
+// not hold the user's notes, and the file is read again instead.
 void TQuillor::RebuildAfterShellRestart() {
-  for (int slot = 0; slot < kStickerSlotCount; ++slot) {
-    const StickerRecord& record = store_->Sticker(slot);
-    const HWND window = WindowFromStored(record.window);
-    if (record.in_use && record.window != 0 && IsWindow(window))
-      PostMessageW(window, WM_STICKER_COMMAND, 0, kStickerCommandClose);
-  }
+  if (rebuilding_) return;
+  rebuilding_ = true;
+  if (!database_->LastReadFailed()) SaveDatabase();
+  stickers_->CloseAllWindows();
   store_->ResetStickers();
   LoadStickers();
   ReadConfigurationFile();
+  rebuilding_ = false;
 }
 
 void TQuillor::Shutdown() {
@@ -120,9 +113,7 @@ void TQuillor::Shutdown() {
 
 void TQuillor::OnDestroyed() { PostQuitMessage(0); }
 
-void TQuillor::CloseStickerWindow(std::uint32_t window) {
-  SendMessageW(WindowFromStored(window), WM_STICKER_COMMAND, 0, kStickerCommandClose);
-}
+void TQuillor::CloseStickerWindow(std::uint32_t window) { stickers_->CloseWindow(window); }
 
 void TQuillor::RefreshManager() {
   if (managerWindow_) SendMessageW(managerWindow_, WM_MANAGER_REFRESH, kManagerRefreshStickers, kManagerRefreshStickers);
@@ -165,24 +156,27 @@ void TQuillor::OnInstanceCommand(WPARAM argument, LPARAM command) {
 
 LRESULT TQuillor::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == taskbarCreatedMessage_ && taskbarCreatedMessage_ != 0) {
-    RebuildAfterShellRestart();
+    if (Ready()) RebuildAfterShellRestart();
     return 0;
   }
   switch (message) {
     case WM_USER:
-      return OnUserCommand(lParam);
+      return Ready() ? OnUserCommand(lParam) : 0;
     case WM_INSTANCE_COMMAND:
-      OnInstanceCommand(wParam, lParam);
+      if (Ready()) OnInstanceCommand(wParam, lParam);
       return 0;
     case kReleaseClosedStickers:
-      stickers_->ReleaseClosedWindows();
+      if (Ready()) stickers_->ReleaseClosedWindows();
       return 0;
     case WM_CLOSE:
       Shutdown();
       return 0;
-    case WM_QUERYENDSESSION:
-      Shutdown();
+    case WM_QUERYENDSESSION:  // another program may still cancel the end of the session
+      SaveConfiguration();
       return TRUE;
+    case WM_ENDSESSION:
+      if (wParam) DestroyWindow(Handle());
+      return 0;
     default:
       return WindowBase::HandleMessage(message, wParam, lParam);
   }

@@ -12,6 +12,7 @@
 #include "lang/tmui.h"
 #include "sticker/menu_glyphs_win.h"
 #include "store/skin_bitmaps.h"
+#include "store/sticker_database_win.h"
 #include "store/tat_bitmap.h"
 #include "store/tmassiv.h"
 
@@ -44,11 +45,13 @@ class TQuillor final : public WindowBase, private StoreNotifications {
   void LoadSkinPictures();
   void ReadConfigurationFile();
   void ApplyLanguageChoice(const TLanguage& choice);
-  void RelabelStickers() const;
   void SaveConfiguration();
   void LoadStickers();
   void RebuildAfterShellRestart();
   void Shutdown();
+  // The message handlers that need the sticker operations, which exist once
+  // start-up has made them (an error box during start-up already dispatches).
+  bool Ready() const { return stickers_ != nullptr; }
   std::wstring DataFile(const wchar_t* name) const { return dataFolder_ + name; }
 
   void CloseStickerWindow(std::uint32_t window) override;
@@ -58,6 +61,8 @@ class TQuillor final : public WindowBase, private StoreNotifications {
   std::wstring dataFolder_;
   UINT taskbarCreatedMessage_ = 0;
   std::int32_t startStickerId_;
+  std::unique_ptr<StickerDatabaseFile> database_;
+  bool rebuilding_ = false;
   SkinBitmaps skinBitmaps_;
   TATBitmap userIcons_;
   MenuGlyphs menuGlyphs_;  // the glyph strip, for menu item pictures

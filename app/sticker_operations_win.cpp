@@ -3,22 +3,11 @@
 #include <algorithm>
 
 #include "app/local_time_win.h"
-#include "win/messages.h"
-#include "win/window_handle_win.h"
 #include "sticker/sticker_geometry.h"
+#include "sticker/work_area_win.h"
 #include "store/record_merge.h"
 #include "store/sticker_identity.h"
-
-namespace {
-
-
-WorkArea CurrentWorkArea() {
-  RECT r{};
-  SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0);
-  return {r.left, r.top, r.right, r.bottom};
-}
-
-}  // namespace
+#include "win/messages.h"
 
 StickerRecord* StickerOperations::Record(std::int32_t id) {
   const int slot = a_.store->FindSticker(id);
@@ -31,26 +20,36 @@ std::optional<StickerRecord> StickerOperations::StoredRecord(std::int32_t id) co
   return a_.store->Sticker(slot);
 }
 
+TStickForm* StickerOperations::OpenWindowOf(const StickerRecord& record) const {
+  if (record.window == 0) return nullptr;
+  for (const auto& window : windows_)
+    if (window->StoredHandle() == record.window) return window.get();
+  return nullptr;
+}
+
 void StickerOperations::Show(std::int32_t id, bool onlyIfHidden) {
   const int slot = a_.store->FindSticker(id);
   if (slot < 0 || (onlyIfHidden && a_.store->Sticker(slot).visible)) return;
   ShowSlot(slot);
 }
 
-// By slot rather than id, so that two stickers sharing an id (made within one
-// second) each get their own window.
+// By slot rather than id, so that two stickers sharing an id (files written
+// before ids were made unique) each get their own window.
 void StickerOperations::ShowLoaded() {
   for (int slot = 0; slot < kStickerSlotCount; ++slot)
     if (a_.store->Sticker(slot).in_use && a_.store->Sticker(slot).visible) ShowSlot(slot);
 }
 
-void StickerOperations::ShowSlot(int slot) {
+// A sticker whose window is open keeps that one: a second window would be
+// one the record does not name.
+bool StickerOperations::ShowSlot(int slot) {
   StickerRecord& record = a_.store->Sticker(slot);
+  if (OpenWindowOf(record)) return true;
   auto window = std::make_unique<TStickForm>(*this, a_.art, *a_.texts, *a_.glyphs, a_.mainWindow,
                                              [this](TStickForm* closed) { OnWindowClosed(closed); });
-  if (!window->Open(record)) return;
+  if (!window->Open(record)) return false;
   record.visible = 1;
-  record.window = StoredWindowHandle(window->Handle());
+  record.window = window->StoredHandle();
   if (IsUnplaced(record)) {
     const ScreenPoint centre = CentredPosition(CurrentWorkArea(), window->PictureWidth(), window->PictureHeight());
     record.left = centre.x;
@@ -58,15 +57,54 @@ void StickerOperations::ShowSlot(int slot) {
   }
   window->ShowAt(record.left, record.top);
   windows_.push_back(std::move(window));
+  return true;
 }
 
+// Runs while the window is being destroyed, before its handle can be given to
+// any other window, and again once its last handler has returned.
 void StickerOperations::OnWindowClosed(TStickForm* window) {
   const auto it = std::find_if(windows_.begin(), windows_.end(), [window](const auto& w) { return w.get() == window; });
-  if (it == windows_.end()) return;
-  closed_.push_back(std::move(*it));
-  windows_.erase(it);
+  if (it != windows_.end()) {
+    for (int slot = 0; slot < kStickerSlotCount; ++slot)
+      if (a_.store->Sticker(slot).window == window->StoredHandle()) a_.store->Sticker(slot).window = 0;
+    closed_.push_back(std::move(*it));
+    windows_.erase(it);
+  }
   PostMessageW(a_.mainWindow, kReleaseClosedStickers, 0, 0);
 }
+
+void StickerOperations::ReleaseClosedWindows() {
+  std::erase_if(closed_, [](const auto& window) { return !window->Busy(); });
+}
+
+void StickerOperations::CloseWindow(std::uint32_t storedHandle) {
+  StickerRecord probe{};
+  probe.window = storedHandle;
+  if (TStickForm* window = OpenWindowOf(probe))
+    SendMessageW(window->Handle(), WM_STICKER_COMMAND, 0, kStickerCommandClose);
+}
+
+// The handles are taken first: a command may close windows and so change the
+// list; a window that has gone meanwhile is skipped.
+void StickerOperations::CommandOpenWindows(LPARAM command, WPARAM argument, bool post) {
+  std::vector<HWND> open;
+  for (const auto& window : windows_) open.push_back(window->Handle());
+  for (HWND handle : open) {
+    const bool stillOpen =
+        std::any_of(windows_.begin(), windows_.end(), [handle](const auto& w) { return w->Handle() == handle; });
+    if (!stillOpen) continue;
+    if (post)
+      PostMessageW(handle, WM_STICKER_COMMAND, argument, command);
+    else
+      SendMessageW(handle, WM_STICKER_COMMAND, argument, command);
+  }
+}
+
+void StickerOperations::CloseAllWindows() { CommandOpenWindows(kStickerCommandClose, 0, false); }
+void StickerOperations::RedrawAll() { CommandOpenWindows(kStickerCommandRebuild, 0, false); }
+void StickerOperations::BringAllOnScreen() { CommandOpenWindows(kStickerCommandBringOnScreen, 0, true); }
+void StickerOperations::MakeAllVisible() { CommandOpenWindows(kStickerCommandMakeVisible, 0, true); }
+void StickerOperations::RelabelAll() { CommandOpenWindows(kStickerCommandRelabel, kStickerCommandRelabel, true); }
 
 void StickerOperations::ToggleById(std::int32_t id) {
   const StickerRecord* record = Record(id);
@@ -87,30 +125,12 @@ void StickerOperations::HideAll() {
     if (a_.store->Sticker(slot).in_use) a_.store->HideSticker(a_.store->Sticker(slot).id, true);
 }
 
-void StickerOperations::ForEachWindow(bool visibleOnly, const std::function<void(HWND)>& act) {
-  for (int slot = 0; slot < kStickerSlotCount; ++slot) {
-    const StickerRecord& r = a_.store->Sticker(slot);
-    if (r.in_use && (!visibleOnly || r.visible)) act(WindowFromStored(r.window));
-  }
-}
-
-void StickerOperations::RedrawAll() {
-  ForEachWindow(true, [](HWND w) { SendMessageW(w, WM_STICKER_COMMAND, 0, kStickerCommandRebuild); });
-}
-
-void StickerOperations::BringAllOnScreen() {
-  ForEachWindow(false, [](HWND w) { PostMessageW(w, WM_STICKER_COMMAND, 0, kStickerCommandBringOnScreen); });
-}
-
-void StickerOperations::MakeAllVisible() {
-  ForEachWindow(false, [](HWND w) { PostMessageW(w, WM_STICKER_COMMAND, 0, kStickerCommandMakeVisible); });
-}
-
 void StickerOperations::DeleteAll() {
   for (int slot = 0; slot < kStickerSlotCount; ++slot) {
     StickerRecord& r = a_.store->Sticker(slot);
     if (!r.in_use) continue;
-    SendMessageW(WindowFromStored(r.window), WM_STICKER_COMMAND, kStickerCommandClose, kStickerCommandClose);
+    if (TStickForm* window = OpenWindowOf(r))
+      SendMessageW(window->Handle(), WM_STICKER_COMMAND, kStickerCommandClose, kStickerCommandClose);
     r.in_use = 0;
   }
   a_.saveDatabase();
@@ -158,7 +178,8 @@ void StickerOperations::ToggleFloating(std::int32_t id) {
   if (!r) return;
   r->floating = r->floating ? 0 : 1;
   a_.saveDatabase();
-  PostMessageW(WindowFromStored(r->window), WM_STICKER_COMMAND, r->floating ? kFloatingOn : kFloatingOff, kStickerCommandFloating);
+  if (TStickForm* window = OpenWindowOf(*r))
+    PostMessageW(window->Handle(), WM_STICKER_COMMAND, r->floating ? kFloatingOn : kFloatingOff, kStickerCommandFloating);
   a_.postManagerRefresh();
 }
 
@@ -174,21 +195,27 @@ void StickerOperations::DeleteFromWindow(std::int32_t id) {
   a_.saveDatabase();
 }
 
+// The copy is written as soon as its window shows: nothing else would write
+// it before the program ends, and it must survive a crash.
 void StickerOperations::Duplicate(std::int32_t id) {
-  const StickerRecord* r = Record(id);
-  if (!r) return;
-  const StickerRecord copy = DuplicateOf(*r, NewStickerId(LocalNow()));
-  if (a_.store->AddRecordUnchanged(copy) < 0) return;
-  Show(copy.id, false);
+  const StickerRecord* original = Record(id);
+  if (!original) return;
+  StickerRecord copy = DuplicateOf(*original, a_.store->UnusedStickerId(NewStickerId(LocalNow())));
+  copy.window = 0;  // the original's window is not the copy's
+  const int slot = a_.store->AddRecordUnchanged(copy);
+  if (slot < 0) return;
+  ShowSlot(slot);
+  a_.postManagerRefresh();
+  a_.saveDatabase();
 }
 
 void StickerOperations::ApplyStickerSettings(std::int32_t id, const StickerRecord& edited) {
   StickerRecord* r = Record(id);
   if (!r) return;
   MergeStickerSettings(*r, edited);
-  if (r->window != 0) {
+  if (TStickForm* window = OpenWindowOf(*r)) {
     COPYDATASTRUCT data{kRecordDeliveryData, static_cast<DWORD>(kStickerRecordSize), r};
-    SendMessageW(WindowFromStored(r->window), WM_COPYDATA, kRecordDeliveryTag, reinterpret_cast<LPARAM>(&data));
+    SendMessageW(window->Handle(), WM_COPYDATA, kRecordDeliveryTag, reinterpret_cast<LPARAM>(&data));
   }
   a_.postManagerRefresh();
   a_.saveDatabase();

@@ -1,7 +1,11 @@
 #pragma once
 // The sticker operations of the main window: everything that must reach a
-// sticker's window, the manager and base.db together goes through here. The
-// sticker windows themselves are owned here, one per open sticker.
+// sticker's window, the manager and base.db together goes through here.
+//
+// The sticker windows are owned here, one per open sticker, and this is the
+// only way to reach one: a record's `window` field names its open window (0
+// when it has none), and commands go only to windows found among the open
+// ones, never to a handle that may by now be another program's.
 
 #include <windows.h>
 
@@ -15,7 +19,7 @@
 
 struct StickerOperationsArgs {
   Tmassiv* store;                      // not owned
-  ContentSources art;                      // not owned
+  ContentSources art;                  // not owned
   const TMUI* texts;                   // not owned
   const MenuGlyphs* glyphs;            // not owned
   HWND mainWindow;                     // not owned
@@ -43,7 +47,15 @@ class StickerOperations final : public StickerHost {
   void DeleteAll();
   void ToggleFloating(std::int32_t id);
   void SetExpandedQuietly(std::int32_t id, bool expanded);
-  void ReleaseClosedWindows() { closed_.clear(); }
+  // Open windows put the current texts on their menus.
+  void RelabelAll();
+
+  // Closes the open window the record names, if it is one of ours.
+  void CloseWindow(std::uint32_t storedHandle);
+  // Closes every open window at once (the store is about to be reset).
+  void CloseAllWindows();
+  // Frees the closed windows none of whose handlers is still running.
+  void ReleaseClosedWindows();
 
   std::optional<StickerRecord> StoredRecord(std::int32_t id) const override;
   void SetBounds(std::int32_t id, int left, int top, int width, int height) override;
@@ -57,13 +69,15 @@ class StickerOperations final : public StickerHost {
   void OpenSettings(std::int32_t id) override;
 
  private:
-  void ShowSlot(int slot);
+  bool ShowSlot(int slot);
   void OnWindowClosed(TStickForm* window);
   StickerRecord* Record(std::int32_t id);
-  // Posts or sends a sticker command to every used slot's window.
-  void ForEachWindow(bool visibleOnly, const std::function<void(HWND)>& act);
+  // The open window of a record, or null.
+  TStickForm* OpenWindowOf(const StickerRecord& record) const;
+  // Sends or posts a sticker command to every open window.
+  void CommandOpenWindows(LPARAM command, WPARAM argument, bool post);
 
   StickerOperationsArgs a_;
-  std::vector<std::unique_ptr<TStickForm>> windows_;
-  std::vector<std::unique_ptr<TStickForm>> closed_;
+  std::vector<std::unique_ptr<TStickForm>> windows_;  // open
+  std::vector<std::unique_ptr<TStickForm>> closed_;   // gone, waiting to be freed
 };

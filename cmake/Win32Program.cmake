@@ -40,7 +40,7 @@ add_custom_command(OUTPUT ${artwork_dir}/artwork.rc ${CMAKE_BINARY_DIR}/contact_
 enable_language(RC)
 
 add_executable(Quillory WIN32 app/main_win.cpp resources/quillory.rc)
-set_source_files_properties(resources/quillory.rc PROPERTIES OBJECT_DEPENDS ${artwork_dir}/artwork.rc)
+set_source_files_properties(resources/quillory.rc PROPERTIES OBJECT_DEPENDS "${artwork_dir}/artwork.rc;${CMAKE_SOURCE_DIR}/resources/quillory.manifest")
 target_include_directories(Quillory PRIVATE ${artwork_dir})
 target_link_libraries(Quillory PRIVATE quillory_win)
 if(MINGW)

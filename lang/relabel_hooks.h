@@ -1,8 +1,10 @@
 #pragma once
 // The windows' ways of putting the current texts on their controls. Every
-// window that shows texts registers one hook when it is created; applying a
-// language runs all of them, in the order they were registered.
+// window that shows texts registers one hook when it is created and removes it
+// when it goes; applying a language runs all of them, in the order they were
+// registered.
 
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -12,11 +14,32 @@ class RelabelHooks {
  public:
   using Hook = std::function<void(const TMUI& texts)>;
 
-  void Register(Hook hook) { hooks_.push_back(std::move(hook)); }
+  // Returns the number that removes the hook again.
+  int Register(Hook hook) {
+    hooks_.push_back({++lastNumber_, std::move(hook)});
+    return lastNumber_;
+  }
+  void Remove(int number) {
+    std::erase_if(hooks_, [number](const Entry& e) { return e.number == number; });
+  }
+  // A hook may add or remove hooks while it runs: the hooks registered at the
+  // start run unless removed before their turn.
   void RelabelAll(const TMUI& texts) const {
-    for (const Hook& hook : hooks_) hook(texts);
+    std::vector<int> numbers;
+    for (const Entry& entry : hooks_) numbers.push_back(entry.number);
+    for (int number : numbers) {
+      const auto it = std::find_if(hooks_.begin(), hooks_.end(), [number](const Entry& e) { return e.number == number; });
+      if (it == hooks_.end()) continue;
+      const Hook hook = it->hook;  // the entry may go while the hook runs
+      hook(texts);
+    }
   }
 
  private:
-  std::vector<Hook> hooks_;
+  struct Entry {
+    int number;
+    Hook hook;
+  };
+  std::vector<Entry> hooks_;
+  int lastNumber_ = 0;
 };

@@ -5,6 +5,7 @@
 
 #include "win/text_convert_win.h"
 #include "sticker/stick_form_win.h"
+#include "win/handles_win.h"
 
 namespace {
 
@@ -100,7 +101,7 @@ void TStickForm::OnMenuCommand(UINT item) {
   for (const PositionItem& p : kPositionItems)
     if (p.item == item) {
       record_.position = static_cast<std::uint8_t>(p.position);
-      ApplyStackingPosition(p.position);
+      StoreStackingPosition(p.position);
       Redraw();
       return;
     }
@@ -137,7 +138,9 @@ void TStickForm::OnMenuCommand(UINT item) {
 }
 
 void TStickForm::CopyText() {
-  if (text_.empty() || !OpenClipboard(Handle())) return;
+  if (text_.empty()) return;
+  const ScopedClipboard clipboard(Handle());
+  if (!clipboard.IsOpen()) return;
   EmptyClipboard();
   const std::size_t bytes = (text_.size() + 1) * sizeof(wchar_t);
   if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes)) {
@@ -145,19 +148,21 @@ void TStickForm::CopyText() {
     GlobalUnlock(memory);
     if (!SetClipboardData(CF_UNICODETEXT, memory)) GlobalFree(memory);
   }
-  CloseClipboard();
 }
 
 void TStickForm::PasteText() {
-  if (!IsClipboardFormatAvailable(CF_TEXT) || !OpenClipboard(Handle())) return;
+  if (!IsClipboardFormatAvailable(CF_TEXT)) return;
   std::wstring pasted;
-  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-    if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
-      pasted.assign(chars, wcsnlen(chars, GlobalSize(data) / sizeof(wchar_t)));
-      GlobalUnlock(data);
+  {
+    const ScopedClipboard clipboard(Handle());
+    if (!clipboard.IsOpen()) return;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+      if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+        pasted.assign(chars, wcsnlen(chars, GlobalSize(data) / sizeof(wchar_t)));
+        GlobalUnlock(data);
+      }
     }
   }
-  CloseClipboard();
   if (pasted.empty()) return;
   std::optional<StickerRecord> stored = host_.StoredRecord(record_.id);
   if (!stored) return;

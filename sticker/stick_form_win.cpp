@@ -10,6 +10,7 @@
 #include "pixels/pixel_routines.h"
 #include "sticker/skin_styles.h"
 #include "sticker/sticker_geometry.h"
+#include "sticker/work_area_win.h"
 #include "store/record_merge.h"
 
 namespace {
@@ -18,12 +19,6 @@ constexpr UINT_PTR kHideTimer = 1;
 constexpr UINT kTopmostFlags = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE;  // 19
 constexpr LPARAM kSwallowedUserCommands = 999;
 constexpr int kMinVisibleAlpha = 32;
-
-WorkArea CurrentWorkArea() {
-  RECT r{};
-  SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0);
-  return {r.left, r.top, r.right, r.bottom};
-}
 
 // Asked of the keyboard itself: the sticker under the pointer need not have
 // the keyboard focus while Shift is held.
@@ -35,9 +30,7 @@ TStickForm::TStickForm(StickerHost& host, const ContentSources& art, const TMUI&
                        HWND mainWindow, std::function<void(TStickForm*)> onClosed)
     : host_(host), art_(art), texts_(texts), glyphs_(glyphs), mainWindow_(mainWindow), onClosed_(std::move(onClosed)) {}
 
-TStickForm::~TStickForm() {
-  if (screenDc_) ReleaseDC(nullptr, screenDc_);
-}
+TStickForm::~TStickForm() = default;
 
 bool TStickForm::Open(const StickerRecord& record) {
   WindowCreateArgs args;
@@ -49,7 +42,7 @@ bool TStickForm::Open(const StickerRecord& record) {
   // A tool window has no task-bar button and no Alt+Tab entry; with no owner
   // it takes the focus from a click like any top-level window.
   if (!CreateWindowFor(args)) return false;
-  screenDc_ = GetDC(nullptr);
+  screenDc_ = ScopedGetDC(nullptr);
   record_ = NewStickerRecord(record.color);
   record_.window = StoredWindowHandle(Handle());
   record_.id = record.id;
@@ -71,7 +64,7 @@ void TStickForm::ApplyRecord(const StickerRecord& delivered) {
   const StickerRecord before = record_;
   record_ = WindowCopyOf(delivered, record_);
   text_ = BodyTextOf(record_);
-  ApplyStackingPosition(record_.position);
+  StoreStackingPosition(record_.position);
   if (NeedsFullRebuild(before, record_) || composite_.Width() == 0)
     FullRebuild();
   else
@@ -81,7 +74,7 @@ void TStickForm::ApplyRecord(const StickerRecord& delivered) {
 void TStickForm::ApplySettings(std::span<const std::uint8_t> payload) {
   if (!ApplyCompactRecord(record_, payload)) return;
   SetWindowPos(Handle(), nullptr, record_.left, record_.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  ApplyStackingPosition(record_.position);
+  StoreStackingPosition(record_.position);
   FullRebuild();
 }
 
@@ -127,11 +120,11 @@ void TStickForm::OnCommand(LPARAM command, WPARAM argument) {
       break;
     case kStickerCommandEndTemporarilyTopmost:
       temporarilyTopmost_ = false;
-      ApplyStackingPosition(record_.position);
+      (void)ApplyStackingPosition(record_.position);
       break;
     case kStickerCommandTemporarilyTopmost:
       temporarilyTopmost_ = clickHandled_ = true;
-      ApplyStackingPosition(kPositionTopmost);
+      (void)ApplyStackingPosition(kPositionTopmost);  // for now only: the record keeps its own
       break;
     case kStickerCommandRedraw:
       Redraw();
@@ -189,7 +182,7 @@ void TStickForm::LayeredUpdate(int alpha) {
   SIZE size{composite_.Width(), composite_.Height()};
   POINT origin{0, 0};
   BLENDFUNCTION blend{AC_SRC_OVER, 0, static_cast<BYTE>(alpha), AC_SRC_ALPHA};
-  UpdateLayeredWindow(Handle(), screenDc_, nullptr, &size, source.Get(), &origin, 0, &blend, ULW_ALPHA);
+  UpdateLayeredWindow(Handle(), screenDc_.Get(), nullptr, &size, source.Get(), &origin, 0, &blend, ULW_ALPHA);
   if (record_.floating)
     SetWindowPos(Handle(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -200,25 +193,33 @@ void TStickForm::Release() {
   DestroyWindow(Handle());
 }
 
-void TStickForm::OnDestroyed() {
-  if (onClosed_) onClosed_(this);
-}
+void TStickForm::OnDestroyed() { onClosed_(this); }
 
-void TStickForm::ApplyStackingPosition(int position) {
+void TStickForm::OnHandlersReturned() { onClosed_(this); }
+
+// Puts the window where the position asks; false when the desktop host for
+// position 3 is missing (the window then keeps to the bottom instead).
+bool TStickForm::ApplyStackingPosition(int position) {
   if (position < kPositionDesktop) {
     if (position == kPositionBottom) lastBottomWasBehindAll_ = true;
     SetParent(Handle(), nullptr);
     if (position < kPositionBottom) StayTopmost();
-  } else if (position == kPositionDesktop) {
-    desktopHostMissing_ = true;
-    HWND host = FindWindowW(L"Progman", L"Program Manager");
-    if (!host) return;  // not saved: the window keeps to the bottom instead
-    desktopHostMissing_ = false;
-    SetParent(Handle(), host);
-    lastBottomWasBehindAll_ = false;
-  } else {
-    return;
+    return true;
   }
+  if (position != kPositionDesktop) return false;
+  desktopHostMissing_ = true;
+  HWND host = FindWindowW(L"Progman", L"Program Manager");
+  if (!host) return false;
+  desktopHostMissing_ = false;
+  SetParent(Handle(), host);
+  lastBottomWasBehindAll_ = false;
+  return true;
+}
+
+// For the choices that change the position on purpose (menu, pin, a delivered
+// record): applied, then kept in the record and in the store.
+void TStickForm::StoreStackingPosition(int position) {
+  if (!ApplyStackingPosition(position)) return;
   record_.position = static_cast<std::uint8_t>(position);
   host_.SetStackingPosition(record_.id, position);
 }
@@ -255,7 +256,7 @@ void TStickForm::TogglePin() {
   int position = kPositionTopmost;
   if (record_.position == kPositionTopmost) position = lastBottomWasBehindAll_ ? kPositionBottom : kPositionDesktop;
   record_.position = static_cast<std::uint8_t>(position);
-  ApplyStackingPosition(position);
+  StoreStackingPosition(position);
   Redraw();
 }
 
@@ -354,7 +355,7 @@ void TStickForm::OnKillFocus() {
   focused_ = clickHandled_ = false;
   if (temporarilyTopmost_) {
     temporarilyTopmost_ = false;
-    ApplyStackingPosition(record_.position);
+    (void)ApplyStackingPosition(record_.position);
   }
   if (!closing_ && record_.popup_buttons && !record_.floating) Redraw();
 }
@@ -365,6 +366,7 @@ LRESULT TStickForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       OnCommand(lParam, wParam);
       return 0;
     case WM_COPYDATA:
+      if (!lParam) return 0;
       return OnCopyData(wParam, *reinterpret_cast<const COPYDATASTRUCT*>(lParam));
     case WM_EXITSIZEMOVE: {
       RECT r{};
@@ -425,8 +427,8 @@ LRESULT TStickForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_USER:
       if (lParam >= kSwallowedUserCommands) return 0;
       break;
-    case WM_CLOSE:
-      Release();
+    case WM_CLOSE:  // the program closes its windows with command 103: this is the user (Alt+F4)
+      if (!closing_) Hide();
       return 0;
     default:
       break;

@@ -22,7 +22,8 @@ inline constexpr wchar_t kStickerWindowClass[] = L"TStickForm";
 
 class TStickForm final : public WindowBase {
  public:
-  // onClosed runs once the window is gone; the owner then frees the object.
+  // onClosed runs once the window is gone, and again when the last of its
+  // handlers has returned; the owner frees the object when it is not Busy().
   TStickForm(StickerHost& host, const ContentSources& art, const TMUI& texts, const MenuGlyphs& glyphs, HWND mainWindow,
              std::function<void(TStickForm*)> onClosed);
   ~TStickForm() override;
@@ -32,11 +33,14 @@ class TStickForm final : public WindowBase {
   // Moves the window to (left, top) and shows it.
   void ShowAt(int left, int top);
   int PictureWidth() const { return composite_.Width(); }
+  // The window's handle as the record keeps it; still known once it is gone.
+  std::uint32_t StoredHandle() const { return record_.window; }
   int PictureHeight() const { return composite_.Height(); }
 
  private:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void OnDestroyed() override;
+  void OnHandlersReturned() override;
 
   void ApplyRecord(const StickerRecord& delivered);
   void ApplySettings(std::span<const std::uint8_t> payload);
@@ -49,7 +53,8 @@ class TStickForm final : public WindowBase {
   void LayeredUpdate(int alpha);
   void Release();
 
-  void ApplyStackingPosition(int position);
+  [[nodiscard]] bool ApplyStackingPosition(int position);
+  void StoreStackingPosition(int position);
   void OnWindowPosChanging(WINDOWPOS& position);
   void StayTopmost();
   void BringOnScreen();
@@ -80,7 +85,7 @@ class TStickForm final : public WindowBase {
   std::wstring text_;
   StickerPicture picture_;
   DibPicture32 composite_{0, 0};
-  HDC screenDc_ = nullptr;  // the screen's, for every layered update
+  ScopedGetDC screenDc_;  // the screen's, for every layered update
 
   bool focused_ = false;
   bool doubleClickPending_ = false;

@@ -196,9 +196,8 @@ const StickerFonts& FontsOf(const StickerPictures& pictures, const StickerRecord
 
 int FontPixelHeight(int points) {
   static const int pixelsPerInch = [] {
-    HDC screen = GetDC(nullptr);
-    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
-    if (screen) ReleaseDC(nullptr, screen);
+    const ScopedGetDC screen(nullptr);
+    const int dpi = screen.Get() ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 96;
     return dpi > 0 ? dpi : 96;
   }();
   return MulDiv(points, pixelsPerInch, kPointsPerInch);

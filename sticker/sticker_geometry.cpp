@@ -59,7 +59,7 @@ bool InCollapseZone(int x, int y, int style, int iconWidth) {
 }
 
 ScreenPoint CentredPosition(const WorkArea& work, int width, int height) {
-  return {(work.right - work.left - width) / 2, (work.bottom - work.top - height) / 2};
+  return {work.left + (work.right - work.left - width) / 2, work.top + (work.bottom - work.top - height) / 2};
 }
 
 bool IsOffScreen(const WorkArea& work, int left, int top, int width, int height) {

@@ -1,5 +1,7 @@
 #include "store/bmp_reader.h"
 
+#include <algorithm>
+
 #include <array>
 #include <cstring>
 
@@ -62,7 +64,7 @@ bool PlainBitfields(std::span<const std::uint8_t> file) {
 
 }  // namespace
 
-BmpReadResult ReadBmp(std::span<const std::uint8_t> file) {
+BmpReadResult ReadBmp(std::span<const std::uint8_t> file, int maxSide) {
   BmpReadResult result;
   Header h;
   result.error = ReadHeader(file, h);
@@ -84,7 +86,8 @@ BmpReadResult ReadBmp(std::span<const std::uint8_t> file) {
     result.error = BmpError::kNotBmp;
     return result;
   }
-  if (width > kMaxBmpSide || height > kMaxBmpSide || width * height > kMaxBmpPixels) return result;
+  if (width > std::min(maxSide, kMaxBmpSide) || height > std::min(maxSide, kMaxBmpSide) || width * height > kMaxBmpPixels)
+    return result;
 
   // The palette follows the header (and the three masks of a 40-byte header
   // with bit fields). A count of 0 means the full palette of the depth; a

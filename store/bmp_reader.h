@@ -21,7 +21,7 @@ enum class BmpError {
   kNone,
   kNotBmp,       // no "BM" signature or an unknown header
   kUnsupported,  // a depth or compression the program does not read
-  kTooLarge,     // sides beyond the limits above
+  kTooLarge,     // sides beyond the limits above, or beyond the caller's
   kTruncated,    // the palette or the pixel rows lie beyond the data
 };
 
@@ -32,7 +32,9 @@ struct BmpReadResult {
   bool Ok() const { return error == BmpError::kNone; }
 };
 
-[[nodiscard]] BmpReadResult ReadBmp(std::span<const std::uint8_t> file);
+// maxSide refuses wider or taller pictures (kTooLarge) before anything is
+// allocated for them.
+[[nodiscard]] BmpReadResult ReadBmp(std::span<const std::uint8_t> file, int maxSide = kMaxBmpSide);
 
 // The colour channels of a picture, for the pictures kept at 24 bits.
 Picture24 ToPicture24(const Picture32& picture);

@@ -40,7 +40,8 @@ InflateResult Inflate(std::span<const std::uint8_t> compressed, std::size_t maxB
   }
   const std::size_t produced = stream.total_out;
   inflateEnd(&stream);
-  if (status != Z_STREAM_END || produced > maxBytes) return result;
+  result.tooLarge = produced > maxBytes;
+  if (status != Z_STREAM_END || result.tooLarge) return result;
   out.resize(produced);
   result.ok = true;
   result.bytes = std::move(out);

@@ -15,6 +15,7 @@ inline constexpr std::size_t kMaxInflatedBytes = std::size_t{64} << 20;
 
 struct InflateResult {
   bool ok = false;  // false: the stream is damaged, cut short or too large
+  bool tooLarge = false;  // it would grow beyond the limit asked for
   std::vector<std::uint8_t> bytes;
 };
 

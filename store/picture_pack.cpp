@@ -13,9 +13,32 @@ std::int32_t ReadSigned32(std::span<const std::uint8_t> d, std::size_t at) {
   return static_cast<std::int32_t>(v);
 }
 
+// The largest BMP file of a picture a pack may hold: 32 bits at the largest
+// side, with room for the headers and a palette.
+constexpr std::size_t kMaxPackPictureFileBytes =
+    std::size_t{kMaxPackPictureSide} * kMaxPackPictureSide * 4 + 4096;
+
+struct DecodedPicture {
+  BmpReadResult bmp;
+  bool refused = false;  // larger than a sticker can show
+};
+
+DecodedPicture Decode(std::span<const std::uint8_t> stored, bool compressed) {
+  DecodedPicture d;
+  if (!compressed) {
+    d.bmp = ReadBmp(stored, kMaxPackPictureSide);
+  } else {
+    InflateResult inflated = Inflate(stored, kMaxPackPictureFileBytes);
+    d.refused = inflated.tooLarge;
+    if (inflated.ok) d.bmp = ReadBmp(inflated.bytes, kMaxPackPictureSide);
+  }
+  d.refused = d.refused || d.bmp.error == BmpError::kTooLarge;
+  return d;
+}
+
 }  // namespace
 
-PackReadResult ReadPicturePack(std::span<const std::uint8_t> file, TATBitmap& list) {
+PackReadResult ReadPicturePack(std::span<const std::uint8_t> file, TATBitmap& list, std::size_t budgetBytes) {
   PackReadResult result;
   if (file.size() < kPackHeaderBytes) {
     result.status = PackReadStatus::kEndedEarly;
@@ -44,18 +67,23 @@ PackReadResult ReadPicturePack(std::span<const std::uint8_t> file, TATBitmap& li
     const auto stored = file.subspan(static_cast<std::size_t>(pictureAt), static_cast<std::size_t>(size));
     pictureAt += static_cast<std::uint64_t>(size);
 
-    BmpReadResult bmp;
-    if (compressed) {
-      InflateResult inflated = Inflate(stored);
-      if (inflated.ok) bmp = ReadBmp(inflated.bytes);
-    } else {
-      bmp = ReadBmp(stored);
+    DecodedPicture decoded = Decode(stored, compressed);
+    if (decoded.refused) {
+      ++result.refused;
+      continue;
     }
-    if (!bmp.Ok()) {
+    if (!decoded.bmp.Ok()) {
       result.status = PackReadStatus::kDamagedPicture;
       return result;
     }
-    list.Add(std::move(bmp.picture), number);
+    const std::size_t bytes = static_cast<std::size_t>(decoded.bmp.picture.View().stride) *
+                              static_cast<std::size_t>(decoded.bmp.picture.Height());
+    if (bytes > budgetBytes - result.decodedBytes) {
+      result.status = PackReadStatus::kOverBudget;
+      return result;
+    }
+    result.decodedBytes += bytes;
+    list.Add(std::move(decoded.bmp.picture), number);
     ++result.added;
   }
   return result;

@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <new>
+
 #include "win/handles_win.h"
 #include "store/folder_paths.h"
 #include "win/file_io_win.h"
@@ -43,14 +46,23 @@ std::vector<std::wstring> FindPicturePacks(const std::wstring& folder) {
   return packs;
 }
 
-PackReadResult LoadPicturePack(const std::wstring& path, TATBitmap& list) {
+PackReadResult LoadPicturePack(const std::wstring& path, TATBitmap& list, std::size_t budgetBytes) {
   const FileReadResult file = ReadWholeFile(path, kMaxPackFileBytes);
   if (file.status != FileReadResult::Status::kOk) return {PackReadStatus::kEndedEarly, 0};
-  return ReadPicturePack(file.bytes, list);
+  return ReadPicturePack(file.bytes, list, budgetBytes);
 }
 
+// Failures are not reported: the pictures read so far stay. A pack that runs
+// the program out of memory loses only what it added itself.
 void LoadPicturePacks(const std::wstring& programFolder, TATBitmap& list) {
   list.Clear();
-  for (const std::wstring& path : FindPicturePacks(WithTrailingBackslash(programFolder) + kPackFolder))
-    (void)LoadPicturePack(path, list);  // failures are not reported: the pictures read so far stay
+  std::size_t remaining = kMaxAllPacksDecodedBytes;
+  for (const std::wstring& path : FindPicturePacks(WithTrailingBackslash(programFolder) + kPackFolder)) {
+    const int before = list.Count();
+    try {
+      remaining -= LoadPicturePack(path, list, std::min(remaining, kMaxPackDecodedBytes)).decodedBytes;
+    } catch (const std::bad_alloc&) {
+      list.Truncate(before);
+    }
+  }
 }

@@ -25,6 +25,8 @@ class TATBitmap {
   const Picture32& PictureAt(int index) const { return entries_[static_cast<std::size_t>(index)].picture; }
   int NumberAt(int index) const { return entries_[static_cast<std::size_t>(index)].number; }
   void Clear() { entries_.clear(); }
+  // Drops the entries from position `count` on.
+  void Truncate(int count) { entries_.erase(entries_.begin() + count, entries_.end()); }
 
  private:
   struct Entry {

@@ -29,6 +29,12 @@ int Tmassiv::CountStickers() const {
 
 std::int32_t Tmassiv::StickerIdOfSlot(int slot) const { return Sticker(slot).in_use ? Sticker(slot).id : -1; }
 
+std::int32_t Tmassiv::UnusedStickerId(std::int32_t first) const {
+  std::uint32_t id = static_cast<std::uint32_t>(first);  // wraps rather than overflows
+  while (FindSticker(static_cast<std::int32_t>(id)) >= 0) ++id;
+  return static_cast<std::int32_t>(id);
+}
+
 int Tmassiv::AddRecordUnchanged(const StickerRecord& record) {
   const int slot = FindFreeStickerSlot();
   if (slot < 0) return -1;

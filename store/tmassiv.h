@@ -32,6 +32,9 @@ class Tmassiv {
   int FindSticker(std::int32_t id) const;  // first occupied slot with that id, or -1
   int CountStickers() const;
   std::int32_t StickerIdOfSlot(int slot) const;  // -1 for a free slot
+  // The first id from `first` on that no used slot holds: a new sticker made
+  // within the same second as another still gets an id of its own.
+  std::int32_t UnusedStickerId(std::int32_t first) const;
 
   const StickerRecord& Sticker(int slot) const { return stickers_[static_cast<std::size_t>(slot)]; }
   StickerRecord& Sticker(int slot) { return stickers_[static_cast<std::size_t>(slot)]; }

@@ -7,6 +7,8 @@
 namespace {
 constexpr wchar_t kTemporarySuffix[] = L".tmp";
 constexpr DWORD kChunk = 1u << 20;
+constexpr wchar_t kUnreadSuffix[] = L".unread";
+constexpr int kMaxUnreadCopies = 1000;
 }  // namespace
 
 bool FileExists(const std::wstring& path) {
@@ -72,4 +74,19 @@ DWORD WriteFileAtomically(const std::wstring& path, std::span<const std::uint8_t
     error = GetLastError();
   if (error != 0) DeleteFileW(temporary.c_str());
   return error;
+}
+
+DWORD KeepUnreadFile(const std::wstring& path) {
+  if (GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
+    const DWORD error = GetLastError();
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? 0 : error;
+  }
+  for (int n = 0; n < kMaxUnreadCopies; ++n) {
+    const std::wstring name = path + kUnreadSuffix + (n == 0 ? L"" : L"." + std::to_wstring(n));
+    if (GetFileAttributesW(name.c_str()) != INVALID_FILE_ATTRIBUTES) continue;  // taken
+    if (MoveFileExW(path.c_str(), name.c_str(), MOVEFILE_WRITE_THROUGH)) return 0;
+    const DWORD error = GetLastError();
+    if (error != ERROR_ALREADY_EXISTS && error != ERROR_FILE_EXISTS) return error;
+  }
+  return ERROR_FILE_EXISTS;
 }

@@ -26,5 +26,10 @@ FileReadResult ReadWholeFile(const std::wstring& path, std::size_t maxBytes);
 // either the old or the new file. Returns 0 or the system error code.
 [[nodiscard]] DWORD WriteFileAtomically(const std::wstring& path, std::span<const std::uint8_t> bytes);
 
+// Moves a file the program could not read out of the way of the next write,
+// to the first free name of path + ".unread", ".unread.1", ".unread.2", ...
+// Returns 0 (also when the file is gone by now) or the system error code.
+[[nodiscard]] DWORD KeepUnreadFile(const std::wstring& path);
+
 // Writes all bytes to an open file; returns 0 or the system error code.
 [[nodiscard]] DWORD WriteAll(HANDLE file, std::span<const std::uint8_t> bytes);

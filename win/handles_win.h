@@ -88,3 +88,46 @@ class ScopedSelectObject {
   HDC dc_;  // not owned
   HGDIOBJ previous_;
 };
+
+// The device context of a window, or of the whole screen for a null window,
+// released when the owner goes.
+class ScopedGetDC {
+ public:
+  ScopedGetDC() = default;
+  explicit ScopedGetDC(HWND window) : window_(window), dc_(GetDC(window)) {}
+  ~ScopedGetDC() { Reset(); }
+  ScopedGetDC(const ScopedGetDC&) = delete;
+  ScopedGetDC& operator=(const ScopedGetDC&) = delete;
+  ScopedGetDC(ScopedGetDC&& other) noexcept : window_(other.window_), dc_(std::exchange(other.dc_, nullptr)) {}
+  ScopedGetDC& operator=(ScopedGetDC&& other) noexcept {
+    if (this != &other) {
+      Reset();
+      window_ = other.window_;
+      dc_ = std::exchange(other.dc_, nullptr);
+    }
+    return *this;
+  }
+  HDC Get() const { return dc_; }
+
+ private:
+  void Reset() {
+    if (dc_) ReleaseDC(window_, std::exchange(dc_, nullptr));
+  }
+  HWND window_ = nullptr;  // not owned
+  HDC dc_ = nullptr;
+};
+
+// The clipboard, open for as long as the owner lives.
+class ScopedClipboard {
+ public:
+  explicit ScopedClipboard(HWND owner) : open_(OpenClipboard(owner) != FALSE) {}
+  ~ScopedClipboard() {
+    if (open_) CloseClipboard();
+  }
+  ScopedClipboard(const ScopedClipboard&) = delete;
+  ScopedClipboard& operator=(const ScopedClipboard&) = delete;
+  bool IsOpen() const { return open_; }
+
+ private:
+  bool open_;
+};

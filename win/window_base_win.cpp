@@ -1,5 +1,7 @@
 #include "win/window_base_win.h"
 
+#include "win/no_throw.h"
+
 namespace {
 
 bool RegisterClassOnce(const wchar_t* className, WNDPROC procedure) {
@@ -42,16 +44,15 @@ LRESULT CALLBACK WindowBase::Procedure(HWND window, UINT message, WPARAM wParam,
   }
   auto* self = reinterpret_cast<WindowBase*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (!self) return DefWindowProcW(window, message, wParam, lParam);
-  LRESULT result = 0;
-  try {
-    result = self->HandleMessage(message, wParam, lParam);
-  } catch (...) {
-    result = 0;  // an exception must not unwind through the system's code
-  }
+  ++self->activeHandlers_;
+  const LRESULT result = NoThrow<LRESULT>(0, [&] { return self->HandleMessage(message, wParam, lParam); });
+  --self->activeHandlers_;
   if (message == WM_NCDESTROY) {
     SetWindowLongPtrW(window, GWLP_USERDATA, 0);
     self->window_ = nullptr;
     self->OnDestroyed();
+  } else if (!self->window_ && self->activeHandlers_ == 0) {
+    self->OnHandlersReturned();
   }
   return result;
 }

@@ -22,14 +22,20 @@ class WindowBase {
   virtual ~WindowBase();
 
   HWND Handle() const { return window_; }
+  // True while one of the window's handlers runs (a modal loop inside a
+  // handler can dispatch further messages): the object must not be freed then.
+  bool Busy() const { return activeHandlers_ > 0; }
 
  protected:
   [[nodiscard]] bool CreateWindowFor(const WindowCreateArgs& args);
   virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   // Called once the window is gone; the object stays.
   virtual void OnDestroyed() {}
+  // Called when the last running handler of a window that is gone returns.
+  virtual void OnHandlersReturned() {}
 
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   HWND window_ = nullptr;
+  int activeHandlers_ = 0;
 };

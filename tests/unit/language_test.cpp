@@ -133,4 +133,21 @@ TEST(TMUI, EveryApplyRelabelsEveryRegisteredWindowInOrderWithTheNewTexts) {
   EXPECT_EQ(seen, expected);
 }
 
+// A window that goes away takes its hook with it, even from inside a relabel.
+TEST(RelabelHooks, ARemovedHookIsNeverCalledAgain) {
+  TMUI mui;
+  std::vector<std::wstring> seen;
+  int second = 0;
+  const int first = mui.Hooks().Register([&](const TMUI&) {
+    seen.push_back(L"first");
+    mui.Hooks().Remove(second);  // its window closes during the relabel
+  });
+  second = mui.Hooks().Register([&](const TMUI&) { seen.push_back(L"second"); });
+  mui.ApplyBuiltin(BuiltinLanguage::kEnglish);
+  EXPECT_EQ(seen, std::vector<std::wstring>{L"first"});
+  mui.Hooks().Remove(first);
+  mui.ApplyBuiltin(BuiltinLanguage::kRussian);
+  EXPECT_EQ(seen.size(), 1u);
+}
+
 }  // namespace

@@ -145,7 +145,7 @@ TEST(PicturePack, AbsurdCountsAndSizesStopThePackSafely) {
       {"a damaged zlib stream", MakePack({{101, packed}, {102, Bytes(packed.begin(), packed.end() - 5)}, {103, packed}}, 1), PackReadStatus::kDamagedPicture, 1},
       {"plain pictures under the compressed flag", MakePack({{101, bmp}}, 1), PackReadStatus::kDamagedPicture, 0},
       {"compressed pictures under flag 0", MakePack({{101, packed}}, 0), PackReadStatus::kDamagedPicture, 0},
-      {"a BMP of absurd width", MakePack({{101, bmp}, {102, [&] { Bytes b = bmp; samples::Poke32(b, 18, 0x7FFFFFFF); return b; }()}}, 0), PackReadStatus::kDamagedPicture, 1},
+      {"a BMP of absurd width is refused and reading goes on", MakePack({{101, bmp}, {102, [&] { Bytes b = bmp; samples::Poke32(b, 18, 0x7FFFFFFF); return b; }()}, {103, bmp}}, 0), PackReadStatus::kComplete, 2},
   };
   for (const auto& c : cases) {
     TATBitmap list;
@@ -154,6 +154,41 @@ TEST(PicturePack, AbsurdCountsAndSizesStopThePackSafely) {
     EXPECT_EQ(r.added, c.added) << c.name;
     EXPECT_EQ(list.Count(), c.added) << c.name;
   }
+}
+
+// One-bit pictures compress to almost nothing: a small pack must not be able
+// to ask for gigabytes, and pictures larger than a sticker shows are skipped.
+TEST(PicturePack, DecodedPicturesStayWithinTheSideLimitAndTheBudget) {
+  const auto oneBit = [](int side) {
+    return samples::MakeBmp(samples::BmpArgs(1, side, side).Palette({{0, 0, 0, 0}, {255, 255, 255, 0}}),
+                            [](int, int) { return 0u; });
+  };
+  const Bytes edge = samples::Deflate(oneBit(kMaxPackPictureSide));
+  const Bytes over = samples::Deflate(oneBit(kMaxPackPictureSide + 1));
+  const Bytes huge = samples::Deflate(oneBit(4096));  // 2 MB of BMP in about 2 KB
+  const std::size_t edgeBytes = std::size_t{kMaxPackPictureSide} * kMaxPackPictureSide * 4;
+
+  TATBitmap list;
+  PackReadResult r = ReadPicturePack(MakePack({{101, over}, {102, edge}, {103, huge}}, 1), list);
+  EXPECT_EQ(r.status, PackReadStatus::kComplete);
+  EXPECT_EQ(r.added, 1);
+  EXPECT_EQ(r.refused, 2);
+  EXPECT_EQ(r.decodedBytes, edgeBytes);
+  EXPECT_EQ(list.NumberAt(0), 102);
+
+  std::vector<PackEntry> many;
+  for (int i = 0; i < 200; ++i) many.push_back({200 + i, edge});  // 200 MB decoded from a small file
+  const Bytes bomb = MakePack(many, 1);
+  ASSERT_LT(bomb.size(), std::size_t{1} << 20);
+  list.Clear();
+  r = ReadPicturePack(bomb, list);
+  EXPECT_EQ(r.status, PackReadStatus::kOverBudget);
+  EXPECT_EQ(r.decodedBytes, kMaxPackDecodedBytes / edgeBytes * edgeBytes);
+  EXPECT_EQ(list.Count(), static_cast<int>(kMaxPackDecodedBytes / edgeBytes));
+  list.Clear();
+  r = ReadPicturePack(bomb, list, 3 * edgeBytes);
+  EXPECT_EQ(r.added, 3);
+  EXPECT_EQ(r.status, PackReadStatus::kOverBudget);
 }
 
 TEST(PicturePack, NumbersAreKeptAsStoredEvenWhenRepeated) {

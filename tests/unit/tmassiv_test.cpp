@@ -32,6 +32,17 @@ TEST_F(TmassivTest, FindsFreeSlotsAndStickersFromSlotZero) {
   EXPECT_EQ(store->StickerIdOfSlot(0), -1);
 }
 
+TEST_F(TmassivTest, AnUnusedIdCountsUpPastEveryIdInUse) {
+  EXPECT_EQ(store->UnusedStickerId(100), 100);
+  (void)store->AddRecord(MakeSticker(100));
+  (void)store->AddRecord(MakeSticker(101));
+  (void)store->AddRecord(MakeSticker(103));
+  EXPECT_EQ(store->UnusedStickerId(100), 102);  // three stickers in one second: 100, 101, 102
+  EXPECT_EQ(store->UnusedStickerId(103), 104);
+  store->DeleteSticker(101, false);
+  EXPECT_EQ(store->UnusedStickerId(100), 101);  // a free slot's id is free again
+}
+
 TEST_F(TmassivTest, AddRecordClearsTheWindowButAddUnchangedKeepsIt) {
   const int a = store->AddRecord(MakeSticker(1, true, 0x1234));
   const int b = store->AddRecordUnchanged(MakeSticker(2, true, 0x1234));

@@ -64,18 +64,42 @@ TEST(StickerDatabaseFile, WriteThenReadReproducesTheStoreWithGapsClosed) {
   auto store = std::make_unique<Tmassiv>(notes);
   for (int i = 0; i < 5; ++i) store->AddRecord(MakeSticker(i + 1, i != 2));
   store->DeleteSticker(2, false);
-  ASSERT_TRUE(WriteStickerDatabase(path, *store));
+  ASSERT_TRUE(StickerDatabaseFile(path).Write(*store));
   EXPECT_EQ(ReadBytes(path).size(), 4 * kStickerRecordSize);
 
   auto loaded = std::make_unique<Tmassiv>(notes);
   std::int32_t startId = 3;
-  ReadStickerDatabase(path, *loaded, startId);
+  StickerDatabaseFile(path).Read(*loaded, startId);
   EXPECT_EQ(loaded->CountStickers(), 4);
   EXPECT_EQ(loaded->StickerIdOfSlot(1), 3);
   EXPECT_EQ(loaded->Sticker(1).visible, 1);  // saved hidden, opened by the start-up id
   std::int32_t none = 0;
-  ReadStickerDatabase(folder.File(L"missing.db"), *loaded, none);  // silently nothing
+  StickerDatabaseFile missing(folder.File(L"missing.db"));
+  missing.Read(*loaded, none);  // silently nothing
   EXPECT_EQ(loaded->CountStickers(), 4);
+  EXPECT_FALSE(missing.LastReadFailed());
+}
+
+// A file kept out of the way takes the first free name, keeps every byte, and
+// a file that is gone already needs no keeping.
+TEST(KeepUnreadFile, MovesTheFileToTheFirstFreeName) {
+  TempFolder folder;
+  const std::wstring path = folder.File(L"base.db");
+  WriteBytes(path, Bytes("first"));
+  ASSERT_EQ(KeepUnreadFile(path), 0u);
+  WriteBytes(path, Bytes("second"));
+  WriteBytes(folder.File(L"base.db.unread.1"), Bytes("in the way"));
+  ASSERT_EQ(KeepUnreadFile(path), 0u);
+  EXPECT_FALSE(FileExists(path));
+  EXPECT_EQ(ReadBytes(folder.File(L"base.db.unread")), Bytes("first"));
+  EXPECT_EQ(ReadBytes(folder.File(L"base.db.unread.1")), Bytes("in the way"));
+  EXPECT_EQ(ReadBytes(folder.File(L"base.db.unread.2")), Bytes("second"));
+  EXPECT_EQ(KeepUnreadFile(path), 0u);
+
+  WriteBytes(path, Bytes("locked"));
+  UniqueFile exclusive(CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+  EXPECT_NE(KeepUnreadFile(path), 0u);  // cannot be moved: the caller must not write
+  EXPECT_EQ(ReadBytes(path), Bytes("locked"));
 }
 
 TEST(FileErrors, TheBoxTextNamesThePathAndTheReason) {
