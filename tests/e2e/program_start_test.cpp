@@ -93,6 +93,12 @@ TEST(ProgramStart, KeepsTheStoredConfigurationAndEndsWithTheSession) {
   DWORD_PTR answer = 0;
   SendMessageTimeoutW(main, WM_QUERYENDSESSION, 0, 0, SMTO_NORMAL, 10000, &answer);
   EXPECT_EQ(answer, 1u);
+  // Another program may still cancel the end of the session: the program
+  // has saved its configuration but runs on until the end is confirmed.
+  EXPECT_FALSE(program.WaitForExit(500));
+  SendMessageTimeoutW(main, WM_ENDSESSION, FALSE, 0, SMTO_NORMAL, 10000, &answer);
+  EXPECT_FALSE(program.WaitForExit(500));
+  SendMessageTimeoutW(main, WM_ENDSESSION, TRUE, 0, SMTO_NORMAL, 10000, &answer);
   ASSERT_TRUE(program.WaitForExit());
   // Keys already in the file are rewritten where they stand, new ones follow.
   EXPECT_EQ(Lines(ReadText(copy.File(L"config.txt"))),
@@ -164,7 +170,9 @@ TEST(ProgramStart, ASecondInstanceEndsWithoutAWindowAndAutorunIsWritten) {
   EXPECT_TRUE(first.Close());
 }
 
-TEST(ProgramStart, AShellRestartReloadsTheStickersFromBaseDb) {
+// The store is written before it is reset, so the file read back is the
+// program's own: a file changed behind its back is replaced, not loaded.
+TEST(ProgramStart, AShellRestartWritesThenReloadsTheStickers) {
   ProgramCopy copy;
   WriteBytes(copy.File(L"base.db"), DatabaseImageOf(ThreeStickers()));
   RunningProgram program(copy.Exe());
@@ -174,7 +182,8 @@ TEST(ProgramStart, AShellRestartReloadsTheStickersFromBaseDb) {
   WriteBytes(copy.File(L"base.db"), DatabaseImageOf({MakeSticker(9)}));
   DWORD_PTR ignored;
   SendMessageTimeoutW(main, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0, SMTO_NORMAL, 10000, &ignored);
-  EXPECT_EQ(program.SendUserCommand(kUserCountStickers), 1);
+  EXPECT_EQ(program.SendUserCommand(kUserCountStickers), 3);
+  EXPECT_EQ(ReadBytes(copy.File(L"base.db")).size(), 3 * kStickerRecordSize);
   EXPECT_TRUE(program.Close());
 }
 

@@ -5,57 +5,11 @@
 
 #include <cstring>
 
-#include "win/messages.h"
-#include "support/program_run_win.h"
-#include "support/sticker_samples.h"
-#include "support/sticker_windows_win.h"
+#include "support/sticker_program_win.h"
 
 namespace {
 
-StickerRecord Placed(std::int32_t id, int left, int top, bool visible = true) {
-  StickerRecord r = MakeSticker(id, visible);
-  r.in_use = 1;
-  r.left = left;
-  r.top = top;
-  return r;
-}
-
-// Input is handled after the call that sends it returns: poll for its effect.
-template <typename Condition>
-bool Eventually(Condition condition, DWORD timeoutMs = 5000) {
-  const ULONGLONG end = GetTickCount64() + timeoutMs;
-  while (!condition()) {
-    if (GetTickCount64() >= end) return false;
-    Sleep(20);
-  }
-  return true;
-}
-
-class StickerWindows : public ::testing::Test {
- protected:
-  void Start(const std::vector<StickerRecord>& records) {
-    WriteBytes(copy.File(L"base.db"), DatabaseImageOf(records));
-    program = std::make_unique<RunningProgram>(copy.Exe());
-    main = program->MainWindow();
-    ASSERT_NE(main, nullptr);
-  }
-  void TearDown() override {
-    if (program) program->Close();
-  }
-  void Instance(LPARAM command, WPARAM argument) {
-    DWORD_PTR ignored;
-    SendMessageTimeoutW(main, WM_INSTANCE_COMMAND, argument, command, SMTO_NORMAL, 10000, &ignored);
-  }
-  std::vector<StickerRecord> Saved() {
-    program->SendUserCommand(kUserSaveDatabase);
-    return ReadDatabase(copy.File(L"base.db"));
-  }
-  DWORD Pid() const { return program->ProcessId(); }
-
-  ProgramCopy copy;
-  std::unique_ptr<RunningProgram> program;
-  HWND main = nullptr;
-};
+using StickerWindows = StickerProgram;
 
 TEST_F(StickerWindows, VisibleStickersOpenAsLayeredToolWindowsAndUnplacedOnesAreCentred) {
   Start({Placed(1, 40, 50), Placed(2, 300, 60, false), Placed(3, -1, -1)});
@@ -130,6 +84,9 @@ TEST_F(StickerWindows, RecordsAndStringsSentToAWindowAreTakenSafely) {
   SendCopyData(sticker, 4, huge.data(), huge.size());
   SendCopyData(sticker, 9, "ignored", 8);
   SendCopyData(sticker, 0, nullptr, 0);
+  DWORD_PTR ignored;
+  SendMessageTimeoutW(sticker, WM_COPYDATA, 0, 0, SMTO_NORMAL, 10000, &ignored);  // no data at all
+  ASSERT_TRUE(IsWindow(sticker));
   ASSERT_TRUE(LiveRecordOf(sticker, live));
   EXPECT_EQ(live.caption.line_text.View(), std::string(caption).substr(0, 32));
   EXPECT_EQ(GetStickerText(live), "abc");
@@ -247,10 +204,10 @@ TEST_F(StickerWindows, ControlCCopiesTheTextAndControlVReplacesAndSavesIt) {
   }
   ASSERT_EQ(GetForegroundWindow(), sticker);
   SetClipboardText(L"");
-  PressControlKey('C');
+  PressKeys({VK_CONTROL, 'C'});
   EXPECT_TRUE(Eventually([] { return ClipboardText() == L"note 1"; })) << ClipboardText().size();
   SetClipboardText(L"pasted text");
-  PressControlKey('V');
+  PressKeys({VK_CONTROL, 'V'});
   EXPECT_TRUE(Eventually([&] {
     const auto saved = ReadDatabase(copy.File(L"base.db"));
     return saved.size() == 1 && GetStickerText(saved[0]) == "pasted text";
@@ -277,14 +234,18 @@ TEST_F(StickerWindows, HideFromMouseVanishesUntilThePointerHasLeft) {
 }
 
 TEST_F(StickerWindows, OnTheDesktopNeedsTheDesktopHostWindow) {
+  Start({Placed(1, 100, 100), Placed(2, 400, 100)});
+  ASSERT_TRUE(WaitForStickerWindows(Pid(), 2));
+  HWND first = WindowOf(1);
+  ASSERT_NE(first, nullptr);
   StickerRecord desk = Placed(1, 100, 100);
   desk.position = kPositionDesktop;
-  Start({desk, Placed(2, 400, 100)});
-  ASSERT_TRUE(WaitForStickerWindows(Pid(), 2));
-  // No host: the position is not saved and the window keeps to the bottom.
+  // No host: the position is not stored, and the window is not made a child.
+  SendCopyData(first, kRecordDeliveryTag, &desk, sizeof(desk));
   auto saved = Saved();
   ASSERT_EQ(saved.size(), 2u);
-  EXPECT_EQ(saved[0].position, kPositionDesktop);  // as loaded; nothing new was stored
+  EXPECT_EQ(saved[0].position, kPositionNormal);
+  EXPECT_EQ(GetAncestor(first, GA_PARENT), GetDesktopWindow());
 
   WNDCLASSW wc{};
   wc.lpfnWndProc = DefWindowProcW;
@@ -294,15 +255,9 @@ TEST_F(StickerWindows, OnTheDesktopNeedsTheDesktopHostWindow) {
   HWND host = CreateWindowW(L"Progman", L"Program Manager", WS_POPUP | WS_VISIBLE, 0, 0, 1024, 768, nullptr, nullptr,
                             wc.hInstance, nullptr);
   ASSERT_NE(host, nullptr);
-  HWND first = nullptr;
-  for (HWND w : StickerWindowsOf(Pid())) {
-    StickerRecord live{};
-    if (LiveRecordOf(w, live) && live.id == 1) first = w;
-  }
-  ASSERT_NE(first, nullptr);
-  StickerRecord record = desk;
-  SendCopyData(first, kRecordDeliveryTag, &record, sizeof(record));
+  SendCopyData(first, kRecordDeliveryTag, &desk, sizeof(desk));
   EXPECT_EQ(GetAncestor(first, GA_PARENT), host);
+  EXPECT_EQ(Saved()[0].position, kPositionDesktop);
   DestroyWindow(host);
 }
 
@@ -388,6 +343,106 @@ TEST_F(StickerWindows, ALockedStickerMovesOnlyWithShiftHeld) {
     GetWindowRect(sticker, &after);
     return after.left - before.left == 100;
   })) << after.left - before.left;
+}
+
+// Each command of the private message on a real window, seen by its effect.
+TEST_F(StickerWindows, BringToFrontLastsOnlyUntilItsEndAndIsNeverStored) {
+  Start({Placed(1, 100, 100)});
+  ASSERT_TRUE(WaitForStickerWindows(Pid(), 1));
+  HWND sticker = StickerWindowsOf(Pid()).front();
+  Command(sticker, kStickerCommandTemporarilyTopmost);
+  EXPECT_TRUE(GetWindowLongW(sticker, GWL_EXSTYLE) & WS_EX_TOPMOST);
+  Command(sticker, kStickerCommandEndTemporarilyTopmost);
+  StickerRecord live{};
+  ASSERT_TRUE(LiveRecordOf(sticker, live));
+  EXPECT_EQ(live.position, kPositionNormal);
+  EXPECT_EQ(Saved()[0].position, kPositionNormal);
+}
+
+TEST_F(StickerWindows, RebuildRedrawAndFloatingCommandsChangeWhatIsShown) {
+  StickerRecord shy = Placed(1, 100, 100);
+  shy.hide_from_mouse = 1;
+  shy.hide_interval = 60000;
+  Start({shy});
+  ASSERT_TRUE(WaitForStickerWindows(Pid(), 1));
+  HWND sticker = StickerWindowsOf(Pid()).front();
+  RECT r{};
+  GetWindowRect(sticker, &r);
+  const int width = r.right - r.left, height = r.bottom - r.top;
+
+  // 99: a redraw shows the sticker the pointer made vanish.
+  const POINT inside{r.left + 60, r.top + 30};
+  const COLORREF shown = ScreenPixel(inside);
+  MoveMouse(inside);
+  ASSERT_TRUE(Eventually([&] { return ScreenPixel(inside) == RGB(0, 0, 0); }));
+  Command(sticker, kStickerCommandRedraw);
+  EXPECT_TRUE(Eventually([&] { return ScreenPixel(inside) == shown; }));
+  MoveMouse({r.right + 200, r.bottom + 200});
+
+  // 100: a new caption taken quietly shows with the full rebuild.
+  const std::string caption(32, 'W');
+  SendCopyData(sticker, 1, caption.c_str(), caption.size() + 1);
+  GetWindowRect(sticker, &r);
+  EXPECT_EQ(r.right - r.left, width);
+  Command(sticker, kStickerCommandRebuild);
+  GetWindowRect(sticker, &r);
+  EXPECT_GT(r.right - r.left, width);
+  const int wider = r.right - r.left;
+
+  // 200: a floating window keeps no area of its own, and gets it back.
+  Command(sticker, kStickerCommandFloating, kFloatingOn);
+  GetWindowRect(sticker, &r);
+  EXPECT_EQ(r.right - r.left, 0);
+  Command(sticker, kStickerCommandFloating, kFloatingOff);
+  GetWindowRect(sticker, &r);
+  EXPECT_EQ(r.right - r.left, wider);
+  EXPECT_EQ(r.bottom - r.top, height);
+
+  // A wider window that ends a move where it began writes nothing; the width
+  // goes with the next write.
+  const auto before = ReadBytes(copy.File(L"base.db"));
+  DragWithMouse({r.left + 60, r.top + 30}, {r.left + 60, r.top + 30});
+  Sleep(300);
+  EXPECT_EQ(ReadBytes(copy.File(L"base.db")), before);
+  EXPECT_EQ(Saved()[0].width, wider);
+
+  // 103: the window closes; the sticker stays in the store.
+  Command(sticker, kStickerCommandClose);
+  EXPECT_TRUE(WaitForStickerWindows(Pid(), 0));
+  EXPECT_EQ(program->SendUserCommand(kUserCountStickers), 1);
+}
+
+// Font sizes and faces decide the layout: a delivered record that changes
+// them shows at once.
+TEST_F(StickerWindows, ANewBodyFontSizeShowsAtOnce) {
+  Start({Placed(1, 100, 100)});
+  ASSERT_TRUE(WaitForStickerWindows(Pid(), 1));
+  HWND sticker = StickerWindowsOf(Pid()).front();
+  RECT r{};
+  GetWindowRect(sticker, &r);
+  StickerRecord bigger = Placed(1, 100, 100);
+  SetStickerText(bigger, "line one\r\nline two\r\nline three");
+  SendCopyData(sticker, kRecordDeliveryTag, &bigger, sizeof(bigger));
+  GetWindowRect(sticker, &r);
+  const int height = r.bottom - r.top;
+  bigger.body.font_size = 24;
+  SendCopyData(sticker, kRecordDeliveryTag, &bigger, sizeof(bigger));
+  GetWindowRect(sticker, &r);
+  EXPECT_GT(r.bottom - r.top, height);
+}
+
+TEST_F(StickerWindows, RemoveStickerFromTheMenuFreesTheSlotAndWrites) {
+  Start({Placed(1, 100, 100), Placed(2, 400, 100)});
+  ASSERT_TRUE(WaitForStickerWindows(Pid(), 2));
+  HWND sticker = WindowOf(1);
+  RECT r{};
+  GetWindowRect(sticker, &r);
+  ClickWithMouse({r.left + 30, r.top + 12}, true);
+  for (int i = 0; i < 3; ++i) PressKeys({VK_DOWN});  // Duplicate, Hide, Remove
+  PressKeys({VK_RETURN});
+  EXPECT_TRUE(WaitForStickerWindows(Pid(), 1));
+  EXPECT_TRUE(Eventually([&] { return OnDisk().size() == 1 && OnDisk()[0].id == 2; }));
+  EXPECT_EQ(program->SendUserCommand(kUserCountStickers), 1);
 }
 
 }  // namespace

@@ -90,10 +90,10 @@ void DragWithMouse(POINT from, POINT to) {
   Sleep(200);
 }
 
-void ClickWithMouse(POINT at) {
+void ClickWithMouse(POINT at, bool right) {
   SendMouse(MOUSEEVENTF_MOVE, at);
-  SendMouse(MOUSEEVENTF_LEFTDOWN, at);
-  SendMouse(MOUSEEVENTF_LEFTUP, at);
+  SendMouse(right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN, at);
+  SendMouse(right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP, at);
   Sleep(200);
 }
 
@@ -108,16 +108,12 @@ void DoubleClickWithMouse(POINT at) {
 
 void MoveMouse(POINT to) { SendMouse(MOUSEEVENTF_MOVE, to); }
 
-void PressControlKey(WORD key) {
-  INPUT keys[4] = {};
-  for (INPUT& k : keys) k.type = INPUT_KEYBOARD;
-  keys[0].ki.wVk = VK_CONTROL;
-  keys[1].ki.wVk = key;
-  keys[2].ki.wVk = key;
-  keys[2].ki.dwFlags = KEYEVENTF_KEYUP;
-  keys[3].ki.wVk = VK_CONTROL;
-  keys[3].ki.dwFlags = KEYEVENTF_KEYUP;
-  SendInput(4, keys, sizeof(INPUT));
+void PressKeys(std::initializer_list<WORD> keys) {
+  std::vector<INPUT> input;
+  for (WORD key : keys) input.push_back(INPUT{INPUT_KEYBOARD, {.ki = {key, 0, 0, 0, 0}}});
+  for (auto key = std::rbegin(keys); key != std::rend(keys); ++key)
+    input.push_back(INPUT{INPUT_KEYBOARD, {.ki = {*key, 0, KEYEVENTF_KEYUP, 0, 0}}});
+  SendInput(static_cast<UINT>(input.size()), input.data(), sizeof(INPUT));
   Sleep(200);
 }
 

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -24,12 +25,13 @@ bool LiveRecordOf(HWND sticker, StickerRecord& record);
 
 // Real input: a left-button drag from one screen point to another.
 void DragWithMouse(POINT from, POINT to);
-void ClickWithMouse(POINT at);
+void ClickWithMouse(POINT at, bool right = false);
 
 void DoubleClickWithMouse(POINT at);
 void MoveMouse(POINT to);
-// Presses a key with Control held.
-void PressControlKey(WORD key);
+// Presses the keys in order and lets them go in reverse order: {VK_CONTROL,
+// 'C'} is Ctrl+C, {VK_DOWN} one press of the arrow.
+void PressKeys(std::initializer_list<WORD> keys);
 // The clipboard's Unicode text ("" when none).
 std::wstring ClipboardText();
 void SetClipboardText(const std::wstring& text);

@@ -99,6 +99,7 @@ TEST(KeepUnreadFile, MovesTheFileToTheFirstFreeName) {
   WriteBytes(path, Bytes("locked"));
   UniqueFile exclusive(CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
   EXPECT_NE(KeepUnreadFile(path), 0u);  // cannot be moved: the caller must not write
+  exclusive.Reset();
   EXPECT_EQ(ReadBytes(path), Bytes("locked"));
 }
 

@@ -1,0 +1,147 @@
+// Notes survive what a user's machine does to them: a crash right after a
+// copy, a base.db held by another program, a shell restart, Alt+F4, and a
+// second command arriving while an error box waits.
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "support/sticker_program_win.h"
+#include "support/temp_folder_win.h"
+#include "win/file_io_win.h"
+
+namespace {
+
+using NoLostNotes = StickerProgram;
+
+// Picks an item of a sticker's menu with the keyboard, as a user would.
+void ChooseFromMenu(HWND sticker, int downPresses) {
+  RECT r{};
+  GetWindowRect(sticker, &r);
+  ClickWithMouse({r.left + 30, r.top + 12}, true);
+  for (int i = 0; i < downPresses; ++i) PressKeys({VK_DOWN});
+  PressKeys({VK_RETURN});
+}
+
+UniqueFile LockExclusively(const std::wstring& path) {
+  return UniqueFile(CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+}
+
+TEST_F(NoLostNotes, DuplicatesGetIdsOfTheirOwnAndReachBaseDbBeforeAnyCrash) {
+  Start({Placed(1, 100, 100)});
+  ASSERT_TRUE(WaitForStickerWindows(Pid(), 1));
+  HWND original = StickerWindowsOf(Pid()).front();
+  ChooseFromMenu(original, 1);  // "Duplicate sticker", twice within about a second
+  ChooseFromMenu(original, 1);
+  ASSERT_TRUE(WaitForStickerWindows(Pid(), 3));  // each copy has its own window
+  program->Kill();                                // no save request, no orderly end
+  const auto saved = OnDisk();
+  ASSERT_EQ(saved.size(), 3u);
+  std::set<std::int32_t> ids;
+  for (const auto& r : saved) ids.insert(r.id);
+  EXPECT_EQ(ids.size(), 3u);
+  for (const auto& r : saved) EXPECT_EQ(r.visible, 1);
+}
+
+TEST_F(NoLostNotes, ALockedBaseDbIsKeptAndNeverOverwritten) {
+  const auto original = DatabaseImageOf({Placed(1, 100, 100), Placed(2, 400, 100)});
+  WriteBytes(copy.File(L"base.db"), original);
+  UniqueFile lock = LockExclusively(copy.File(L"base.db"));
+  ASSERT_TRUE(lock);
+  program = std::make_unique<RunningProgram>(copy.Exe());
+  DismissMessageBox(WaitForMessageBox(Pid(), L"Cannot open file"));
+  main = program->MainWindow();
+  ASSERT_NE(main, nullptr);
+  // Still locked: the file cannot be kept aside, so nothing is written.
+  PostMessageW(main, WM_USER, 0, kUserSaveDatabase);
+  const ShownMessageBox refused = WaitForMessageBox(Pid(), L"Cannot create file");
+  EXPECT_NE(refused.window, nullptr);
+  DismissMessageBox(refused);
+  lock.Reset();
+  EXPECT_EQ(ReadBytes(copy.File(L"base.db")), original);
+  // Released: the unread file is kept under its own name, then base.db written.
+  EXPECT_EQ(program->SendUserCommand(kUserSaveDatabase), 0);
+  EXPECT_EQ(ReadBytes(copy.File(L"base.db.unread")), original);
+  EXPECT_TRUE(OnDisk().empty());
+  EXPECT_EQ(program->SendUserCommand(kUserSaveDatabase), 0);  // only the first write keeps a copy
+  EXPECT_FALSE(FileExists(copy.File(L"base.db.unread.1")));
+}
+
+TEST_F(NoLostNotes, ABaseDbThatCannotBeReadIsMovedAsideWhole) {
+  // A folder where the file should be: it exists but cannot be read.
+  CreateDirectoryW(copy.File(L"base.db").c_str(), nullptr);
+  WriteBytes(copy.File(L"base.db\\inside"), DatabaseImageOf({Placed(1, 100, 100)}));
+  const std::vector<std::uint8_t> earlier = {1, 2, 3};
+  WriteBytes(copy.File(L"base.db.unread"), earlier);  // an earlier copy keeps its name
+  program = std::make_unique<RunningProgram>(copy.Exe());
+  DismissMessageBox(WaitForMessageBox(Pid(), L"Cannot open file"));
+  main = program->MainWindow();
+  ASSERT_NE(main, nullptr);
+  EXPECT_EQ(program->SendUserCommand(kUserSaveDatabase), 0);
+  EXPECT_EQ(ReadBytes(copy.File(L"base.db.unread")), earlier);
+  EXPECT_EQ(ReadDatabase(copy.File(L"base.db.unread.1\\inside")).size(), 1u);
+  EXPECT_TRUE(FileExists(copy.File(L"base.db")));
+}
+
+TEST_F(NoLostNotes, AShellRestartKeepsWhatWasNotWrittenYet) {
+  Start({Placed(1, 100, 100), Placed(2, 400, 100)});
+  ASSERT_TRUE(WaitForStickerWindows(Pid(), 2));
+  Instance(kInstanceToggleSticker, 2);  // hidden: written with the next write only
+  ASSERT_TRUE(WaitForStickerWindows(Pid(), 1));
+  DWORD_PTR ignored;
+  SendMessageTimeoutW(main, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0, SMTO_NORMAL, 10000, &ignored);
+  EXPECT_TRUE(WaitForStickerWindows(Pid(), 1));
+  Sleep(300);
+  EXPECT_EQ(StickerWindowsOf(Pid()).size(), 1u);
+  const auto saved = OnDisk();
+  ASSERT_EQ(saved.size(), 2u);
+  EXPECT_EQ(saved[1].visible, 0);
+}
+
+TEST_F(NoLostNotes, AltF4HidesTheStickerSoThatShowAllBringsItBack) {
+  Start({Placed(1, 100, 100)});
+  ASSERT_TRUE(WaitForStickerWindows(Pid(), 1));
+  PostMessageW(StickerWindowsOf(Pid()).front(), WM_CLOSE, 0, 0);  // what Alt+F4 sends
+  ASSERT_TRUE(WaitForStickerWindows(Pid(), 0));
+  EXPECT_TRUE(Eventually([&] { return OnDisk().size() == 1 && OnDisk()[0].visible == 0; }));
+  Instance(kInstanceShowAll, kInstanceShowAll);
+  EXPECT_TRUE(WaitForStickerWindows(Pid(), 1));
+}
+
+TEST_F(NoLostNotes, AClosedWindowIsForgottenByItsRecord) {
+  Start({Placed(1, 100, 100), Placed(2, 400, 100)});
+  ASSERT_TRUE(WaitForStickerWindows(Pid(), 2));
+  Instance(kInstanceToggleSticker, 2);
+  ASSERT_TRUE(WaitForStickerWindows(Pid(), 1));
+  const auto saved = Saved();
+  ASSERT_EQ(saved.size(), 2u);
+  EXPECT_NE(saved[0].window, 0u);
+  EXPECT_EQ(saved[1].window, 0u);  // no stale handle for commands to reach
+}
+
+// A failed save inside a sticker's own handler shows a box; its message loop
+// runs a "hide all" from another program, which closes that very window.
+TEST_F(NoLostNotes, AWindowClosedWhileItsHandlerWaitsOnABoxIsFreedAfterwards) {
+  Start({Placed(1, 100, 100)});
+  ASSERT_TRUE(WaitForStickerWindows(Pid(), 1));
+  HWND sticker = StickerWindowsOf(Pid()).front();
+  UniqueFile lock = LockExclusively(copy.File(L"base.db"));
+  ASSERT_TRUE(lock);
+  RECT r{};
+  GetWindowRect(sticker, &r);
+  DragWithMouse({r.left + 60, r.top + 30}, {r.left + 160, r.top + 90});
+  const ShownMessageBox box = WaitForMessageBox(Pid(), L"Cannot create file");
+  ASSERT_NE(box.window, nullptr);
+  PostMessageW(main, WM_INSTANCE_COMMAND, kInstanceHideAll, kInstanceHideAll);
+  EXPECT_TRUE(WaitForStickerWindows(Pid(), 0));
+  Sleep(300);  // the release of closed windows has run meanwhile
+  lock.Reset();
+  DismissMessageBox(box);
+  EXPECT_EQ(program->SendUserCommand(kUserVersionProbe), kVersionProbeAnswer);
+  EXPECT_EQ(program->SendUserCommand(kUserCountStickers), 1);
+  const auto saved = Saved();
+  ASSERT_EQ(saved.size(), 1u);
+  EXPECT_EQ(saved[0].visible, 0);
+}
+
+}  // namespace

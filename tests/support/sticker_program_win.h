@@ -1,0 +1,76 @@
+#pragma once
+// A running Quillory.exe with stickers of the test's own in base.db, and the
+// ways the end-to-end tests look at it and drive it.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+#include "support/program_run_win.h"
+#include "support/sticker_samples.h"
+#include "support/sticker_windows_win.h"
+#include "win/messages.h"
+
+inline StickerRecord Placed(std::int32_t id, int left, int top, bool visible = true) {
+  StickerRecord r = MakeSticker(id, visible);
+  r.in_use = 1;
+  r.left = left;
+  r.top = top;
+  return r;
+}
+
+// Input is handled after the call that sends it returns: poll for its effect.
+template <typename Condition>
+bool Eventually(Condition condition, DWORD timeoutMs = 5000) {
+  const ULONGLONG end = GetTickCount64() + timeoutMs;
+  while (!condition()) {
+    if (GetTickCount64() >= end) return false;
+    Sleep(20);
+  }
+  return true;
+}
+
+class StickerProgram : public ::testing::Test {
+ protected:
+  void Start(const std::vector<StickerRecord>& records) {
+    WriteBytes(copy.File(L"base.db"), DatabaseImageOf(records));
+    Run();
+  }
+  void Run() {
+    program = std::make_unique<RunningProgram>(copy.Exe());
+    main = program->MainWindow();
+    ASSERT_NE(main, nullptr);
+  }
+  void TearDown() override {
+    if (program) program->Close();
+  }
+  LRESULT Instance(LPARAM command, WPARAM argument) {
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(main, WM_INSTANCE_COMMAND, argument, command, SMTO_NORMAL, 10000, &result);
+    return static_cast<LRESULT>(result);
+  }
+  LRESULT Command(HWND sticker, LPARAM command, WPARAM argument = 0) {
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(sticker, WM_STICKER_COMMAND, argument, command, SMTO_NORMAL, 10000, &result);
+    return static_cast<LRESULT>(result);
+  }
+  std::vector<StickerRecord> Saved() {
+    program->SendUserCommand(kUserSaveDatabase);
+    return ReadDatabase(copy.File(L"base.db"));
+  }
+  std::vector<StickerRecord> OnDisk() { return ReadDatabase(copy.File(L"base.db")); }
+  DWORD Pid() const { return program->ProcessId(); }
+  // The open window of the sticker with this id, or null.
+  HWND WindowOf(std::int32_t id) {
+    for (HWND w : StickerWindowsOf(Pid())) {
+      StickerRecord live{};
+      if (LiveRecordOf(w, live) && live.id == id) return w;
+    }
+    return nullptr;
+  }
+
+  ProgramCopy copy;
+  std::unique_ptr<RunningProgram> program;
+  HWND main = nullptr;
+};
