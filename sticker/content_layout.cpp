@@ -20,7 +20,7 @@ constexpr int kDateRightMargin = 30, kDateTop = 6;
 constexpr int kNotepadTextRaise = 7, kNotepadMinTextRight = 79;
 // Title-bar styles: where the title line starts, with and without an icon.
 constexpr int kTitleLeft = 16, kTitleLeftBesideIcon = 20;
-constexpr int kWideBorderStyle = 14, kWideBorderTitleLeft = 31, kWideBorderTitleLeftBesideIcon = 35;
+constexpr int kWideBorderTitleLeft = 31, kWideBorderTitleLeftBesideIcon = 35;
 // Icons: beyond these heights rows are added above the frame, and from the
 // last one on template and notepad styles leave the icon out.
 constexpr int kSmallIcon = 17, kMediumIcon = 33, kUndrawnIcon = 100;
@@ -170,7 +170,7 @@ BodyPlacement BodyTextPlacement(const StickerRecord& record, const StickerLayout
   if (IsTitleBarStyle(style)) {
     const bool icon = LayoutHasIcon(layout);
     int left = icon ? layout.iconWidth + kTitleLeftBesideIcon : kTitleLeft;
-    if (style == kWideBorderStyle) left = icon ? layout.iconWidth + kWideBorderTitleLeftBesideIcon : kWideBorderTitleLeft;
+    if (style == kStyleHz) left = icon ? layout.iconWidth + kWideBorderTitleLeftBesideIcon : kWideBorderTitleLeft;
     const int top = (pictureHeight - layout.title.Height()) / 2;
     placement.text = {left, top, left + layout.title.Width(), top + layout.title.Height()};
   } else if (IsNotepadStyle(style)) {
@@ -196,7 +196,7 @@ IconPlacement PlaceIconFor(const StickerRecord& record, int iconHeight, int pict
   const int h = iconHeight;
   if (h <= 0) return {};
   if (IsTitleBarStyle(style)) {
-    const int x = style == kWideBorderStyle ? kWideBorderTitleLeft : kTitleLeft;
+    const int x = style == kStyleHz ? kWideBorderTitleLeft : kTitleLeft;
     return {true, 0, {x, (pictureHeight - h) / 2}};
   }
   const int n = IsNotepadStyle(style) ? kNotepadIconShift : 0;

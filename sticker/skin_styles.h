@@ -6,28 +6,8 @@
 #include <array>
 #include <string_view>
 
-// The style numbers a record stores (its `style` field).
-enum StyleNumber : int {
-  kStyleDarkGlass = 0,
-  kStyleInner = 1,
-  kStyleFlat = 2,
-  kStyleSilverGlass = 3,
-  kStyleGlass = 4,
-  kStylePanel = 5,
-  kStyleClassic = 6,
-  kStyleNarrow = 7,
-  kStyleAero = 8,
-  kStyleModern = 9,
-  kStyleList = 10,
-  kStyleVistaGlass = 11,
-  kStyleVista = 12,
-  kStyleVistaAero = 13,
-  kStyleHz = 14,
-  kStyleFlatPanel = 15,
-  kStyleClear = 16,
-  kStyleIceWhite = 17,
-  kStyleCount = 18,
-};
+#include "store/sticker_record.h"
+
 
 enum class FrameBuilder { kTemplate, kWindow, kIcon };
 

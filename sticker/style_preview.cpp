@@ -7,7 +7,6 @@ namespace {
 
 constexpr int kSampleMargin = 16;
 constexpr int kTitleWidth = 72, kTitleHeight = 32;
-constexpr int kClassicStyle = 6, kHzStyle = 14;
 // The sample frames of the window styles are a little larger than real ones.
 constexpr int kClassicMinWidth = 92, kClassicMinHeight = 95;
 constexpr int kHzMinWidth = 83, kHzMinHeight = 86;
@@ -67,8 +66,8 @@ std::optional<PreviewText> PreviewStyle(Picture32& picture, int style, Colour co
   if (!skin || !mask) return std::nullopt;
   if (entry.builder == FrameBuilder::kWindow) {
     WindowMetrics metrics = entry.metrics;
-    metrics.minWidth = style == kClassicStyle ? kClassicMinWidth : kHzMinWidth;
-    metrics.minHeight = style == kClassicStyle ? kClassicMinHeight : kHzMinHeight;
+    metrics.minWidth = style == kStyleClassic ? kClassicMinWidth : kHzMinWidth;
+    metrics.minHeight = style == kStyleClassic ? kClassicMinHeight : kHzMinHeight;
     frame = BuildWindowFrame({*skin, *mask}, request, metrics);
   } else {
     frame = BuildIconFrame({*skin, *mask}, request);
@@ -76,7 +75,7 @@ std::optional<PreviewText> PreviewStyle(Picture32& picture, int style, Colour co
   Tint(frame.View(), colour);
   if (entry.clearFrame) Clear(frame.View());
   const bool window = entry.builder == FrameBuilder::kWindow;
-  const int iconLeft = style == kHzStyle ? kHzIconLeft : kIconLeft;
+  const int iconLeft = style == kStyleHz ? kHzIconLeft : kIconLeft;
   const int iconTop = window ? (frame.Height() - icon.Height()) / 2 : kIconFrameIconTop;
   AlphaBlend(icon.View(), frame.View(), iconLeft, iconTop);
   const int frameLeft = (picture.Width() - frame.Width()) / 2, frameTop = (picture.Height() - frame.Height()) / 2;

@@ -35,7 +35,7 @@ StickerRecord NewStickerRecord(Colour color) {
   r.left = -1;
   r.top = -1;
   r.alpha = 255;
-  r.style = 5;
+  r.style = kStylePanel;
   r.use_color = 1;
   r.color = color;
   r.expanded = 1;

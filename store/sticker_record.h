@@ -124,6 +124,29 @@ static_assert(offsetof(StickerRecord, reserved2524) == 2524);
 static_assert(offsetof(StickerRecord, in_use) == 2528);
 static_assert(offsetof(StickerRecord, reserved2529) == 2529);
 
+// Skin styles, the numbers of the record's `style` field.
+enum StyleNumber : int {
+  kStyleDarkGlass = 0,
+  kStyleInner = 1,
+  kStyleFlat = 2,
+  kStyleSilverGlass = 3,
+  kStyleGlass = 4,
+  kStylePanel = 5,
+  kStyleClassic = 6,
+  kStyleNarrow = 7,
+  kStyleAero = 8,
+  kStyleModern = 9,
+  kStyleList = 10,
+  kStyleVistaGlass = 11,
+  kStyleVista = 12,
+  kStyleVistaAero = 13,
+  kStyleHz = 14,
+  kStyleFlatPanel = 15,
+  kStyleClear = 16,
+  kStyleIceWhite = 17,
+  kStyleCount = 18,
+};
+
 // Stacking positions of a sticker window.
 enum StickerPosition : std::uint8_t { kPositionNormal = 0, kPositionTopmost = 1, kPositionBottom = 2, kPositionDesktop = 3 };
 

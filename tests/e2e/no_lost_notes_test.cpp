@@ -28,9 +28,8 @@ UniqueFile LockExclusively(const std::wstring& path) {
 }
 
 TEST_F(NoLostNotes, DuplicatesGetIdsOfTheirOwnAndReachBaseDbBeforeAnyCrash) {
-  Start({Placed(1, 100, 100)});
-  ASSERT_TRUE(WaitForStickerWindows(Pid(), 1));
-  HWND original = StickerWindowsOf(Pid()).front();
+  HWND original = StartOne(Placed(1, 100, 100));
+  ASSERT_NE(original, nullptr);
   ChooseFromMenu(original, 1);  // "Duplicate sticker", twice within about a second
   ChooseFromMenu(original, 1);
   ASSERT_TRUE(WaitForStickerWindows(Pid(), 3));  // each copy has its own window
@@ -122,9 +121,8 @@ TEST_F(NoLostNotes, AClosedWindowIsForgottenByItsRecord) {
 // A failed save inside a sticker's own handler shows a box; its message loop
 // runs a "hide all" from another program, which closes that very window.
 TEST_F(NoLostNotes, AWindowClosedWhileItsHandlerWaitsOnABoxIsFreedAfterwards) {
-  Start({Placed(1, 100, 100)});
-  ASSERT_TRUE(WaitForStickerWindows(Pid(), 1));
-  HWND sticker = StickerWindowsOf(Pid()).front();
+  HWND sticker = StartOne(Placed(1, 100, 100));
+  ASSERT_NE(sticker, nullptr);
   UniqueFile lock = LockExclusively(copy.File(L"base.db"));
   ASSERT_TRUE(lock);
   RECT r{};

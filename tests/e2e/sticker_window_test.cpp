@@ -94,9 +94,8 @@ TEST_F(StickerWindows, RecordsAndStringsSentToAWindowAreTakenSafely) {
 }
 
 TEST_F(StickerWindows, DraggingMovesTheStickerAndSavesTheNewPosition) {
-  Start({Placed(1, 100, 100)});
-  ASSERT_TRUE(WaitForStickerWindows(Pid(), 1));
-  HWND sticker = StickerWindowsOf(Pid()).front();
+  HWND sticker = StartOne(Placed(1, 100, 100));
+  ASSERT_NE(sticker, nullptr);
   RECT before{};
   GetWindowRect(sticker, &before);
   DragWithMouse({before.left + 60, before.top + 30}, {before.left + 160, before.top + 90});
@@ -113,9 +112,8 @@ TEST_F(StickerWindows, DraggingMovesTheStickerAndSavesTheNewPosition) {
 }
 
 TEST_F(StickerWindows, ThePinMakesAStickerTopmostAndTheCloseButtonHidesIt) {
-  Start({Placed(1, 100, 100)});
-  ASSERT_TRUE(WaitForStickerWindows(Pid(), 1));
-  HWND sticker = StickerWindowsOf(Pid()).front();
+  HWND sticker = StartOne(Placed(1, 100, 100));
+  ASSERT_NE(sticker, nullptr);
   RECT r{};
   GetWindowRect(sticker, &r);
   const int width = r.right - r.left, height = r.bottom - r.top;
@@ -169,9 +167,8 @@ TEST_F(StickerWindows, AMoveThatEndsWhereItBeganWritesNothing) {
 }
 
 TEST_F(StickerWindows, DoubleClickOnTheCaptionCollapsesAndTheCollapseButtonExpands) {
-  Start({Placed(1, 100, 100)});
-  ASSERT_TRUE(WaitForStickerWindows(Pid(), 1));
-  HWND sticker = StickerWindowsOf(Pid()).front();
+  HWND sticker = StartOne(Placed(1, 100, 100));
+  ASSERT_NE(sticker, nullptr);
   RECT r{};
   GetWindowRect(sticker, &r);
   const int expandedHeight = r.bottom - r.top;
@@ -192,9 +189,8 @@ TEST_F(StickerWindows, DoubleClickOnTheCaptionCollapsesAndTheCollapseButtonExpan
 }
 
 TEST_F(StickerWindows, ControlCCopiesTheTextAndControlVReplacesAndSavesIt) {
-  Start({Placed(1, 100, 100)});
-  ASSERT_TRUE(WaitForStickerWindows(Pid(), 1));
-  HWND sticker = StickerWindowsOf(Pid()).front();
+  HWND sticker = StartOne(Placed(1, 100, 100));
+  ASSERT_NE(sticker, nullptr);
   RECT r{};
   GetWindowRect(sticker, &r);
   // Keys go to the window with the focus: click until the sticker has it.
@@ -218,9 +214,8 @@ TEST_F(StickerWindows, HideFromMouseVanishesUntilThePointerHasLeft) {
   StickerRecord shy = Placed(1, 100, 100);
   shy.hide_from_mouse = 1;
   shy.hide_interval = 300;
-  Start({shy});
-  ASSERT_TRUE(WaitForStickerWindows(Pid(), 1));
-  HWND sticker = StickerWindowsOf(Pid()).front();
+  HWND sticker = StartOne(shy);
+  ASSERT_NE(sticker, nullptr);
   RECT r{};
   GetWindowRect(sticker, &r);
   // The screen shows the sticker's body, then the black of the empty screen.
@@ -262,9 +257,8 @@ TEST_F(StickerWindows, OnTheDesktopNeedsTheDesktopHostWindow) {
 }
 
 TEST_F(StickerWindows, TheCompactSettingsRecordRestylesWithoutTouchingTheText) {
-  Start({Placed(1, 100, 100)});
-  ASSERT_TRUE(WaitForStickerWindows(Pid(), 1));
-  HWND sticker = StickerWindowsOf(Pid()).front();
+  HWND sticker = StartOne(Placed(1, 100, 100));
+  ASSERT_NE(sticker, nullptr);
   std::vector<std::uint8_t> compact(2404, 0);
   const std::int32_t left = 222, top = 111;
   std::memcpy(&compact[288], &left, 4);
@@ -317,9 +311,8 @@ TEST_F(StickerWindows, CommandsBringStickersBackOnScreenAndMakeFadedOnesVisible)
 TEST_F(StickerWindows, ALockedStickerMovesOnlyWithShiftHeld) {
   StickerRecord locked = Placed(1, 100, 100);
   locked.lock_move = 1;
-  Start({locked});
-  ASSERT_TRUE(WaitForStickerWindows(Pid(), 1));
-  HWND sticker = StickerWindowsOf(Pid()).front();
+  HWND sticker = StartOne(locked);
+  ASSERT_NE(sticker, nullptr);
   RECT before{};
   GetWindowRect(sticker, &before);
   const POINT from{before.left + 60, before.top + 30}, to{before.left + 160, before.top + 90};
@@ -347,9 +340,8 @@ TEST_F(StickerWindows, ALockedStickerMovesOnlyWithShiftHeld) {
 
 // Each command of the private message on a real window, seen by its effect.
 TEST_F(StickerWindows, BringToFrontLastsOnlyUntilItsEndAndIsNeverStored) {
-  Start({Placed(1, 100, 100)});
-  ASSERT_TRUE(WaitForStickerWindows(Pid(), 1));
-  HWND sticker = StickerWindowsOf(Pid()).front();
+  HWND sticker = StartOne(Placed(1, 100, 100));
+  ASSERT_NE(sticker, nullptr);
   Command(sticker, kStickerCommandTemporarilyTopmost);
   EXPECT_TRUE(GetWindowLongW(sticker, GWL_EXSTYLE) & WS_EX_TOPMOST);
   Command(sticker, kStickerCommandEndTemporarilyTopmost);
@@ -363,9 +355,8 @@ TEST_F(StickerWindows, RebuildRedrawAndFloatingCommandsChangeWhatIsShown) {
   StickerRecord shy = Placed(1, 100, 100);
   shy.hide_from_mouse = 1;
   shy.hide_interval = 60000;
-  Start({shy});
-  ASSERT_TRUE(WaitForStickerWindows(Pid(), 1));
-  HWND sticker = StickerWindowsOf(Pid()).front();
+  HWND sticker = StartOne(shy);
+  ASSERT_NE(sticker, nullptr);
   RECT r{};
   GetWindowRect(sticker, &r);
   const int width = r.right - r.left, height = r.bottom - r.top;
@@ -415,9 +406,8 @@ TEST_F(StickerWindows, RebuildRedrawAndFloatingCommandsChangeWhatIsShown) {
 // Font sizes and faces decide the layout: a delivered record that changes
 // them shows at once.
 TEST_F(StickerWindows, ANewBodyFontSizeShowsAtOnce) {
-  Start({Placed(1, 100, 100)});
-  ASSERT_TRUE(WaitForStickerWindows(Pid(), 1));
-  HWND sticker = StickerWindowsOf(Pid()).front();
+  HWND sticker = StartOne(Placed(1, 100, 100));
+  ASSERT_NE(sticker, nullptr);
   RECT r{};
   GetWindowRect(sticker, &r);
   StickerRecord bigger = Placed(1, 100, 100);

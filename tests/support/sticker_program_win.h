@@ -37,6 +37,12 @@ class StickerProgram : public ::testing::Test {
     WriteBytes(copy.File(L"base.db"), DatabaseImageOf(records));
     Run();
   }
+  // Starts with one sticker and returns its window (null when none opened).
+  HWND StartOne(const StickerRecord& record) {
+    Start({record});
+    if (!main || !WaitForStickerWindows(Pid(), 1)) return nullptr;
+    return StickerWindowsOf(Pid()).front();
+  }
   void Run() {
     program = std::make_unique<RunningProgram>(copy.Exe());
     main = program->MainWindow();
