@@ -9,6 +9,7 @@
 #include "win/file_io_win.h"
 #include "store/picture_packs_win.h"
 #include "store/resource_bitmap_win.h"
+#include "store/resource_image_pair_win.h"
 #include "win/profile_file_win.h"
 #include "store/skin_bitmaps_win.h"
 #include "store/sticker_database_win.h"
@@ -17,6 +18,9 @@ namespace {
 constexpr wchar_t kDatabaseFile[] = L"base.db";
 constexpr wchar_t kConfigFile[] = L"config.txt";
 constexpr LANGID kRussianLanguage = 0x0419;
+constexpr wchar_t kTrayHint[] = L"Quillory\r\nv2.2";
+constexpr wchar_t kApplicationIcon[] = L"MAINICON";
+constexpr int kFlagWidth = 25, kFlagHeight = 15;
 }  // namespace
 
 TQuillor::TQuillor(std::int32_t startStickerId)
@@ -31,6 +35,7 @@ bool TQuillor::Create() {
   args.x = args.y = args.width = args.height = 0;
   if (!CreateWindowFor(args)) return false;
 
+  CreateTray();
   programFolder_ = ProgramFolder();
   dataFolder_ = ChooseDataFolder(programFolder_, DocumentsFolder());
   EnsureFolderExists(dataFolder_);
@@ -41,6 +46,14 @@ bool TQuillor::Create() {
   const COLORREF menu = GetSysColor(COLOR_MENU);
   menuGlyphs_ = MenuGlyphs(ToPicture24(LoadResourceBitmap(L"BITMAPS").picture),
                            MakeColour(GetRValue(menu), GetGValue(menu), GetBValue(menu)));
+  flags_.Reset(ImageList_Create(kFlagWidth, kFlagHeight, ILC_COLOR24 | ILC_MASK, 0, 16));
+  menu_ = std::make_unique<MainMenu>(mui_, menuGlyphs_, programFolder_, flags_.Get());
+  mui_.Hooks().Register([this](const TMUI&) { menu_->Relabel(); });
+  dialog_ = std::make_unique<TFormDialog>(mui_);
+  if (!dialog_->Create()) return false;
+  about_ = std::make_unique<TAboutForm>();
+  if (const std::wstring error = about_->Create(); !error.empty()) ShowErrorText(error);
+  tray_->SetHint(kTrayHint);
   stickers_ = std::make_unique<StickerOperations>(StickerOperationsArgs{
       store_.get(), ContentSources{&skinBitmaps_, &userIcons_, nullptr}, &mui_, &menuGlyphs_, Handle(), [this] { return SaveDatabase(); },
       [this] {
@@ -50,7 +63,79 @@ bool TQuillor::Create() {
   mui_.Hooks().Register([this](const TMUI&) { stickers_->RelabelAll(); });
   ReadConfigurationFile();
   LoadStickers();
+  LoadFlags();
   return true;
+}
+
+// First of all, so that the program shows it has started; the menu comes
+// once the windows it needs exist.
+void TQuillor::CreateTray() {
+  const int size = GetSystemMetrics(SM_CXSMICON);
+  trayIcon_.Reset(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), kApplicationIcon, IMAGE_ICON, size, size, 0)));
+  tray_ = std::make_unique<TTrayIconAdv>(Handle(), trayIcon_ ? trayIcon_.Get() : LoadIconW(nullptr, IDI_APPLICATION));
+  if (!tray_->Create()) return;
+  tray_->SetPopupMenu([this](POINT at) { OpenMainMenu(at); });
+  tray_->SetEnabled(true);
+}
+
+void TQuillor::LoadFlags() {
+  if (LoadResourceImagePair(L"BITMAP_FLAGS", flags_.Get()) != ResourceLoadStatus::kOk)
+    ShowErrorText(ResourceErrorText(L"BITMAP_FLAGS", ResourceLoadStatus::kNotFound));
+}
+
+void TQuillor::OpenMainMenu(POINT at) {
+  if (!Ready()) return;  // an error box of the start-up is still showing
+  menu_->ListStickers(*store_);
+  const UINT command = static_cast<UINT>(
+      TrackPopupMenu(menu_->Handle(), TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, Handle(), nullptr));
+  if (command && !menu_->Languages().Choose(command)) RunMenuChoice(menu_->Decode(command));
+}
+
+void TQuillor::ConfirmDeleteAll() {
+  if (dialog_->Confirm(mui_.Text({L"Tray", L"dialCaptionDeleteAll"}), mui_.Text({L"Tray", L"dialTextDeleteAll"})))
+    stickers_->DeleteAll();
+}
+
+// New sticker, the manager and a sticker's settings open windows that come
+// with their own work; until then they do nothing.
+void TQuillor::RunMenuChoice(const MenuChoice& choice) {
+  switch (choice.action) {
+    case MenuAction::kAbout:
+      about_->Show();
+      break;
+    case MenuAction::kShowAll:
+      stickers_->ShowAll();
+      break;
+    case MenuAction::kHideAll:
+      stickers_->HideAll();
+      break;
+    case MenuAction::kDeleteAll:
+      ConfirmDeleteAll();
+      break;
+    case MenuAction::kFindOffScreen:
+      stickers_->BringAllOnScreen();
+      break;
+    case MenuAction::kFindTransparent:
+      stickers_->MakeAllVisible();
+      break;
+    case MenuAction::kClose:
+      Shutdown();
+      break;
+    case MenuAction::kStickerPosition:
+      stickers_->ChangePosition(choice.stickerId, choice.position);
+      break;
+    case MenuAction::kStickerShow:
+      stickers_->BringToFront(choice.stickerId);
+      break;
+    case MenuAction::kStickerFloat:
+      stickers_->ToggleFloating(choice.stickerId);
+      break;
+    case MenuAction::kStickerSettings:
+      stickers_->OpenSettings(choice.stickerId);
+      break;
+    default:
+      break;
+  }
 }
 
 // The pictures are part of the program file, so a failure means a damaged
@@ -98,6 +183,7 @@ void TQuillor::LoadStickers() {
 void TQuillor::RebuildAfterShellRestart() {
   if (rebuilding_) return;
   rebuilding_ = true;
+  tray_->SetEnabled(true);
   if (!database_->LastReadFailed()) SaveDatabase();
   stickers_->CloseAllWindows();
   store_->ResetStickers();
@@ -168,6 +254,13 @@ LRESULT TQuillor::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case kReleaseClosedStickers:
       if (Ready()) stickers_->ReleaseClosedWindows();
       return 0;
+    case WM_INITMENUPOPUP:
+      if (Ready() && reinterpret_cast<HMENU>(wParam) == menu_->Languages().Handle()) menu_->Languages().Rebuild();
+      return 0;
+    case WM_MEASUREITEM:
+      return Ready() && menu_->Languages().Measure(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
+    case WM_DRAWITEM:
+      return Ready() && menu_->Languages().Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
     case WM_CLOSE:
       Shutdown();
       return 0;

@@ -7,7 +7,11 @@
 #include <string>
 
 #include "app/configuration.h"
+#include "app/main_menu_win.h"
 #include "app/sticker_operations_win.h"
+#include "app/tray_icon_win.h"
+#include "manager/about_form_win.h"
+#include "manager/form_dialog_win.h"
 #include "win/window_base_win.h"
 #include "lang/tmui.h"
 #include "sticker/menu_glyphs_win.h"
@@ -49,6 +53,11 @@ class TQuillor final : public WindowBase, private StoreNotifications {
   void LoadStickers();
   void RebuildAfterShellRestart();
   void Shutdown();
+  void CreateTray();
+  void LoadFlags();
+  void OpenMainMenu(POINT at);
+  void RunMenuChoice(const MenuChoice& choice);
+  void ConfirmDeleteAll();
   // The message handlers that need the sticker operations, which exist once
   // start-up has made them (an error box during start-up already dispatches).
   bool Ready() const { return stickers_ != nullptr; }
@@ -71,4 +80,10 @@ class TQuillor final : public WindowBase, private StoreNotifications {
   TMUI mui_;
   std::unique_ptr<StickerOperations> stickers_;
   HWND managerWindow_ = nullptr;  // not owned; none until the manager exists
+  UniqueIcon trayIcon_;
+  std::unique_ptr<TTrayIconAdv> tray_;
+  UniqueImageList flags_;  // the language menu's flags, 25 x 15
+  std::unique_ptr<MainMenu> menu_;
+  std::unique_ptr<TFormDialog> dialog_;
+  std::unique_ptr<TAboutForm> about_;
 };

@@ -183,6 +183,20 @@ void StickerOperations::ToggleFloating(std::int32_t id) {
   a_.postManagerRefresh();
 }
 
+void StickerOperations::ChangePosition(std::int32_t id, int position) {
+  const StickerRecord* r = Record(id);
+  if (!r || position < kPositionNormal || position > kPositionDesktop) return;
+  StickerRecord edited = *r;
+  edited.position = static_cast<std::uint8_t>(position);
+  ApplyStickerSettings(id, edited);
+}
+
+void StickerOperations::BringToFront(std::int32_t id) {
+  const StickerRecord* r = Record(id);
+  if (TStickForm* window = r ? OpenWindowOf(*r) : nullptr)
+    PostMessageW(window->Handle(), WM_STICKER_COMMAND, 0, kStickerCommandTemporarilyTopmost);
+}
+
 void StickerOperations::HideFromWindow(std::int32_t id) {
   if (!Record(id)) return;
   a_.store->HideSticker(id, false);

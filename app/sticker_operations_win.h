@@ -46,6 +46,11 @@ class StickerOperations final : public StickerHost {
   void MakeAllVisible();
   void DeleteAll();
   void ToggleFloating(std::int32_t id);
+  // A stacking position chosen in the tray menu: the record carrying it is
+  // applied as an edit, which reaches the window and base.db.
+  void ChangePosition(std::int32_t id, int position);
+  // Brings the sticker's window to the front until it loses the focus.
+  void BringToFront(std::int32_t id);
   void SetExpandedQuietly(std::int32_t id, bool expanded);
   // Open windows put the current texts on their menus.
   void RelabelAll();

@@ -29,7 +29,7 @@ endif()
 # The artwork generator must give the same bytes every time it runs.
 add_subdirectory(${CMAKE_SOURCE_DIR}/tools/artwork ${CMAKE_BINARY_DIR}/artwork-tool)
 add_test(NAME artwork_is_deterministic
-  COMMAND sh -c "rm -rf a b && mkdir a b && $<TARGET_FILE:quillory_artwork> a --sample-pack a/sample.qpk && $<TARGET_FILE:quillory_artwork> b --sample-pack b/sample.qpk && cmp a/sample.qpk b/sample.qpk && for f in a/*.z; do [ -e \"$f\" ] || continue; cmp \"$f\" \"b/\${f#a/}\" || exit 1; done"
+  COMMAND sh -c "rm -rf a b && mkdir a b && $<TARGET_FILE:quillory_artwork> a --sample-pack a/sample.qpk && $<TARGET_FILE:quillory_artwork> b --sample-pack b/sample.qpk && cmp a/sample.qpk b/sample.qpk && for f in a/*.z a/*.ico; do [ -e \"$f\" ] || continue; cmp \"$f\" \"b/\${f#a/}\" || exit 1; done"
   WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
 
 # The style sheet: every style rendered from the generated artwork.

@@ -21,7 +21,8 @@ foreach(language_file IN LISTS language_files)
 endforeach()
 
 # The artwork generator runs on the build host and draws every picture the
-# program carries; its resource script packs them in as "RESS" resources.
+# program carries; its resource script packs them in as "RESS" resources, and
+# the program's icon (MAINICON.ico) as its first icon group.
 include(ExternalProject)
 set(artwork_host_dir ${CMAKE_BINARY_DIR}/artwork-host)
 set(artwork_dir ${CMAKE_BINARY_DIR}/artwork)
@@ -32,7 +33,7 @@ ExternalProject_Add(artwork_host
   INSTALL_COMMAND ""
   BUILD_ALWAYS ON
   BUILD_BYPRODUCTS ${artwork_host_dir}/quillory_artwork)
-add_custom_command(OUTPUT ${artwork_dir}/artwork.rc ${CMAKE_BINARY_DIR}/contact_sheet.png ${QUILLORY_PROGRAM_DIR}/pic/sample.qpk
+add_custom_command(OUTPUT ${artwork_dir}/artwork.rc ${artwork_dir}/MAINICON.ico ${CMAKE_BINARY_DIR}/contact_sheet.png ${QUILLORY_PROGRAM_DIR}/pic/sample.qpk
   COMMAND ${artwork_host_dir}/quillory_artwork ${artwork_dir} --contact-sheet ${CMAKE_BINARY_DIR}/contact_sheet.png
           --sample-pack ${QUILLORY_PROGRAM_DIR}/pic/sample.qpk
   DEPENDS artwork_host ${artwork_host_dir}/quillory_artwork
@@ -40,7 +41,7 @@ add_custom_command(OUTPUT ${artwork_dir}/artwork.rc ${CMAKE_BINARY_DIR}/contact_
 enable_language(RC)
 
 add_executable(Quillory WIN32 app/main_win.cpp resources/quillory.rc)
-set_source_files_properties(resources/quillory.rc PROPERTIES OBJECT_DEPENDS "${artwork_dir}/artwork.rc;${CMAKE_SOURCE_DIR}/resources/quillory.manifest")
+set_source_files_properties(resources/quillory.rc PROPERTIES OBJECT_DEPENDS "${artwork_dir}/artwork.rc;${artwork_dir}/MAINICON.ico;${CMAKE_SOURCE_DIR}/resources/quillory.manifest")
 target_include_directories(Quillory PRIVATE ${artwork_dir})
 target_link_libraries(Quillory PRIVATE quillory_win)
 if(MINGW)

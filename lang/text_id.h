@@ -25,3 +25,8 @@ class TextId {
 
   std::size_t index_;
 };
+
+// The position of a text in the table, for tables of controls.
+consteval int TextIndex(std::wstring_view section, std::wstring_view key) {
+  return static_cast<int>(TextId(section, key).Index());
+}

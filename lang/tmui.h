@@ -10,8 +10,9 @@
 #include "lang/relabel_hooks.h"
 #include "lang/text_id.h"
 #include "win/profile.h"
+#include "win/text_source.h"
 
-class TMUI {
+class TMUI final : public TextSource {
  public:
   TMUI();  // built-in English; no window is told
   TMUI(const TMUI&) = delete;
@@ -21,6 +22,12 @@ class TMUI {
   LanguageKind Kind() const { return kind_; }
   const TLanguage& Language() const { return language_; }
   RelabelHooks& Hooks() { return hooks_; }
+
+  const std::wstring& TextAt(int index) const override { return texts_[static_cast<std::size_t>(index)]; }
+  int WatchTexts(std::function<void()> changed) override {
+    return hooks_.Register([changed = std::move(changed)](const TMUI&) { changed(); });
+  }
+  void StopWatching(int number) override { hooks_.Remove(number); }
 
   // Each apply ends by relabelling every registered window.
   void ApplyBuiltin(BuiltinLanguage language);

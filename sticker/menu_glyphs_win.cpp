@@ -24,3 +24,10 @@ HBITMAP MenuGlyphs::Glyph(int index) const {
   return index >= 0 && index < static_cast<int>(glyphs_.size()) ? glyphs_[static_cast<std::size_t>(index)].Get()
                                                                 : nullptr;
 }
+
+void MenuGlyphs::AttachTo(HMENU menu, UINT item, int index, bool byPosition) const {
+  MENUITEMINFOW info{sizeof(info)};
+  info.fMask = MIIM_BITMAP;
+  info.hbmpItem = Glyph(index);
+  if (info.hbmpItem) SetMenuItemInfoW(menu, item, byPosition, &info);
+}

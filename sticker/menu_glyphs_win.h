@@ -20,6 +20,9 @@ class MenuGlyphs {
 
   // The glyph's bitmap, or null when the strip has no such glyph.
   HBITMAP Glyph(int index) const;
+  // Shows the glyph beside a menu item, named by command id or by position;
+  // nothing when there is no such glyph.
+  void AttachTo(HMENU menu, UINT item, int index, bool byPosition = false) const;
 
  private:
   std::vector<UniqueBitmap> glyphs_;

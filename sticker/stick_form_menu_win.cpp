@@ -1,7 +1,6 @@
 // The sticker window's popup menu and its clipboard commands.
 
 #include <cstring>
-#include <memory>
 
 #include "win/text_convert_win.h"
 #include "sticker/stick_form_win.h"
@@ -36,10 +35,6 @@ constexpr PositionItem kPositionItems[] = {{kTopmost, kPositionTopmost, TextId{L
                                            {kBehindAll, kPositionBottom, TextId{L"Setting", L"posBack"}},
                                            {kOnDesktop, kPositionDesktop, TextId{L"Setting", L"posBottom"}}};
 
-struct MenuDestroyer {
-  void operator()(HMENU menu) const { DestroyMenu(menu); }
-};
-
 // Glyphs of the strip shown beside the items that have one.
 struct ItemGlyph {
   MenuItem item;
@@ -53,12 +48,7 @@ void Append(HMENU menu, UINT item, const std::wstring& text, UINT flags = 0) {
 }
 
 void SetGlyphs(HMENU menu, const MenuGlyphs& glyphs) {
-  for (const ItemGlyph& g : kItemGlyphs) {
-    MENUITEMINFOW info{sizeof(info)};
-    info.fMask = MIIM_BITMAP;
-    info.hbmpItem = glyphs.Glyph(g.glyph);
-    if (info.hbmpItem) SetMenuItemInfoW(menu, g.item, FALSE, &info);
-  }
+  for (const ItemGlyph& g : kItemGlyphs) glyphs.AttachTo(menu, g.item, g.glyph);
 }
 
 void Separator(HMENU menu) { AppendMenuW(menu, MF_SEPARATOR, 0, nullptr); }
@@ -72,8 +62,8 @@ void TStickForm::ShowMenu(int x, int y) {
     x = r.left;
     y = r.top;
   }
-  std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDestroyer> menu(CreatePopupMenu());
-  HMENU m = menu.get();
+  const UniqueMenu menu(CreatePopupMenu());
+  HMENU m = menu.Get();
   Append(m, kDuplicate, texts_.Text({L"Sticker", L"mCopys"}));
   Append(m, kHide, texts_.Text({L"Sticker", L"mhide"}));
   Append(m, kDelete, texts_.Text({L"Sticker", L"mdelete"}));

@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "win/layered_window_win.h"
 #include "win/messages.h"
 #include "win/text_convert_win.h"
 #include "win/window_handle_win.h"
@@ -171,18 +172,7 @@ void TStickForm::Redraw() {
 // premultiplied pixels, so the copy handed over is premultiplied.
 void TStickForm::LayeredUpdate(int alpha) {
   if (!Handle() || composite_.Width() == 0) return;
-  const LONG style = GetWindowLongW(Handle(), GWL_EXSTYLE);
-  if (!(style & WS_EX_LAYERED)) SetWindowLongW(Handle(), GWL_EXSTYLE, style | WS_EX_LAYERED);
-  RECT r{};
-  GetWindowRect(Handle(), &r);
-  if (r.right - r.left != composite_.Width() || r.bottom - r.top != composite_.Height())
-    SetWindowPos(Handle(), nullptr, 0, 0, composite_.Width(), composite_.Height(),
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  DibDrawingContext source(composite_.Bitmap());
-  SIZE size{composite_.Width(), composite_.Height()};
-  POINT origin{0, 0};
-  BLENDFUNCTION blend{AC_SRC_OVER, 0, static_cast<BYTE>(alpha), AC_SRC_ALPHA};
-  UpdateLayeredWindow(Handle(), screenDc_.Get(), nullptr, &size, source.Get(), &origin, 0, &blend, ULW_ALPHA);
+  UpdateLayeredPicture(Handle(), screenDc_.Get(), composite_, alpha);
   if (record_.floating)
     SetWindowPos(Handle(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -201,9 +191,12 @@ void TStickForm::OnHandlersReturned() { onClosed_(this); }
 // position 3 is missing (the window then keeps to the bottom instead).
 bool TStickForm::ApplyStackingPosition(int position) {
   if (position < kPositionDesktop) {
-    if (position == kPositionBottom) lastBottomWasBehindAll_ = true;
     SetParent(Handle(), nullptr);
     if (position < kPositionBottom) StayTopmost();
+    if (position == kPositionBottom) {
+      lastBottomWasBehindAll_ = true;
+      SetWindowPos(Handle(), HWND_BOTTOM, 0, 0, 0, 0, kTopmostFlags);  // at once, not only at the next move
+    }
     return true;
   }
   if (position != kPositionDesktop) return false;

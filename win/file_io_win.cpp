@@ -9,7 +9,34 @@ constexpr wchar_t kTemporarySuffix[] = L".tmp";
 constexpr DWORD kChunk = 1u << 20;
 constexpr wchar_t kUnreadSuffix[] = L".unread";
 constexpr int kMaxUnreadCopies = 1000;
+
+struct FindHandleTraits {
+  static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
+  static void Close(HANDLE h) { FindClose(h); }
+};
+
+bool HasExtension(const std::wstring& fileName, std::wstring_view extension) {
+  const std::size_t dot = fileName.rfind(L'.');
+  if (dot == std::wstring::npos) return false;
+  std::wstring found = fileName.substr(dot);
+  CharLowerBuffW(found.data(), static_cast<DWORD>(found.size()));
+  return found == extension;
+}
+
 }  // namespace
+
+std::vector<std::wstring> FilesWithExtension(const std::wstring& folder, std::wstring_view extension) {
+  std::vector<std::wstring> files;
+  WIN32_FIND_DATAW entry;
+  const ScopedHandle<HANDLE, FindHandleTraits> search(FindFirstFileW((folder + L"*.*").c_str(), &entry));
+  if (!search) return files;
+  do {
+    const std::wstring name = entry.cFileName;
+    if (!HasExtension(name, extension) || (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) continue;
+    files.push_back(folder + name);
+  } while (FindNextFileW(search.Get(), &entry));
+  return files;
+}
 
 bool FileExists(const std::wstring& path) {
   const DWORD attributes = GetFileAttributesW(path.c_str());

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 struct FileReadResult {
@@ -16,6 +17,11 @@ struct FileReadResult {
 };
 
 bool FileExists(const std::wstring& path);
+
+// The files of a folder (not the folders) whose extension, lower-cased, is
+// `extension` (".qpk"), with full paths, in the order the system lists them.
+// `folder` ends with a backslash.
+std::vector<std::wstring> FilesWithExtension(const std::wstring& folder, std::wstring_view extension);
 
 // Reads at most maxBytes from the start of the file, sharing it for reading
 // only, so that no writer changes it meanwhile.

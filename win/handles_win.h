@@ -3,6 +3,7 @@
 // can be moved.
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <utility>
 
@@ -66,6 +67,19 @@ struct MemoryDcTraits {  // device contexts made with CreateCompatibleDC
   static void Close(HDC h) { DeleteDC(h); }
 };
 
+struct ImageListTraits {
+  static HIMAGELIST Invalid() { return nullptr; }
+  static void Close(HIMAGELIST h) { ImageList_Destroy(h); }
+};
+struct IconTraits {
+  static HICON Invalid() { return nullptr; }
+  static void Close(HICON h) { DestroyIcon(h); }
+};
+struct MenuTraits {
+  static HMENU Invalid() { return nullptr; }
+  static void Close(HMENU h) { DestroyMenu(h); }
+};
+
 using UniqueHandle = ScopedHandle<HANDLE, KernelHandleTraits>;
 using UniqueFile = ScopedHandle<HANDLE, FileHandleTraits>;
 using UniqueKey = ScopedHandle<HKEY, RegistryKeyTraits>;
@@ -75,6 +89,9 @@ using UniqueBitmap = ScopedHandle<HBITMAP, GdiObjectTraits<HBITMAP>>;
 using UniqueFont = ScopedHandle<HFONT, GdiObjectTraits<HFONT>>;
 using UniqueBrush = ScopedHandle<HBRUSH, GdiObjectTraits<HBRUSH>>;
 using UniqueMemoryDc = ScopedHandle<HDC, MemoryDcTraits>;
+using UniqueImageList = ScopedHandle<HIMAGELIST, ImageListTraits>;
+using UniqueMenu = ScopedHandle<HMENU, MenuTraits>;
+using UniqueIcon = ScopedHandle<HICON, IconTraits>;
 
 // Selects an object into a device context and puts the previous one back.
 class ScopedSelectObject {

@@ -4,7 +4,7 @@
 
 namespace {
 
-bool RegisterClassOnce(const wchar_t* className, WNDPROC procedure) {
+bool RegisterClassOnce(const wchar_t* className, WNDPROC procedure, HBRUSH background) {
   WNDCLASSEXW existing{sizeof(existing)};
   const HINSTANCE instance = GetModuleHandleW(nullptr);
   if (GetClassInfoExW(instance, className, &existing)) return true;
@@ -14,6 +14,7 @@ bool RegisterClassOnce(const wchar_t* className, WNDPROC procedure) {
   wc.hInstance = instance;
   wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   wc.lpszClassName = className;
+  wc.hbrBackground = background;
   return RegisterClassExW(&wc) != 0;
 }
 
@@ -27,7 +28,7 @@ WindowBase::~WindowBase() {
 }
 
 bool WindowBase::CreateWindowFor(const WindowCreateArgs& a) {
-  if (!RegisterClassOnce(a.className, &WindowBase::Procedure)) return false;
+  if (!RegisterClassOnce(a.className, &WindowBase::Procedure, a.background)) return false;
   return CreateWindowExW(a.exStyle, a.className, a.title, a.style, a.x, a.y, a.width, a.height, a.parent, nullptr,
                          GetModuleHandleW(nullptr), this) != nullptr;
 }

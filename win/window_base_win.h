@@ -12,6 +12,7 @@ struct WindowCreateArgs {
   DWORD exStyle = 0;
   int x = CW_USEDEFAULT, y = CW_USEDEFAULT, width = CW_USEDEFAULT, height = CW_USEDEFAULT;
   HWND parent = nullptr;
+  HBRUSH background = nullptr;  // of the class, when this creates it
 };
 
 class WindowBase {

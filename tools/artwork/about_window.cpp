@@ -73,8 +73,8 @@ Image Background() {
   Fill(im, band, VerticalGradient(178, Rgb8(254, 238, 176), 216, Rgb8(250, 224, 140)));
   Fill(im, Intersect(Grow(card, -1), Box(0, 178, kWidth, 179)), Solid(Rgb8(232, 206, 120)));
 
-  // The logo and the name.
-  Paste(im, NoteIcon(64), 19, 30);
+  // The program's icon and the name.
+  Paste(im, ProgramIcon(64), 19, 30);
   const TextStyle title{5.4f, 3.1f, 1.9f, 2.3f};
   Fill(im, TextShape("Quillory", 94.5f, 84, title), Solid(kTitle));
 

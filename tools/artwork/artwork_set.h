@@ -26,6 +26,11 @@ void DrawGlyphs(ArtworkSet& set);      // the 16 x 16 glyph strip
 void DrawFlags(ArtworkSet& set);       // the language flags and their mask
 void DrawAboutWindow(ArtworkSet& set); // the About picture and its close button
 
+// The program's icon, "MAINICON", at each size of its icon file, smallest
+// first.
+inline constexpr int kProgramIconSizes[] = {16, 20, 24, 32, 40, 48, 64, 256};
+std::vector<Image> DrawProgramIcon();
+
 // The icons of the sample picture pack shipped in "pic\", by icon number
 // (101 and up), 32 bits with alpha.
 std::map<int, Image> DrawSamplePackIcons();
@@ -35,3 +40,7 @@ std::map<int, Image> DrawSamplePackIcons();
 // picture's colours, 1 bit (white where the picture is light).
 std::vector<std::uint8_t> EncodeBmp(const Image& image, int bitsPerPixel);
 std::vector<std::uint8_t> EncodePng(const Image& image);
+// A Windows icon file of square pictures, smallest first: 32 bits with alpha,
+// each as a DIB with its AND mask, except the 256-pixel one, which is stored
+// as a PNG.
+std::vector<std::uint8_t> EncodeIco(const std::vector<Image>& images);

@@ -301,10 +301,46 @@ void PlacePreviews(Shelf& shelf, const ArtworkSet& set, const TemplatePair& pair
   }
 }
 
+// The program's icon at each size on a task bar of the given colour, then
+// the sizes up to 32 pixels enlarged six times, pixel for pixel.
+Image IconStrip(const std::vector<Image>& icons, Rgba bar) {
+  constexpr int kZoom = 6, kPad = 12;
+  int width = kPad, height = 0;
+  for (const Image& icon : icons) {
+    width += icon.Width() + kPad;
+    height = std::max(height, icon.Height());
+    if (icon.Width() <= 32) {
+      width += icon.Width() * kZoom + kPad;
+      height = std::max(height, icon.Height() * kZoom);
+    }
+  }
+  Image strip(width, height + 2 * kPad, bar);
+  int x = kPad;
+  for (const Image& icon : icons) {
+    Paste(strip, icon, x, kPad + (height - icon.Height()) / 2);
+    x += icon.Width() + kPad;
+  }
+  for (const Image& icon : icons) {
+    if (icon.Width() > 32) continue;
+    Image zoomed(icon.Width() * kZoom, icon.Height() * kZoom);
+    for (int y = 0; y < zoomed.Height(); ++y)
+      for (int zx = 0; zx < zoomed.Width(); ++zx) zoomed.At(zx, y) = icon.At(zx / kZoom, y / kZoom);
+    Paste(strip, zoomed, x, kPad + (height - zoomed.Height()) / 2);
+    x += zoomed.Width() + kPad;
+  }
+  return strip;
+}
+
 }  // namespace
 
-Image ComposeContactSheet(const ArtworkSet& set) {
+Image ComposeContactSheet(const ArtworkSet& set, const std::vector<Image>& programIcon) {
   Shelf shelf;
+  if (!programIcon.empty()) {
+    shelf.Place(IconStrip(programIcon, Rgb8(243, 243, 243)));
+    shelf.NewRow();
+    shelf.Place(IconStrip(programIcon, Rgb8(32, 32, 36)));
+    shelf.NewRow();
+  }
   for (const auto& [name, picture] : set.Pictures()) {
     if (picture.Width() > kSheetWidth) {
       shelf.NewRow();

@@ -1,4 +1,4 @@
-// BMP and PNG encoding of generator pictures.
+// BMP, PNG and icon-file encoding of generator pictures.
 
 #include <zlib.h>
 
@@ -140,5 +140,69 @@ std::vector<std::uint8_t> EncodePng(const Image& image) {
   chunk("IHDR", header);
   chunk("IDAT", packed);
   chunk("IEND", {});
+  return out;
+}
+
+namespace {
+
+// One image of an icon file as a DIB: the header with twice the height (the
+// colour rows and the AND mask below one another), 32-bit rows bottom-up, then
+// the mask, set where the picture is less than half opaque, for programs that
+// draw icons without their alpha.
+std::vector<std::uint8_t> IconDib(const Image& image) {
+  const int w = image.Width(), h = image.Height();
+  const std::uint32_t colourBytes = static_cast<std::uint32_t>(w) * 4 * static_cast<std::uint32_t>(h);
+  const std::uint32_t maskRowBytes = (static_cast<std::uint32_t>(w) + 31) / 32 * 4;
+  std::vector<std::uint8_t> out;
+  Put32(out, 40);
+  Put32(out, static_cast<std::uint32_t>(w));
+  Put32(out, static_cast<std::uint32_t>(2 * h));
+  Put16(out, 1);
+  Put16(out, 32);
+  Put32(out, 0);  // BI_RGB
+  Put32(out, colourBytes + maskRowBytes * static_cast<std::uint32_t>(h));
+  for (int i = 0; i < 4; ++i) Put32(out, 0);
+  for (int y = h - 1; y >= 0; --y)
+    for (int x = 0; x < w; ++x) {
+      Bgra c = Straight(image.At(x, y));
+      if (c.a == 0) c = {0, 0, 0, 0};
+      out.insert(out.end(), {c.b, c.g, c.r, c.a});
+    }
+  for (int y = h - 1; y >= 0; --y) {
+    std::vector<std::uint8_t> row(maskRowBytes, 0);
+    for (int x = 0; x < w; ++x)
+      if (Straight(image.At(x, y)).a < 128) row[static_cast<std::size_t>(x / 8)] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
+    out.insert(out.end(), row.begin(), row.end());
+  }
+  return out;
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> EncodeIco(const std::vector<Image>& images) {
+  std::vector<std::vector<std::uint8_t>> entries;
+  for (const Image& image : images) {
+    if (image.Width() != image.Height() || image.Width() < 1 || image.Width() > 256)
+      throw std::runtime_error("an icon picture must be square, 1 to 256 pixels");
+    entries.push_back(image.Width() == 256 ? EncodePng(image) : IconDib(image));
+  }
+  std::vector<std::uint8_t> out;
+  Put16(out, 0);
+  Put16(out, 1);  // an icon, not a cursor
+  Put16(out, static_cast<std::uint32_t>(images.size()));
+  std::uint32_t offset = 6 + 16 * static_cast<std::uint32_t>(images.size());
+  for (std::size_t i = 0; i < images.size(); ++i) {
+    const int size = images[i].Width();
+    out.push_back(static_cast<std::uint8_t>(size == 256 ? 0 : size));  // 0 stands for 256
+    out.push_back(static_cast<std::uint8_t>(size == 256 ? 0 : size));
+    out.push_back(0);  // no palette
+    out.push_back(0);
+    Put16(out, 1);   // planes
+    Put16(out, 32);  // bits per pixel
+    Put32(out, static_cast<std::uint32_t>(entries[i].size()));
+    Put32(out, offset);
+    offset += static_cast<std::uint32_t>(entries[i].size());
+  }
+  for (const auto& entry : entries) out.insert(out.end(), entry.begin(), entry.end());
   return out;
 }

@@ -72,7 +72,8 @@ class Icon {
   std::vector<Layer> layers_;
 };
 
-// The note icon (the first built-in icon) at any size, for the About card.
-Image NoteIcon(int size);
+// The program's icon (the note with a quill) at one of the sizes of its icon
+// file, for the icon file and the About card.
+Image ProgramIcon(int size);
 
 }  // namespace iconkit

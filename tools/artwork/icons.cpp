@@ -399,8 +399,6 @@ Image Make(int width, int height, const Draw& draw) {
 
 }  // namespace
 
-Image iconkit::NoteIcon(int size) { return Make(size, size, Note); }
-
 void DrawIcons(ArtworkSet& set) {
   // Icon n + 1 is "BITMAP_n"; the first is the sample of the style previews.
   const Draw draws[kBuiltInIconCount] = {Note,   Pin,  Star, Heart,     Warning, Info,   Question, Check, Cross, Clock, Bell,  Calendar,

@@ -1,6 +1,9 @@
 // The artwork generator: draws every picture the program carries, checks each
 // against the resource table, and writes them as zlib-compressed BMP files
-// with a resource script that packs them into the program as "RESS" data.
+// with a resource script that packs them into the program as "RESS" data. The
+// program's icon goes into the same folder as MAINICON.ico; the script names
+// it before anything else, so that it is the program's first icon group, the
+// one Explorer shows.
 //
 //   quillory_artwork OUTPUT_FOLDER [--contact-sheet FILE.png] [--sample-pack FILE.qpk]
 //
@@ -76,6 +79,9 @@ int main(int argc, char** argv) {
     const fs::path folder = argv[1];
     fs::create_directories(folder);
     std::ofstream script(folder / "artwork.rc");
+    const std::vector<Image> programIcon = DrawProgramIcon();
+    WriteFile(folder / "MAINICON.ico", EncodeIco(programIcon));
+    script << "MAINICON ICON \"" << fs::absolute(folder / "MAINICON.ico").generic_string() << "\"\n";
     for (const ResourceEntry& entry : ResourceTable()) {
       const auto it = set.Pictures().find(entry.name);
       if (it == set.Pictures().end()) continue;
@@ -86,7 +92,7 @@ int main(int argc, char** argv) {
     for (int i = 2; i + 1 < argc; i += 2) {
       const std::string option = argv[i];
       if (option == "--contact-sheet")
-        WriteFile(argv[i + 1], EncodePng(ComposeContactSheet(set)));
+        WriteFile(argv[i + 1], EncodePng(ComposeContactSheet(set, programIcon)));
       else if (option == "--sample-pack")
         WriteFile(argv[i + 1], SamplePack());
       else

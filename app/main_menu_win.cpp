@@ -1,0 +1,181 @@
+#include "app/main_menu_win.h"
+
+#include "app/sticker_menu_label.h"
+#include "win/text_convert_win.h"
+
+namespace {
+
+// Command ids; a sticker's commands are kFirstSticker + item * 8 + its own.
+enum MenuCommand : UINT {
+  kNewSticker = 1,
+  kManager = 4,
+  kAbout,
+  kShowAll,
+  kHideAll,
+  kDeleteAll,
+  kFindOffScreen,
+  kFindTransparent,
+  kClose,
+  kFirstSticker = 1000,
+};
+constexpr UINT kStickerCommands = 8;
+enum StickerCommand : UINT { kItemTopmost, kItemNormal, kItemBehindAll, kItemDesktop, kShow, kFloat, kSettings };
+
+// Glyphs of the strip.
+constexpr int kGlyphNew = 6, kGlyphHotKeys = 19, kGlyphManager = 17, kGlyphShowAll = 1, kGlyphHideAll = 0,
+              kGlyphDelete = 12, kGlyphFind = 16, kGlyphClose = 11, kGlyphSticker = 22, kGlyphFloat = 21,
+              kGlyphSettings = 9;
+
+struct PositionItem {
+  StickerCommand command;
+  int position;
+  TextId text;
+};
+constexpr PositionItem kPositionItems[] = {{kItemTopmost, kPositionTopmost, TextId{L"Setting", L"posUp"}},
+                                           {kItemNormal, kPositionNormal, TextId{L"Setting", L"posNormal"}},
+                                           {kItemBehindAll, kPositionBottom, TextId{L"Setting", L"posBack"}},
+                                           {kItemDesktop, kPositionDesktop, TextId{L"Setting", L"posBottom"}}};
+
+struct ActionItem {
+  MenuCommand command;
+  MenuAction action;
+};
+constexpr ActionItem kActions[] = {{kNewSticker, MenuAction::kNewSticker}, {kManager, MenuAction::kManager},
+                                   {kAbout, MenuAction::kAbout},           {kShowAll, MenuAction::kShowAll},
+                                   {kHideAll, MenuAction::kHideAll},       {kDeleteAll, MenuAction::kDeleteAll},
+                                   {kFindOffScreen, MenuAction::kFindOffScreen},
+                                   {kFindTransparent, MenuAction::kFindTransparent},
+                                   {kClose, MenuAction::kClose}};
+
+// Captions of the items named by command, and of the sub-menus by position.
+struct CommandCaption {
+  MenuCommand command;
+  TextId text;
+};
+constexpr CommandCaption kCommandCaptions[] = {
+    {kNewSticker, {L"Tray", L"mNewStick"}},       {kManager, {L"Manager", L"ts_manager"}},
+    {kAbout, {L"Tray", L"mAbout"}},               {kShowAll, {L"Tray", L"mShowall"}},
+    {kHideAll, {L"Tray", L"mHideAll"}},           {kDeleteAll, {L"Tray", L"mDeleteAll"}},
+    {kFindOffScreen, {L"Tray", L"mFindSreen"}},   {kFindTransparent, {L"Tray", L"mFindTransp"}},
+    {kClose, {L"Tray", L"mClose"}},
+};
+
+void Separator(HMENU menu) { AppendMenuW(menu, MF_SEPARATOR, 0, nullptr); }
+void Item(HMENU menu, UINT command) { AppendMenuW(menu, MF_STRING, command, L""); }
+void Popup(HMENU menu, HMENU popup) { AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), L""); }
+
+}  // namespace
+
+MainMenu::MainMenu(TMUI& texts, const MenuGlyphs& glyphs, const std::wstring& programFolder, HIMAGELIST flags)
+    : texts_(texts),
+      glyphs_(glyphs),
+      menu_(CreatePopupMenu()),
+      languages_(texts, programFolder, flags),
+      hotKeys_(CreatePopupMenu()),
+      newStickerKeys_(CreatePopupMenu()),
+      managerKeys_(CreatePopupMenu()),
+      stickers_(CreatePopupMenu()),
+      actions_(CreatePopupMenu()) {
+  HMENU m = menu_.Get();
+  Item(m, kNewSticker);
+  Separator(m);
+  Popup(m, languages_.Handle());
+  Popup(m, hotKeys_);
+  Popup(m, stickers_);
+  Item(m, kManager);
+  Item(m, kAbout);
+  Separator(m);
+  Popup(m, actions_);
+  Separator(m);
+  Item(m, kClose);
+  Popup(hotKeys_, newStickerKeys_);
+  Popup(hotKeys_, managerKeys_);
+  for (MenuCommand c : {kShowAll, kHideAll, kDeleteAll}) Item(actions_, c);
+  Separator(actions_);
+  for (MenuCommand c : {kFindOffScreen, kFindTransparent}) Item(actions_, c);
+
+  for (auto [command, glyph] : {std::pair{kNewSticker, kGlyphNew}, {kManager, kGlyphManager}, {kClose, kGlyphClose},
+                                {kShowAll, kGlyphShowAll}, {kHideAll, kGlyphHideAll}, {kDeleteAll, kGlyphDelete},
+                                {kFindOffScreen, kGlyphFind}, {kFindTransparent, kGlyphFind}})
+    glyphs_.AttachTo(m, command, glyph);
+  glyphs_.AttachTo(m, kHotKeysPosition, kGlyphHotKeys, true);
+  glyphs_.AttachTo(hotKeys_, 0, kGlyphNew, true);
+  glyphs_.AttachTo(hotKeys_, 1, kGlyphManager, true);
+  EnableMenuItem(m, kStickersPosition, MF_BYPOSITION | MF_GRAYED);
+  Relabel();
+}
+
+void MainMenu::SetCaption(HMENU menu, UINT item, bool byPosition, TextId text) const {
+  const std::wstring caption = texts_.Text(text);
+  MENUITEMINFOW info{sizeof(info)};
+  info.fMask = MIIM_STRING;
+  info.dwTypeData = const_cast<wchar_t*>(caption.c_str());
+  SetMenuItemInfoW(menu, item, byPosition, &info);
+}
+
+void MainMenu::Relabel() {
+  HMENU m = menu_.Get();
+  for (const CommandCaption& c : kCommandCaptions) SetCaption(m, c.command, false, c.text);
+  SetCaption(m, kLanguagePosition, true, {L"Tray", L"mLang"});
+  SetCaption(m, kHotKeysPosition, true, {L"Tray", L"mChordix"});
+  SetCaption(m, kStickersPosition, true, {L"Tray", L"mSticks"});
+  SetCaption(m, kActionsPosition, true, {L"Tray", L"mDeist"});
+  SetCaption(hotKeys_, 0, true, {L"Tray", L"mNewStick"});
+  SetCaption(hotKeys_, 1, true, {L"Manager", L"ts_manager"});
+  languages_.Relabel();
+}
+
+HMENU MainMenu::StickerItemMenu(std::size_t index, const StickerRecord& record) const {
+  HMENU menu = CreatePopupMenu();
+  const UINT base = kFirstSticker + static_cast<UINT>(index) * kStickerCommands;
+  for (const PositionItem& p : kPositionItems) {
+    AppendMenuW(menu, MF_STRING, base + p.command, texts_.Text(p.text).c_str());
+    if (record.position == p.position)  // a radio group of its own
+      CheckMenuRadioItem(menu, base + kItemTopmost, base + kItemDesktop, base + p.command, MF_BYCOMMAND);
+  }
+  Separator(menu);
+  AppendMenuW(menu, MF_STRING, base + kShow, texts_.Text({L"Tray", L"mSticksView"}).c_str());
+  Separator(menu);
+  AppendMenuW(menu, MF_STRING | (record.floating ? MF_CHECKED : 0), base + kFloat, texts_.Text({L"Setting", L"Float"}).c_str());
+  AppendMenuW(menu, MF_STRING, base + kSettings, texts_.Text({L"Sticker", L"mConfig"}).c_str());
+  glyphs_.AttachTo(menu, base + kFloat, kGlyphFloat);
+  glyphs_.AttachTo(menu, base + kSettings, kGlyphSettings);
+  return menu;
+}
+
+void MainMenu::ListStickers(const Tmassiv& store) {
+  while (GetMenuItemCount(stickers_) > 0) DeleteMenu(stickers_, 0, MF_BYPOSITION);  // sub-menus go with their items
+  listedIds_.clear();
+  for (int slot = 0; slot < kStickerSlotCount; ++slot) {
+    const StickerRecord& record = store.Sticker(slot);
+    if (!record.in_use || !record.visible) continue;
+    const std::wstring label = StickerMenuLabel(WideFromAnsi(GetStickerText(record)));
+    AppendMenuW(stickers_, MF_POPUP, reinterpret_cast<UINT_PTR>(StickerItemMenu(listedIds_.size(), record)),
+                label.c_str());
+    glyphs_.AttachTo(stickers_, static_cast<UINT>(listedIds_.size()), kGlyphSticker, true);
+    listedIds_.push_back(record.id);
+  }
+  EnableMenuItem(menu_.Get(), kStickersPosition, MF_BYPOSITION | (listedIds_.empty() ? MF_GRAYED : MF_ENABLED));
+}
+
+MenuChoice MainMenu::Decode(UINT command) const {
+  for (const ActionItem& a : kActions)
+    if (a.command == command) return {a.action};
+  if (command < kFirstSticker) return {};
+  const std::size_t index = (command - kFirstSticker) / kStickerCommands;
+  if (index >= listedIds_.size()) return {};
+  const std::int32_t id = listedIds_[index];
+  const UINT own = (command - kFirstSticker) % kStickerCommands;
+  for (const PositionItem& p : kPositionItems)
+    if (p.command == own) return {MenuAction::kStickerPosition, id, p.position};
+  switch (own) {
+    case kShow:
+      return {MenuAction::kStickerShow, id};
+    case kFloat:
+      return {MenuAction::kStickerFloat, id};
+    case kSettings:
+      return {MenuAction::kStickerSettings, id};
+    default:
+      return {};
+  }
+}

@@ -1,0 +1,69 @@
+#pragma once
+// The tray icon's menu: new sticker, language, hot keys, the stickers that are
+// open (each with its own small menu), manager, About, the whole-set actions
+// and Close. Captions come from the current texts and follow every change of
+// language; the stickers are listed anew each time the menu opens.
+
+#include <windows.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "lang/language_menu_win.h"
+#include "lang/tmui.h"
+#include "sticker/menu_glyphs_win.h"
+#include "store/tmassiv.h"
+#include "win/handles_win.h"
+
+enum class MenuAction {
+  kNone,
+  kNewSticker,
+  kManager,
+  kAbout,
+  kShowAll,
+  kHideAll,
+  kDeleteAll,
+  kFindOffScreen,
+  kFindTransparent,
+  kClose,
+  kStickerPosition,  // with the position
+  kStickerShow,
+  kStickerFloat,
+  kStickerSettings,
+};
+
+struct MenuChoice {
+  MenuAction action = MenuAction::kNone;
+  std::int32_t stickerId = 0;
+  int position = 0;
+};
+
+class MainMenu {
+ public:
+  // The glyphs and the flags list are lent, not owned.
+  MainMenu(TMUI& texts, const MenuGlyphs& glyphs, const std::wstring& programFolder, HIMAGELIST flags);
+
+  HMENU Handle() const { return menu_.Get(); }
+  LanguageMenu& Languages() { return languages_; }
+  void Relabel();
+  // One item for every open sticker, in slot order; "Stickers" is enabled only
+  // when there is at least one.
+  void ListStickers(const Tmassiv& store);
+  // What a command of the menu asks for; language commands are the language
+  // menu's own.
+  MenuChoice Decode(UINT command) const;
+
+  // Positions of the sub-menus in the menu.
+  static constexpr int kLanguagePosition = 2, kHotKeysPosition = 3, kStickersPosition = 4, kActionsPosition = 8;
+
+ private:
+  HMENU StickerItemMenu(std::size_t index, const StickerRecord& record) const;
+  void SetCaption(HMENU menu, UINT item, bool byPosition, TextId text) const;
+
+  TMUI& texts_;
+  const MenuGlyphs& glyphs_;
+  UniqueMenu menu_;
+  LanguageMenu languages_;
+  HMENU hotKeys_, newStickerKeys_, managerKeys_, stickers_, actions_;  // owned by menu_
+  std::vector<std::int32_t> listedIds_;  // the sticker of each item of stickers_
+};

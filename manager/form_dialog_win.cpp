@@ -1,0 +1,88 @@
+#include "manager/form_dialog_win.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "lang/text_id.h"
+#include "win/handles_win.h"
+
+namespace {
+
+constexpr int kClientWidth = 313, kClientHeight = 113;
+// Where the text stands: a question or message fills its box, centred both
+// ways; a prompt is one line above the edit.
+constexpr RECT kQuestionBox{8, 8, 8 + 297, 8 + 57};
+constexpr int kPromptLeft = 13, kPromptTop = 16, kPromptWidth = 281;
+constexpr int kEditTop = 40, kEditHeight = 23;
+
+
+// The height the text takes at this width in the control's font.
+int TextHeight(HWND control, const std::wstring& text, int width) {
+  const ScopedGetDC dc(control);
+  const ScopedSelectObject font(dc.Get(), reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
+  RECT r{0, 0, width, 0};
+  DrawTextW(dc.Get(), text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+  return r.bottom;
+}
+
+}  // namespace
+
+const std::array<ControlRow, 4> TFormDialog::kControls = {{
+    {L"LText", TFormDialog::kLText, WC_STATICW, 8, 8, 297, 57, SS_CENTER | SS_NOPREFIX, kNoText, nullptr},
+    {L"E_text", TFormDialog::kEText, WC_EDITW, kPromptLeft, kEditTop, 287, kEditHeight,
+     WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, kNoText, nullptr},
+    {L"BOK", TFormDialog::kBOK, WC_BUTTONW, 150, 80, 75, 25, BS_DEFPUSHBUTTON | WS_TABSTOP,
+     TextIndex(L"Setting", L"bOk"), &Handler<&TFormDialog::BOKClick>},
+    {L"BNO", TFormDialog::kBNO, WC_BUTTONW, 231, 80, 75, 25, BS_PUSHBUTTON | WS_TABSTOP,
+     TextIndex(L"Setting", L"bNO"), &Handler<&TFormDialog::BNOClick>},
+}};
+
+TFormDialog::TFormDialog(TextSource& texts) : DialogBase(texts, kControls) {}
+
+bool TFormDialog::Create() {
+  return DialogBase::Create({.className = L"TFormDialog", .clientWidth = kClientWidth, .clientHeight = kClientHeight});
+}
+
+void TFormDialog::Prepare(const std::wstring& caption, const std::wstring& text, bool input) {
+  if (IsWindowVisible(Handle()) && !IsModal()) EndDialog(0);  // a message still showing gives way
+  SetWindowTextW(Handle(), caption.c_str());
+  HWND label = Control(kLText);
+  SetControlText(kLText, text);
+  LONG style = GetWindowLongW(label, GWL_STYLE) & ~static_cast<LONG>(SS_CENTER);
+  if (input) {
+    const int height = std::max(13, TextHeight(label, text, kPromptWidth));
+    SetWindowLongW(label, GWL_STYLE, style);
+    MoveWindow(label, kPromptLeft, kPromptTop, kPromptWidth, std::min(height, kEditTop - kPromptTop), TRUE);
+  } else {
+    const int boxWidth = kQuestionBox.right - kQuestionBox.left, boxHeight = kQuestionBox.bottom - kQuestionBox.top;
+    const int height = std::min(boxHeight, TextHeight(label, text, boxWidth));
+    SetWindowLongW(label, GWL_STYLE, style | SS_CENTER);
+    MoveWindow(label, kQuestionBox.left, kQuestionBox.top + (boxHeight - height) / 2, boxWidth, height, TRUE);
+  }
+  ShowWindow(Control(kEText), input ? SW_SHOW : SW_HIDE);
+  FocusOnShow(input ? kEText : kBOK);
+}
+
+bool TFormDialog::Confirm(const std::wstring& caption, const std::wstring& text) {
+  if (IsModal()) return false;
+  Prepare(caption, text, false);
+  return ShowModal() == 1;
+}
+
+void TFormDialog::Message(const std::wstring& caption, const std::wstring& text) {
+  if (IsModal()) return;
+  Prepare(caption, text, false);
+  ShowModeless();
+  SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+}
+
+bool TFormDialog::Input(const std::wstring& caption, const std::wstring& prompt, std::wstring& text) {
+  if (IsModal()) return false;
+  Prepare(caption, prompt, true);
+  SetControlText(kEText, text);
+  SendMessageW(Control(kEText), EM_SETSEL, 0, -1);
+  if (ShowModal() != 1) return false;
+  text = ControlText(kEText);
+  return true;
+}

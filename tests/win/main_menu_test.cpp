@@ -1,0 +1,162 @@
+// The tray menu built by the program's own code and read back with the menu
+// functions: items, order, captions in every language, the stickers listed,
+// and the language sub-menu.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "app/main_menu_win.h"
+#include "support/sticker_samples.h"
+#include "support/temp_folder_win.h"
+
+namespace {
+
+bool IsSeparator(HMENU menu, int position) {
+  MENUITEMINFOW info{sizeof(info)};
+  info.fMask = MIIM_FTYPE;
+  return GetMenuItemInfoW(menu, static_cast<UINT>(position), TRUE, &info) && (info.fType & MFT_SEPARATOR);
+}
+
+// "-" for a separator.
+std::wstring Caption(HMENU menu, int position) {
+  if (IsSeparator(menu, position)) return L"-";
+  wchar_t text[128] = {};
+  GetMenuStringW(menu, static_cast<UINT>(position), text, 128, MF_BYPOSITION);
+  return text;
+}
+
+std::vector<std::wstring> Captions(HMENU menu) {
+  std::vector<std::wstring> captions;
+  for (int i = 0; i < GetMenuItemCount(menu); ++i) captions.push_back(Caption(menu, i));
+  return captions;
+}
+
+bool Checked(HMENU menu, int position) {
+  return (GetMenuState(menu, static_cast<UINT>(position), MF_BYPOSITION) & MF_CHECKED) != 0;
+}
+
+bool Grayed(HMENU menu, int position) {
+  return (GetMenuState(menu, static_cast<UINT>(position), MF_BYPOSITION) & MF_GRAYED) != 0;
+}
+
+StickerRecord WithText(std::int32_t id, const char* text, bool visible = true) {
+  StickerRecord r = MakeSticker(id, visible);
+  SetStickerText(r, text);
+  return r;
+}
+
+class MainMenuTest : public ::testing::Test {
+ protected:
+  MainMenuTest() {
+    CreateDirectoryW(program.File(L"Languages").c_str(), nullptr);
+    texts.Hooks().Register([this](const TMUI&) { menu->Relabel(); });
+  }
+  HMENU Sub(int position) const { return GetSubMenu(menu->Handle(), position); }
+
+  TempFolder program;
+  TMUI texts;
+  MenuGlyphs glyphs;
+  RecordingNotifications notes;
+  Tmassiv store{notes};
+  std::unique_ptr<MainMenu> menu = std::make_unique<MainMenu>(texts, glyphs, program.Path(), nullptr);
+};
+
+TEST_F(MainMenuTest, ItemsStandInTheirOrderWithTheirCaptionsInEveryLanguage) {
+  const std::vector<std::wstring> english = {L"New sticker", L"-", L"Language", L"Chordix", L"Stickers",
+                                             L"Sticker manageer", L"About", L"-", L"Action", L"-", L"Close"};
+  EXPECT_EQ(Captions(menu->Handle()), english);
+  const std::vector<std::wstring> actions = {L"Show all stickers", L"Hide all stickers", L"Remove all stickers", L"-",
+                                             L"Show off-screen stickers", L"Show transparent stickers"};
+  EXPECT_EQ(Captions(Sub(MainMenu::kActionsPosition)), actions);
+  EXPECT_EQ(Captions(Sub(MainMenu::kHotKeysPosition)), (std::vector<std::wstring>{L"New sticker", L"Sticker manageer"}));
+
+  texts.ApplyBuiltin(BuiltinLanguage::kRussian);
+  const std::vector<std::wstring> russian = {L"Новый стикер", L"-", L"Язык", L"Горячие клавиши", L"Стикеры",
+                                             L"Менеджер стикеров", L"Об Авторе", L"-", L"Действия", L"-",
+                                             L"Закрыть программу"};
+  EXPECT_EQ(Captions(menu->Handle()), russian);
+  EXPECT_EQ(Caption(Sub(MainMenu::kActionsPosition), 2), L"Удалить все стикеры");
+
+  WriteText(program.File(L"Languages\\Test.lng"), "[Options]\r\nName=Test\r\n[Tray]\r\nmNewStick=Fresh note\r\nmClose=Quit\r\n");
+  ASSERT_TRUE(menu->Languages().Choose(LanguageMenu::kEnglish));
+  menu->Languages().Rebuild();
+  ASSERT_TRUE(menu->Languages().Choose(LanguageMenu::kFirstFile));
+  EXPECT_EQ(Caption(menu->Handle(), 0), L"Fresh note");
+  EXPECT_EQ(Caption(menu->Handle(), 10), L"Quit");
+  EXPECT_EQ(Caption(menu->Handle(), 2), L"Language");  // a key the file lacks: English
+}
+
+TEST_F(MainMenuTest, OpenStickersAreListedByTheirTextWithTheirOwnCommands) {
+  EXPECT_TRUE(Grayed(menu->Handle(), MainMenu::kStickersPosition));
+  (void)store.AddRecord(WithText(1, "hidden one", false));
+  menu->ListStickers(store);
+  EXPECT_TRUE(Grayed(menu->Handle(), MainMenu::kStickersPosition));  // nothing open
+
+  StickerRecord floating = WithText(2, "Buy milk\r\nand bread");
+  floating.floating = 1;
+  floating.position = kPositionBottom;
+  (void)store.AddRecord(floating);
+  (void)store.AddRecord(WithText(3, "0123456789abcdef"));
+  (void)store.AddRecord(WithText(4, "0123456789abcdefg"));
+  menu->ListStickers(store);
+  menu->ListStickers(store);  // listed anew, not added twice
+  EXPECT_FALSE(Grayed(menu->Handle(), MainMenu::kStickersPosition));
+  HMENU stickers = Sub(MainMenu::kStickersPosition);
+  EXPECT_EQ(Captions(stickers), (std::vector<std::wstring>{L"Buy milk...", L"0123456789abcdef", L"0123456789abcdef..."}));
+
+  HMENU first = GetSubMenu(stickers, 0);
+  EXPECT_EQ(Captions(first), (std::vector<std::wstring>{L"Topmost", L"Normal", L"Stay behind all windows", L"Desktop",
+                                                        L"-", L"Show", L"-", L"Floating window", L"Properties"}));
+  EXPECT_FALSE(Checked(first, 0));
+  EXPECT_TRUE(Checked(first, 2));  // its stacking position
+  EXPECT_TRUE(Checked(first, 7));  // floating
+  EXPECT_FALSE(Checked(GetSubMenu(stickers, 1), 7));
+  const MenuChoice back = menu->Decode(GetMenuItemID(first, 0));
+  EXPECT_EQ(back.action, MenuAction::kStickerPosition);
+  EXPECT_EQ(back.stickerId, 2);
+  EXPECT_EQ(back.position, kPositionTopmost);
+  EXPECT_EQ(menu->Decode(GetMenuItemID(first, 3)).position, kPositionDesktop);
+  const MenuChoice show = menu->Decode(GetMenuItemID(GetSubMenu(stickers, 2), 5));
+  EXPECT_EQ(show.action, MenuAction::kStickerShow);
+  EXPECT_EQ(show.stickerId, 4);
+  EXPECT_EQ(menu->Decode(GetMenuItemID(GetSubMenu(stickers, 1), 7)).action, MenuAction::kStickerFloat);
+  EXPECT_EQ(menu->Decode(GetMenuItemID(GetSubMenu(stickers, 1), 8)).action, MenuAction::kStickerSettings);
+  EXPECT_EQ(menu->Decode(GetMenuItemID(Sub(MainMenu::kActionsPosition), 2)).action, MenuAction::kDeleteAll);
+  EXPECT_EQ(menu->Decode(GetMenuItemID(menu->Handle(), 10)).action, MenuAction::kClose);
+}
+
+TEST_F(MainMenuTest, LanguageFilesAreListedLastFirstAboveTheBuiltInLanguages) {
+  WriteText(program.File(L"Languages\\a.lng"), "[Options]\r\nName=Alpha\r\nFlag=de\r\n");
+  WriteText(program.File(L"Languages\\b.LNG"), "[Options]\r\nName=Beta\r\nFlag=zz\r\n");
+  WriteText(program.File(L"Languages\\notes.txt"), "not a language");
+  CreateDirectoryW(program.File(L"Languages\\folder.lng").c_str(), nullptr);
+  LanguageMenu& languages = menu->Languages();
+  EXPECT_EQ(GetMenuItemCount(languages.Handle()), 3);  // the built-in ones until it first opens
+  languages.Rebuild();
+  languages.Rebuild();
+  ASSERT_EQ(GetMenuItemCount(languages.Handle()), 5);
+  // The system lists a before b; each file item goes above the last.
+  MEASUREITEMSTRUCT measure{ODT_MENU, 0, GetMenuItemID(languages.Handle(), 0)};
+  ASSERT_TRUE(languages.Measure(measure));
+  EXPECT_EQ(measure.itemHeight, static_cast<UINT>(LanguageMenu::kItemHeight));
+  EXPECT_EQ(GetMenuItemID(languages.Handle(), 0), LanguageMenu::kFirstFile + 1);
+  EXPECT_TRUE(IsSeparator(languages.Handle(), 2));
+  EXPECT_EQ(GetMenuItemID(languages.Handle(), 3), LanguageMenu::kRussian);
+  EXPECT_TRUE(Checked(languages.Handle(), 4));  // English, as the texts are
+
+  ASSERT_TRUE(languages.Choose(LanguageMenu::kFirstFile));  // Alpha
+  EXPECT_FALSE(texts.Language().english);
+  EXPECT_FALSE(texts.Language().russian);
+  EXPECT_EQ(texts.Language().otherLanguage, L"a.lng");
+  EXPECT_TRUE(Checked(languages.Handle(), 1));
+  EXPECT_FALSE(Checked(languages.Handle(), 4));
+  EXPECT_FALSE(languages.Choose(LanguageMenu::kFirstFile + 50));  // no such item
+
+  DeleteFileW(program.File(L"Languages\\a.lng").c_str());  // gone: English takes over when the menu opens
+  languages.Rebuild();
+  EXPECT_TRUE(texts.Language().english);
+  EXPECT_TRUE(Checked(languages.Handle(), 3));
+}
+
+}  // namespace

@@ -1,0 +1,152 @@
+#include "win/dialog_base_win.h"
+
+namespace {
+
+constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD kDialogExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+
+UniqueFont MessageFont() {
+  NONCLIENTMETRICSW metrics{sizeof(metrics)};
+  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+  return UniqueFont(CreateFontIndirectW(&metrics.lfMessageFont));
+}
+
+}  // namespace
+
+DialogBase::DialogBase(TextSource& texts, std::span<const ControlRow> controls) : texts_(texts), controls_(controls) {}
+
+DialogBase::~DialogBase() {
+  if (watch_) texts_.StopWatching(watch_);
+  if (modal_) EnableOtherWindows();
+}
+
+bool DialogBase::Create(const DialogArgs& a) {
+  RECT frame{0, 0, a.clientWidth, a.clientHeight};
+  AdjustWindowRectEx(&frame, kDialogStyle, FALSE, kDialogExStyle | a.exStyle);
+  WindowCreateArgs args;
+  args.className = a.className;
+  args.style = kDialogStyle;
+  args.exStyle = kDialogExStyle | a.exStyle;
+  args.x = args.y = 0;
+  args.width = frame.right - frame.left;
+  args.height = frame.bottom - frame.top;
+  args.background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  if (!CreateWindowFor(args)) return false;
+  captionText_ = a.captionText;
+  font_ = MessageFont();
+  CreateControls();
+  watch_ = texts_.WatchTexts([this] { Relabel(); });
+  Relabel();
+  return true;
+}
+
+void DialogBase::CreateControls() {
+  const HINSTANCE instance = GetModuleHandleW(nullptr);
+  for (const ControlRow& row : controls_) {
+    HWND control = CreateWindowExW(0, row.className, L"", WS_CHILD | WS_VISIBLE | row.style, row.x, row.y, row.width,
+                                   row.height, Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), instance,
+                                   nullptr);
+    if (control) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
+  }
+}
+
+void DialogBase::Relabel() {
+  if (captionText_ != kNoText) SetWindowTextW(Handle(), texts_.TextAt(captionText_).c_str());
+  for (const ControlRow& row : controls_)
+    if (row.text != kNoText) SetControlText(row.id, texts_.TextAt(row.text));
+}
+
+void DialogBase::SetControlText(int id, const std::wstring& text) const { SetDlgItemTextW(Handle(), id, text.c_str()); }
+
+std::wstring DialogBase::ControlText(int id) const {
+  HWND control = Control(id);
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+void DialogBase::CentreOnScreen() const {
+  RECT r{};
+  GetWindowRect(Handle(), &r);
+  const int left = (GetSystemMetrics(SM_CXSCREEN) - (r.right - r.left)) / 2;
+  const int top = (GetSystemMetrics(SM_CYSCREEN) - (r.bottom - r.top)) / 2;
+  SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// As a task-modal box does: while the dialog waits, no other window of the
+// program takes input, so nothing it asks about can change meanwhile.
+void DialogBase::DisableOtherWindows() {
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM context) -> BOOL {
+        auto* self = reinterpret_cast<DialogBase*>(context);
+        if (window != self->Handle() && IsWindowVisible(window) && IsWindowEnabled(window)) {
+          EnableWindow(window, FALSE);
+          self->disabled_.push_back(window);
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(this));
+}
+
+void DialogBase::EnableOtherWindows() {
+  for (HWND window : disabled_)
+    if (IsWindow(window)) EnableWindow(window, TRUE);
+  disabled_.clear();
+}
+
+int DialogBase::ShowModal() {
+  if (modal_) return 0;
+  modal_ = true;
+  ended_ = false;
+  result_ = 0;
+  DisableOtherWindows();
+  ShowCentred();
+  MSG message{};
+  bool quit = false;
+  while (!ended_ && !(quit = GetMessageW(&message, nullptr, 0, 0) <= 0)) {
+    if (IsDialogMessageW(Handle(), &message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  if (quit) PostQuitMessage(static_cast<int>(message.wParam));  // the outer loop must end too
+  EnableOtherWindows();
+  modal_ = false;
+  return result_;
+}
+
+void DialogBase::ShowModeless() { ShowCentred(); }
+
+void DialogBase::ShowCentred() {
+  CentreOnScreen();
+  ShowWindow(Handle(), SW_SHOW);
+  SetForegroundWindow(Handle());
+  if (HWND focus = focusId_ ? Control(focusId_) : nullptr) SetFocus(focus);
+}
+
+void DialogBase::EndDialog(int result) {
+  result_ = result;
+  ended_ = true;
+  if (modal_) EnableOtherWindows();  // before hiding, so that the focus has somewhere to go
+  ShowWindow(Handle(), SW_HIDE);
+}
+
+LRESULT DialogBase::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND: {
+      const int id = LOWORD(wParam);
+      for (const ControlRow& row : controls_)
+        if (row.id == id && row.onCommand) {
+          row.onCommand(*this);
+          return 0;
+        }
+      if (id == IDCANCEL) OnCancel();
+      return 0;
+    }
+    case WM_CLOSE:
+      OnCancel();
+      return 0;
+    default:
+      return WindowBase::HandleMessage(message, wParam, lParam);
+  }
+}

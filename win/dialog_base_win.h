@@ -1,0 +1,100 @@
+#pragma once
+// The base of every dialog of the program. A form lists its controls in one
+// table (name, id, class, pixel rectangle, style, text, handler); the base
+// creates them with the dialog font, binds the form to its window, routes
+// each control's command to its handler, puts the current texts on the
+// controls (again at every change of language), and gives Enter, Esc and Tab
+// their dialog meanings, modal or modeless.
+
+#include <windows.h>
+
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "win/handles_win.h"
+#include "win/text_source.h"
+#include "win/window_base_win.h"
+
+class DialogBase;
+using ControlHandler = void (*)(DialogBase& form);
+
+template <typename Method>
+struct FormOf;
+template <typename Form>
+struct FormOf<void (Form::*)()> {
+  using Type = Form;
+};
+// A table's handler: a member function of the form that takes nothing.
+template <auto Method>
+void Handler(DialogBase& form) {
+  (static_cast<typename FormOf<decltype(Method)>::Type&>(form).*Method)();
+}
+
+struct ControlRow {
+  const wchar_t* name;  // the control's name in the form's design
+  int id;
+  const wchar_t* className;
+  int x, y, width, height;  // in client pixels
+  DWORD style;              // besides WS_CHILD and WS_VISIBLE
+  int text;                 // position in the text table, or kNoText
+  ControlHandler onCommand;  // clicked, changed or chosen; null for none
+};
+
+struct DialogArgs {
+  const wchar_t* className;
+  int clientWidth, clientHeight;
+  int captionText = kNoText;  // the title bar's text, or kNoText to set it by hand
+  DWORD exStyle = 0;
+};
+
+class DialogBase : public WindowBase {
+ public:
+  DialogBase(TextSource& texts, std::span<const ControlRow> controls);
+  ~DialogBase() override;
+
+  // Creates the hidden dialog and its controls.
+  [[nodiscard]] bool Create(const DialogArgs& args);
+  // Shows the dialog centred on the screen and waits until EndDialog; the
+  // program's other windows take no input meanwhile. A dialog that is already
+  // showing modally answers 0 at once.
+  int ShowModal();
+  void ShowModeless();
+  // Hides the dialog; a modal one returns `result`.
+  void EndDialog(int result);
+  bool IsModal() const { return modal_; }
+
+  HWND Control(int id) const { return GetDlgItem(Handle(), id); }
+  // The control that has the focus when the dialog next shows.
+  void FocusOnShow(int id) { focusId_ = id; }
+  void SetControlText(int id, const std::wstring& text) const;
+  std::wstring ControlText(int id) const;
+  const TextSource& Texts() const { return texts_; }
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  // Puts the table's texts on the controls; forms add the texts they set
+  // themselves.
+  virtual void Relabel();
+  // Esc, the close box and a Cancel button without a handler end with 0.
+  virtual void OnCancel() { EndDialog(0); }
+
+ private:
+  void CreateControls();
+  void CentreOnScreen() const;
+  void ShowCentred();
+  void DisableOtherWindows();
+  void EnableOtherWindows();
+
+  TextSource& texts_;
+  std::span<const ControlRow> controls_;
+  int captionText_ = kNoText;
+  UniqueFont font_;
+  int watch_ = 0;
+  bool modal_ = false;
+  bool ended_ = false;
+  int result_ = 0;
+  int focusId_ = 0;
+  std::vector<HWND> disabled_;  // not owned: the windows a modal run disabled
+};
