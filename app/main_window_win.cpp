@@ -53,18 +53,31 @@ bool TQuillor::Create() {
   if (!dialog_->Create()) return false;
   about_ = std::make_unique<TAboutForm>();
   if (const std::wstring error = about_->Create(); !error.empty()) ShowErrorText(error);
+  if (!CreateEditors()) return false;
   tray_->SetHint(kTrayHint);
+  defaultSticker_ = ReadDefaultSettings(IniFile(DataFile(kDefaultSettingsFile)));
   stickers_ = std::make_unique<StickerOperations>(StickerOperationsArgs{
-      store_.get(), ContentSources{&skinBitmaps_, &userIcons_, nullptr}, &mui_, &menuGlyphs_, Handle(), [this] { return SaveDatabase(); },
+      store_.get(), ContentSources{&skinBitmaps_, &userIcons_, nullptr}, &mui_, &menuGlyphs_, Handle(),
+      [this] { return SaveDatabase(); },
       [this] {
         if (managerWindow_)
           PostMessageW(managerWindow_, WM_MANAGER_REFRESH, kManagerRefreshStickers, kManagerRefreshStickers);
-      }});
+      },
+      [this](std::int32_t id, const StickerRecord& record) { settings_->Open(id, record); }});
   mui_.Hooks().Register([this](const TMUI&) { stickers_->RelabelAll(); });
   ReadConfigurationFile();
   LoadStickers();
   LoadFlags();
   return true;
+}
+
+bool TQuillor::CreateEditors() {
+  const ContentSources art{&skinBitmaps_, &userIcons_, nullptr};
+  icons_ = std::make_unique<IconChoices>(art);
+  settings_ = std::make_unique<TSettingsForm>(SettingsFormArgs{
+      &mui_, programFolder_, DataFile(kConfigFile), art, icons_.get(), &menuGlyphs_, dialog_.get(),
+      [this](std::int32_t id, const StickerRecord& edited) { stickers_->ApplyStickerSettings(id, edited); }});
+  return settings_->Create();
 }
 
 // First of all, so that the program shows it has started; the menu comes

@@ -10,11 +10,14 @@
 #include "app/main_menu_win.h"
 #include "app/sticker_operations_win.h"
 #include "app/tray_icon_win.h"
+#include "editors/icon_choices_win.h"
+#include "editors/settings_form_win.h"
 #include "manager/about_form_win.h"
 #include "manager/form_dialog_win.h"
 #include "win/window_base_win.h"
 #include "lang/tmui.h"
 #include "sticker/menu_glyphs_win.h"
+#include "store/default_settings.h"
 #include "store/skin_bitmaps.h"
 #include "store/sticker_database_win.h"
 #include "store/tat_bitmap.h"
@@ -58,6 +61,7 @@ class TQuillor final : public WindowBase, private StoreNotifications {
   void OpenMainMenu(POINT at);
   void RunMenuChoice(const MenuChoice& choice);
   void ConfirmDeleteAll();
+  [[nodiscard]] bool CreateEditors();
   // The message handlers that need the sticker operations, which exist once
   // start-up has made them (an error box during start-up already dispatches).
   bool Ready() const { return stickers_ != nullptr; }
@@ -86,4 +90,7 @@ class TQuillor final : public WindowBase, private StoreNotifications {
   std::unique_ptr<MainMenu> menu_;
   std::unique_ptr<TFormDialog> dialog_;
   std::unique_ptr<TAboutForm> about_;
+  std::unique_ptr<IconChoices> icons_;
+  std::unique_ptr<TSettingsForm> settings_;
+  TDefaultSettings defaultSticker_;
 };

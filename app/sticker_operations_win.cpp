@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/local_time_win.h"
+#include "store/local_time_win.h"
 #include "sticker/sticker_geometry.h"
 #include "sticker/work_area_win.h"
 #include "store/record_merge.h"
@@ -235,5 +235,7 @@ void StickerOperations::ApplyStickerSettings(std::int32_t id, const StickerRecor
   a_.saveDatabase();
 }
 
-// The settings dialog comes with the editors; until then there is nothing to open.
-void StickerOperations::OpenSettings(std::int32_t) {}
+// The dialog works on a copy: the store changes only when it applies.
+void StickerOperations::OpenSettings(std::int32_t id) {
+  if (const StickerRecord* r = Record(id)) a_.openSettings(id, *r);
+}

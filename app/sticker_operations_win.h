@@ -25,6 +25,7 @@ struct StickerOperationsArgs {
   HWND mainWindow;                     // not owned
   std::function<bool()> saveDatabase;  // writes base.db, reporting failures
   std::function<void()> postManagerRefresh;
+  std::function<void(std::int32_t id, const StickerRecord& record)> openSettings;
 };
 
 // Posted to the main window when a sticker window has closed, so that its

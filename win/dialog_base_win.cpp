@@ -1,5 +1,9 @@
 #include "win/dialog_base_win.h"
 
+#include <commctrl.h>
+
+#include "win/kit_controls_win.h"
+
 namespace {
 
 constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
@@ -31,6 +35,7 @@ bool DialogBase::Create(const DialogArgs& a) {
   args.width = frame.right - frame.left;
   args.height = frame.bottom - frame.top;
   args.background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  RegisterKitControls();
   if (!CreateWindowFor(args)) return false;
   captionText_ = a.captionText;
   font_ = MessageFont();
@@ -40,23 +45,55 @@ bool DialogBase::Create(const DialogArgs& a) {
   return true;
 }
 
+// Containers come before what they hold in the table.
 void DialogBase::CreateControls() {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
   for (const ControlRow& row : controls_) {
+    HWND parent = row.parent ? Control(row.parent) : Handle();
     HWND control = CreateWindowExW(0, row.className, L"", WS_CHILD | WS_VISIBLE | row.style, row.x, row.y, row.width,
-                                   row.height, Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), instance,
+                                   row.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), instance,
                                    nullptr);
-    if (control) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
+    if (!control) continue;
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
+    if (row.hint != kNoText) AddHint(control, row.hint);
   }
+}
+
+void DialogBase::AddHint(HWND control, int text) {
+  if (!hints_)
+    hints_.Reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0, Handle(),
+                                 nullptr, GetModuleHandleW(nullptr), nullptr));
+  TTTOOLINFOW tool{sizeof(tool)};
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = Handle();
+  tool.uId = reinterpret_cast<UINT_PTR>(control);
+  tool.lpszText = const_cast<wchar_t*>(texts_.TextAt(text).c_str());
+  SendMessageW(hints_.Get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void DialogBase::Relabel() {
   if (captionText_ != kNoText) SetWindowTextW(Handle(), texts_.TextAt(captionText_).c_str());
-  for (const ControlRow& row : controls_)
-    if (row.text != kNoText) SetControlText(row.id, texts_.TextAt(row.text));
+  for (const ControlRow& row : controls_) {
+    if (row.text != kNoText) SetWindowTextW(Control(row.id), texts_.TextAt(row.text).c_str());
+    if (row.hint == kNoText || !hints_) continue;
+    TTTOOLINFOW tool{sizeof(tool)};
+    tool.hwnd = Handle();
+    tool.uId = reinterpret_cast<UINT_PTR>(Control(row.id));
+    tool.lpszText = const_cast<wchar_t*>(texts_.TextAt(row.hint).c_str());
+    SendMessageW(hints_.Get(), TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+  }
 }
 
-void DialogBase::SetControlText(int id, const std::wstring& text) const { SetDlgItemTextW(Handle(), id, text.c_str()); }
+void DialogBase::SetControlText(int id, const std::wstring& text) const { SetWindowTextW(Control(id), text.c_str()); }
+
+// Controls may lie inside containers: found by id anywhere in the dialog.
+HWND DialogBase::Control(int id) const {
+  HWND direct = GetDlgItem(Handle(), id);
+  if (direct) return direct;
+  for (const ControlRow& row : controls_)
+    if (row.id == id && row.parent) return GetDlgItem(Control(row.parent), id);
+  return nullptr;
+}
 
 std::wstring DialogBase::ControlText(int id) const {
   HWND control = Control(id);
@@ -105,7 +142,7 @@ int DialogBase::ShowModal() {
   MSG message{};
   bool quit = false;
   while (!ended_ && !(quit = GetMessageW(&message, nullptr, 0, 0) <= 0)) {
-    if (IsDialogMessageW(Handle(), &message)) continue;
+    if (OnKey(message) || IsDialogMessageW(Handle(), &message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }
@@ -131,18 +168,30 @@ void DialogBase::EndDialog(int result) {
   ShowWindow(Handle(), SW_HIDE);
 }
 
+bool DialogBase::RunCommand(int id) {
+  for (const ControlRow& row : controls_)
+    if (row.id == id && row.onCommand) {
+      row.onCommand(*this);
+      return true;
+    }
+  return false;
+}
+
 LRESULT DialogBase::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_COMMAND: {
-      const int id = LOWORD(wParam);
-      for (const ControlRow& row : controls_)
-        if (row.id == id && row.onCommand) {
-          row.onCommand(*this);
-          return 0;
-        }
-      if (id == IDCANCEL) OnCancel();
+    case WM_COMMAND:
+      if (!RunCommand(LOWORD(wParam)) && LOWORD(wParam) == IDCANCEL) OnCancel();
       return 0;
-    }
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+      if (lParam) RunCommand(GetDlgCtrlID(reinterpret_cast<HWND>(lParam)));
+      return 0;
+    case WM_NOTIFY:
+      return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+    case WM_DRAWITEM:
+      return OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+    case WM_MEASUREITEM:
+      return OnMeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
     case WM_CLOSE:
       OnCancel();
       return 0;

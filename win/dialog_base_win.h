@@ -39,7 +39,9 @@ struct ControlRow {
   int x, y, width, height;  // in client pixels
   DWORD style;              // besides WS_CHILD and WS_VISIBLE
   int text;                 // position in the text table, or kNoText
-  ControlHandler onCommand;  // clicked, changed or chosen; null for none
+  ControlHandler onCommand;  // clicked, changed, chosen or scrolled; null for none
+  int parent = 0;            // the container control (a tab page, a panel) it lies in; 0: the dialog
+  int hint = kNoText;        // its tool tip, or kNoText
 };
 
 struct DialogArgs {
@@ -65,7 +67,7 @@ class DialogBase : public WindowBase {
   void EndDialog(int result);
   bool IsModal() const { return modal_; }
 
-  HWND Control(int id) const { return GetDlgItem(Handle(), id); }
+  HWND Control(int id) const;
   // The control that has the focus when the dialog next shows.
   void FocusOnShow(int id) { focusId_ = id; }
   void SetControlText(int id, const std::wstring& text) const;
@@ -79,9 +81,17 @@ class DialogBase : public WindowBase {
   virtual void Relabel();
   // Esc, the close box and a Cancel button without a handler end with 0.
   virtual void OnCancel() { EndDialog(0); }
+  // Messages of the form's own owner-drawn controls and notifications.
+  virtual bool OnDrawItem(const DRAWITEMSTRUCT&) { return false; }
+  virtual bool OnMeasureItem(MEASUREITEMSTRUCT&) { return false; }
+  virtual LRESULT OnNotify(const NMHDR&) { return 0; }
+  // A key the form handles before the dialog keys (Ctrl+Tab on a tab control).
+  virtual bool OnKey(const MSG&) { return false; }
 
  private:
   void CreateControls();
+  void AddHint(HWND control, int text);
+  bool RunCommand(int id);
   void CentreOnScreen() const;
   void ShowCentred();
   void DisableOtherWindows();
@@ -91,6 +101,7 @@ class DialogBase : public WindowBase {
   std::span<const ControlRow> controls_;
   int captionText_ = kNoText;
   UniqueFont font_;
+  UniqueWindow hints_;
   int watch_ = 0;
   bool modal_ = false;
   bool ended_ = false;

@@ -41,3 +41,10 @@ class DibDrawingContext {
   UniqueMemoryDc dc_;
   ScopedSelectObject selection_;
 };
+
+// Copies the picture to a device context at (x, y).
+template <typename Pixel>
+void BlitPicture(HDC target, int x, int y, const DibPicture<Pixel>& picture) {
+  const DibDrawingContext source(picture.Bitmap());
+  BitBlt(target, x, y, picture.Width(), picture.Height(), source.Get(), 0, 0, SRCCOPY);
+}

@@ -16,5 +16,5 @@ std::wstring IniFile::ReadString(std::wstring_view section, std::wstring_view ke
 
 void IniFile::WriteString(std::wstring_view section, std::wstring_view key, std::wstring_view value) {
   const std::wstring s(section), k(key), v(value);
-  WritePrivateProfileStringW(s.c_str(), k.c_str(), v.c_str(), path_.c_str());
+  if (!WritePrivateProfileStringW(s.c_str(), k.c_str(), v.c_str(), path_.c_str())) writeFailed_ = true;
 }

@@ -14,7 +14,11 @@ class IniFile final : public ProfileFile {
   void WriteString(std::wstring_view section, std::wstring_view key, std::wstring_view value) override;
 
   const std::wstring& Path() const { return path_; }
+  // True once any write could not reach the file (a missing folder, no
+  // permission, a full disk).
+  [[nodiscard]] bool WriteFailed() const { return writeFailed_; }
 
  private:
   std::wstring path_;
+  bool writeFailed_ = false;
 };

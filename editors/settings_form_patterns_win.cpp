@@ -1,0 +1,143 @@
+// The settings dialog's pattern page and its pictures: the pattern list, its
+// preview, loading, saving and removing patterns, the style preview and the
+// owner-drawn lists.
+
+#include "editors/settings_conversions.h"
+#include "editors/settings_form_win.h"
+#include "lang/text_id.h"
+#include "sticker/pattern_preview_win.h"
+#include "sticker/style_preview_win.h"
+#include "store/date_time.h"
+#include "store/pattern_file.h"
+#include "store/patterns_win.h"
+#include "store/sticker_identity.h"
+#include "win/colour_box_win.h"
+#include "win/point_font_win.h"
+#include "store/local_time_win.h"
+#include "win/text_convert_win.h"
+
+namespace {
+constexpr wchar_t kNoFontPattern[] = L"tahoma";
+constexpr int kFontItemHeight = 20, kPatternItemHeight = 18, kFontLeft = 2, kPatternLeft = 2;
+constexpr std::size_t kSampleLength = 16;
+}  // namespace
+
+void TSettingsForm::FillPatterns(const std::wstring& select) {
+  bool folderExists = false;
+  const std::vector<std::wstring> entries = ListPatternEntries(a_.programFolder, folderExists);
+  if (!folderExists) return;
+  HWND list = Control(kCBPress);
+  SendMessageW(list, LB_RESETCONTENT, 0, 0);
+  for (const std::wstring& entry : entries) SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+  LRESULT index = select.empty() ? LB_ERR : SendMessageW(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(select.c_str()));
+  if (index == LB_ERR && !entries.empty()) index = 0;
+  SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  CBPressClick();
+}
+
+void TSettingsForm::CBPressClick() {
+  DrawPattern();
+  EnableWindow(Control(kBPressPrim), TRUE);
+}
+
+void TSettingsForm::DrawPattern() {
+  const std::wstring selected = SelectedPattern();
+  std::wstring sample = Texts().TextAt(TextIndex(L"Sticker", L"dfText"));
+  sample.resize(std::min(sample.size(), kSampleLength));
+  DrawPatternPreview(patternPicture_, a_.programFolder, selected.empty() ? L"||1.txt" : selected, a_.art, sample);
+  InvalidateRect(Control(kIPress), nullptr, FALSE);
+}
+
+void TSettingsForm::DrawStyle() {
+  DrawStylePreview(stylePicture_, std::max(0, Selection(kCBStyle)), BoxColour(Control(kCBColorMask)), a_.art);
+  InvalidateRect(Control(kIStyle), nullptr, FALSE);
+}
+
+// Only the pattern's appearance reaches the controls; texts, position and
+// behaviour stay as they are.
+void TSettingsForm::BPressPrimClick() {
+  const std::wstring selected = SelectedPattern();
+  if (selected.empty()) return;
+  std::mt19937 random(std::random_device{}());
+  ShowAppearance(PatternRecord(a_.programFolder, selected, RandomStickerColor(random)), kPatternIconPositionLimit);
+  EnableWindow(Control(kBPressPrim), FALSE);
+}
+
+// A pattern holds the current appearance, with "tahoma" when no font is chosen.
+StickerRecord TSettingsForm::PatternSource() const {
+  StickerRecord r = BuildRecord();
+  if (SelectedFont().empty()) r.body.font_name.Assign(AnsiFromWide(kNoFontPattern));
+  // A pattern has no text of its own: the rule for stickers without text does not apply.
+  r.icon = static_cast<std::uint16_t>(IconValueOfPosition(Selection(kCBIcons), UserIcons(), L"pattern"));
+  return r;
+}
+
+void TSettingsForm::BsavePatternClick() {
+  std::wstring name;
+  if (!a_.prompt->Input(Texts().TextAt(TextIndex(L"Setting", L"dialCaptionSavePattern")),
+                        Texts().TextAt(TextIndex(L"Setting", L"dPattFile")), name))
+    return;
+  if (SavePattern(a_.programFolder, name, PatternSource(), LocalNow())) FillPatterns(L"");
+}
+
+void TSettingsForm::BdelPatternClick() {
+  const std::wstring selected = SelectedPattern();
+  if (!selected.empty()) DeletePattern(a_.programFolder, selected);
+}
+
+bool TSettingsForm::OnMeasureItem(MEASUREITEMSTRUCT& m) {
+  if (m.CtlID == static_cast<UINT>(kCBFontNameText)) m.itemHeight = kFontItemHeight;
+  else if (m.CtlID == static_cast<UINT>(kCBIcons)) m.itemHeight = IconChoices::kItemHeight;
+  else if (m.CtlID == static_cast<UINT>(kCBPress)) m.itemHeight = kPatternItemHeight;
+  else return false;
+  return true;
+}
+
+namespace {
+
+std::wstring ItemText(const DRAWITEMSTRUCT& d, bool listBox) {
+  const UINT lengthMessage = listBox ? LB_GETTEXTLEN : CB_GETLBTEXTLEN, textMessage = listBox ? LB_GETTEXT : CB_GETLBTEXT;
+  const LRESULT length = SendMessageW(d.hwndItem, lengthMessage, d.itemID, 0);
+  if (length <= 0) return L"";
+  std::wstring text(static_cast<std::size_t>(length), L'\0');
+  SendMessageW(d.hwndItem, textMessage, d.itemID, reinterpret_cast<LPARAM>(text.data()));
+  return text;
+}
+
+void DrawTextItem(const DRAWITEMSTRUCT& d, const std::wstring& text, int left, HFONT font) {
+  const bool selected = (d.itemState & ODS_SELECTED) != 0;
+  FillRect(d.hDC, &d.rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+  SetBkMode(d.hDC, TRANSPARENT);
+  SetTextColor(d.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+  const ScopedSelectObject selection(d.hDC, font ? static_cast<HGDIOBJ>(font) : GetCurrentObject(d.hDC, OBJ_FONT));
+  RECT r = d.rcItem;
+  r.left += left;
+  DrawTextW(d.hDC, text.c_str(), static_cast<int>(text.size()), &r, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+}
+
+}  // namespace
+
+bool TSettingsForm::OnDrawItem(const DRAWITEMSTRUCT& d) {
+  switch (d.CtlID) {
+    case kIStyle:
+      BlitPicture(d.hDC, d.rcItem.left, d.rcItem.top, stylePicture_);
+      return true;
+    case kIPress:
+      BlitPicture(d.hDC, d.rcItem.left, d.rcItem.top, patternPicture_);
+      return true;
+    case kCBIcons:
+      a_.icons->Draw(d);
+      return true;
+    case kCBFontNameText: {
+      const std::wstring face = ItemText(d, false);
+      const UniqueFont font = PointFont(face, 10, false, false);  // each name in its own face
+      DrawTextItem(d, face, kFontLeft, font.Get());
+      return true;
+    }
+    case kCBPress:
+      DrawTextItem(d, SplitPatternEntry(ItemText(d, true)).name, kPatternLeft, nullptr);
+      return true;
+    default:
+      return false;
+  }
+}
