@@ -1,55 +1,33 @@
 #include "app/main_menu_win.h"
 
 #include "app/sticker_menu_label.h"
+#include "sticker/stacking_choices.h"
 #include "win/text_convert_win.h"
 
 namespace {
 
-// Command ids; a sticker's commands are kFirstSticker + item * 8 + its own.
-enum MenuCommand : UINT {
-  kNewSticker = 1,
-  kManager = 4,
-  kAbout,
-  kShowAll,
-  kHideAll,
-  kDeleteAll,
-  kFindOffScreen,
-  kFindTransparent,
-  kClose,
-  kFirstSticker = 1000,
-};
+// Command ids: each action of the menu is its own, offset past the language
+// commands; a sticker's commands are kFirstSticker + item * 8 + its own.
+constexpr UINT kFirstAction = 20;
+constexpr UINT CommandOf(MenuAction action) { return kFirstAction + static_cast<UINT>(action); }
+constexpr UINT kNewSticker = CommandOf(MenuAction::kNewSticker), kManager = CommandOf(MenuAction::kManager),
+               kAbout = CommandOf(MenuAction::kAbout), kShowAll = CommandOf(MenuAction::kShowAll),
+               kHideAll = CommandOf(MenuAction::kHideAll), kDeleteAll = CommandOf(MenuAction::kDeleteAll),
+               kFindOffScreen = CommandOf(MenuAction::kFindOffScreen),
+               kFindTransparent = CommandOf(MenuAction::kFindTransparent), kClose = CommandOf(MenuAction::kClose);
+constexpr UINT kFirstSticker = 1000;
 constexpr UINT kStickerCommands = 8;
-enum StickerCommand : UINT { kItemTopmost, kItemNormal, kItemBehindAll, kItemDesktop, kShow, kFloat, kSettings };
+// A sticker's own commands: its four positions (kStackingChoices), then these.
+enum StickerCommand : UINT { kShow = 4, kFloat, kSettings };
 
 // Glyphs of the strip.
 constexpr int kGlyphNew = 6, kGlyphHotKeys = 19, kGlyphManager = 17, kGlyphShowAll = 1, kGlyphHideAll = 0,
               kGlyphDelete = 12, kGlyphFind = 16, kGlyphClose = 11, kGlyphSticker = 22, kGlyphFloat = 21,
               kGlyphSettings = 9;
 
-struct PositionItem {
-  StickerCommand command;
-  int position;
-  TextId text;
-};
-constexpr PositionItem kPositionItems[] = {{kItemTopmost, kPositionTopmost, TextId{L"Setting", L"posUp"}},
-                                           {kItemNormal, kPositionNormal, TextId{L"Setting", L"posNormal"}},
-                                           {kItemBehindAll, kPositionBottom, TextId{L"Setting", L"posBack"}},
-                                           {kItemDesktop, kPositionDesktop, TextId{L"Setting", L"posBottom"}}};
-
-struct ActionItem {
-  MenuCommand command;
-  MenuAction action;
-};
-constexpr ActionItem kActions[] = {{kNewSticker, MenuAction::kNewSticker}, {kManager, MenuAction::kManager},
-                                   {kAbout, MenuAction::kAbout},           {kShowAll, MenuAction::kShowAll},
-                                   {kHideAll, MenuAction::kHideAll},       {kDeleteAll, MenuAction::kDeleteAll},
-                                   {kFindOffScreen, MenuAction::kFindOffScreen},
-                                   {kFindTransparent, MenuAction::kFindTransparent},
-                                   {kClose, MenuAction::kClose}};
-
 // Captions of the items named by command, and of the sub-menus by position.
 struct CommandCaption {
-  MenuCommand command;
+  UINT command;
   TextId text;
 };
 constexpr CommandCaption kCommandCaptions[] = {
@@ -90,9 +68,9 @@ MainMenu::MainMenu(TMUI& texts, const MenuGlyphs& glyphs, const std::wstring& pr
   Item(m, kClose);
   Popup(hotKeys_, newStickerKeys_);
   Popup(hotKeys_, managerKeys_);
-  for (MenuCommand c : {kShowAll, kHideAll, kDeleteAll}) Item(actions_, c);
+  for (UINT c : {kShowAll, kHideAll, kDeleteAll}) Item(actions_, c);
   Separator(actions_);
-  for (MenuCommand c : {kFindOffScreen, kFindTransparent}) Item(actions_, c);
+  for (UINT c : {kFindOffScreen, kFindTransparent}) Item(actions_, c);
 
   for (auto [command, glyph] : {std::pair{kNewSticker, kGlyphNew}, {kManager, kGlyphManager}, {kClose, kGlyphClose},
                                 {kShowAll, kGlyphShowAll}, {kHideAll, kGlyphHideAll}, {kDeleteAll, kGlyphDelete},
@@ -128,10 +106,10 @@ void MainMenu::Relabel() {
 HMENU MainMenu::StickerItemMenu(std::size_t index, const StickerRecord& record) const {
   HMENU menu = CreatePopupMenu();
   const UINT base = kFirstSticker + static_cast<UINT>(index) * kStickerCommands;
-  for (const PositionItem& p : kPositionItems) {
-    AppendMenuW(menu, MF_STRING, base + p.command, texts_.Text(p.text).c_str());
-    if (record.position == p.position)  // a radio group of its own
-      CheckMenuRadioItem(menu, base + kItemTopmost, base + kItemDesktop, base + p.command, MF_BYCOMMAND);
+  for (UINT i = 0; i < kStackingChoices.size(); ++i) {
+    AppendMenuW(menu, MF_STRING, base + i, texts_.Text(kStackingChoices[i].text).c_str());
+    if (record.position == kStackingChoices[i].position)  // a radio group of its own
+      CheckMenuRadioItem(menu, base, base + kStackingChoices.size() - 1, base + i, MF_BYCOMMAND);
   }
   Separator(menu);
   AppendMenuW(menu, MF_STRING, base + kShow, texts_.Text({L"Tray", L"mSticksView"}).c_str());
@@ -159,15 +137,13 @@ void MainMenu::ListStickers(const Tmassiv& store) {
 }
 
 MenuChoice MainMenu::Decode(UINT command) const {
-  for (const ActionItem& a : kActions)
-    if (a.command == command) return {a.action};
+  if (command >= kNewSticker && command <= kClose) return {static_cast<MenuAction>(command - kFirstAction)};
   if (command < kFirstSticker) return {};
   const std::size_t index = (command - kFirstSticker) / kStickerCommands;
   if (index >= listedIds_.size()) return {};
   const std::int32_t id = listedIds_[index];
   const UINT own = (command - kFirstSticker) % kStickerCommands;
-  for (const PositionItem& p : kPositionItems)
-    if (p.command == own) return {MenuAction::kStickerPosition, id, p.position};
+  if (own < kStackingChoices.size()) return {MenuAction::kStickerPosition, id, kStackingChoices[own].position};
   switch (own) {
     case kShow:
       return {MenuAction::kStickerShow, id};

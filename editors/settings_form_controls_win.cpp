@@ -37,10 +37,10 @@ const std::array<ControlRow, 54> TSettingsForm::kControls = {{
     {L"BPRIM", F::kBPRIM, WC_BUTTONW, 351, 290, 75, 25, kTab, TextIndex(L"Setting", L"bPrim"), &Handler<&F::BPRIMClick>},
     // Text
     {L"TP_caption", F::kTPCaption, kPanel, 4, 4, 409, 21, 0, TextIndex(L"Setting", L"tabCapt"), &Handler<&F::PanelChange>, F::kPageText},
-    {L"LCapt", F::kLCapt, WC_STATICW, 10, 28, 104, 16, SS_NOPREFIX, TextIndex(L"Setting", L"capLtext"), nullptr, F::kTPCaption},
-    {L"ECaption", F::kECaption, WC_EDITW, 116, 23, 284, 20, kEdit, kNoText, nullptr, F::kTPCaption},
+    {L"LCapt", F::kLCapt, WC_STATICW, 10, 26, 126, 16, SS_NOPREFIX, TextIndex(L"Setting", L"capLtext"), nullptr, F::kTPCaption},
+    {L"ECaption", F::kECaption, WC_EDITW, 140, 23, 260, 20, kEdit, kNoText, nullptr, F::kTPCaption},
     {L"CBDatause", F::kCBDatause, kCheck, 10, 46, 104, 18, kCheckStyle, TextIndex(L"Setting", L"capCBusedata"), &Handler<&F::CBDatauseClick>, F::kTPCaption},
-    {L"EdateText", F::kEdateText, WC_EDITW, 116, 44, 284, 20, kEdit, kNoText, nullptr, F::kTPCaption},
+    {L"EdateText", F::kEdateText, WC_EDITW, 140, 44, 260, 20, kEdit, kNoText, nullptr, F::kTPCaption},
     {L"Memo", F::kMemo, WC_EDITW, 4, 29, 409, 150, WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | kTab, kNoText, &Handler<&F::MemoChange>, F::kPageText},
     {L"LCount", F::kLCount, WC_STATICW, 313, 184, 100, 16, SS_RIGHT | SS_NOPREFIX, kNoText, nullptr, F::kPageText},
     {L"CB_autoPer", F::kCBAutoPer, kCheck, 4, 183, 200, 18, kCheckStyle, TextIndex(L"Setting", L"capCBAutoPer"), &Handler<&F::CBAutoPerClick>, F::kPageText},

@@ -89,7 +89,6 @@ bool TSettingsForm::Create() {
   SendMessageW(Control(kTBMa), TBM_SETLINESIZE, 0, kIntervalStep);
   SendMessageW(Control(kTBMa), TBM_SETPAGESIZE, 0, kIntervalStep);
   SendMessageW(Control(kMemo), EM_SETLIMITTEXT, kStickerTextCapacity, 0);
-  FillFonts();
   a_.icons->Fill(Control(kCBIcons));
   rememberedPattern_ = IniFile(a_.configPath).ReadString(kSettingsSection, kPatternKey, L"");
   ShowPage(0);
@@ -97,7 +96,10 @@ bool TSettingsForm::Create() {
   return true;
 }
 
+// Listed when the dialog first opens: asking for every font of the system is
+// slow on a cold start and would delay the whole program.
 void TSettingsForm::FillFonts() {
+  if (SendMessageW(Control(kCBFontNameText), CB_GETCOUNT, 0, 0) > 0) return;
   LOGFONTW all{};
   all.lfCharSet = DEFAULT_CHARSET;
   const ScopedGetDC screen(nullptr);

@@ -35,8 +35,6 @@ std::wstring_view DefaultFor(std::size_t index) {
   return english;
 }
 
-bool IsFolderSeparator(wchar_t c) { return c == L'\\' || c == L'/' || c == L':'; }
-
 }  // namespace
 
 TextSet ReadLanguageTexts(const ProfileFile& file) {
@@ -50,12 +48,6 @@ TextSet ReadLanguageTexts(const ProfileFile& file) {
 LanguageFileHeader ReadLanguageHeader(const ProfileFile& file, std::wstring_view fileName) {
   return {file.ReadString(kOptionsSection, kNameKey, fileName),
           FlagIndex(file.ReadString(kOptionsSection, kFlagKey, kNoFlagCode))};
-}
-
-std::wstring FileNameWithoutFolder(std::wstring_view path) {
-  std::size_t start = path.size();
-  while (start > 0 && !IsFolderSeparator(path[start - 1])) --start;
-  return std::wstring(path.substr(start));
 }
 
 std::wstring LanguageFilePath(std::wstring_view programFolder, std::wstring_view fileName) {

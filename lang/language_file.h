@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "lang/text_table.h"
+#include "store/folder_paths.h"
 #include "win/profile.h"
 
 // Every entry of the table from the file. A key the file lacks gives the
@@ -21,8 +22,6 @@ struct LanguageFileHeader {
 // fileName (without folder) is the name when the file gives none.
 LanguageFileHeader ReadLanguageHeader(const ProfileFile& file, std::wstring_view fileName);
 
-// The last part of a path, after any folder.
-std::wstring FileNameWithoutFolder(std::wstring_view path);
 
 // The language file of that name beside the program. Folder parts of the name
 // are dropped, so a name read from config.txt cannot reach outside the folder.

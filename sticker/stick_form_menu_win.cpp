@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "win/text_convert_win.h"
+#include "sticker/stacking_choices.h"
 #include "sticker/stick_form_win.h"
 #include "win/handles_win.h"
 
@@ -13,10 +14,8 @@ enum MenuItem : UINT {
   kHide,
   kDelete,
   kFloat,
-  kTopmost,
-  kNormal,
-  kBehindAll,
-  kOnDesktop,
+  kFirstPosition,  // one item each of kStackingChoices, in its order
+  kLastPosition = kFirstPosition + 3,
   kCopy,
   kPaste,
   kShortcut,
@@ -24,16 +23,6 @@ enum MenuItem : UINT {
   kProperties,
 };
 
-// The stacking position each position item stands for.
-struct PositionItem {
-  MenuItem item;
-  int position;
-  TextId text;
-};
-constexpr PositionItem kPositionItems[] = {{kTopmost, kPositionTopmost, TextId{L"Setting", L"posUp"}},
-                                           {kNormal, kPositionNormal, TextId{L"Setting", L"posNormal"}},
-                                           {kBehindAll, kPositionBottom, TextId{L"Setting", L"posBack"}},
-                                           {kOnDesktop, kPositionDesktop, TextId{L"Setting", L"posBottom"}}};
 
 // Glyphs of the strip shown beside the items that have one.
 struct ItemGlyph {
@@ -70,8 +59,9 @@ void TStickForm::ShowMenu(int x, int y) {
   Separator(m);
   Append(m, kFloat, texts_.Text({L"Setting", L"Float"}), record_.floating ? MF_CHECKED : 0);
   Separator(m);
-  for (const PositionItem& p : kPositionItems)
-    Append(m, p.item, texts_.Text(p.text), record_.position == p.position ? MF_CHECKED : 0);
+  for (UINT i = 0; i < kStackingChoices.size(); ++i)
+    Append(m, kFirstPosition + i, texts_.Text(kStackingChoices[i].text),
+           record_.position == kStackingChoices[i].position ? MF_CHECKED : 0);
   Separator(m);
   Append(m, kCopy, texts_.Text({L"Setting", L"buffOut"}));
   Append(m, kPaste, texts_.Text({L"Setting", L"buffIn"}), IsClipboardFormatAvailable(CF_TEXT) ? 0 : MF_GRAYED);
@@ -88,13 +78,13 @@ void TStickForm::ShowMenu(int x, int y) {
 }
 
 void TStickForm::OnMenuCommand(UINT item) {
-  for (const PositionItem& p : kPositionItems)
-    if (p.item == item) {
-      record_.position = static_cast<std::uint8_t>(p.position);
-      StoreStackingPosition(p.position);
-      Redraw();
-      return;
-    }
+  if (item >= kFirstPosition && item <= kLastPosition) {
+    const int position = kStackingChoices[item - kFirstPosition].position;
+    record_.position = static_cast<std::uint8_t>(position);
+    StoreStackingPosition(position);
+    Redraw();
+    return;
+  }
   switch (item) {
     case kDuplicate:
       host_.Duplicate(record_.id);

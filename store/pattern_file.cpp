@@ -1,5 +1,7 @@
 #include "store/pattern_file.h"
 
+#include "store/folder_paths.h"
+
 namespace {
 
 constexpr wchar_t kInfo[] = L"Info";
@@ -17,7 +19,6 @@ constexpr wchar_t kDefaultFont[] = L"Tahoma";
 // Two digits with a leading zero.
 std::wstring Two(int value) { return (value < 10 ? L"0" : L"") + std::to_wstring(value); }
 
-bool IsFolderSeparator(wchar_t c) { return c == L'\\' || c == L'/' || c == L':'; }
 
 }  // namespace
 
@@ -87,10 +88,7 @@ std::wstring PatternEntryText(std::wstring_view name, std::wstring_view file) {
 std::wstring PatternsFolder(std::wstring_view programFolder) { return std::wstring(programFolder) + kFolder; }
 
 std::wstring PatternFilePath(std::wstring_view programFolder, std::wstring_view entry) {
-  const std::wstring file = SplitPatternEntry(entry).file;
-  std::size_t start = file.size();
-  while (start > 0 && !IsFolderSeparator(file[start - 1])) --start;
-  const std::wstring_view name = std::wstring_view(file).substr(start);
+  const std::wstring name = FileNameWithoutFolder(SplitPatternEntry(entry).file);
   if (name.empty() || name == L"." || name == L"..") return {};
-  return PatternsFolder(programFolder) + std::wstring(name);
+  return PatternsFolder(programFolder) + name;
 }

@@ -98,6 +98,7 @@ void PaintPanel(HWND panel, PanelState& state, HDC dc) {
     DrawCaption(memory.Get(), panel, state, width);
     BitBlt(dc, 0, 0, width, captionHeight, memory.Get(), 0, 0, SRCCOPY);
   }
+  FillSolid(dc, {0, captionHeight, width, client.bottom}, face);
   DrawEdge(dc, &client, EDGE_ETCHED, BF_RECT | BF_ADJUST);
 }
 

@@ -13,8 +13,10 @@ namespace {
 std::string Narrow(std::wstring_view wide) { return {wide.begin(), wide.end()}; }
 std::wstring Widen(std::string_view ansi) { return {ansi.begin(), ansi.end()}; }
 
+using Writes = std::vector<std::tuple<std::wstring, std::wstring, std::wstring>>;
+
 struct WriteLog final : ProfileFile {
-  std::vector<std::tuple<std::wstring, std::wstring, std::wstring>> writes;
+  Writes writes;
   std::wstring ReadString(std::wstring_view, std::wstring_view, std::wstring_view fallback) const override {
     return std::wstring(fallback);
   }
@@ -23,17 +25,16 @@ struct WriteLog final : ProfileFile {
   }
 };
 
-TEST(PatternFile, TextColoursGoToEveryBlockAndTheSizeOnlyToTheBody) {
+TEST(PatternFile, TextKeysGoToEveryBlockButTheSizeOnlyToTheBody) {
   MemoryProfile file;
-  file.WriteString(L"Text", L"Color", L"255");
-  file.WriteString(L"Text", L"ColorShadow", L"0x00FF00");
-  file.WriteString(L"Text", L"use_shadow", L"0");
-  file.WriteString(L"Text", L"font", L"A font name longer than the forty-eight characters a record holds");
-  file.WriteString(L"Text", L"Size", L"14");
+  for (const auto& [key, value] : {std::pair{L"Color", L"255"}, {L"ColorShadow", L"0x00FF00"}, {L"use_shadow", L"0"},
+                                   {L"font", L"A font name longer than the forty-eight characters a record holds"},
+                                   {L"Size", L"14"}, {L"Align", L"258"}})
+    file.WriteString(L"Text", key, value);
+  file.WriteString(L"Window", L"Transparent", L"300");
+  file.WriteString(L"Window", L"Ico", L"65637");
   StickerRecord record = NewStickerRecord(0x123456);
-  record.caption.font_size = 10;
-  record.date_line.font_size = 7;
-  record.caption.line_text.Assign("Kept");
+  record.hide_interval = 640;
   LoadPattern(file, record, Narrow);
   for (const StickerTextBlock* block : {&record.caption, &record.date_line, &record.body}) {
     EXPECT_EQ(block->color, 0x0000FFu);
@@ -42,50 +43,21 @@ TEST(PatternFile, TextColoursGoToEveryBlockAndTheSizeOnlyToTheBody) {
     EXPECT_EQ(block->font_name.View(), "A font name longer than the forty-eight characte");
   }
   EXPECT_EQ(record.body.font_size, 14);
-  EXPECT_EQ(record.caption.font_size, 10);
+  EXPECT_EQ(record.caption.font_size, 10);  // as a new record has them
   EXPECT_EQ(record.date_line.font_size, 7);
-  EXPECT_EQ(record.caption.line_text.View(), "Kept");
-}
-
-TEST(PatternFile, MissingKeysGiveTheDefaultsAndValuesKeepTheirLowBits) {
-  StickerRecord record = NewStickerRecord(0x123456);
-  record.alpha = 10;
-  record.style = 2;
-  record.use_color = 0;
-  record.icon = 7;
-  record.align = 2;
-  record.hide_interval = 640;
-  LoadPattern(MemoryProfile{}, record, Narrow);
-  EXPECT_EQ(record.color, 0xFFFFFFu);
-  EXPECT_EQ(record.body.color, 0xFFFFFFu);
-  EXPECT_EQ(record.body.font_name.View(), "Tahoma");
-  EXPECT_EQ(record.body.font_size, 8);
-  EXPECT_EQ(record.body.use_shadow, 1);
-  EXPECT_EQ(record.alpha, 255);
-  EXPECT_EQ(record.style, kStylePanel);
-  EXPECT_EQ(record.use_color, 1);
-  EXPECT_EQ(record.icon, 0);
-  EXPECT_EQ(record.align, 0);
-  EXPECT_EQ(record.hide_interval, 640);  // not part of a pattern
-
-  MemoryProfile file;
-  file.WriteString(L"Text", L"Align", L"258");
-  file.WriteString(L"Text", L"Styletext", L"0x103");
-  file.WriteString(L"Window", L"Transparent", L"300");
-  file.WriteString(L"Window", L"Style", L"65545");
-  file.WriteString(L"Window", L"Ico", L"65637");
-  LoadPattern(file, record, Narrow);
-  EXPECT_EQ(record.align, 2);
-  EXPECT_EQ(record.font_style, 3);
+  EXPECT_EQ(record.align, 2);  // the low eight bits
   EXPECT_EQ(record.alpha, 44);
-  EXPECT_EQ(record.style, 9);
-  EXPECT_EQ(record.icon, 101);
+  EXPECT_EQ(record.icon, 101);  // the low sixteen bits
+  EXPECT_EQ(record.style, kStylePanel);
+  EXPECT_EQ(record.color, 0xFFFFFFu);
+  EXPECT_EQ(record.hide_interval, 640);  // not part of a pattern
+  EXPECT_EQ(PatternName(file), L"unknown pattern");
 }
 
-TEST(PatternFile, WritesTheBodyAndWindowInItsKeyOrderAndReadsBack) {
+TEST(PatternFile, WritesTheBodyAndWindowInKeyOrderAndReadsBack) {
   StickerRecord record = NewStickerRecord(0x40A0F0);
   record.body.color = 0x0000FF;
-  record.caption.color = 0x00FF00;  // the caption's own colours are not written
+  record.caption.color = 0x00FF00;  // the caption's own colour is not written
   record.body.shadow_color = 0x202020;
   record.body.use_shadow = 0;
   record.body.font_name.Assign("Verdana");
@@ -98,59 +70,45 @@ TEST(PatternFile, WritesTheBodyAndWindowInItsKeyOrderAndReadsBack) {
   record.icon = 101;
   WriteLog log;
   WritePattern(log, L"Work", L"01.02.2024 10:15", record, Widen);
-  const std::vector<std::tuple<std::wstring, std::wstring, std::wstring>> expected = {
-      {L"Info", L"name", L"Work"},          {L"Info", L"Date", L"01.02.2024 10:15"},
-      {L"Text", L"Color", L"255"},          {L"Text", L"ColorShadow", L"2105376"},
-      {L"Text", L"use_shadow", L"0"},       {L"Text", L"font", L"Verdana"},
-      {L"Text", L"Size", L"12"},            {L"Text", L"Align", L"1"},
-      {L"Text", L"Styletext", L"2"},        {L"Window", L"Transparent", L"200"},
-      {L"Window", L"Style", L"13"},         {L"Window", L"use_color", L"0"},
-      {L"Window", L"Color", L"4235504"},   {L"Window", L"Ico", L"101"}};
+  const Writes expected = {
+      {L"Info", L"name", L"Work"}, {L"Info", L"Date", L"01.02.2024 10:15"}, {L"Text", L"Color", L"255"},
+      {L"Text", L"ColorShadow", L"2105376"}, {L"Text", L"use_shadow", L"0"}, {L"Text", L"font", L"Verdana"},
+      {L"Text", L"Size", L"12"}, {L"Text", L"Align", L"1"}, {L"Text", L"Styletext", L"2"},
+      {L"Window", L"Transparent", L"200"}, {L"Window", L"Style", L"13"}, {L"Window", L"use_color", L"0"},
+      {L"Window", L"Color", L"4235504"}, {L"Window", L"Ico", L"101"}};
   EXPECT_EQ(log.writes, expected);
 
   MemoryProfile file;
   WritePattern(file, L"Work", L"", record, Widen);
   EXPECT_EQ(PatternName(file), L"Work");
-  EXPECT_EQ(PatternName(MemoryProfile{}), L"unknown pattern");
   StickerRecord back = NewStickerRecord(0);
   LoadPattern(file, back, Narrow);
-  EXPECT_EQ(back.caption.color, 0x0000FFu);
-  EXPECT_EQ(back.date_line.font_name.View(), "Verdana");
-  for (auto field : {&StickerRecord::alpha, &StickerRecord::use_color, &StickerRecord::align, &StickerRecord::font_style})
-    EXPECT_EQ(back.*field, record.*field);
-  EXPECT_EQ(back.style, record.style);
-  EXPECT_EQ(back.color, record.color);
-  EXPECT_EQ(back.icon, record.icon);
+  WriteLog again;
+  WritePattern(again, L"Work", L"01.02.2024 10:15", back, Widen);
+  EXPECT_EQ(again.writes, expected);
 }
 
-TEST(PatternFile, EntriesSplitAtTheFirstSeparator) {
+TEST(PatternFile, EntriesSplitAtTheFirstSeparatorAndStayInTheFolder) {
   struct Case {
     std::wstring_view entry;
-    PatternEntry expected;
+    PatternEntry split;
+    std::wstring path;
   };
-  const Case cases[] = {{L"Work||010224_101500.ptr", {L"Work", L"010224_101500.ptr"}},
-                        {L"a||b||c.ptr", {L"a", L"b||c.ptr"}},
-                        {L"||", {L"", L""}},
-                        {L"no separator", {L"no separator", L""}},
-                        {L"|x||y.ptr", {L"|x", L"y.ptr"}}};
-  for (const Case& c : cases)
-    EXPECT_EQ(SplitPatternEntry(c.entry), c.expected) << testing::PrintToString(std::wstring(c.entry));
-  EXPECT_EQ(PatternEntryText(L"Work", L"010224_101500.ptr"), L"Work||010224_101500.ptr");
+  const std::wstring folder = L"C:\\Q\\patterns\\";
+  const Case cases[] = {{L"Work||a.ptr", {L"Work", L"a.ptr"}, folder + L"a.ptr"},
+                        {L"a||b||c.ptr", {L"a", L"b||c.ptr"}, folder + L"b||c.ptr"},
+                        {L"||", {L"", L""}, L""},
+                        {L"no separator", {L"no separator", L""}, L""},
+                        {L"W||..\\..\\base.db", {L"W", L"..\\..\\base.db"}, folder + L"base.db"},
+                        {L"W||C:/Windows/x.ptr", {L"W", L"C:/Windows/x.ptr"}, folder + L"x.ptr"},
+                        {L"W||D:x.ptr", {L"W", L"D:x.ptr"}, folder + L"x.ptr"},
+                        {L"W||..", {L"W", L".."}, L""}};
+  for (const Case& c : cases) {
+    EXPECT_EQ(SplitPatternEntry(c.entry), c.split) << testing::PrintToString(std::wstring(c.entry));
+    EXPECT_EQ(PatternFilePath(L"C:\\Q\\", c.entry), c.path) << testing::PrintToString(std::wstring(c.entry));
+  }
+  EXPECT_EQ(PatternEntryText(L"Work", L"a.ptr"), L"Work||a.ptr");
   EXPECT_EQ(PatternEntryText(L"", L""), L"||");
-}
-
-TEST(PatternFile, EntryFilesStayInThePatternsFolder) {
-  const std::pair<std::wstring_view, std::wstring> cases[] = {
-      {L"Work||a.ptr", L"C:\\Q\\patterns\\a.ptr"},
-      {L"Work||..\\..\\base.db", L"C:\\Q\\patterns\\base.db"},
-      {L"Work||C:/Windows/x.ptr", L"C:\\Q\\patterns\\x.ptr"},
-      {L"Work||D:x.ptr", L"C:\\Q\\patterns\\x.ptr"},
-      {L"Work||..", L""},
-      {L"Work||sub\\.", L""},
-      {L"||", L""},
-      {L"Work", L""}};
-  for (const auto& [entry, path] : cases)
-    EXPECT_EQ(PatternFilePath(L"C:\\Q\\", entry), path) << testing::PrintToString(std::wstring(entry));
 }
 
 TEST(PatternFile, FileNamesCarryTheSecondAndLaterAttempts) {

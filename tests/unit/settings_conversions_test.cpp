@@ -34,7 +34,6 @@ TEST(SettingsConversions, PositionButtons) {
     EXPECT_EQ(PositionOfButtons(PositionButtonsOf(c.stored)), c.built) << c.stored;
   }
   // More than one checked: the dialog's order decides.
-  EXPECT_EQ(PositionOfButtons({.normal = true, .back = true, .bottom = true}), 0);
   EXPECT_EQ(PositionOfButtons({.upp = true, .normal = true}), 1);
   EXPECT_EQ(PositionOfButtons({.back = true, .bottom = true}), 2);
 }

@@ -1,31 +1,33 @@
 // The kit's own dialog controls in this process: the task panel's caption
 // bar, heights and change notices, what the containers pass on to their
 // parent, the check box and radio button that fit their caption, and the
-// colour box. With QUILLORY_GALLERY_DIR set, a window holding each of them
-// is also saved as the screen shows it.
+// colour box with its chooser. With QUILLORY_GALLERY_DIR set, a window
+// holding each of them is also saved as the screen shows it.
 
 #include <gtest/gtest.h>
 
+#include <colordlg.h>
+
 #include <array>
-#include <string>
+#include <optional>
+#include <thread>
 #include <vector>
 
 #include "support/golden_picture_win.h"
+#include "support/window_search_win.h"
 #include "win/caption_fitting_win.h"
 #include "win/colour_box_win.h"
 #include "win/control_page_win.h"
 #include "win/dib_picture_win.h"
 #include "win/kit_controls_win.h"
-#include "win/no_throw.h"
 #include "win/panel_colours.h"
 #include "win/task_panel_win.h"
 
 namespace {
 
-constexpr wchar_t kParentClass[] = L"KitControlsTestParent";
 constexpr int kPanelId = 7, kButtonId = 42, kBoxId = 9;
 constexpr int kCaption = 24, kNormal = 150, kPanelWidth = 300;
-const auto kBlackBrush = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+const auto kBlackBrush = reinterpret_cast<LRESULT>(GetStockObject(BLACK_BRUSH));
 
 struct Command {
   WPARAM wParam;
@@ -37,34 +39,30 @@ Command CommandOf(HWND control, WORD code) {
   return {MAKEWPARAM(GetDlgCtrlID(control), code), reinterpret_cast<LPARAM>(control)};
 }
 
-// A dialog-like top-level window in the message font that records every
-// WM_COMMAND it gets and can answer WM_CTLCOLORSTATIC with a brush of its own.
+// A dialog-like window that records every WM_COMMAND it gets and colours the
+// control kButtonId black, so a test sees both reach it.
 class TestParent {
  public:
   TestParent() {
     RegisterKitControls();
-    RegisterKitControls();  // a second dialog registers again
+    RegisterKitControls();  // as each dialog does
     WNDCLASSEXW wc{sizeof(wc)};
     wc.lpfnWndProc = &Procedure;
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kParentClass;
+    wc.lpszClassName = L"KitControlsTestParent";
     RegisterClassExW(&wc);
-    NONCLIENTMETRICSW metrics{sizeof(metrics)};
-    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
-    font_.Reset(CreateFontIndirectW(&metrics.lfMessageFont));
-    window_.Reset(CreateWindowExW(0, kParentClass, L"Kit controls", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 40, 40, 380,
-                                  340, nullptr, nullptr, wc.hInstance, this));
+    window_.Reset(CreateWindowExW(0, wc.lpszClassName, L"", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 40, 40, 380, 340,
+                                  nullptr, nullptr, wc.hInstance, this));
   }
   HWND Get() const { return window_.Get(); }
-  std::vector<Command>& Commands() { return commands_; }
-  void AnswerStaticColourWith(HBRUSH brush) { staticBrush_ = brush; }
+  const std::vector<Command>& Commands() const { return commands_; }
 
   HWND Child(const wchar_t* className, int id, RECT r, DWORD style = 0, const wchar_t* text = L"", HWND in = nullptr) {
     HWND child = CreateWindowExW(0, className, text, WS_CHILD | WS_VISIBLE | style, r.left, r.top, r.right - r.left,
                                  r.bottom - r.top, in ? in : Get(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                  GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
+    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
     return child;
   }
 
@@ -76,14 +74,12 @@ class TestParent {
                           reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
       auto* self = reinterpret_cast<TestParent*>(GetWindowLongPtrW(window, GWLP_USERDATA));
       if (self && message == WM_COMMAND) self->commands_.push_back({wParam, lParam});
-      if (self && self->staticBrush_ && message == WM_CTLCOLORSTATIC) return reinterpret_cast<LRESULT>(self->staticBrush_);
+      if (message == WM_CTLCOLORSTATIC && GetDlgCtrlID(reinterpret_cast<HWND>(lParam)) == kButtonId) return kBlackBrush;
       return DefWindowProcW(window, message, wParam, lParam);
     });
   }
 
   std::vector<Command> commands_;
-  HBRUSH staticBrush_ = nullptr;  // not owned
-  UniqueFont font_;
   UniqueWindow window_;  // last, so that it goes first
 };
 
@@ -120,30 +116,20 @@ class KitControlsTaskPanel : public ::testing::Test {
     TaskPanelSetup(panel, kCaption, kNormal);
   }
   Edges Expected(int height) const { return {10, 10, 10 + kPanelWidth, 10 + height}; }
-  void Press(int x, int y) { SendMessageW(panel, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y)); }
+  void Resize(int height) { SetWindowPos(panel, nullptr, 0, 0, kPanelWidth, height, SWP_NOMOVE | SWP_NOZORDER); }
 
   TestParent parent;
   HWND panel = nullptr;
 };
 
-TEST_F(KitControlsTaskPanel, TakesTheHeightOfEachStateKeepingLeftTopAndWidth) {
-  EXPECT_FALSE(PanelCollapsed(panel));
-  EXPECT_EQ(RectInParent(panel), Expected(kNormal));
-  EXPECT_TRUE(parent.Commands().empty());  // the sizes alone are no change of state
-  SetPanelCollapsed(panel, true);
-  EXPECT_TRUE(PanelCollapsed(panel));
-  EXPECT_EQ(RectInParent(panel), Expected(kCaption));
-  SetPanelCollapsed(panel, false);
-  EXPECT_EQ(RectInParent(panel), Expected(kNormal));
-  EXPECT_TRUE(GetWindowLongPtrW(panel, GWL_EXSTYLE) & WS_EX_CONTROLPARENT);
-}
-
 TEST_F(KitControlsTaskPanel, SettingTheSameStateAgainStillSetsTheHeightAndTellsTheParent) {
-  SetWindowPos(panel, nullptr, 0, 0, kPanelWidth, 77, SWP_NOMOVE | SWP_NOZORDER);
+  EXPECT_EQ(RectInParent(panel), Expected(kNormal));  // the sizes alone: no notice
+  EXPECT_TRUE(parent.Commands().empty());
+  Resize(77);
   SetPanelCollapsed(panel, false);
   EXPECT_EQ(RectInParent(panel), Expected(kNormal));
   SetPanelCollapsed(panel, true);
-  SetWindowPos(panel, nullptr, 0, 0, kPanelWidth, 77, SWP_NOMOVE | SWP_NOZORDER);
+  Resize(77);
   SetPanelCollapsed(panel, true);
   EXPECT_EQ(RectInParent(panel), Expected(kCaption));
   EXPECT_EQ(parent.Commands(), std::vector<Command>(3, CommandOf(panel, kTaskPanelChanged)));
@@ -156,7 +142,7 @@ TEST_F(KitControlsTaskPanel, OnlyAPressStrictlyInsideTheCaptionBarToggles) {
   bool collapsed = false;
   std::size_t notices = 0;
   for (const Case& c : cases) {
-    Press(c.x, c.y);
+    SendMessageW(panel, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(c.x, c.y));
     collapsed ^= c.toggles;
     notices += c.toggles;
     EXPECT_EQ(PanelCollapsed(panel), collapsed) << c.x << "," << c.y;
@@ -172,12 +158,10 @@ TEST_F(KitControlsTaskPanel, PaintsAGradientBarAndAnArrowPointingWhereThePanelWi
   for (bool collapsed : {false, true}) {
     SetPanelCollapsed(panel, collapsed);
     const DibPicture32 picture = Printed(panel);
-    // Rows 0, 1 and the last two belong to the frame.
-    EXPECT_EQ(At(picture, kPanelWidth / 2, 2), GradientRow(top, bottom, 2, kCaption)) << collapsed;
-    EXPECT_EQ(At(picture, kPanelWidth / 2, kCaption - 3), GradientRow(top, bottom, kCaption - 3, kCaption));
-    const int baseRow = collapsed ? margin : margin + 4, apexRow = collapsed ? margin + 4 : margin;
-    EXPECT_EQ(At(picture, baseLeft, baseRow), text) << collapsed;
-    EXPECT_NE(At(picture, baseLeft, apexRow), text) << collapsed;
+    for (int row : {2, kCaption - 3})  // the outer two rows on each side are the frame's
+      EXPECT_EQ(At(picture, kPanelWidth / 2, row), GradientRow(top, bottom, row, kCaption)) << row;
+    EXPECT_EQ(At(picture, baseLeft, collapsed ? margin : margin + 4), text) << collapsed;
+    EXPECT_NE(At(picture, baseLeft, collapsed ? margin + 4 : margin), text) << collapsed;
   }
   SetPanelCollapsed(panel, false);
   EXPECT_EQ(At(Printed(panel), kPanelWidth / 2, kNormal / 2), face);
@@ -187,43 +171,39 @@ TEST_F(KitControlsTaskPanel, PaintsAGradientBarAndAnArrowPointingWhereThePanelWi
 // the panel as if they were its own, and answers their colour questions.
 TEST(KitControlsContainers, PassTheirChildrensNotificationsToTheParentAndItsAnswersBack) {
   TestParent parent;
-  parent.AnswerStaticColourWith(kBlackBrush);
   HWND page = parent.Child(kControlPageClass, 1, {0, 0, 360, 300});
   HWND panel = parent.Child(kTaskPanelClass, kPanelId, {10, 10, 310, 200}, 0, L"Panel", page);
   HWND button = parent.Child(L"BUTTON", kButtonId, {10, 40, 110, 64}, BS_PUSHBUTTON, L"Press", panel);
   ASSERT_TRUE(page && panel && button);
   for (HWND container : {page, panel}) {
     EXPECT_TRUE(GetWindowLongPtrW(container, GWL_EXSTYLE) & WS_EX_CONTROLPARENT);
-    EXPECT_EQ(SendMessageW(container, WM_CTLCOLORSTATIC, 0, reinterpret_cast<LPARAM>(button)),
-              reinterpret_cast<LRESULT>(kBlackBrush));
+    EXPECT_EQ(SendMessageW(container, WM_CTLCOLORSTATIC, 0, reinterpret_cast<LPARAM>(button)), kBlackBrush);
   }
   SendMessageW(button, BM_CLICK, 0, 0);
   SetPanelCollapsed(panel, true);
-  EXPECT_EQ(parent.Commands(), (std::vector<Command>{CommandOf(button, BN_CLICKED), CommandOf(panel, kTaskPanelChanged)}));
+  EXPECT_EQ(parent.Commands(),
+            (std::vector<Command>{CommandOf(button, BN_CLICKED), CommandOf(panel, kTaskPanelChanged)}));
 }
 
 TEST(KitControlsCaptionFitting, FitsANewCaptionOnceKeepingLeftAndTop) {
   TestParent parent;
-  const std::pair<const wchar_t*, DWORD> kinds[] = {{kCheckBoxClass, BS_AUTOCHECKBOX},
-                                                    {kRadioButtonClass, BS_AUTORADIOBUTTON}};
-  for (const auto& [className, style] : kinds) {
+  for (const auto& [className, style] :
+       {std::pair{kCheckBoxClass, BS_AUTOCHECKBOX}, {kRadioButtonClass, BS_AUTORADIOBUTTON}}) {
     HWND control = parent.Child(className, kButtonId, {20, 30, 30, 40}, style | WS_TABSTOP);
     ASSERT_TRUE(control);
-    const auto font = reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0));
     ScopedGetDC screen(nullptr);
-    ScopedSelectObject selected(screen.Get(), font);
+    ScopedSelectObject font(screen.Get(), GetStockObject(DEFAULT_GUI_FONT));
     SIZE extent{};
     GetTextExtentPoint32W(screen.Get(), L"Short", 5, &extent);
     SetWindowTextW(control, L"Short");
     const Edges fitted{20, 30, 20 + extent.cx + 4 * GetSystemMetrics(SM_CXBORDER) + 24,
-                      30 + extent.cy + 4 * GetSystemMetrics(SM_CYBORDER)};
+                       30 + extent.cy + 4 * GetSystemMetrics(SM_CYBORDER)};
     EXPECT_EQ(RectInParent(control), fitted);
     SetWindowTextW(control, L"A much longer caption");
     EXPECT_EQ(WindowText(control), L"A much longer caption");
     const Edges longer = RectInParent(control);
     EXPECT_GT(longer[2], fitted[2]);
-    EXPECT_EQ(longer[0], 20);
-    EXPECT_EQ(longer[1], 30);
+    EXPECT_EQ((Edges{longer[0], longer[1]}), (Edges{20, 30}));
     SetWindowPos(control, nullptr, 5, 6, 50, 50, SWP_NOZORDER);
     SetWindowTextW(control, L"A much longer caption");
     EXPECT_EQ(RectInParent(control), (Edges{5, 6, 55, 56}));
@@ -231,20 +211,47 @@ TEST(KitControlsCaptionFitting, FitsANewCaptionOnceKeepingLeftAndTop) {
   }
 }
 
-TEST(KitControlsColourBox, ShowsTheColourItIsGivenWithoutTellingTheParent) {
+// Waits on another thread for this process's colour chooser, types `colour`
+// into it when given, presses OK and notes the chooser's owner.
+std::thread AnswerChooser(std::optional<COLORREF> colour, HWND& owner) {
+  return std::thread([colour, &owner] {
+    std::vector<HWND> found;
+    for (int i = 0; i < 500 && found.empty(); ++i, Sleep(10))
+      found = TopLevelWindows({L"#32770", GetCurrentProcessId(), true});
+    if (found.empty()) return;
+    owner = GetWindow(found[0], GW_OWNER);
+    if (colour)
+      for (const auto& [edit, value] : {std::pair{COLOR_RED, GetRValue(*colour)}, {COLOR_GREEN, GetGValue(*colour)},
+                                        {COLOR_BLUE, GetBValue(*colour)}})
+        SetDlgItemInt(found[0], edit, value, FALSE);
+    PostMessageW(found[0], WM_COMMAND, IDOK, 0);
+  });
+}
+
+TEST(KitControlsColourBox, ShowsItsColourAndTakesOnlyAnotherOneFromTheChooser) {
   TestParent parent;
   HWND box = parent.Child(kColourBoxClass, kBoxId, {10, 10, 50, 32}, WS_TABSTOP);
-  ASSERT_TRUE(box);
-  for (COLORREF colour : {RGB(10, 200, 30), RGB(250, 0, 128)}) {
+  for (COLORREF colour : {RGB(250, 0, 128), RGB(10, 20, 30)}) {
     SetBoxColour(box, colour);
     EXPECT_EQ(BoxColour(box), colour);
     EXPECT_EQ(At(Printed(box), 20, 11), colour);
   }
-  EXPECT_EQ(BoxColour(parent.Get()), RGB(255, 255, 255));  // not a colour box: no state to read
+  EXPECT_TRUE(parent.Commands().empty());  // set by the program: nobody is told
+  const std::pair<WPARAM, std::optional<COLORREF>> answers[] = {{VK_SPACE, RGB(200, 100, 50)},
+                                                                {VK_RETURN, std::nullopt}};
+  for (const auto& [key, typed] : answers) {
+    HWND owner = nullptr;
+    std::thread answer = AnswerChooser(typed, owner);
+    SendMessageW(box, WM_KEYDOWN, key, 0);
+    answer.join();
+    EXPECT_EQ(owner, parent.Get());
+    EXPECT_EQ(BoxColour(box), RGB(200, 100, 50));
+    // OK on the colour the box has already is no news.
+    EXPECT_EQ(parent.Commands(), std::vector<Command>(1, CommandOf(box, kColourBoxChanged)));
+  }
   const COLORREF sunken = At(Printed(box), 1, 1);
   EnableWindow(box, FALSE);
   EXPECT_NE(At(Printed(box), 1, 1), sunken);  // the edge greys
-  EXPECT_TRUE(parent.Commands().empty());
 }
 
 // The window's client area as the screen shows it.
@@ -262,8 +269,8 @@ Picture32 OnScreen(HWND window) {
   Picture32 opaque(shot.Width(), shot.Height());
   for (int y = 0; y < opaque.Height(); ++y)
     for (int x = 0; x < opaque.Width(); ++x) {
-      opaque.At(x, y) = shot.View().At(x, y);
-      opaque.At(x, y).a = 255;
+      const Pixel32 p = shot.View().At(x, y);
+      opaque.At(x, y) = {p.b, p.g, p.r, 255};
     }
   return opaque;
 }
@@ -272,21 +279,22 @@ TEST(KitControlsGallery, EachControlOnADialog) {
   const std::wstring folder = FolderFromEnvironment("QUILLORY_GALLERY_DIR");
   if (folder.empty()) GTEST_SKIP() << "QUILLORY_GALLERY_DIR names the folder for the gallery";
   TestParent parent;
-  HWND folded = parent.Child(kTaskPanelClass, 1, {12, 12, 352, 100}, 0, L"Reminders");
-  TaskPanelSetup(folded, kCaption, 120);
-  SetPanelCollapsed(folded, true);
+  SetPanelCollapsed(parent.Child(kTaskPanelClass, 1, {12, 12, 352, 100}, 0, L"Reminders"), true);
   HWND open = parent.Child(kTaskPanelClass, 2, {12, 46, 352, 100}, 0, L"Appearance");
-  TaskPanelSetup(open, kCaption, 150);
-  SetWindowTextW(parent.Child(kCheckBoxClass, 3, {14, 36, 20, 20}, BS_AUTOCHECKBOX, L"", open), L"Show the date line");
-  SetWindowTextW(parent.Child(kRadioButtonClass, 4, {14, 62, 20, 20}, BS_AUTORADIOBUTTON, L"", open), L"Left");
-  SetWindowTextW(parent.Child(kRadioButtonClass, 5, {14, 86, 20, 20}, BS_AUTORADIOBUTTON, L"", open), L"Right");
-  parent.Child(L"STATIC", 6, {14, 116, 60, 132}, 0, L"Colour:", open);
-  SetBoxColour(parent.Child(kColourBoxClass, 7, {80, 112, 120, 134}, WS_TABSTOP, L"", open), RGB(240, 200, 80));
-  SendMessageW(GetDlgItem(open, 3), BM_SETCHECK, BST_CHECKED, 0);
-  SendMessageW(GetDlgItem(open, 4), BM_SETCHECK, BST_CHECKED, 0);
+  TaskPanelSetup(open, kCaption, kNormal);
+  struct Row { const wchar_t* className; RECT r; DWORD style; const wchar_t* caption; };
+  const Row rows[] = {{kCheckBoxClass, {14, 36, 20, 20}, BS_AUTOCHECKBOX, L"Show the date line"},
+                      {kRadioButtonClass, {14, 62, 20, 20}, BS_AUTORADIOBUTTON, L"Left"},
+                      {kRadioButtonClass, {14, 86, 20, 20}, BS_AUTORADIOBUTTON, L"Right"},
+                      {L"STATIC", {14, 116, 60, 132}, 0, L"Colour:"},
+                      {kColourBoxClass, {80, 112, 120, 134}, WS_TABSTOP, L""}};
+  for (int i = 0; const Row& row : rows)
+    SetWindowTextW(parent.Child(row.className, ++i, row.r, row.style, L"", open), row.caption);
+  for (int checked : {1, 2}) SendMessageW(GetDlgItem(open, checked), BM_SETCHECK, BST_CHECKED, 0);
+  SetBoxColour(GetDlgItem(open, 5), RGB(240, 200, 80));
   ShowWindow(parent.Get(), SW_SHOW);
   SetForegroundWindow(parent.Get());
-  SetFocus(GetDlgItem(open, 7));
+  SetFocus(GetDlgItem(open, 5));
   for (int i = 0; i < 10; ++i, Sleep(30)) {
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
