@@ -75,7 +75,7 @@ bool TQuillor::CreateEditors() {
   const ContentSources art{&skinBitmaps_, &userIcons_, nullptr};
   icons_ = std::make_unique<IconChoices>(art);
   settings_ = std::make_unique<TSettingsForm>(SettingsFormArgs{
-      &mui_, programFolder_, DataFile(kConfigFile), art, icons_.get(), &menuGlyphs_, dialog_.get(),
+      {&mui_, programFolder_, art, icons_.get(), &menuGlyphs_}, DataFile(kConfigFile), dialog_.get(),
       [this](std::int32_t id, const StickerRecord& edited) { stickers_->ApplyStickerSettings(id, edited); }});
   return settings_->Create();
 }

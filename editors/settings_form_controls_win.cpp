@@ -41,7 +41,7 @@ const std::array<ControlRow, 54> TSettingsForm::kControls = {{
     {L"ECaption", F::kECaption, WC_EDITW, 140, 23, 260, 20, kEdit, kNoText, nullptr, F::kTPCaption},
     {L"CBDatause", F::kCBDatause, kCheck, 10, 46, 104, 18, kCheckStyle, TextIndex(L"Setting", L"capCBusedata"), &Handler<&F::CBDatauseClick>, F::kTPCaption},
     {L"EdateText", F::kEdateText, WC_EDITW, 140, 44, 260, 20, kEdit, kNoText, nullptr, F::kTPCaption},
-    {L"Memo", F::kMemo, WC_EDITW, 4, 29, 409, 150, WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | kTab, kNoText, &Handler<&F::MemoChange>, F::kPageText},
+    {L"Memo", F::kMemo, WC_EDITW, 4, 29, 409, 150, WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | kTab, kNoText, &Handler<&StickerEditor::MemoChange>, F::kPageText},
     {L"LCount", F::kLCount, WC_STATICW, 313, 184, 100, 16, SS_RIGHT | SS_NOPREFIX, kNoText, nullptr, F::kPageText},
     {L"CB_autoPer", F::kCBAutoPer, kCheck, 4, 183, 200, 18, kCheckStyle, TextIndex(L"Setting", L"capCBAutoPer"), &Handler<&F::CBAutoPerClick>, F::kPageText},
     {L"TP_text", F::kTPText, kPanel, 4, 224, 409, 22, 0, TextIndex(L"Sticker", L"mConfig"), &Handler<&F::PanelChange>, F::kPageText},

@@ -4,203 +4,165 @@
 #include <commctrl.h>
 
 #include "editors/settings_conversions.h"
-#include "sticker/pattern_preview_win.h"
-#include "sticker/style_preview_win.h"
-#include "store/date_time.h"
+#include "lang/text_id.h"
+#include "store/folder_paths.h"
+#include "store/local_time_win.h"
+#include "store/pattern_file.h"
 #include "store/patterns_win.h"
-#include "store/bmp_reader.h"
-#include "store/resource_bitmap_win.h"
-#include "store/sticker_identity.h"
 #include "win/colour_box_win.h"
-#include "win/point_font_win.h"
 #include "win/profile_file_win.h"
-#include "win/task_panel_win.h"
 #include "win/text_convert_win.h"
 
 namespace {
 
-constexpr int kClientWidth = 433, kClientHeight = 321;
-constexpr int kPageCount = 4;
-constexpr int kPages[kPageCount] = {TSettingsForm::kPageText, TSettingsForm::kPageLook, TSettingsForm::kPagePosition,
-                                    TSettingsForm::kPagePatterns};
-constexpr int kTabTexts[kPageCount] = {TextIndex(L"Setting", L"tabText"), TextIndex(L"Setting", L"tabVid"),
-                                       TextIndex(L"Setting", L"tabPos"), TextIndex(L"Setting", L"tabPattern")};
-constexpr int kStyleTexts[] = {
-    TextIndex(L"Setting", L"vidSt1"),  TextIndex(L"Setting", L"vidSt2"),  TextIndex(L"Setting", L"vidSt3"),
-    TextIndex(L"Setting", L"vidSt4"),  TextIndex(L"Setting", L"vidSt5"),  TextIndex(L"Setting", L"vidSt6"),
-    TextIndex(L"Setting", L"vidSt7"),  TextIndex(L"Setting", L"vidSt8"),  TextIndex(L"Setting", L"vidSt9"),
-    TextIndex(L"Setting", L"vidSt10"), TextIndex(L"Setting", L"vidSt11"), TextIndex(L"Setting", L"vidSt12"),
-    TextIndex(L"Setting", L"vidSt13"), TextIndex(L"Setting", L"vidSt14"), TextIndex(L"Setting", L"vidSt15"),
-    TextIndex(L"Setting", L"vidSt16"), TextIndex(L"Setting", L"vidSt17"), TextIndex(L"Setting", L"vidSt18")};
-constexpr const wchar_t* kAlignPictures[3] = {L"BUTTON_L", L"BUTTON_C", L"BUTTON_R"};
-constexpr const wchar_t* kSizes[] = {L"6", L"8", L"10", L"12", L"14", L"16", L"18", L"20"};
-constexpr int kCaptionPanelHeights[2] = {21, 67}, kTextPanelHeights[2] = {22, 97};
-constexpr int kTrackBarMax = 255, kIntervalMax = 512, kIntervalStep = 20, kTickEvery = 8;
-constexpr int kSaveGlyph = 20, kDeleteGlyph = 12;
 constexpr wchar_t kSettingsSection[] = L"Settings", kPatternKey[] = L"pattern";
+constexpr wchar_t kNoFontPattern[] = L"tahoma";
+constexpr int kBold = 1, kItalic = 2;
 
-std::wstring Spaced(const std::wstring& text) { return L" " + text + L" "; }
+constexpr EditorLayout kLayout{L"TSettingsForm",
+                               433,
+                               321,
+                               {TextIndex(L"Setting", L"tabText"), TextIndex(L"Setting", L"tabVid"),
+                                TextIndex(L"Setting", L"tabPos"), TextIndex(L"Setting", L"tabPattern")},
+                               201,
+                               169,
+                               97,
+                               kPatternIconPositionLimit};
 
-int CALLBACK CollectFont(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM list) {
-  if (font->lfFaceName[0] != L'@' &&
-      SendMessageW(reinterpret_cast<HWND>(list), CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                   reinterpret_cast<LPARAM>(font->lfFaceName)) == CB_ERR)
-    SendMessageW(reinterpret_cast<HWND>(list), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(font->lfFaceName));
-  return 1;
-}
+std::wstring Line(const auto& shortString) { return WideFromAnsi(shortString.View()); }
 
 }  // namespace
 
 TSettingsForm::TSettingsForm(SettingsFormArgs args)
-    : DialogBase(*args.texts, kControls),
-      a_(std::move(args)),
-      stylePicture_(201, 169),
-      patternPicture_(377, 177),
-      random_(std::random_device{}()) {}
+    : StickerEditor(std::move(args.editor), kControls, kLayout),
+      configPath_(std::move(args.configPath)),
+      prompt_(args.prompt),
+      apply_(std::move(args.apply)) {}
 
 bool TSettingsForm::Create() {
-  if (!DialogBase::Create({.className = L"TSettingsForm", .clientWidth = kClientWidth, .clientHeight = kClientHeight,
-                           .exStyle = 0}))
-    return false;
-  SetWindowPos(Control(kPC), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  for (int page = 0; page < kPageCount; ++page) {
-    TCITEMW item{TCIF_TEXT};
-    item.pszText = const_cast<wchar_t*>(L"");
-    SendMessageW(Control(kPC), TCM_INSERTITEMW, static_cast<WPARAM>(page), reinterpret_cast<LPARAM>(&item));
-  }
-  TaskPanelSetup(Control(kTPCaption), kCaptionPanelHeights[0], kCaptionPanelHeights[1]);
-  TaskPanelSetup(Control(kTPText), kTextPanelHeights[0], kTextPanelHeights[1]);
-  SetPanelCollapsed(Control(kTPCaption), true);
-  SetPanelCollapsed(Control(kTPText), true);
-  for (const wchar_t* size : kSizes) SendMessageW(Control(kCBsizetext), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(size));
-  const COLORREF face = GetSysColor(COLOR_BTNFACE);
-  for (std::size_t i = 0; i < kAlignButtons.size(); ++i) {
-    // Magenta-keyed like the menu glyphs: the key becomes the button's face.
-    alignPictures_[i] = MenuGlyphs(ToPicture24(LoadResourceBitmap(kAlignPictures[i]).picture),
-                                   MakeColour(GetRValue(face), GetGValue(face), GetBValue(face)));
-    SendMessageW(Control(kAlignButtons[i]), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(alignPictures_[i].Glyph(0)));
-  }
-  SendMessageW(Control(kBsavePattern), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(a_.glyphs->Glyph(kSaveGlyph)));
-  SendMessageW(Control(kBdelPattern), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(a_.glyphs->Glyph(kDeleteGlyph)));
-  SendMessageW(Control(kTrackBar), TBM_SETRANGE, TRUE, MAKELPARAM(1, kTrackBarMax));
-  SendMessageW(Control(kTrackBar), TBM_SETTICFREQ, kTickEvery, 0);
-  SendMessageW(Control(kTBMa), TBM_SETRANGE, TRUE, MAKELPARAM(1, kIntervalMax));
-  SendMessageW(Control(kTBMa), TBM_SETTICFREQ, kTickEvery, 0);
-  SendMessageW(Control(kTBMa), TBM_SETLINESIZE, 0, kIntervalStep);
-  SendMessageW(Control(kTBMa), TBM_SETPAGESIZE, 0, kIntervalStep);
-  SendMessageW(Control(kMemo), EM_SETLIMITTEXT, kStickerTextCapacity, 0);
-  a_.icons->Fill(Control(kCBIcons));
-  rememberedPattern_ = IniFile(a_.configPath).ReadString(kSettingsSection, kPatternKey, L"");
-  ShowPage(0);
-  Relayout();
+  if (!CreateEditor()) return false;
+  rememberedPattern_ = IniFile(configPath_).ReadString(kSettingsSection, kPatternKey, L"");
   return true;
-}
-
-// Listed when the dialog first opens: asking for every font of the system is
-// slow on a cold start and would delay the whole program.
-void TSettingsForm::FillFonts() {
-  if (SendMessageW(Control(kCBFontNameText), CB_GETCOUNT, 0, 0) > 0) return;
-  LOGFONTW all{};
-  all.lfCharSet = DEFAULT_CHARSET;
-  const ScopedGetDC screen(nullptr);
-  EnumFontFamiliesExW(screen.Get(), &all, CollectFont, reinterpret_cast<LPARAM>(Control(kCBFontNameText)), 0);
 }
 
 void TSettingsForm::Relabel() {
-  DialogBase::Relabel();
-  for (int page = 0; page < kPageCount; ++page) {
-    TCITEMW item{TCIF_TEXT};
-    item.pszText = const_cast<wchar_t*>(Texts().TextAt(kTabTexts[page]).c_str());
-    SendMessageW(Control(kPC), TCM_SETITEMW, static_cast<WPARAM>(page), reinterpret_cast<LPARAM>(&item));
+  StickerEditor::Relabel();
+  SetWindowTextW(Handle(), (Texts().TextAt(TextIndex(L"Setting", L"fConfig")) + L" " + Line(record_.caption.line_text)).c_str());
+}
+
+void TSettingsForm::Open(std::int32_t id, const StickerRecord& record) {
+  if (IsWindowVisible(Handle())) {
+    SetForegroundWindow(Handle());
+    return;
   }
-  SetControlText(kGB, Spaced(Texts().TextAt(TextIndex(L"Setting", L"vidBGSt"))));
-  SetControlText(kGBPrewPress, Spaced(Texts().TextAt(TextIndex(L"Setting", L"vidBGSt"))));
-  SetControlText(kLtran, Texts().TextAt(TextIndex(L"Setting", L"vidLTransp")));
-  SetControlText(kTS5, Texts().TextAt(TextIndex(L"Setting", L"tabIcon")));
-  SetControlText(kSBStyleB, L"B");
-  SetControlText(kSBStyleI, L"I");
-  SetControlText(kSBrandom, L"?");
-  SetWindowTextW(Handle(), (Texts().TextAt(TextIndex(L"Setting", L"fConfig")) + L" " +
-                            WideFromAnsi(record_.caption.line_text.View()))
-                               .c_str());
-  FillStyles();
+  stickerId_ = id;
+  record_ = record;
+  FillFonts();
+  EnableWindow(Control(kBPressPrim), FALSE);
+  ShowControls(record);
+  Relabel();
+  FillPatterns(L"");
+  ShowPage(0);
+  ShowModal();
+}
+
+void TSettingsForm::ShowControls(const StickerRecord& r) {
+  SetControlText(kECaption, Line(r.caption.line_text));
+  Check(kCBLockMove, r.lock_move != 0);
+  SetControlText(kEdateText, Line(r.date_line.line_text));
+  Check(kCBDatause, r.date_line.show != 0);
+  const PositionButtons buttons = PositionButtonsOf(r.position);
+  Check(kRBUpp, buttons.upp);
+  Check(kRBNormalPos, buttons.normal);
+  Check(kRBBackPos, buttons.back);
+  Check(kRBBott, buttons.bottom);
+  SetControlText(kMemo, WideFromAnsi(GetStickerText(r)));
+  Check(kCBMouseAtas, r.hide_from_mouse != 0);
+  SendMessageW(Control(kTBMa), TBM_SETPOS, TRUE, HideSliderPosition(r.hide_interval));
+  Check(kCBAutoPer, r.word_wrap != 0);
+  RecreateMemo(r.word_wrap != 0);
+  Check(kCbUsePin, r.popup_buttons != 0);
+  Check(kCBFloat, r.floating != 0);
+  ShowAppearance(r, kIconPositionLimit);
+  CBDatauseClick();
   TBMaChange();
+  MemoChange();
 }
 
-void TSettingsForm::FillStyles() {
-  HWND list = Control(kCBStyle);
-  const LRESULT selected = SendMessageW(list, CB_GETCURSEL, 0, 0);
-  SendMessageW(list, CB_RESETCONTENT, 0, 0);
-  for (int text : kStyleTexts) SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Texts().TextAt(text).c_str()));
-  SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(selected), 0);
+StickerRecord TSettingsForm::BuildRecord() const {
+  StickerRecord r{};
+  r.body.color = BoxColour(Control(kCBColor));
+  r.body.shadow_color = BoxColour(Control(kCBColorSh));
+  r.body.use_shadow = Checked(kCBShadText) ? 1 : 0;
+  r.body.font_size = static_cast<std::uint8_t>(FontSizeOfIndex(Selection(kCBsizetext)));
+  r.body.font_name.Assign(AnsiFromWide(ControlText(kCBFontNameText)));
+  for (StickerTextBlock* block : {&r.caption, &r.date_line}) {
+    block->color = r.body.color;
+    block->shadow_color = r.body.shadow_color;
+    block->use_shadow = r.body.use_shadow;
+    block->font_name = r.body.font_name;
+  }
+  r.caption.line_text.Assign(AnsiFromWide(ControlText(kECaption)));
+  r.date_line.line_text.Assign(AnsiFromWide(ControlText(kEdateText)));
+  r.date_line.show = Checked(kCBDatause) ? 1 : 0;
+  r.alpha = static_cast<std::uint8_t>(SendMessageW(Control(kTrackBar), TBM_GETPOS, 0, 0));
+  r.lock_move = Checked(kCBLockMove) ? 1 : 0;
+  r.style = static_cast<std::uint16_t>(std::max(0, Selection(kCBStyle)));
+  r.use_color = Checked(kCBuseColor) ? 1 : 0;
+  r.color = BoxColour(Control(kCBColorMask));
+  const std::wstring text = ControlText(kMemo);
+  r.icon = static_cast<std::uint16_t>(IconValueOfPosition(Selection(kCBIcons), UserIcons(), text));
+  r.word_wrap = Checked(kCBAutoPer) ? 1 : 0;
+  for (int i = 2; i >= 0; --i)
+    if (Checked(kAlignButtons[static_cast<std::size_t>(i)])) r.align = static_cast<std::uint8_t>(i);
+  r.hide_from_mouse = Checked(kCBMouseAtas) ? 1 : 0;
+  r.hide_interval = HideIntervalOfPosition(static_cast<int>(SendMessageW(Control(kTBMa), TBM_GETPOS, 0, 0)));
+  r.popup_buttons = Checked(kCbUsePin) ? 1 : 0;
+  r.position = static_cast<std::uint8_t>(
+      PositionOfButtons({Checked(kRBUpp), Checked(kRBNormalPos), Checked(kRBBackPos), Checked(kRBBott)}));
+  r.font_style = static_cast<std::uint8_t>((Checked(kSBStyleB) ? kBold : 0) | (Checked(kSBStyleI) ? kItalic : 0));
+  r.floating = Checked(kCBFloat) ? 1 : 0;
+  SetStickerText(r, AnsiFromWide(text));
+  return r;
 }
 
-void TSettingsForm::ShowPage(int page) {
-  SendMessageW(Control(kPC), TCM_SETCURSEL, static_cast<WPARAM>(page), 0);
-  for (int i = 0; i < kPageCount; ++i) ShowWindow(Control(kPages[i]), i == page ? SW_SHOW : SW_HIDE);
+void TSettingsForm::OkClick() {
+  Close(true);
 }
 
-LRESULT TSettingsForm::OnNotify(const NMHDR& header) {
-  if (header.idFrom == kPC && header.code == TCN_SELCHANGE)
-    ShowPage(static_cast<int>(SendMessageW(Control(kPC), TCM_GETCURSEL, 0, 0)));
-  return 0;
+void TSettingsForm::BPRIMClick() { apply_(stickerId_, BuildRecord()); }
+
+void TSettingsForm::OnCancel() { Close(false); }
+
+// Every close keeps the pattern chosen last, once the user has chosen one.
+void TSettingsForm::Close(bool apply) {
+  if (apply) apply_(stickerId_, BuildRecord());
+  if (!rememberedPattern_.empty()) {
+    const PatternEntry chosen = SplitPatternEntry(SelectedPattern());
+    rememberedPattern_ = PatternEntryText(chosen.name, FileNameWithoutFolder(chosen.file));
+    IniFile(configPath_).WriteString(kSettingsSection, kPatternKey, rememberedPattern_);
+  }
+  EndDialog(apply ? 1 : 0);
 }
 
-// Ctrl+Tab and Ctrl+Shift+Tab go through the tabs, as in any tabbed dialog.
-bool TSettingsForm::OnKey(const MSG& message) {
-  if (message.message != WM_KEYDOWN || message.wParam != VK_TAB || !(GetKeyState(VK_CONTROL) & 0x8000)) return false;
-  if (GetAncestor(message.hwnd, GA_ROOT) != Handle()) return false;
-  const int current = static_cast<int>(SendMessageW(Control(kPC), TCM_GETCURSEL, 0, 0));
-  const int step = (GetKeyState(VK_SHIFT) & 0x8000) ? kPageCount - 1 : 1;
-  ShowPage((current + step) % kPageCount);
-  return true;
+// A pattern holds the current appearance, with "tahoma" when no font is chosen.
+StickerRecord TSettingsForm::PatternSource() const {
+  StickerRecord r = BuildRecord();
+  if (SelectedFont().empty()) r.body.font_name.Assign(AnsiFromWide(kNoFontPattern));
+  // A pattern has no text of its own: the rule for stickers without text does not apply.
+  r.icon = static_cast<std::uint16_t>(IconValueOfPosition(Selection(kCBIcons), UserIcons(), L"pattern"));
+  return r;
 }
 
-// The memo fills what the two panels leave free; the counter row sits above
-// the font panel.
-void TSettingsForm::Relayout() {
-  RECT page{}, caption{}, text{};
-  GetClientRect(Control(kPageText), &page);
-  const auto place = [this](int id, RECT& r) {
-    GetWindowRect(Control(id), &r);
-    MapWindowPoints(nullptr, Control(kPageText), reinterpret_cast<POINT*>(&r), 2);
-  };
-  place(kTPCaption, caption);
-  place(kTPText, text);
-  const int textHeight = text.bottom - text.top;
-  const int textTop = page.bottom - 4 - textHeight;
-  MoveWindow(Control(kTPText), text.left, textTop, text.right - text.left, textHeight, TRUE);
-  const int counterTop = textTop - 22;
-  MoveWindow(Control(kLCount), 313, counterTop + 1, 100, 16, TRUE);
-  SetWindowPos(Control(kCBAutoPer), nullptr, 4, counterTop, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  MoveWindow(Control(kMemo), 4, caption.bottom + 4, 409, counterTop - 4 - caption.bottom - 4, TRUE);
+void TSettingsForm::BsavePatternClick() {
+  std::wstring name;
+  if (!prompt_->Input(Texts().TextAt(TextIndex(L"Setting", L"dialCaptionSavePattern")),
+                        Texts().TextAt(TextIndex(L"Setting", L"dPattFile")), name))
+    return;
+  if (SavePattern(ProgramFolder(), name, PatternSource(), LocalNow())) FillPatterns(L"");
 }
 
-void TSettingsForm::PanelChange() { Relayout(); }
-
-bool TSettingsForm::Checked(int id) const { return SendMessageW(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
-
-void TSettingsForm::Check(int id, bool checked) const {
-  SendMessageW(Control(id), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
-}
-
-int TSettingsForm::Selection(int id) const {
-  return static_cast<int>(SendMessageW(Control(id), CB_GETCURSEL, 0, 0));
-}
-
-std::wstring TSettingsForm::SelectedFont() const {
-  const int index = Selection(kCBFontNameText);
-  if (index < 0) return L"";
-  std::wstring name(static_cast<std::size_t>(SendMessageW(Control(kCBFontNameText), CB_GETLBTEXTLEN, index, 0)), L'\0');
-  SendMessageW(Control(kCBFontNameText), CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(name.data()));
-  return name;
-}
-
-std::wstring TSettingsForm::SelectedPattern() const {
-  HWND list = Control(kCBPress);
-  const LRESULT index = SendMessageW(list, LB_GETCURSEL, 0, 0);
-  if (index == LB_ERR) return L"";
-  std::wstring entry(static_cast<std::size_t>(SendMessageW(list, LB_GETTEXTLEN, index, 0)), L'\0');
-  SendMessageW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(entry.data()));
-  return entry;
+void TSettingsForm::BdelPatternClick() {
+  const std::wstring selected = SelectedPattern();
+  if (!selected.empty()) DeletePattern(ProgramFolder(), selected);
 }

@@ -1,9 +1,8 @@
-// The settings dialog's pattern page and its pictures: the pattern list, its
-// preview, loading, saving and removing patterns, the style preview and the
-// owner-drawn lists.
+// The editors' pattern page and pictures: the pattern list, its preview,
+// loading a pattern, the style preview and the owner-drawn lists.
 
 #include "editors/settings_conversions.h"
-#include "editors/settings_form_win.h"
+#include "editors/sticker_editor_win.h"
 #include "lang/text_id.h"
 #include "sticker/pattern_preview_win.h"
 #include "sticker/style_preview_win.h"
@@ -17,12 +16,11 @@
 #include "win/text_convert_win.h"
 
 namespace {
-constexpr wchar_t kNoFontPattern[] = L"tahoma";
 constexpr int kFontItemHeight = 20, kPatternItemHeight = 18, kFontLeft = 2, kPatternLeft = 2;
 constexpr std::size_t kSampleLength = 16;
 }  // namespace
 
-void TSettingsForm::FillPatterns(const std::wstring& select) {
+void StickerEditor::FillPatterns(const std::wstring& select) {
   bool folderExists = false;
   const std::vector<std::wstring> entries = ListPatternEntries(a_.programFolder, folderExists);
   if (!folderExists) return;
@@ -35,12 +33,12 @@ void TSettingsForm::FillPatterns(const std::wstring& select) {
   CBPressClick();
 }
 
-void TSettingsForm::CBPressClick() {
+void StickerEditor::CBPressClick() {
   DrawPattern();
   EnableWindow(Control(kBPressPrim), TRUE);
 }
 
-void TSettingsForm::DrawPattern() {
+void StickerEditor::DrawPattern() {
   const std::wstring selected = SelectedPattern();
   std::wstring sample = Texts().TextAt(TextIndex(L"Sticker", L"dfText"));
   sample.resize(std::min(sample.size(), kSampleLength));
@@ -48,44 +46,22 @@ void TSettingsForm::DrawPattern() {
   InvalidateRect(Control(kIPress), nullptr, FALSE);
 }
 
-void TSettingsForm::DrawStyle() {
+void StickerEditor::DrawStyle() {
   DrawStylePreview(stylePicture_, std::max(0, Selection(kCBStyle)), BoxColour(Control(kCBColorMask)), a_.art);
   InvalidateRect(Control(kIStyle), nullptr, FALSE);
 }
 
 // Only the pattern's appearance reaches the controls; texts, position and
 // behaviour stay as they are.
-void TSettingsForm::BPressPrimClick() {
+void StickerEditor::BPressPrimClick() {
   const std::wstring selected = SelectedPattern();
   if (selected.empty()) return;
   std::mt19937 random(std::random_device{}());
-  ShowAppearance(PatternRecord(a_.programFolder, selected, RandomStickerColor(random)), kPatternIconPositionLimit);
+  ShowAppearance(PatternRecord(a_.programFolder, selected, RandomStickerColor(random)), layout_.patternIconLimit);
   EnableWindow(Control(kBPressPrim), FALSE);
 }
 
-// A pattern holds the current appearance, with "tahoma" when no font is chosen.
-StickerRecord TSettingsForm::PatternSource() const {
-  StickerRecord r = BuildRecord();
-  if (SelectedFont().empty()) r.body.font_name.Assign(AnsiFromWide(kNoFontPattern));
-  // A pattern has no text of its own: the rule for stickers without text does not apply.
-  r.icon = static_cast<std::uint16_t>(IconValueOfPosition(Selection(kCBIcons), UserIcons(), L"pattern"));
-  return r;
-}
-
-void TSettingsForm::BsavePatternClick() {
-  std::wstring name;
-  if (!a_.prompt->Input(Texts().TextAt(TextIndex(L"Setting", L"dialCaptionSavePattern")),
-                        Texts().TextAt(TextIndex(L"Setting", L"dPattFile")), name))
-    return;
-  if (SavePattern(a_.programFolder, name, PatternSource(), LocalNow())) FillPatterns(L"");
-}
-
-void TSettingsForm::BdelPatternClick() {
-  const std::wstring selected = SelectedPattern();
-  if (!selected.empty()) DeletePattern(a_.programFolder, selected);
-}
-
-bool TSettingsForm::OnMeasureItem(MEASUREITEMSTRUCT& m) {
+bool StickerEditor::OnMeasureItem(MEASUREITEMSTRUCT& m) {
   if (m.CtlID == static_cast<UINT>(kCBFontNameText)) m.itemHeight = kFontItemHeight;
   else if (m.CtlID == static_cast<UINT>(kCBIcons)) m.itemHeight = IconChoices::kItemHeight;
   else if (m.CtlID == static_cast<UINT>(kCBPress)) m.itemHeight = kPatternItemHeight;
@@ -117,7 +93,7 @@ void DrawTextItem(const DRAWITEMSTRUCT& d, const std::wstring& text, int left, H
 
 }  // namespace
 
-bool TSettingsForm::OnDrawItem(const DRAWITEMSTRUCT& d) {
+bool StickerEditor::OnDrawItem(const DRAWITEMSTRUCT& d) {
   switch (d.CtlID) {
     case kIStyle:
       BlitPicture(d.hDC, d.rcItem.left, d.rcItem.top, stylePicture_);

@@ -1,0 +1,204 @@
+#include "editors/sticker_editor_win.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "editors/settings_conversions.h"
+#include "sticker/pattern_preview_win.h"
+#include "sticker/style_preview_win.h"
+#include "store/date_time.h"
+#include "store/patterns_win.h"
+#include "store/bmp_reader.h"
+#include "store/resource_bitmap_win.h"
+#include "store/sticker_identity.h"
+#include "win/colour_box_win.h"
+#include "win/point_font_win.h"
+#include "win/profile_file_win.h"
+#include "win/task_panel_win.h"
+#include "win/text_convert_win.h"
+
+namespace {
+
+constexpr int kPageCount = 4;
+constexpr int kPages[kPageCount] = {StickerEditor::kPageText, StickerEditor::kPageLook, StickerEditor::kPagePosition,
+                                    StickerEditor::kPagePatterns};
+constexpr int kStyleTexts[] = {
+    TextIndex(L"Setting", L"vidSt1"),  TextIndex(L"Setting", L"vidSt2"),  TextIndex(L"Setting", L"vidSt3"),
+    TextIndex(L"Setting", L"vidSt4"),  TextIndex(L"Setting", L"vidSt5"),  TextIndex(L"Setting", L"vidSt6"),
+    TextIndex(L"Setting", L"vidSt7"),  TextIndex(L"Setting", L"vidSt8"),  TextIndex(L"Setting", L"vidSt9"),
+    TextIndex(L"Setting", L"vidSt10"), TextIndex(L"Setting", L"vidSt11"), TextIndex(L"Setting", L"vidSt12"),
+    TextIndex(L"Setting", L"vidSt13"), TextIndex(L"Setting", L"vidSt14"), TextIndex(L"Setting", L"vidSt15"),
+    TextIndex(L"Setting", L"vidSt16"), TextIndex(L"Setting", L"vidSt17"), TextIndex(L"Setting", L"vidSt18")};
+constexpr const wchar_t* kAlignPictures[3] = {L"BUTTON_L", L"BUTTON_C", L"BUTTON_R"};
+constexpr const wchar_t* kSizes[] = {L"6", L"8", L"10", L"12", L"14", L"16", L"18", L"20"};
+constexpr int kCaptionPanelCollapsed = 21, kCaptionPanelExpanded = 67, kTextPanelCollapsed = 22;
+constexpr int kPatternPreviewWidth = 377, kPatternPreviewHeight = 177;
+constexpr int kTrackBarMax = 255, kIntervalMax = 512, kIntervalStep = 20, kTickEvery = 8;
+constexpr int kSaveGlyph = 20, kDeleteGlyph = 12;
+
+std::wstring Spaced(const std::wstring& text) { return L" " + text + L" "; }
+
+int CALLBACK CollectFont(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM list) {
+  if (font->lfFaceName[0] != L'@' &&
+      SendMessageW(reinterpret_cast<HWND>(list), CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                   reinterpret_cast<LPARAM>(font->lfFaceName)) == CB_ERR)
+    SendMessageW(reinterpret_cast<HWND>(list), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(font->lfFaceName));
+  return 1;
+}
+
+}  // namespace
+
+StickerEditor::StickerEditor(StickerEditorArgs args, std::span<const ControlRow> controls, const EditorLayout& layout)
+    : DialogBase(*args.texts, controls),
+      a_(std::move(args)),
+      layout_(layout),
+      stylePicture_(layout.stylePreviewWidth, layout.stylePreviewHeight),
+      patternPicture_(kPatternPreviewWidth, kPatternPreviewHeight),
+      random_(std::random_device{}()) {}
+
+bool StickerEditor::CreateEditor() {
+  if (!DialogBase::Create({.className = layout_.className, .clientWidth = layout_.clientWidth,
+                           .clientHeight = layout_.clientHeight}))
+    return false;
+  SetWindowPos(Control(kPC), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  for (int page = 0; page < kPageCount; ++page) {
+    TCITEMW item{TCIF_TEXT};
+    item.pszText = const_cast<wchar_t*>(L"");
+    SendMessageW(Control(kPC), TCM_INSERTITEMW, static_cast<WPARAM>(page), reinterpret_cast<LPARAM>(&item));
+  }
+  TaskPanelSetup(Control(kTPCaption), kCaptionPanelCollapsed, kCaptionPanelExpanded);
+  TaskPanelSetup(Control(kTPText), kTextPanelCollapsed, layout_.textPanelExpanded);
+  SetPanelCollapsed(Control(kTPCaption), true);
+  SetPanelCollapsed(Control(kTPText), true);
+  for (const wchar_t* size : kSizes) SendMessageW(Control(kCBsizetext), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(size));
+  const COLORREF face = GetSysColor(COLOR_BTNFACE);
+  for (std::size_t i = 0; i < kAlignButtons.size(); ++i) {
+    // Magenta-keyed like the menu glyphs: the key becomes the button's face.
+    alignPictures_[i] = MenuGlyphs(ToPicture24(LoadResourceBitmap(kAlignPictures[i]).picture),
+                                   MakeColour(GetRValue(face), GetGValue(face), GetBValue(face)));
+    SendMessageW(Control(kAlignButtons[i]), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(alignPictures_[i].Glyph(0)));
+  }
+  SendMessageW(Control(kBsavePattern), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(a_.glyphs->Glyph(kSaveGlyph)));
+  SendMessageW(Control(kBdelPattern), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(a_.glyphs->Glyph(kDeleteGlyph)));
+  SendMessageW(Control(kTrackBar), TBM_SETRANGE, TRUE, MAKELPARAM(1, kTrackBarMax));
+  SendMessageW(Control(kTrackBar), TBM_SETTICFREQ, kTickEvery, 0);
+  SendMessageW(Control(kTBMa), TBM_SETRANGE, TRUE, MAKELPARAM(1, kIntervalMax));
+  SendMessageW(Control(kTBMa), TBM_SETTICFREQ, kTickEvery, 0);
+  SendMessageW(Control(kTBMa), TBM_SETLINESIZE, 0, kIntervalStep);
+  SendMessageW(Control(kTBMa), TBM_SETPAGESIZE, 0, kIntervalStep);
+  SendMessageW(Control(kMemo), EM_SETLIMITTEXT, kStickerTextCapacity, 0);
+  a_.icons->Fill(Control(kCBIcons));
+  ShowPage(0);
+  Relayout();
+  return true;
+}
+
+// Listed when the dialog first opens: asking for every font of the system is
+// slow on a cold start and would delay the whole program.
+// Listed when the dialog first opens: asking for every font of the system is
+// slow on a cold start and would delay the whole program.
+void StickerEditor::FillFonts() {
+  if (SendMessageW(Control(kCBFontNameText), CB_GETCOUNT, 0, 0) > 0) return;
+  LOGFONTW all{};
+  all.lfCharSet = DEFAULT_CHARSET;
+  const ScopedGetDC screen(nullptr);
+  EnumFontFamiliesExW(screen.Get(), &all, CollectFont, reinterpret_cast<LPARAM>(Control(kCBFontNameText)), 0);
+}
+
+void StickerEditor::Relabel() {
+  DialogBase::Relabel();
+  for (int page = 0; page < kPageCount; ++page) {
+    TCITEMW item{TCIF_TEXT};
+    item.pszText = const_cast<wchar_t*>(Texts().TextAt(layout_.tabTexts[static_cast<std::size_t>(page)]).c_str());
+    SendMessageW(Control(kPC), TCM_SETITEMW, static_cast<WPARAM>(page), reinterpret_cast<LPARAM>(&item));
+  }
+  SetControlText(kGB, Spaced(Texts().TextAt(TextIndex(L"Setting", L"vidBGSt"))));
+  SetControlText(kGBPrewPress, Spaced(Texts().TextAt(TextIndex(L"Setting", L"vidBGSt"))));
+  SetControlText(kLtran, Texts().TextAt(TextIndex(L"Setting", L"vidLTransp")));
+  SetControlText(kTS5, Texts().TextAt(TextIndex(L"Setting", L"tabIcon")));
+  SetControlText(kSBStyleB, L"B");
+  SetControlText(kSBStyleI, L"I");
+  SetControlText(kSBrandom, L"?");
+  FillStyles();
+  TBMaChange();
+}
+
+void StickerEditor::FillStyles() {
+  HWND list = Control(kCBStyle);
+  const LRESULT selected = SendMessageW(list, CB_GETCURSEL, 0, 0);
+  SendMessageW(list, CB_RESETCONTENT, 0, 0);
+  for (int text : kStyleTexts) SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Texts().TextAt(text).c_str()));
+  SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(selected), 0);
+}
+
+void StickerEditor::ShowPage(int page) {
+  SendMessageW(Control(kPC), TCM_SETCURSEL, static_cast<WPARAM>(page), 0);
+  for (int i = 0; i < kPageCount; ++i) ShowWindow(Control(kPages[i]), i == page ? SW_SHOW : SW_HIDE);
+}
+
+LRESULT StickerEditor::OnNotify(const NMHDR& header) {
+  if (header.idFrom == kPC && header.code == TCN_SELCHANGE)
+    ShowPage(static_cast<int>(SendMessageW(Control(kPC), TCM_GETCURSEL, 0, 0)));
+  return 0;
+}
+
+// Ctrl+Tab and Ctrl+Shift+Tab go through the tabs, as in any tabbed dialog.
+bool StickerEditor::OnKey(const MSG& message) {
+  if (message.message != WM_KEYDOWN || message.wParam != VK_TAB || !(GetKeyState(VK_CONTROL) & 0x8000)) return false;
+  if (GetAncestor(message.hwnd, GA_ROOT) != Handle()) return false;
+  const int current = static_cast<int>(SendMessageW(Control(kPC), TCM_GETCURSEL, 0, 0));
+  const int step = (GetKeyState(VK_SHIFT) & 0x8000) ? kPageCount - 1 : 1;
+  ShowPage((current + step) % kPageCount);
+  return true;
+}
+
+// The memo fills what the two panels leave free; the counter row sits above
+// the font panel.
+void StickerEditor::Relayout() {
+  RECT page{}, caption{}, text{};
+  GetClientRect(Control(kPageText), &page);
+  const auto place = [this](int id, RECT& r) {
+    GetWindowRect(Control(id), &r);
+    MapWindowPoints(nullptr, Control(kPageText), reinterpret_cast<POINT*>(&r), 2);
+  };
+  place(kTPCaption, caption);
+  place(kTPText, text);
+  const int textHeight = text.bottom - text.top;
+  const int textTop = page.bottom - 4 - textHeight;
+  MoveWindow(Control(kTPText), text.left, textTop, text.right - text.left, textHeight, TRUE);
+  const int counterTop = textTop - 22;
+  MoveWindow(Control(kLCount), 313, counterTop + 1, 100, 16, TRUE);
+  SetWindowPos(Control(kCBAutoPer), nullptr, 4, counterTop, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  MoveWindow(Control(kMemo), 4, caption.bottom + 4, 409, counterTop - 4 - caption.bottom - 4, TRUE);
+}
+
+void StickerEditor::PanelChange() { Relayout(); }
+
+bool StickerEditor::Checked(int id) const { return SendMessageW(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+void StickerEditor::Check(int id, bool checked) const {
+  SendMessageW(Control(id), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+int StickerEditor::Selection(int id) const {
+  return static_cast<int>(SendMessageW(Control(id), CB_GETCURSEL, 0, 0));
+}
+
+void StickerEditor::Select(int id, int index) const { SendMessageW(Control(id), CB_SETCURSEL, static_cast<WPARAM>(index), 0); }
+
+std::wstring StickerEditor::SelectedFont() const {
+  const int index = Selection(kCBFontNameText);
+  if (index < 0) return L"";
+  std::wstring name(static_cast<std::size_t>(SendMessageW(Control(kCBFontNameText), CB_GETLBTEXTLEN, index, 0)), L'\0');
+  SendMessageW(Control(kCBFontNameText), CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(name.data()));
+  return name;
+}
+
+std::wstring StickerEditor::SelectedPattern() const {
+  HWND list = Control(kCBPress);
+  const LRESULT index = SendMessageW(list, LB_GETCURSEL, 0, 0);
+  if (index == LB_ERR) return L"";
+  std::wstring entry(static_cast<std::size_t>(SendMessageW(list, LB_GETTEXTLEN, index, 0)), L'\0');
+  SendMessageW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(entry.data()));
+  return entry;
+}
