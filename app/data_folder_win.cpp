@@ -4,6 +4,7 @@
 #include <shlobj.h>
 
 #include "app/data_folder.h"
+#include "store/shortcut_win.h"
 #include "win/file_io_win.h"
 #include "win/profile_file_win.h"
 
@@ -29,13 +30,9 @@ std::wstring ProgramFolder() {
 }
 
 std::optional<std::wstring> DocumentsFolder() {
-  PIDLIST_ABSOLUTE items = nullptr;
-  if (FAILED(SHGetSpecialFolderLocation(nullptr, CSIDL_PERSONAL, &items)) || !items) return std::nullopt;
-  wchar_t buffer[MAX_PATH] = {};
-  const BOOL found = SHGetPathFromIDListW(items, buffer);
-  CoTaskMemFree(items);
-  if (!found) return std::nullopt;
-  return std::wstring(buffer);
+  std::wstring folder = SpecialFolder(CSIDL_PERSONAL);
+  if (folder.empty()) return std::nullopt;
+  return folder;
 }
 
 std::wstring ChooseDataFolder(const std::wstring& programFolder, const std::optional<std::wstring>& documents) {

@@ -1,7 +1,7 @@
 #include "app/main_menu_win.h"
 
-#include "app/sticker_menu_label.h"
 #include "sticker/stacking_choices.h"
+#include "store/text_utils.h"
 #include "win/text_convert_win.h"
 
 namespace {
@@ -19,6 +19,8 @@ constexpr UINT kFirstSticker = 1000;
 constexpr UINT kStickerCommands = 8;
 // A sticker's own commands: its four positions (kStackingChoices), then these.
 enum StickerCommand : UINT { kShow = 4, kFloat, kSettings };
+// A sticker is listed by the start of its text.
+constexpr std::size_t kMenuLabelLength = 16;
 
 // Glyphs of the strip.
 constexpr int kGlyphNew = 6, kGlyphHotKeys = 19, kGlyphManager = 17, kGlyphShowAll = 1, kGlyphHideAll = 0,
@@ -127,7 +129,7 @@ void MainMenu::ListStickers(const Tmassiv& store) {
   for (int slot = 0; slot < kStickerSlotCount; ++slot) {
     const StickerRecord& record = store.Sticker(slot);
     if (!record.in_use || !record.visible) continue;
-    const std::wstring label = StickerMenuLabel(WideFromAnsi(GetStickerText(record)));
+    const std::wstring label = TextPreview(WideFromAnsi(GetStickerText(record)), kMenuLabelLength);
     AppendMenuW(stickers_, MF_POPUP, reinterpret_cast<UINT_PTR>(StickerItemMenu(listedIds_.size(), record)),
                 label.c_str());
     glyphs_.AttachTo(stickers_, static_cast<UINT>(listedIds_.size()), kGlyphSticker, true);

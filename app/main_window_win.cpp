@@ -21,6 +21,7 @@ constexpr LANGID kRussianLanguage = 0x0419;
 constexpr wchar_t kTrayHint[] = L"Quillory\r\nv2.2";
 constexpr wchar_t kApplicationIcon[] = L"MAINICON";
 constexpr int kFlagWidth = 25, kFlagHeight = 15;
+constexpr UINT kOpenNewSticker = WM_APP + 2;
 }  // namespace
 
 TQuillor::TQuillor(std::int32_t startStickerId)
@@ -77,7 +78,27 @@ bool TQuillor::CreateEditors() {
   settings_ = std::make_unique<TSettingsForm>(SettingsFormArgs{
       {&mui_, programFolder_, art, icons_.get(), &menuGlyphs_}, DataFile(kConfigFile), dialog_.get(),
       [this](std::int32_t id, const StickerRecord& edited) { stickers_->ApplyStickerSettings(id, edited); }});
-  return settings_->Create();
+  newSticker_ = std::make_unique<TFormStickerMess>(NewStickerFormArgs{
+      {&mui_, programFolder_, art, icons_.get(), &menuGlyphs_},
+      [this](const TDefaultSettings& defaults) { SaveDefaults(defaults); }});
+  return settings_->Create() && newSticker_->Create();
+}
+
+void TQuillor::SaveDefaults(const TDefaultSettings& defaults) {
+  defaultSticker_ = defaults;
+  IniFile file(DataFile(kDefaultSettingsFile));
+  WriteDefaultSettings(file, defaults);
+}
+
+// Another program waits for its message to be handled: the form opens after
+// the answer, so that the sender does not wait for the user.
+void TQuillor::PostNewSticker() { PostMessageW(Handle(), kOpenNewSticker, 0, 0); }
+
+// From the menu, the icon, a later start, a hot key or another program.
+void TQuillor::NewSticker() {
+  if (!Ready()) return;
+  StickerRecord record{};
+  if (newSticker_->Run(defaultSticker_, record)) stickers_->AddNewSticker(record);
 }
 
 // First of all, so that the program shows it has started; the menu comes
@@ -88,6 +109,7 @@ void TQuillor::CreateTray() {
   tray_ = std::make_unique<TTrayIconAdv>(Handle(), trayIcon_ ? trayIcon_.Get() : LoadIconW(nullptr, IDI_APPLICATION));
   if (!tray_->Create()) return;
   tray_->SetPopupMenu([this](POINT at) { OpenMainMenu(at); });
+  tray_->onLeftButtonDoubleClick = [this] { NewSticker(); };
   tray_->SetEnabled(true);
 }
 
@@ -109,10 +131,12 @@ void TQuillor::ConfirmDeleteAll() {
     stickers_->DeleteAll();
 }
 
-// New sticker, the manager and a sticker's settings open windows that come
-// with their own work; until then they do nothing.
+// The manager comes with its own work; until then it does nothing.
 void TQuillor::RunMenuChoice(const MenuChoice& choice) {
   switch (choice.action) {
+    case MenuAction::kNewSticker:
+      NewSticker();
+      break;
     case MenuAction::kAbout:
       about_->Show();
       break;
@@ -218,12 +242,15 @@ void TQuillor::RefreshManager() {
   if (managerWindow_) SendMessageW(managerWindow_, WM_MANAGER_REFRESH, kManagerRefreshStickers, kManagerRefreshStickers);
 }
 
-LRESULT TQuillor::OnUserCommand(LPARAM lParam) {
+LRESULT TQuillor::OnUserCommand(WPARAM wParam, LPARAM lParam) {
   switch (LOWORD(lParam)) {
     case kUserCountStickers:
       return store_->CountStickers();
     case kUserSaveDatabase:
       SaveDatabase();
+      return 0;
+    case kUserNewSticker:
+      if (wParam == kUserNewStickerArgument || wParam == kUserNewStickerOtherArgument) PostNewSticker();
       return 0;
     case kUserVersionProbe:
       return kVersionProbeAnswer;
@@ -245,6 +272,10 @@ void TQuillor::OnInstanceCommand(WPARAM argument, LPARAM command) {
     case kInstanceShowAll:
       stickers_->ShowAll();
       break;
+    case kInstanceNewStickerBareStart:
+    case kInstanceNewSticker:
+      PostNewSticker();
+      break;
     case kInstanceRedrawAll:
       stickers_->RedrawAll();
       break;
@@ -260,9 +291,12 @@ LRESULT TQuillor::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   }
   switch (message) {
     case WM_USER:
-      return Ready() ? OnUserCommand(lParam) : 0;
+      return Ready() ? OnUserCommand(wParam, lParam) : 0;
     case WM_INSTANCE_COMMAND:
       if (Ready()) OnInstanceCommand(wParam, lParam);
+      return 0;
+    case kOpenNewSticker:
+      NewSticker();
       return 0;
     case kReleaseClosedStickers:
       if (Ready()) stickers_->ReleaseClosedWindows();

@@ -11,6 +11,7 @@
 #include "app/sticker_operations_win.h"
 #include "app/tray_icon_win.h"
 #include "editors/icon_choices_win.h"
+#include "editors/new_sticker_form_win.h"
 #include "editors/settings_form_win.h"
 #include "manager/about_form_win.h"
 #include "manager/form_dialog_win.h"
@@ -46,7 +47,7 @@ class TQuillor final : public WindowBase, private StoreNotifications {
  private:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void OnDestroyed() override;
-  LRESULT OnUserCommand(LPARAM lParam);
+  LRESULT OnUserCommand(WPARAM wParam, LPARAM lParam);
   void OnInstanceCommand(WPARAM argument, LPARAM command);
 
   void LoadSkinPictures();
@@ -61,6 +62,9 @@ class TQuillor final : public WindowBase, private StoreNotifications {
   void OpenMainMenu(POINT at);
   void RunMenuChoice(const MenuChoice& choice);
   void ConfirmDeleteAll();
+  void NewSticker();
+  void PostNewSticker();
+  void SaveDefaults(const TDefaultSettings& defaults);
   [[nodiscard]] bool CreateEditors();
   // The message handlers that need the sticker operations, which exist once
   // start-up has made them (an error box during start-up already dispatches).
@@ -92,5 +96,6 @@ class TQuillor final : public WindowBase, private StoreNotifications {
   std::unique_ptr<TAboutForm> about_;
   std::unique_ptr<IconChoices> icons_;
   std::unique_ptr<TSettingsForm> settings_;
+  std::unique_ptr<TFormStickerMess> newSticker_;
   TDefaultSettings defaultSticker_;
 };

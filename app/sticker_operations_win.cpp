@@ -209,6 +209,18 @@ void StickerOperations::DeleteFromWindow(std::int32_t id) {
   a_.saveDatabase();
 }
 
+void StickerOperations::AddNewSticker(StickerRecord record) {
+  record.id = a_.store->UnusedStickerId(NewStickerId(LocalNow()));
+  record.visible = 1;
+  record.left = record.top = -1;
+  record.window = 0;
+  const int slot = a_.store->AddRecordUnchanged(record);
+  if (slot < 0) return;
+  ShowSlot(slot);
+  a_.postManagerRefresh();
+  a_.saveDatabase();
+}
+
 // The copy is written as soon as its window shows: nothing else would write
 // it before the program ends, and it must survive a crash.
 void StickerOperations::Duplicate(std::int32_t id) {

@@ -37,6 +37,9 @@ class StickerOperations final : public StickerHost {
   explicit StickerOperations(StickerOperationsArgs args) : a_(std::move(args)) {}
 
   void Show(std::int32_t id, bool onlyIfHidden);
+  // A sticker from the new-sticker form: its own id, shown centred, and
+  // written at once.
+  void AddNewSticker(StickerRecord record);
   // Opens a window for every visible record, as base.db has just been read.
   void ShowLoaded();
   void ToggleById(std::int32_t id);

@@ -55,7 +55,12 @@ int IconListPosition(int iconValue, const TATBitmap& userIcons, int positionLimi
 }
 
 int IconValueOfPosition(int position, const TATBitmap& userIcons, std::wstring_view bodyText) {
-  if (position <= 0) return IsBlankText(bodyText) ? kEmptyBodyIcon : 0;
+  if (position <= 0 && IsBlankText(bodyText)) return kEmptyBodyIcon;
+  return IconValueOfPosition(position, userIcons);
+}
+
+int IconValueOfPosition(int position, const TATBitmap& userIcons) {
+  if (position <= 0) return 0;
   if (position <= kBuiltInIconEntries) return position;
   const int user = position - kBuiltInIconEntries - 1;
   return user < userIcons.Count() ? userIcons.NumberAt(user) : 0;

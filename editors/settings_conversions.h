@@ -55,6 +55,8 @@ int IconListPosition(int iconValue, const TATBitmap& userIcons, int positionLimi
 // sticker without body text and without an icon gets built-in icon 1, so that
 // it still shows something.
 int IconValueOfPosition(int position, const TATBitmap& userIcons, std::wstring_view bodyText);
+// The same without the rule for stickers without text (patterns, defaults).
+int IconValueOfPosition(int position, const TATBitmap& userIcons);
 
 // True for empty text and for exactly one blank.
 bool IsBlankText(std::wstring_view text);

@@ -149,8 +149,7 @@ void TSettingsForm::Close(bool apply) {
 StickerRecord TSettingsForm::PatternSource() const {
   StickerRecord r = BuildRecord();
   if (SelectedFont().empty()) r.body.font_name.Assign(AnsiFromWide(kNoFontPattern));
-  // A pattern has no text of its own: the rule for stickers without text does not apply.
-  r.icon = static_cast<std::uint16_t>(IconValueOfPosition(Selection(kCBIcons), UserIcons(), L"pattern"));
+  r.icon = static_cast<std::uint16_t>(IconValueOfPosition(Selection(kCBIcons), UserIcons()));
   return r;
 }
 

@@ -172,7 +172,15 @@ void StickerEditor::Relayout() {
   MoveWindow(Control(kMemo), 4, caption.bottom + 4, 409, counterTop - 4 - caption.bottom - 4, TRUE);
 }
 
-void StickerEditor::PanelChange() { Relayout(); }
+// A folded panel's controls are hidden too, so that Tab does not reach them.
+void StickerEditor::PanelChange() {
+  for (int panel : {kTPCaption, kTPText}) {
+    const bool collapsed = PanelCollapsed(Control(panel));
+    for (HWND child = GetWindow(Control(panel), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+      ShowWindow(child, collapsed ? SW_HIDE : SW_SHOW);
+  }
+  Relayout();
+}
 
 bool StickerEditor::Checked(int id) const { return SendMessageW(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
 

@@ -5,6 +5,7 @@
 #include "win/text_convert_win.h"
 #include "sticker/stacking_choices.h"
 #include "sticker/stick_form_win.h"
+#include "store/shortcut_win.h"
 #include "win/handles_win.h"
 
 namespace {
@@ -117,18 +118,7 @@ void TStickForm::OnMenuCommand(UINT item) {
   }
 }
 
-void TStickForm::CopyText() {
-  if (text_.empty()) return;
-  const ScopedClipboard clipboard(Handle());
-  if (!clipboard.IsOpen()) return;
-  EmptyClipboard();
-  const std::size_t bytes = (text_.size() + 1) * sizeof(wchar_t);
-  if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes)) {
-    std::memcpy(GlobalLock(memory), text_.c_str(), bytes);
-    GlobalUnlock(memory);
-    if (!SetClipboardData(CF_UNICODETEXT, memory)) GlobalFree(memory);
-  }
-}
+void TStickForm::CopyText() { PutTextOnClipboard(Handle(), text_); }
 
 void TStickForm::PasteText() {
   if (!IsClipboardFormatAvailable(CF_TEXT)) return;

@@ -4,12 +4,6 @@ namespace {
 bool IsFolderSeparator(wchar_t c) { return c == L'\\' || c == L'/' || c == L':'; }
 }  // namespace
 
-std::wstring WithTrailingBackslash(std::wstring_view folder) {
-  std::wstring path(folder);
-  if (path.empty() || path.back() != L'\\') path += L'\\';
-  return path;
-}
-
 std::wstring FileNameWithoutFolder(std::wstring_view path) {
   std::size_t start = path.size();
   while (start > 0 && !IsFolderSeparator(path[start - 1])) --start;

@@ -6,7 +6,7 @@
 #include <new>
 
 #include "win/handles_win.h"
-#include "store/folder_paths.h"
+#include "store/text_utils.h"
 #include "win/file_io_win.h"
 
 namespace {
@@ -19,7 +19,7 @@ constexpr std::size_t kMaxPackFileBytes = std::size_t{64} << 20;
 }  // namespace
 
 std::vector<std::wstring> FindPicturePacks(const std::wstring& folder) {
-  return FilesWithExtension(WithTrailingBackslash(folder), kPackExtension);
+  return FilesWithExtension(WithTrailingSeparator(folder), kPackExtension);
 }
 
 PackReadResult LoadPicturePack(const std::wstring& path, TATBitmap& list, std::size_t budgetBytes) {
@@ -33,7 +33,7 @@ PackReadResult LoadPicturePack(const std::wstring& path, TATBitmap& list, std::s
 void LoadPicturePacks(const std::wstring& programFolder, TATBitmap& list) {
   list.Clear();
   std::size_t remaining = kMaxAllPacksDecodedBytes;
-  for (const std::wstring& path : FindPicturePacks(WithTrailingBackslash(programFolder) + kPackFolder)) {
+  for (const std::wstring& path : FindPicturePacks(WithTrailingSeparator(programFolder) + kPackFolder)) {
     const int before = list.Count();
     try {
       remaining -= LoadPicturePack(path, list, std::min(remaining, kMaxPackDecodedBytes)).decodedBytes;

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <objbase.h>
 
 #include <utility>
 
@@ -31,6 +32,8 @@ class ScopedHandle {
     if (Valid()) Traits::Close(handle_);
     handle_ = handle;
   }
+  // Gives the handle up to a new owner, such as the clipboard.
+  Handle Detach() { return std::exchange(handle_, Traits::Invalid()); }
 
  private:
   Handle handle_ = Traits::Invalid();
@@ -56,6 +59,10 @@ struct LocalMemoryTraits {  // buffers the system allocates with LocalAlloc
   static HLOCAL Invalid() { return nullptr; }
   static void Close(HLOCAL h) { LocalFree(h); }
 };
+struct GlobalMemoryTraits {  // blocks made with GlobalAlloc, as the clipboard takes them
+  static HGLOBAL Invalid() { return nullptr; }
+  static void Close(HGLOBAL h) { GlobalFree(h); }
+};
 
 template <typename GdiObject>
 struct GdiObjectTraits {  // bitmaps, fonts, brushes, pens
@@ -79,12 +86,18 @@ struct MenuTraits {
   static HMENU Invalid() { return nullptr; }
   static void Close(HMENU h) { DestroyMenu(h); }
 };
+template <typename Interface>
+struct ComTraits {  // COM interface pointers, each holding one reference
+  static Interface* Invalid() { return nullptr; }
+  static void Close(Interface* p) { p->Release(); }
+};
 
 using UniqueHandle = ScopedHandle<HANDLE, KernelHandleTraits>;
 using UniqueFile = ScopedHandle<HANDLE, FileHandleTraits>;
 using UniqueKey = ScopedHandle<HKEY, RegistryKeyTraits>;
 using UniqueWindow = ScopedHandle<HWND, WindowTraits>;
 using UniqueLocal = ScopedHandle<HLOCAL, LocalMemoryTraits>;
+using UniqueGlobal = ScopedHandle<HGLOBAL, GlobalMemoryTraits>;
 using UniqueBitmap = ScopedHandle<HBITMAP, GdiObjectTraits<HBITMAP>>;
 using UniqueFont = ScopedHandle<HFONT, GdiObjectTraits<HFONT>>;
 using UniqueBrush = ScopedHandle<HBRUSH, GdiObjectTraits<HBRUSH>>;
@@ -92,6 +105,24 @@ using UniqueMemoryDc = ScopedHandle<HDC, MemoryDcTraits>;
 using UniqueImageList = ScopedHandle<HIMAGELIST, ImageListTraits>;
 using UniqueMenu = ScopedHandle<HMENU, MenuTraits>;
 using UniqueIcon = ScopedHandle<HICON, IconTraits>;
+template <typename Interface>
+using ScopedCom = ScopedHandle<Interface*, ComTraits<Interface>>;
+
+// COM on the calling thread for as long as the owner lives. Each successful
+// call (S_FALSE when the thread had it already) is balanced; a thread already
+// in the multithreaded model refuses and is left as it was, COM still usable.
+class ScopedCoInitialize {
+ public:
+  ScopedCoInitialize() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
+  ~ScopedCoInitialize() {
+    if (SUCCEEDED(result_)) CoUninitialize();
+  }
+  ScopedCoInitialize(const ScopedCoInitialize&) = delete;
+  ScopedCoInitialize& operator=(const ScopedCoInitialize&) = delete;
+
+ private:
+  HRESULT result_;
+};
 
 // Selects an object into a device context and puts the previous one back.
 class ScopedSelectObject {

@@ -29,6 +29,8 @@ enum UserCommandCode : std::uint16_t {
   kUserVersionProbe = 1400,
 };
 inline constexpr std::intptr_t kVersionProbeAnswer = 150;
+// The two arguments of kUserNewSticker that open the new-sticker form.
+inline constexpr std::uintptr_t kUserNewStickerArgument = 101, kUserNewStickerOtherArgument = 102;
 
 // Commands of WM_STICKER_COMMAND (lParam) to a sticker window.
 enum StickerCommandCode : std::int32_t {

@@ -31,22 +31,7 @@ class SettingsForm : public StickerProgram {
     });
     return found;
   }
-  // A control anywhere inside the dialog, tab pages and panels included.
-  static HWND Find(HWND dialog, int id) {
-    struct Search {
-      int id;
-      HWND found;
-    } search{id, nullptr};
-    EnumChildWindows(
-        dialog,
-        [](HWND w, LPARAM p) -> BOOL {
-          auto* s = reinterpret_cast<Search*>(p);
-          if (GetDlgCtrlID(w) == s->id) s->found = w;
-          return s->found == nullptr;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-  }
+  static HWND Find(HWND dialog, int id) { return ControlById(dialog, id); }
   static void Click(HWND dialog, int id) {
     DWORD_PTR ignored;
     SendMessageTimeoutW(Find(dialog, id), BM_CLICK, 0, 0, SMTO_NORMAL, 10000, &ignored);

@@ -299,8 +299,12 @@ TEST_F(StickerWindows, CommandsBringStickersBackOnScreenAndMakeFadedOnesVisible)
     ASSERT_TRUE(LiveRecordOf(w, live));
     RECT r{};
     GetWindowRect(w, &r);
-    if (live.id == 1) EXPECT_EQ(r.left, (work.right - work.left - (r.right - r.left)) / 2);
-    if (live.id == 2) EXPECT_EQ(live.alpha, 255);
+    if (live.id == 1) {
+      EXPECT_EQ(r.left, (work.right - work.left - (r.right - r.left)) / 2);
+    }
+    if (live.id == 2) {
+      EXPECT_EQ(live.alpha, 255);
+    }
     if (live.id == 3) {
       EXPECT_EQ(live.alpha, 32);
       EXPECT_EQ(r.left, 400);  // on screen: left alone

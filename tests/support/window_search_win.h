@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 inline constexpr DWORD kAnyProcess = 0;
@@ -36,4 +37,18 @@ inline std::vector<HWND> TopLevelWindows(const WindowQuery& query) {
       },
       reinterpret_cast<LPARAM>(&search));
   return search.found;
+}
+
+// A control anywhere inside a window, tab pages and panels included.
+inline HWND ControlById(HWND window, int id) {
+  std::pair<int, HWND> search{id, nullptr};
+  EnumChildWindows(
+      window,
+      [](HWND child, LPARAM context) -> BOOL {
+        auto* s = reinterpret_cast<std::pair<int, HWND>*>(context);
+        if (GetDlgCtrlID(child) == s->first) s->second = child;
+        return s->second == nullptr;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.second;
 }

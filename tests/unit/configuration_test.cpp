@@ -4,7 +4,6 @@
 
 #include "app/configuration.h"
 #include "app/data_folder.h"
-#include "store/folder_paths.h"
 #include "support/memory_profile.h"
 
 namespace {
@@ -75,8 +74,6 @@ TEST(DataFolder, ThePerUserFolderHasExactlyOneSeparator) {
   EXPECT_EQ(PerUserDataFolder(L"C:\\Users\\me\\Documents"), L"C:\\Users\\me\\Documents\\Quillory\\");
   EXPECT_EQ(PerUserDataFolder(L"D:\\"), L"D:\\Quillory\\");
   EXPECT_EQ(PerUserDataFolder(L""), L"\\Quillory\\");
-  EXPECT_EQ(WithTrailingBackslash(L"C:\\x"), L"C:\\x\\");
-  EXPECT_EQ(WithTrailingBackslash(L"C:\\x\\"), L"C:\\x\\");
 }
 
 }  // namespace

@@ -1,0 +1,102 @@
+// New stickers as a user makes them: from the tray, from a second start, and
+// with the form's defaults.
+
+#include <gtest/gtest.h>
+
+#include "app/tray_icon_win.h"
+#include "editors/new_sticker_form_win.h"
+#include "support/sticker_program_win.h"
+#include "support/temp_folder_win.h"
+#include "support/window_search_win.h"
+#include "win/file_io_win.h"
+
+namespace {
+
+class NewSticker : public StickerProgram {
+ protected:
+  // The first opening lists every font of the system, which takes Wine a while.
+  HWND Form() {
+    HWND found = nullptr;
+    Eventually(
+        [&] {
+          const auto windows = TopLevelWindows({L"TFormStickerMess", Pid(), true});
+          found = windows.empty() ? nullptr : windows.front();
+          return found != nullptr;
+        },
+        30000);
+    return found;
+  }
+  HWND Tray() { return TopLevelWindows({kTrayWindowClass, Pid()}).front(); }
+  void DoubleClickTray() { PostMessageW(Tray(), kTrayCallbackMessage, 1, WM_LBUTTONDBLCLK); }
+  static void Press(HWND form, int id) { PostMessageW(form, WM_COMMAND, id, 0); }
+  static std::wstring Text(HWND form, int id) {
+    wchar_t text[256] = {};
+    GetWindowTextW(ControlById(form, id), text, 256);
+    return text;
+  }
+};
+
+TEST_F(NewSticker, OkWithAnEmptyClipboardMakesADefaultStickerThatIsWrittenAtOnce) {
+  Start({});
+  SetClipboardText(L"");
+  DoubleClickTray();
+  HWND form = Form();
+  ASSERT_NE(form, nullptr);
+  Press(form, TFormStickerMess::kBOK);
+  ASSERT_TRUE(WaitForStickerWindows(Pid(), 1));
+  RECT shown{};
+  GetWindowRect(StickerWindowsOf(Pid()).front(), &shown);
+  program->Kill();  // nothing more: the file already holds it
+  const auto saved = OnDisk();
+  ASSERT_EQ(saved.size(), 1u);
+  EXPECT_EQ(saved[0].caption.line_text.View(), "Sticker");
+  EXPECT_EQ(GetStickerText(saved[0]), "Text");
+  EXPECT_EQ(saved[0].style, kStylePanel);
+  EXPECT_EQ(saved[0].visible, 1);
+  RECT work{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  EXPECT_EQ(saved[0].left, work.left + (work.right - work.left - (shown.right - shown.left)) / 2);  // centred
+  EXPECT_EQ(saved[0].left, shown.left);
+}
+
+TEST_F(NewSticker, TheClipboardTextStartsTheMemoAndASecondStartOpensTheFormOnce) {
+  Start({});
+  SetClipboardText(L"From the clipboard");
+  RunningProgram second(copy.Exe());  // no arguments: the running program opens its form
+  EXPECT_TRUE(second.WaitForExit());
+  HWND form = Form();
+  ASSERT_NE(form, nullptr);
+  EXPECT_EQ(Text(form, StickerEditor::kMemo), L"From the clipboard");
+  DoubleClickTray();  // already showing: only brought to the front
+  Sleep(500);
+  EXPECT_EQ(TopLevelWindows({L"TFormStickerMess", Pid(), true}).size(), 1u);
+  Press(form, TFormStickerMess::kBNO);
+  EXPECT_TRUE(Eventually([&] { return !IsWindowVisible(form); }));
+  EXPECT_EQ(program->SendUserCommand(kUserCountStickers), 0);
+}
+
+TEST_F(NewSticker, SaveAsDefaultIsWrittenAndUsedByTheNextSticker) {
+  Start({Placed(1, 100, 100)});
+  ASSERT_TRUE(WaitForStickerWindows(Pid(), 1));
+  program->SendUserCommand(kUserNewSticker, kUserNewStickerArgument);
+  HWND form = Form();
+  ASSERT_NE(form, nullptr);
+  HWND style = ControlById(form, StickerEditor::kCBStyle);
+  ASSERT_NE(style, nullptr);
+  SendMessageW(style, CB_SETCURSEL, kStyleAero, 0);
+  Press(form, StickerEditor::kBSaveDefault);
+  ASSERT_TRUE(Eventually([&] { return FileExists(copy.File(L"default_settings.txt")); }));
+  Sleep(300);  // written key by key
+  const std::string saved = ReadText(copy.File(L"default_settings.txt"));
+  EXPECT_NE(saved.find("Style=8"), std::string::npos) << saved;
+  EXPECT_NE(saved.find("text_sixe="), std::string::npos) << saved;
+  EXPECT_NE(saved.find("collapce_caption="), std::string::npos) << saved;
+  Press(form, TFormStickerMess::kBOK);
+  ASSERT_TRUE(WaitForStickerWindows(Pid(), 2));
+  const auto stickers = Saved();
+  ASSERT_EQ(stickers.size(), 2u);
+  EXPECT_EQ(stickers[1].style, kStyleAero);
+  EXPECT_NE(stickers[1].id, stickers[0].id);
+}
+
+}  // namespace
