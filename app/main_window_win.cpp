@@ -1,5 +1,7 @@
 #include "app/main_window_win.h"
 
+#include <utility>
+
 #include "app/data_folder_win.h"
 #include "win/error_box_win.h"
 #include "win/messages.h"
@@ -69,6 +71,7 @@ bool TQuillor::Create() {
   ReadConfigurationFile();
   LoadStickers();
   LoadFlags();
+  for (const auto& [argument, command] : std::exchange(earlyCommands_, {})) OnInstanceCommand(argument, command);
   return true;
 }
 
@@ -293,7 +296,10 @@ LRESULT TQuillor::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_USER:
       return Ready() ? OnUserCommand(wParam, lParam) : 0;
     case WM_INSTANCE_COMMAND:
-      if (Ready()) OnInstanceCommand(wParam, lParam);
+      if (Ready())
+        OnInstanceCommand(wParam, lParam);
+      else
+        earlyCommands_.push_back({wParam, lParam});  // a later start came while this one starts up
       return 0;
     case kOpenNewSticker:
       NewSticker();

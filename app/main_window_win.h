@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "app/configuration.h"
 #include "app/main_menu_win.h"
@@ -97,5 +99,6 @@ class TQuillor final : public WindowBase, private StoreNotifications {
   std::unique_ptr<IconChoices> icons_;
   std::unique_ptr<TSettingsForm> settings_;
   std::unique_ptr<TFormStickerMess> newSticker_;
+  std::vector<std::pair<WPARAM, LPARAM>> earlyCommands_;  // instance commands that came during start-up
   TDefaultSettings defaultSticker_;
 };

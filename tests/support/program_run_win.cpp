@@ -85,6 +85,7 @@ DWORD RunningProgram::ExitCode() const {
 }
 
 bool RunningProgram::Close() {
+  if (WaitForExit(0)) return true;  // ended already (killed, or closed from its menu)
   PostMessageW(MainWindow(), WM_CLOSE, 0, 0);
   return WaitForExit();
 }
