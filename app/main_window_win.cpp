@@ -14,7 +14,10 @@
 #include "store/resource_image_pair_win.h"
 #include "win/profile_file_win.h"
 #include "store/skin_bitmaps_win.h"
+#include "store/shortcut_win.h"
 #include "store/sticker_database_win.h"
+#include "store/text_utils.h"
+#include "win/text_convert_win.h"
 
 namespace {
 constexpr wchar_t kDatabaseFile[] = L"base.db";
@@ -24,6 +27,7 @@ constexpr wchar_t kTrayHint[] = L"Quillory\r\nv2.2";
 constexpr wchar_t kApplicationIcon[] = L"MAINICON";
 constexpr int kFlagWidth = 25, kFlagHeight = 15;
 constexpr UINT kOpenNewSticker = WM_APP + 2;
+constexpr std::size_t kShortcutNameLength = 64;
 }  // namespace
 
 TQuillor::TQuillor(std::int32_t startStickerId)
@@ -66,7 +70,8 @@ bool TQuillor::Create() {
         if (managerWindow_)
           PostMessageW(managerWindow_, WM_MANAGER_REFRESH, kManagerRefreshStickers, kManagerRefreshStickers);
       },
-      [this](std::int32_t id, const StickerRecord& record) { settings_->Open(id, record); }});
+      [this](std::int32_t id, const StickerRecord& record) { settings_->Open(id, record); },
+      [this](std::int32_t id, const StickerRecord& record) { CreateShortcut(id, record); }});
   mui_.Hooks().Register([this](const TMUI&) { stickers_->RelabelAll(); });
   ReadConfigurationFile();
   LoadStickers();
@@ -85,6 +90,20 @@ bool TQuillor::CreateEditors() {
       {&mui_, programFolder_, art, icons_.get(), &menuGlyphs_},
       [this](const TDefaultSettings& defaults) { SaveDefaults(defaults); }});
   return settings_->Create() && newSticker_->Create();
+}
+
+// The name proposed is the start of the sticker's text; what the user keeps
+// is cleaned of the characters a file name cannot hold. A shortcut that could
+// not be written is said so: it must not look as if it existed.
+void TQuillor::CreateShortcut(std::int32_t id, const StickerRecord& record) {
+  std::wstring name = TextPreview(WideFromAnsi(GetStickerText(record)), kShortcutNameLength);
+  if (!dialog_->Input(mui_.Text({L"Manager", L"dialog_link_stick_caption"}), mui_.Text({L"Manager", L"dialog_link_stick"}),
+                      name))
+    return;
+  name = CleanShortcutName(name);
+  if (name.empty()) return;
+  const ShortcutResult result = CreateStickerShortcut(name, id);
+  if (!result.Written()) ShowFileError(FileErrorKind::kCreate, result.path, result.error);
 }
 
 void TQuillor::SaveDefaults(const TDefaultSettings& defaults) {

@@ -67,6 +67,7 @@ class TQuillor final : public WindowBase, private StoreNotifications {
   void NewSticker();
   void PostNewSticker();
   void SaveDefaults(const TDefaultSettings& defaults);
+  void CreateShortcut(std::int32_t id, const StickerRecord& record);
   [[nodiscard]] bool CreateEditors();
   // The message handlers that need the sticker operations, which exist once
   // start-up has made them (an error box during start-up already dispatches).

@@ -251,3 +251,7 @@ void StickerOperations::ApplyStickerSettings(std::int32_t id, const StickerRecor
 void StickerOperations::OpenSettings(std::int32_t id) {
   if (const StickerRecord* r = Record(id)) a_.openSettings(id, *r);
 }
+
+void StickerOperations::CreateShortcut(std::int32_t id) {
+  if (const StickerRecord* r = Record(id)) a_.createShortcut(id, *r);
+}

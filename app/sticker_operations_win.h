@@ -26,6 +26,7 @@ struct StickerOperationsArgs {
   std::function<bool()> saveDatabase;  // writes base.db, reporting failures
   std::function<void()> postManagerRefresh;
   std::function<void(std::int32_t id, const StickerRecord& record)> openSettings;
+  std::function<void(std::int32_t id, const StickerRecord& record)> createShortcut;
 };
 
 // Posted to the main window when a sticker window has closed, so that its
@@ -76,6 +77,7 @@ class StickerOperations final : public StickerHost {
   void Duplicate(std::int32_t id) override;
   void ApplyStickerSettings(std::int32_t id, const StickerRecord& edited) override;
   void OpenSettings(std::int32_t id) override;
+  void CreateShortcut(std::int32_t id) override;
 
  private:
   bool ShowSlot(int slot);

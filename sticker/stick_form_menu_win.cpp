@@ -113,7 +113,10 @@ void TStickForm::OnMenuCommand(UINT item) {
     case kProperties:
       host_.OpenSettings(record_.id);
       break;
-    default:  // the shortcut item waits for the input dialog
+    case kShortcut:
+      host_.CreateShortcut(record_.id);
+      break;
+    default:
       break;
   }
 }

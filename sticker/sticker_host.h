@@ -29,6 +29,8 @@ class StickerHost {
   // result back to the window.
   virtual void ApplyStickerSettings(std::int32_t id, const StickerRecord& edited) = 0;
   virtual void OpenSettings(std::int32_t id) = 0;
+  // Asks for a name and puts a shortcut that opens the sticker on the desktop.
+  virtual void CreateShortcut(std::int32_t id) = 0;
 
  protected:
   ~StickerHost() = default;

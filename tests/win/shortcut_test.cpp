@@ -12,32 +12,12 @@
 #include "store/shortcut_win.h"
 #include "store/text_utils.h"
 #include "win/file_io_win.h"
+#include "support/shell_link_win.h"
 #include "win/handles_win.h"
 
 namespace {
 
 constexpr wchar_t kNoteName[] = L"Note 42";
-
-struct ShellLinkFields {
-  std::wstring path, arguments, workingFolder;
-};
-
-// What the shell reads back from a shortcut file; all empty when it cannot.
-ShellLinkFields ReadShellLink(const std::wstring& file) {
-  const ScopedCoInitialize com;
-  IShellLinkW* rawLink = nullptr;
-  CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&rawLink));
-  const ScopedCom<IShellLinkW> link(rawLink);
-  IPersistFile* rawFile = nullptr;
-  if (link) link.Get()->QueryInterface(IID_PPV_ARGS(&rawFile));
-  const ScopedCom<IPersistFile> persist(rawFile);
-  if (!persist || FAILED(persist.Get()->Load(file.c_str(), STGM_READ))) return {};
-  wchar_t path[MAX_PATH] = {}, arguments[MAX_PATH] = {}, folder[MAX_PATH] = {};
-  link.Get()->GetPath(path, MAX_PATH, nullptr, SLGP_RAWPATH);
-  link.Get()->GetArguments(arguments, MAX_PATH);
-  link.Get()->GetWorkingDirectory(folder, MAX_PATH);
-  return {path, arguments, folder};
-}
 
 // Deletes the shortcut a test writes on the desktop, however the test ends.
 struct DesktopShortcut {
