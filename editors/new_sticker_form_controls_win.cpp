@@ -2,85 +2,53 @@
 // row each, containers (tab pages, panels) before what they hold. The text
 // tab is the settings dialog's.
 
-#include <windows.h>
-#include <commctrl.h>
-
+#include "editors/editor_controls.h"
 #include "editors/new_sticker_form_win.h"
-#include "lang/text_id.h"
 
 namespace {
-
-constexpr wchar_t kPage[] = L"ControlPage";
-constexpr wchar_t kPanel[] = L"TTaskPanel";
-constexpr wchar_t kCheck[] = L"TMyCheckBox";
-constexpr wchar_t kColour[] = L"TColorBox";
-constexpr DWORD kTab = WS_TABSTOP;
-constexpr DWORD kCheckStyle = BS_AUTOCHECKBOX | WS_TABSTOP;
-constexpr DWORD kRadioStyle = BS_AUTORADIOBUTTON | WS_TABSTOP;
-constexpr DWORD kToggle = BS_AUTOCHECKBOX | BS_PUSHLIKE | WS_TABSTOP;
-constexpr DWORD kList = CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP;
-constexpr DWORD kOwnerList = kList | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS;
-constexpr DWORD kEdit = WS_BORDER | ES_AUTOHSCROLL | WS_TABSTOP;
-constexpr DWORD kGroup = BS_GROUPBOX;
+using namespace editor_controls;
 
 using F = TFormStickerMess;
-using S = StickerEditor;
 
 }  // namespace
 
-const std::array<ControlRow, 50> TFormStickerMess::kControls = {{
-    {L"PC", S::kPC, WC_TABCONTROLW, 4, 4, 425, 284, kTab | WS_CLIPSIBLINGS, kNoText, nullptr},
-    {L"TSText", S::kPageText, kPage, 8, 30, 417, 254, 0, kNoText, nullptr},
-    {L"TSVid", S::kPageLook, kPage, 8, 30, 417, 254, 0, kNoText, nullptr},
-    {L"TStextopt", S::kPagePosition, kPage, 8, 30, 417, 254, 0, kNoText, nullptr},
-    {L"tsPatterns", S::kPagePatterns, kPage, 8, 30, 417, 254, 0, kNoText, nullptr},
-    {L"CB_position", S::kCBPosition, WC_COMBOBOXW, 8, 298, 180, 200, kList, kNoText, nullptr},
-    {L"BOK", F::kBOK, WC_BUTTONW, 270, 297, 75, 25, BS_DEFPUSHBUTTON | kTab, TextIndex(L"Setting", L"bOk"), &Handler<&F::BOKClick>},
-    {L"BNO", F::kBNO, WC_BUTTONW, 351, 297, 75, 25, kTab, TextIndex(L"Setting", L"bNO"), nullptr},
-    // Text
-    {L"TP_caption", S::kTPCaption, kPanel, 4, 4, 409, 21, 0, TextIndex(L"Setting", L"tabCapt"), &Handler<&S::PanelChange>, S::kPageText},
-    {L"LCapt", S::kLCapt, WC_STATICW, 10, 26, 126, 16, SS_NOPREFIX, TextIndex(L"Setting", L"capLtext"), nullptr, S::kTPCaption},
-    {L"ECaption", S::kECaption, WC_EDITW, 140, 23, 260, 20, kEdit, kNoText, nullptr, S::kTPCaption},
-    {L"CBDatause", S::kCBDatause, kCheck, 10, 46, 104, 18, kCheckStyle, TextIndex(L"Setting", L"capCBusedata"), &Handler<&S::CBDatauseClick>, S::kTPCaption},
-    {L"EdateText", S::kEdateText, WC_EDITW, 140, 44, 260, 20, kEdit, kNoText, nullptr, S::kTPCaption},
-    {L"Memo", S::kMemo, WC_EDITW, 4, 29, 409, 150, WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | kTab, kNoText, &Handler<&StickerEditor::MemoChange>, S::kPageText},
-    {L"LCount", S::kLCount, WC_STATICW, 313, 184, 100, 16, SS_RIGHT | SS_NOPREFIX, kNoText, nullptr, S::kPageText},
-    {L"CB_autoPer", S::kCBAutoPer, kCheck, 4, 183, 200, 18, kCheckStyle, TextIndex(L"Setting", L"capCBAutoPer"), &Handler<&S::CBAutoPerClick>, S::kPageText},
-    {L"TP_text", S::kTPText, kPanel, 4, 228, 409, 22, 0, TextIndex(L"Setting", L"tabText"), &Handler<&S::PanelChange>, S::kPageText},
-    {L"CBFontNameText", S::kCBFontNameText, WC_COMBOBOXW, 10, 28, 190, 300, kOwnerList | CBS_SORT, kNoText, &Handler<&S::MemoFontChange>, S::kTPText},
-    {L"CBsizetext", S::kCBsizetext, WC_COMBOBOXW, 206, 28, 50, 200, kList, kNoText, &Handler<&S::MemoFontChange>, S::kTPText},
-    {L"CBColor", S::kCBColor, kColour, 262, 28, 40, 22, kTab, kNoText, nullptr, S::kTPText},
-    {L"SB_style_b", S::kSBStyleB, WC_BUTTONW, 308, 28, 24, 22, kToggle, kNoText, &Handler<&S::MemoFontChange>, S::kTPText, TextIndex(L"Setting", L"Bstyle")},
-    {L"SB_style_i", S::kSBStyleI, WC_BUTTONW, 334, 28, 24, 22, kToggle, kNoText, &Handler<&S::MemoFontChange>, S::kTPText, TextIndex(L"Setting", L"Istyle")},
-    {L"SB_text_l", S::kSBTextL, WC_BUTTONW, 10, 62, 24, 24, kRadioStyle | BS_PUSHLIKE | BS_BITMAP | WS_GROUP, kNoText, nullptr, S::kTPText, TextIndex(L"Setting", L"aligL")},
-    {L"SB_text_c", S::kSBTextC, WC_BUTTONW, 36, 62, 24, 24, kRadioStyle | BS_PUSHLIKE | BS_BITMAP, kNoText, nullptr, S::kTPText, TextIndex(L"Setting", L"aligC")},
-    {L"SB_text_r", S::kSBTextR, WC_BUTTONW, 62, 62, 24, 24, kRadioStyle | BS_PUSHLIKE | BS_BITMAP, kNoText, nullptr, S::kTPText, TextIndex(L"Setting", L"aligR")},
-    {L"CBShadText", S::kCBShadText, kCheck, 100, 66, 150, 18, kCheckStyle | WS_GROUP, TextIndex(L"Setting", L"vidCBST"), nullptr, S::kTPText},
-    {L"CBColorSh", S::kCBColorSh, kColour, 262, 64, 40, 22, kTab, kNoText, nullptr, S::kTPText},
-    // Appearance
-    {L"GB", S::kGB, WC_BUTTONW, 4, 4, 193, 214, kGroup, kNoText, nullptr, S::kPageLook},
-    {L"CB_style", S::kCBStyle, WC_COMBOBOXW, 12, 22, 177, 300, kList, kNoText, &Handler<&S::CBStyleClick>, S::kPageLook},
-    {L"I_style", S::kIStyle, WC_STATICW, 12, 52, 177, 153, SS_OWNERDRAW, kNoText, nullptr, S::kPageLook},
-    {L"Ltran", S::kLtran, WC_BUTTONW, 204, 4, 209, 56, kGroup, kNoText, nullptr, S::kPageLook},
-    {L"TrackBar", S::kTrackBar, TRACKBAR_CLASSW, 212, 22, 193, 30, TBS_AUTOTICKS | kTab, kNoText, nullptr, S::kPageLook},
-    {L"TS5", S::kTS5, WC_BUTTONW, 204, 64, 209, 60, kGroup, kNoText, nullptr, S::kPageLook},
-    {L"CB_icons", S::kCBIcons, WC_COMBOBOXW, 212, 84, 193, 400, kOwnerList, kNoText, nullptr, S::kPageLook},
-    {L"cb_pin_useF", S::kCbUsePin, kCheck, 204, 134, 200, 18, kCheckStyle, TextIndex(L"Setting", L"vidUsePin"), nullptr, S::kPageLook},
-    {L"CBuseColor", S::kCBuseColor, kCheck, 204, 160, 200, 18, kCheckStyle, TextIndex(L"Setting", L"fUseColor"), &Handler<&S::CBuseColorClick>, S::kPageLook},
-    {L"CBColorMask", S::kCBColorMask, kColour, 204, 186, 60, 24, kTab, kNoText, &Handler<&S::CBStyleClick>, S::kPageLook},
-    {L"SBrandom", S::kSBrandom, WC_BUTTONW, 270, 186, 24, 24, kTab, kNoText, &Handler<&S::SBrandomClick>, S::kPageLook, TextIndex(L"Setting", L"fSBrandhint")},
-    // Options
-    {L"GB_ml", S::kGBMl, WC_BUTTONW, 4, 4, 409, 100, kGroup, TextIndex(L"Setting", L"vidInterval"), nullptr, S::kPagePosition},
-    {L"CB_mouse_atas", S::kCBMouseAtas, kCheck, 12, 24, 300, 18, kCheckStyle, TextIndex(L"Setting", L"vidMouseLook"), nullptr, S::kPagePosition},
-    {L"TB_Ma", S::kTBMa, TRACKBAR_CLASSW, 12, 54, 300, 30, TBS_AUTOTICKS | kTab, kNoText, &Handler<&S::TBMaChange>, S::kPagePosition},
-    {L"L_sec", S::kLSec, WC_STATICW, 320, 60, 80, 16, SS_NOPREFIX, kNoText, nullptr, S::kPagePosition},
-    {L"CB_lockMove", S::kCBLockMove, kCheck, 4, 112, 200, 18, kCheckStyle, TextIndex(L"Setting", L"vidCBLock"), nullptr, S::kPagePosition},
-    {L"GB_ds", S::kGBds, WC_BUTTONW, 4, 140, 409, 100, kGroup, TextIndex(L"Setting", L"bSaveDefault"), nullptr, S::kPagePosition},
-    {L"CB_random_color", S::kCBRandomColor, kCheck, 12, 162, 300, 18, kCheckStyle, TextIndex(L"Setting", L"random_color"), nullptr, S::kPagePosition},
-    {L"b_save_default", S::kBSaveDefault, WC_BUTTONW, 12, 192, 220, 26, kTab, TextIndex(L"Setting", L"bSaveDefault"), &Handler<&F::BSaveDefaultClick>, S::kPagePosition},
-    // Patterns
-    {L"CB_press", S::kCBPress, WC_LISTBOXW, 4, 4, 300, 48, WS_BORDER | WS_VSCROLL | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_SORT | LBS_NOTIFY | kTab, kNoText, &Handler<&S::CBPressClick>, S::kPagePatterns},
-    {L"B_press_prim", S::kBPressPrim, WC_BUTTONW, 310, 4, 103, 25, kTab, TextIndex(L"Setting", L"bPattPrim"), &Handler<&S::BPressPrimClick>, S::kPagePatterns},
-    {L"GB_prew_press", S::kGBPrewPress, WC_BUTTONW, 4, 50, 409, 198, kGroup, kNoText, nullptr, S::kPagePatterns},
-    {L"I_press", S::kIPress, WC_STATICW, 16, 66, 377, 177, SS_OWNERDRAW, kNoText, nullptr, S::kPagePatterns},
-}};
+const std::array<ControlRow, 50> TFormStickerMess::kControls = Join(
+    std::array<ControlRow, 8>{{
+        {L"PC", S::kPC, WC_TABCONTROLW, 4, 4, 425, 284, kTab | WS_CLIPSIBLINGS, kNoText, nullptr},
+        {L"TSText", S::kPageText, kPage, 8, 30, 417, 254, 0, kNoText, nullptr},
+        {L"TSVid", S::kPageLook, kPage, 8, 30, 417, 254, 0, kNoText, nullptr},
+        {L"TStextopt", S::kPagePosition, kPage, 8, 30, 417, 254, 0, kNoText, nullptr},
+        {L"tsPatterns", S::kPagePatterns, kPage, 8, 30, 417, 254, 0, kNoText, nullptr},
+        {L"CB_position", S::kCBPosition, WC_COMBOBOXW, 8, 298, 180, 200, kList, kNoText, nullptr},
+        {L"BOK", F::kBOK, WC_BUTTONW, 270, 297, 75, 25, BS_DEFPUSHBUTTON | kTab, TextIndex(L"Setting", L"bOk"), &Handler<&F::BOKClick>},
+        {L"BNO", F::kBNO, WC_BUTTONW, 351, 297, 75, 25, kTab, TextIndex(L"Setting", L"bNO"), nullptr},
+    }},
+    TextTab(228, TextIndex(L"Setting", L"tabText")),
+    std::array<ControlRow, 23>{{
+        // Appearance
+        {L"GB", S::kGB, WC_BUTTONW, 4, 4, 193, 214, kGroup, kNoText, nullptr, S::kPageLook},
+        {L"CB_style", S::kCBStyle, WC_COMBOBOXW, 12, 22, 177, 300, kList, kNoText, &Handler<&S::CBStyleClick>, S::kPageLook},
+        {L"I_style", S::kIStyle, WC_STATICW, 12, 52, 177, 153, SS_OWNERDRAW, kNoText, nullptr, S::kPageLook},
+        {L"Ltran", S::kLtran, WC_BUTTONW, 204, 4, 209, 56, kGroup, kNoText, nullptr, S::kPageLook},
+        {L"TrackBar", S::kTrackBar, TRACKBAR_CLASSW, 212, 22, 193, 30, TBS_AUTOTICKS | kTab, kNoText, nullptr, S::kPageLook},
+        {L"TS5", S::kTS5, WC_BUTTONW, 204, 64, 209, 60, kGroup, kNoText, nullptr, S::kPageLook},
+        {L"CB_icons", S::kCBIcons, WC_COMBOBOXW, 212, 84, 193, 400, kOwnerList, kNoText, nullptr, S::kPageLook},
+        {L"cb_pin_useF", S::kCbUsePin, kCheck, 204, 134, 200, 18, kCheckStyle, TextIndex(L"Setting", L"vidUsePin"), nullptr, S::kPageLook},
+        {L"CBuseColor", S::kCBuseColor, kCheck, 204, 160, 200, 18, kCheckStyle, TextIndex(L"Setting", L"fUseColor"), &Handler<&S::CBuseColorClick>, S::kPageLook},
+        {L"CBColorMask", S::kCBColorMask, kColour, 204, 186, 60, 24, kTab, kNoText, &Handler<&S::CBStyleClick>, S::kPageLook},
+        {L"SBrandom", S::kSBrandom, WC_BUTTONW, 270, 186, 24, 24, kTab, kNoText, &Handler<&S::SBrandomClick>, S::kPageLook, TextIndex(L"Setting", L"fSBrandhint")},
+        // Options
+        {L"GB_ml", S::kGBMl, WC_BUTTONW, 4, 4, 409, 100, kGroup, TextIndex(L"Setting", L"vidInterval"), nullptr, S::kPagePosition},
+        {L"CB_mouse_atas", S::kCBMouseAtas, kCheck, 12, 24, 300, 18, kCheckStyle, TextIndex(L"Setting", L"vidMouseLook"), nullptr, S::kPagePosition},
+        {L"TB_Ma", S::kTBMa, TRACKBAR_CLASSW, 12, 54, 300, 30, TBS_AUTOTICKS | kTab, kNoText, &Handler<&S::TBMaChange>, S::kPagePosition},
+        {L"L_sec", S::kLSec, WC_STATICW, 320, 60, 80, 16, SS_NOPREFIX, kNoText, nullptr, S::kPagePosition},
+        {L"CB_lockMove", S::kCBLockMove, kCheck, 4, 112, 200, 18, kCheckStyle, TextIndex(L"Setting", L"vidCBLock"), nullptr, S::kPagePosition},
+        {L"GB_ds", S::kGBds, WC_BUTTONW, 4, 140, 409, 100, kGroup, TextIndex(L"Setting", L"bSaveDefault"), nullptr, S::kPagePosition},
+        {L"CB_random_color", S::kCBRandomColor, kCheck, 12, 162, 300, 18, kCheckStyle, TextIndex(L"Setting", L"random_color"), nullptr, S::kPagePosition},
+        {L"b_save_default", S::kBSaveDefault, WC_BUTTONW, 12, 192, 220, 26, kTab, TextIndex(L"Setting", L"bSaveDefault"), &Handler<&F::BSaveDefaultClick>, S::kPagePosition},
+        // Patterns
+        {L"CB_press", S::kCBPress, WC_LISTBOXW, 4, 4, 300, 48, WS_BORDER | WS_VSCROLL | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_SORT | LBS_NOTIFY | kTab, kNoText, &Handler<&S::CBPressClick>, S::kPagePatterns},
+        {L"B_press_prim", S::kBPressPrim, WC_BUTTONW, 310, 4, 103, 25, kTab, TextIndex(L"Setting", L"bPattPrim"), &Handler<&S::BPressPrimClick>, S::kPagePatterns},
+        {L"GB_prew_press", S::kGBPrewPress, WC_BUTTONW, 4, 50, 409, 198, kGroup, kNoText, nullptr, S::kPagePatterns},
+        {L"I_press", S::kIPress, WC_STATICW, 16, 66, 377, 177, SS_OWNERDRAW, kNoText, nullptr, S::kPagePatterns},
+    }});

@@ -1,88 +1,57 @@
 // The controls of the settings dialog, as its design lays them out: one row
 // each, containers (tab pages, panels) before what they hold.
 
-#include <windows.h>
-#include <commctrl.h>
-
+#include "editors/editor_controls.h"
 #include "editors/settings_form_win.h"
-#include "lang/text_id.h"
 
 namespace {
-
-constexpr wchar_t kPage[] = L"ControlPage";
-constexpr wchar_t kPanel[] = L"TTaskPanel";
-constexpr wchar_t kCheck[] = L"TMyCheckBox";
-constexpr wchar_t kRadio[] = L"TMyRadioButton";
-constexpr wchar_t kColour[] = L"TColorBox";
-constexpr DWORD kTab = WS_TABSTOP;
-constexpr DWORD kCheckStyle = BS_AUTOCHECKBOX | WS_TABSTOP;
-constexpr DWORD kRadioStyle = BS_AUTORADIOBUTTON | WS_TABSTOP;
-constexpr DWORD kToggle = BS_AUTOCHECKBOX | BS_PUSHLIKE | WS_TABSTOP;
-constexpr DWORD kList = CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP;
-constexpr DWORD kOwnerList = kList | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS;
-constexpr DWORD kEdit = WS_BORDER | ES_AUTOHSCROLL | WS_TABSTOP;
-constexpr DWORD kGroup = BS_GROUPBOX;
+using namespace editor_controls;
 
 using F = TSettingsForm;
+
 }  // namespace
 
-const std::array<ControlRow, 54> TSettingsForm::kControls = {{
-    {L"PC", F::kPC, WC_TABCONTROLW, 4, 4, 425, 280, kTab | WS_CLIPSIBLINGS, kNoText, nullptr},
-    {L"TS2", F::kPageText, kPage, 8, 30, 417, 250, 0, kNoText, nullptr},
-    {L"TSS", F::kPageLook, kPage, 8, 30, 417, 250, 0, kNoText, nullptr},
-    {L"TSPos", F::kPagePosition, kPage, 8, 30, 417, 250, 0, kNoText, nullptr},
-    {L"TS_presset", F::kPagePatterns, kPage, 8, 30, 417, 250, 0, kNoText, nullptr},
-    {L"Ok", IDOK, WC_BUTTONW, 189, 290, 75, 25, BS_DEFPUSHBUTTON | kTab, TextIndex(L"Setting", L"bOk"), &Handler<&F::OkClick>},
-    {L"BNO", IDCANCEL, WC_BUTTONW, 270, 290, 75, 25, kTab, TextIndex(L"Setting", L"bNO"), nullptr},
-    {L"BPRIM", F::kBPRIM, WC_BUTTONW, 351, 290, 75, 25, kTab, TextIndex(L"Setting", L"bPrim"), &Handler<&F::BPRIMClick>},
-    // Text
-    {L"TP_caption", F::kTPCaption, kPanel, 4, 4, 409, 21, 0, TextIndex(L"Setting", L"tabCapt"), &Handler<&F::PanelChange>, F::kPageText},
-    {L"LCapt", F::kLCapt, WC_STATICW, 10, 26, 126, 16, SS_NOPREFIX, TextIndex(L"Setting", L"capLtext"), nullptr, F::kTPCaption},
-    {L"ECaption", F::kECaption, WC_EDITW, 140, 23, 260, 20, kEdit, kNoText, nullptr, F::kTPCaption},
-    {L"CBDatause", F::kCBDatause, kCheck, 10, 46, 104, 18, kCheckStyle, TextIndex(L"Setting", L"capCBusedata"), &Handler<&F::CBDatauseClick>, F::kTPCaption},
-    {L"EdateText", F::kEdateText, WC_EDITW, 140, 44, 260, 20, kEdit, kNoText, nullptr, F::kTPCaption},
-    {L"Memo", F::kMemo, WC_EDITW, 4, 29, 409, 150, WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | kTab, kNoText, &Handler<&StickerEditor::MemoChange>, F::kPageText},
-    {L"LCount", F::kLCount, WC_STATICW, 313, 184, 100, 16, SS_RIGHT | SS_NOPREFIX, kNoText, nullptr, F::kPageText},
-    {L"CB_autoPer", F::kCBAutoPer, kCheck, 4, 183, 200, 18, kCheckStyle, TextIndex(L"Setting", L"capCBAutoPer"), &Handler<&F::CBAutoPerClick>, F::kPageText},
-    {L"TP_text", F::kTPText, kPanel, 4, 224, 409, 22, 0, TextIndex(L"Sticker", L"mConfig"), &Handler<&F::PanelChange>, F::kPageText},
-    {L"CBFontNameText", F::kCBFontNameText, WC_COMBOBOXW, 10, 28, 190, 300, kOwnerList | CBS_SORT, kNoText, &Handler<&F::MemoFontChange>, F::kTPText},
-    {L"CBsizetext", F::kCBsizetext, WC_COMBOBOXW, 206, 28, 50, 200, kList, kNoText, &Handler<&F::MemoFontChange>, F::kTPText},
-    {L"CBColor", F::kCBColor, kColour, 262, 28, 40, 22, kTab, kNoText, nullptr, F::kTPText},
-    {L"SB_style_b", F::kSBStyleB, WC_BUTTONW, 308, 28, 24, 22, kToggle, kNoText, &Handler<&F::MemoFontChange>, F::kTPText, TextIndex(L"Setting", L"Bstyle")},
-    {L"SB_style_i", F::kSBStyleI, WC_BUTTONW, 334, 28, 24, 22, kToggle, kNoText, &Handler<&F::MemoFontChange>, F::kTPText, TextIndex(L"Setting", L"Istyle")},
-    {L"SB_text_l", F::kSBTextL, WC_BUTTONW, 10, 62, 24, 24, kRadioStyle | BS_PUSHLIKE | BS_BITMAP | WS_GROUP, kNoText, nullptr, F::kTPText, TextIndex(L"Setting", L"aligL")},
-    {L"SB_text_c", F::kSBTextC, WC_BUTTONW, 36, 62, 24, 24, kRadioStyle | BS_PUSHLIKE | BS_BITMAP, kNoText, nullptr, F::kTPText, TextIndex(L"Setting", L"aligC")},
-    {L"SB_text_r", F::kSBTextR, WC_BUTTONW, 62, 62, 24, 24, kRadioStyle | BS_PUSHLIKE | BS_BITMAP, kNoText, nullptr, F::kTPText, TextIndex(L"Setting", L"aligR")},
-    {L"CBShadText", F::kCBShadText, kCheck, 100, 66, 150, 18, kCheckStyle | WS_GROUP, TextIndex(L"Setting", L"vidCBST"), nullptr, F::kTPText},
-    {L"CBColorSh", F::kCBColorSh, kColour, 262, 64, 40, 22, kTab, kNoText, nullptr, F::kTPText},
-    // Appearance
-    {L"GB", F::kGB, WC_BUTTONW, 4, 4, 217, 240, kGroup, kNoText, nullptr, F::kPageLook},
-    {L"CB_style", F::kCBStyle, WC_COMBOBOXW, 12, 24, 201, 300, kList, kNoText, &Handler<&F::CBStyleClick>, F::kPageLook},
-    {L"I_style", F::kIStyle, WC_STATICW, 12, 56, 201, 169, SS_OWNERDRAW, kNoText, nullptr, F::kPageLook},
-    {L"Ltran", F::kLtran, WC_BUTTONW, 228, 4, 185, 56, kGroup, kNoText, nullptr, F::kPageLook},
-    {L"TrackBar", F::kTrackBar, TRACKBAR_CLASSW, 236, 22, 170, 30, TBS_AUTOTICKS | kTab, kNoText, nullptr, F::kPageLook},
-    {L"TS5", F::kTS5, WC_BUTTONW, 228, 64, 185, 60, kGroup, kNoText, nullptr, F::kPageLook},
-    {L"CB_icons", F::kCBIcons, WC_COMBOBOXW, 236, 84, 170, 400, kOwnerList, kNoText, nullptr, F::kPageLook},
-    {L"cb_use_pin", F::kCbUsePin, kCheck, 228, 134, 180, 18, kCheckStyle, TextIndex(L"Setting", L"vidUsePin"), nullptr, F::kPageLook},
-    {L"CBuseColor", F::kCBuseColor, kCheck, 228, 160, 180, 18, kCheckStyle, TextIndex(L"Setting", L"fUseColor"), &Handler<&F::CBuseColorClick>, F::kPageLook},
-    {L"CBColorMask", F::kCBColorMask, kColour, 228, 186, 60, 24, kTab, kNoText, &Handler<&F::CBStyleClick>, F::kPageLook},
-    {L"SBrandom", F::kSBrandom, WC_BUTTONW, 294, 186, 24, 24, kTab, kNoText, &Handler<&F::SBrandomClick>, F::kPageLook, TextIndex(L"Setting", L"fSBrandhint")},
-    // Position
-    {L"RB_upp", F::kRBUpp, kRadio, 12, 12, 180, 18, kRadioStyle | WS_GROUP, TextIndex(L"Setting", L"posUp"), nullptr, F::kPagePosition},
-    {L"RB_normal_pos", F::kRBNormalPos, kRadio, 12, 36, 180, 18, kRadioStyle, TextIndex(L"Setting", L"posNormal"), nullptr, F::kPagePosition},
-    {L"RB_back_pos", F::kRBBackPos, kRadio, 12, 60, 180, 18, kRadioStyle, TextIndex(L"Setting", L"posBack"), nullptr, F::kPagePosition},
-    {L"RB_bott", F::kRBBott, kRadio, 12, 84, 180, 18, kRadioStyle, TextIndex(L"Setting", L"posBottom"), nullptr, F::kPagePosition},
-    {L"CB_lockMove", F::kCBLockMove, kCheck, 12, 120, 180, 18, kCheckStyle | WS_GROUP, TextIndex(L"Setting", L"vidCBLock"), nullptr, F::kPagePosition},
-    {L"CB_float", F::kCBFloat, kCheck, 12, 144, 180, 18, kCheckStyle, TextIndex(L"Setting", L"Float"), nullptr, F::kPagePosition},
-    {L"GB_ml", F::kGBMl, WC_BUTTONW, 200, 4, 213, 110, kGroup, TextIndex(L"Setting", L"vidInterval"), nullptr, F::kPagePosition},
-    {L"CB_mouse_atas", F::kCBMouseAtas, kCheck, 208, 26, 200, 18, kCheckStyle, TextIndex(L"Setting", L"vidMouseLook"), nullptr, F::kPagePosition},
-    {L"TB_Ma", F::kTBMa, TRACKBAR_CLASSW, 208, 56, 140, 30, TBS_AUTOTICKS | kTab, kNoText, &Handler<&F::TBMaChange>, F::kPagePosition},
-    {L"L_sec", F::kLSec, WC_STATICW, 350, 62, 60, 16, SS_NOPREFIX, kNoText, nullptr, F::kPagePosition},
-    // Patterns
-    {L"CB_press", F::kCBPress, WC_LISTBOXW, 4, 4, 256, 48, WS_BORDER | WS_VSCROLL | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_SORT | LBS_NOTIFY | kTab, kNoText, &Handler<&F::CBPressClick>, F::kPagePatterns},
-    {L"B_press_prim", F::kBPressPrim, WC_BUTTONW, 266, 4, 90, 25, kTab, TextIndex(L"Setting", L"bPattPrim"), &Handler<&F::BPressPrimClick>, F::kPagePatterns},
-    {L"BsavePattern", F::kBsavePattern, WC_BUTTONW, 362, 4, 24, 24, BS_BITMAP | kTab, kNoText, &Handler<&F::BsavePatternClick>, F::kPagePatterns, TextIndex(L"Setting", L"bPattSave")},
-    {L"BdelPattern", F::kBdelPattern, WC_BUTTONW, 389, 4, 24, 24, BS_BITMAP | kTab, kNoText, &Handler<&F::BdelPatternClick>, F::kPagePatterns, TextIndex(L"Setting", L"bPattDel")},
-    {L"GB_prew_press", F::kGBPrewPress, WC_BUTTONW, 4, 50, 409, 198, kGroup, kNoText, nullptr, F::kPagePatterns},
-    {L"I_press", F::kIPress, WC_STATICW, 16, 66, 377, 177, SS_OWNERDRAW, kNoText, nullptr, F::kPagePatterns},
-}};
+const std::array<ControlRow, 54> TSettingsForm::kControls = Join(
+    std::array<ControlRow, 8>{{
+        {L"PC", F::kPC, WC_TABCONTROLW, 4, 4, 425, 280, kTab | WS_CLIPSIBLINGS, kNoText, nullptr},
+        {L"TS2", F::kPageText, kPage, 8, 30, 417, 250, 0, kNoText, nullptr},
+        {L"TSS", F::kPageLook, kPage, 8, 30, 417, 250, 0, kNoText, nullptr},
+        {L"TSPos", F::kPagePosition, kPage, 8, 30, 417, 250, 0, kNoText, nullptr},
+        {L"TS_presset", F::kPagePatterns, kPage, 8, 30, 417, 250, 0, kNoText, nullptr},
+        {L"Ok", IDOK, WC_BUTTONW, 189, 290, 75, 25, BS_DEFPUSHBUTTON | kTab, TextIndex(L"Setting", L"bOk"), &Handler<&F::OkClick>},
+        {L"BNO", IDCANCEL, WC_BUTTONW, 270, 290, 75, 25, kTab, TextIndex(L"Setting", L"bNO"), nullptr},
+        {L"BPRIM", F::kBPRIM, WC_BUTTONW, 351, 290, 75, 25, kTab, TextIndex(L"Setting", L"bPrim"), &Handler<&F::BPRIMClick>},
+    }},
+    TextTab(224, TextIndex(L"Sticker", L"mConfig")),
+    std::array<ControlRow, 27>{{
+        // Appearance
+        {L"GB", F::kGB, WC_BUTTONW, 4, 4, 217, 240, kGroup, kNoText, nullptr, F::kPageLook},
+        {L"CB_style", F::kCBStyle, WC_COMBOBOXW, 12, 24, 201, 300, kList, kNoText, &Handler<&F::CBStyleClick>, F::kPageLook},
+        {L"I_style", F::kIStyle, WC_STATICW, 12, 56, 201, 169, SS_OWNERDRAW, kNoText, nullptr, F::kPageLook},
+        {L"Ltran", F::kLtran, WC_BUTTONW, 228, 4, 185, 56, kGroup, kNoText, nullptr, F::kPageLook},
+        {L"TrackBar", F::kTrackBar, TRACKBAR_CLASSW, 236, 22, 170, 30, TBS_AUTOTICKS | kTab, kNoText, nullptr, F::kPageLook},
+        {L"TS5", F::kTS5, WC_BUTTONW, 228, 64, 185, 60, kGroup, kNoText, nullptr, F::kPageLook},
+        {L"CB_icons", F::kCBIcons, WC_COMBOBOXW, 236, 84, 170, 400, kOwnerList, kNoText, nullptr, F::kPageLook},
+        {L"cb_use_pin", F::kCbUsePin, kCheck, 228, 134, 180, 18, kCheckStyle, TextIndex(L"Setting", L"vidUsePin"), nullptr, F::kPageLook},
+        {L"CBuseColor", F::kCBuseColor, kCheck, 228, 160, 180, 18, kCheckStyle, TextIndex(L"Setting", L"fUseColor"), &Handler<&F::CBuseColorClick>, F::kPageLook},
+        {L"CBColorMask", F::kCBColorMask, kColour, 228, 186, 60, 24, kTab, kNoText, &Handler<&F::CBStyleClick>, F::kPageLook},
+        {L"SBrandom", F::kSBrandom, WC_BUTTONW, 294, 186, 24, 24, kTab, kNoText, &Handler<&F::SBrandomClick>, F::kPageLook, TextIndex(L"Setting", L"fSBrandhint")},
+        // Position
+        {L"RB_upp", F::kRBUpp, kRadio, 12, 12, 180, 18, kRadioStyle | WS_GROUP, TextIndex(L"Setting", L"posUp"), nullptr, F::kPagePosition},
+        {L"RB_normal_pos", F::kRBNormalPos, kRadio, 12, 36, 180, 18, kRadioStyle, TextIndex(L"Setting", L"posNormal"), nullptr, F::kPagePosition},
+        {L"RB_back_pos", F::kRBBackPos, kRadio, 12, 60, 180, 18, kRadioStyle, TextIndex(L"Setting", L"posBack"), nullptr, F::kPagePosition},
+        {L"RB_bott", F::kRBBott, kRadio, 12, 84, 180, 18, kRadioStyle, TextIndex(L"Setting", L"posBottom"), nullptr, F::kPagePosition},
+        {L"CB_lockMove", F::kCBLockMove, kCheck, 12, 120, 180, 18, kCheckStyle | WS_GROUP, TextIndex(L"Setting", L"vidCBLock"), nullptr, F::kPagePosition},
+        {L"CB_float", F::kCBFloat, kCheck, 12, 144, 180, 18, kCheckStyle, TextIndex(L"Setting", L"Float"), nullptr, F::kPagePosition},
+        {L"GB_ml", F::kGBMl, WC_BUTTONW, 200, 4, 213, 110, kGroup, TextIndex(L"Setting", L"vidInterval"), nullptr, F::kPagePosition},
+        {L"CB_mouse_atas", F::kCBMouseAtas, kCheck, 208, 26, 200, 18, kCheckStyle, TextIndex(L"Setting", L"vidMouseLook"), nullptr, F::kPagePosition},
+        {L"TB_Ma", F::kTBMa, TRACKBAR_CLASSW, 208, 56, 140, 30, TBS_AUTOTICKS | kTab, kNoText, &Handler<&F::TBMaChange>, F::kPagePosition},
+        {L"L_sec", F::kLSec, WC_STATICW, 350, 62, 60, 16, SS_NOPREFIX, kNoText, nullptr, F::kPagePosition},
+        // Patterns
+        {L"CB_press", F::kCBPress, WC_LISTBOXW, 4, 4, 256, 48, WS_BORDER | WS_VSCROLL | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_SORT | LBS_NOTIFY | kTab, kNoText, &Handler<&F::CBPressClick>, F::kPagePatterns},
+        {L"B_press_prim", F::kBPressPrim, WC_BUTTONW, 266, 4, 90, 25, kTab, TextIndex(L"Setting", L"bPattPrim"), &Handler<&F::BPressPrimClick>, F::kPagePatterns},
+        {L"BsavePattern", F::kBsavePattern, WC_BUTTONW, 362, 4, 24, 24, BS_BITMAP | kTab, kNoText, &Handler<&F::BsavePatternClick>, F::kPagePatterns, TextIndex(L"Setting", L"bPattSave")},
+        {L"BdelPattern", F::kBdelPattern, WC_BUTTONW, 389, 4, 24, 24, BS_BITMAP | kTab, kNoText, &Handler<&F::BdelPatternClick>, F::kPagePatterns, TextIndex(L"Setting", L"bPattDel")},
+        {L"GB_prew_press", F::kGBPrewPress, WC_BUTTONW, 4, 50, 409, 198, kGroup, kNoText, nullptr, F::kPagePatterns},
+        {L"I_press", F::kIPress, WC_STATICW, 16, 66, 377, 177, SS_OWNERDRAW, kNoText, nullptr, F::kPagePatterns},
+    }});
