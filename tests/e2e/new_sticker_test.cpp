@@ -73,6 +73,17 @@ TEST_F(NewSticker, ASecondStartOpensTheFormOnlyOnce) {
   EXPECT_EQ(program->SendUserCommand(kUserCountStickers), 0);
 }
 
+TEST_F(NewSticker, HideAllThenNewFromOneSecondStartRunInTheirOrder) {
+  Start({Placed(1, 100, 100), Placed(2, 400, 100)});
+  ASSERT_TRUE(WaitForStickerWindows(Pid(), 2));
+  RunningProgram second(copy.Exe(), L"hideall new");
+  EXPECT_TRUE(second.WaitForExit());
+  EXPECT_TRUE(WaitForStickerWindows(Pid(), 0));
+  HWND form = Form();
+  ASSERT_NE(form, nullptr);
+  Press(form, TFormStickerMess::kBNO);
+}
+
 TEST_F(NewSticker, TheClipboardTextStartsTheMemo) {
   Start({});
   SetClipboardText(L"From the clipboard");
