@@ -98,6 +98,17 @@ set_tests_properties(e2e_tests_russian PROPERTIES RUN_SERIAL ON TIMEOUT 600 ENVI
 set_tests_properties(win_tests PROPERTIES TIMEOUT 600 ENVIRONMENT "${program_dir_env}")
 set_tests_properties(win_tests_russian PROPERTIES RUN_SERIAL ON TIMEOUT 600 ENVIRONMENT "${program_dir_env};${russian_locale}")
 
+# The shortcut a sticker's menu writes, read back by a reader that is not the
+# shell (Debian's lnkinfo): target, working folder and arguments.
+find_program(LNKINFO lnkinfo)
+if(CMAKE_CROSSCOMPILING AND LNKINFO)
+  set(kept_link ${CMAKE_BINARY_DIR}/kept.lnk)
+  add_test(NAME shortcut_read_by_lnkinfo
+    COMMAND sh -c "rm -f '${kept_link}' && QUILLORY_KEEP_LINK='Z:${kept_link}' '${test_launcher}' '$<TARGET_FILE:e2e_tests>' --gtest_filter=Shortcut.* && '${LNKINFO}' '${kept_link}' > kept.txt && grep -q 'Local path.*Quillory.exe$' kept.txt && grep -q 'Working directory.*qtest_' kept.txt && grep -q 'Command line arguments.*: id=77$' kept.txt"
+    WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
+  set_tests_properties(shortcut_read_by_lnkinfo PROPERTIES RUN_SERIAL ON TIMEOUT 300 ENVIRONMENT "${program_dir_env}")
+endif()
+
 file(GLOB bench_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/*_win.cpp)
 add_executable(quillory_bench ${bench_sources})
 target_link_libraries(quillory_bench PRIVATE quillory_win)
