@@ -36,7 +36,7 @@ TQuillor::TQuillor(std::int32_t startStickerId)
 bool TQuillor::Create() {
   WindowCreateArgs args;
   args.className = kMainWindowClass;
-  args.title = kMainWindowTitle;
+  args.title = L"";  // named once it can serve: later starts and other programs look for the name
   args.style = WS_POPUP;
   args.exStyle = WS_EX_TOOLWINDOW;  // no task-bar button, no Alt+Tab entry; the window is never shown
   args.x = args.y = args.width = args.height = 0;
@@ -76,7 +76,9 @@ bool TQuillor::Create() {
   ReadConfigurationFile();
   LoadStickers();
   LoadFlags();
+  started_ = true;
   for (const auto& [argument, command] : std::exchange(earlyCommands_, {})) OnInstanceCommand(argument, command);
+  SetWindowTextW(Handle(), kMainWindowTitle);
   return true;
 }
 
@@ -324,7 +326,7 @@ LRESULT TQuillor::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       NewSticker();
       return 0;
     case kReleaseClosedStickers:
-      if (Ready()) stickers_->ReleaseClosedWindows();
+      if (stickers_) stickers_->ReleaseClosedWindows();
       return 0;
     case WM_INITMENUPOPUP:
       if (Ready() && reinterpret_cast<HMENU>(wParam) == menu_->Languages().Handle()) menu_->Languages().Rebuild();
@@ -337,7 +339,7 @@ LRESULT TQuillor::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       Shutdown();
       return 0;
     case WM_QUERYENDSESSION:  // another program may still cancel the end of the session
-      SaveConfiguration();
+      if (Ready()) SaveConfiguration();  // before that, the configuration has not even been read
       return TRUE;
     case WM_ENDSESSION:
       if (wParam) DestroyWindow(Handle());

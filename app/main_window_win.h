@@ -69,9 +69,9 @@ class TQuillor final : public WindowBase, private StoreNotifications {
   void SaveDefaults(const TDefaultSettings& defaults);
   void CreateShortcut(std::int32_t id, const StickerRecord& record);
   [[nodiscard]] bool CreateEditors();
-  // The message handlers that need the sticker operations, which exist once
-  // start-up has made them (an error box during start-up already dispatches).
-  bool Ready() const { return stickers_ != nullptr; }
+  // Whether start-up is over: an error box during start-up already dispatches
+  // messages, which must not reach a half-made program.
+  bool Ready() const { return started_; }
   std::wstring DataFile(const wchar_t* name) const { return dataFolder_ + name; }
 
   void CloseStickerWindow(std::uint32_t window) override;
@@ -100,6 +100,7 @@ class TQuillor final : public WindowBase, private StoreNotifications {
   std::unique_ptr<IconChoices> icons_;
   std::unique_ptr<TSettingsForm> settings_;
   std::unique_ptr<TFormStickerMess> newSticker_;
-  std::vector<std::pair<WPARAM, LPARAM>> earlyCommands_;  // instance commands that came during start-up
+  std::vector<std::pair<WPARAM, LPARAM>> earlyCommands_;
+  bool started_ = false;  // instance commands that came during start-up
   TDefaultSettings defaultSticker_;
 };

@@ -44,9 +44,15 @@ RunningProgram::~RunningProgram() {
   if (process_ && !WaitForExit(0)) Kill();
 }
 
+// The program names its main window once start-up is over, as later starts
+// find it: only then does it answer.
 HWND FindMainWindowOf(DWORD processId) {
-  const std::vector<HWND> found = TopLevelWindows({kMainWindowClass, processId});
-  return found.empty() ? nullptr : found.front();
+  for (HWND window : TopLevelWindows({kMainWindowClass, processId})) {
+    wchar_t title[32] = {};
+    GetWindowTextW(window, title, 32);
+    if (std::wstring(title) == kMainWindowTitle) return window;
+  }
+  return nullptr;
 }
 
 int CountMainWindows() { return static_cast<int>(TopLevelWindows({kMainWindowClass}).size()); }
