@@ -11,6 +11,14 @@ namespace {
 
 using StickerWindows = StickerProgram;
 
+// What the screen shows at a point once the sticker there has reached it: a
+// loaded machine hands layered pictures to the X server a little later.
+COLORREF ShownPixel(POINT at) {
+  COLORREF pixel = RGB(0, 0, 0);
+  Eventually([&] { return (pixel = ScreenPixel(at)) != RGB(0, 0, 0); });
+  return pixel;
+}
+
 TEST_F(StickerWindows, VisibleStickersOpenAsLayeredToolWindowsAndUnplacedOnesAreCentred) {
   Start({Placed(1, 40, 50), Placed(2, 300, 60, false), Placed(3, -1, -1)});
   ASSERT_TRUE(WaitForStickerWindows(Pid(), 2));
@@ -220,7 +228,7 @@ TEST_F(StickerWindows, HideFromMouseVanishesUntilThePointerHasLeft) {
   GetWindowRect(sticker, &r);
   // The screen shows the sticker's body, then the black of the empty screen.
   const POINT inside{r.left + 60, r.top + 30};
-  const COLORREF shown = ScreenPixel(inside);
+  const COLORREF shown = ShownPixel(inside);
   EXPECT_NE(shown, RGB(0, 0, 0));
   MoveMouse(inside);
   EXPECT_TRUE(Eventually([&] { return ScreenPixel(inside) == RGB(0, 0, 0); }));
@@ -367,7 +375,8 @@ TEST_F(StickerWindows, RebuildRedrawAndFloatingCommandsChangeWhatIsShown) {
 
   // 99: a redraw shows the sticker the pointer made vanish.
   const POINT inside{r.left + 60, r.top + 30};
-  const COLORREF shown = ScreenPixel(inside);
+  const COLORREF shown = ShownPixel(inside);
+  ASSERT_NE(shown, RGB(0, 0, 0));
   MoveMouse(inside);
   ASSERT_TRUE(Eventually([&] { return ScreenPixel(inside) == RGB(0, 0, 0); }));
   Command(sticker, kStickerCommandRedraw);

@@ -31,6 +31,9 @@ bool Eventually(Condition condition, DWORD timeoutMs = 5000) {
   return true;
 }
 
+// A corner of the virtual screen where no test puts a sticker.
+inline constexpr POINT kAwayFromStickers{1010, 750};
+
 class StickerProgram : public ::testing::Test {
  protected:
   void Start(const std::vector<StickerRecord>& records) {
@@ -44,6 +47,7 @@ class StickerProgram : public ::testing::Test {
     return StickerWindowsOf(Pid()).front();
   }
   void Run() {
+    MoveMouse({kAwayFromStickers.x, kAwayFromStickers.y});  // a pointer left inside a sticker would make a shy one vanish
     program = std::make_unique<RunningProgram>(copy.Exe());
     main = program->MainWindow();
     ASSERT_NE(main, nullptr);
