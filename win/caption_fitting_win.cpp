@@ -3,6 +3,7 @@
 #include "win/handles_win.h"
 #include "win/kit_controls_win.h"
 #include "win/no_throw.h"
+#include "win/window_base_win.h"
 
 namespace {
 

@@ -1,5 +1,7 @@
 #include "win/kit_controls_win.h"
 
+#include "win/window_base_win.h"
+
 #include "win/caption_fitting_win.h"
 #include "win/colour_box_win.h"
 #include "win/control_page_win.h"
@@ -10,13 +12,6 @@ void RegisterKitControls() {
   RegisterControlPageClass();
   RegisterCaptionFittingClasses();
   RegisterColourBoxClass();
-}
-
-void RegisterClassOnce(WNDCLASSEXW wc) {
-  wc.cbSize = sizeof(wc);
-  wc.hInstance = GetModuleHandleW(nullptr);
-  WNDCLASSEXW existing{sizeof(existing)};
-  if (!GetClassInfoExW(wc.hInstance, wc.lpszClassName, &existing)) RegisterClassExW(&wc);
 }
 
 void RegisterKitClass(const KitClassArgs& args) {

@@ -14,8 +14,6 @@
 // Registers every kit control class of this module; calling it again does nothing.
 void RegisterKitControls();
 
-// Registers the class under wc.lpszClassName for this module unless it is there already.
-void RegisterClassOnce(WNDCLASSEXW wc);
 
 struct KitClassArgs {
   const wchar_t* name;

@@ -4,21 +4,24 @@
 
 namespace {
 
-bool RegisterClassOnce(const wchar_t* className, WNDPROC procedure, HBRUSH background) {
-  WNDCLASSEXW existing{sizeof(existing)};
-  const HINSTANCE instance = GetModuleHandleW(nullptr);
-  if (GetClassInfoExW(instance, className, &existing)) return true;
+WNDCLASSEXW WindowClass(const wchar_t* className, WNDPROC procedure, HBRUSH background) {
   WNDCLASSEXW wc{sizeof(wc)};
   wc.style = CS_DBLCLKS;
   wc.lpfnWndProc = procedure;
-  wc.hInstance = instance;
   wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   wc.lpszClassName = className;
   wc.hbrBackground = background;
-  return RegisterClassExW(&wc) != 0;
+  return wc;
 }
 
 }  // namespace
+
+void RegisterClassOnce(WNDCLASSEXW wc) {
+  wc.cbSize = sizeof(wc);
+  wc.hInstance = GetModuleHandleW(nullptr);
+  WNDCLASSEXW existing{sizeof(existing)};
+  if (!GetClassInfoExW(wc.hInstance, wc.lpszClassName, &existing)) RegisterClassExW(&wc);
+}
 
 WindowBase::~WindowBase() {
   if (window_) {
@@ -28,7 +31,7 @@ WindowBase::~WindowBase() {
 }
 
 bool WindowBase::CreateWindowFor(const WindowCreateArgs& a) {
-  if (!RegisterClassOnce(a.className, &WindowBase::Procedure, a.background)) return false;
+  RegisterClassOnce(WindowClass(a.className, &WindowBase::Procedure, a.background));
   return CreateWindowExW(a.exStyle, a.className, a.title, a.style, a.x, a.y, a.width, a.height, a.parent, nullptr,
                          GetModuleHandleW(nullptr), this) != nullptr;
 }

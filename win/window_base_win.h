@@ -5,6 +5,10 @@
 
 #include <windows.h>
 
+// Registers the class (wc.lpszClassName) for this module unless it is there
+// already; the module's instance is filled in.
+void RegisterClassOnce(WNDCLASSEXW wc);
+
 struct WindowCreateArgs {
   const wchar_t* className = nullptr;
   const wchar_t* title = L"";

@@ -1,5 +1,8 @@
 #include "support/golden_picture_win.h"
 
+#include "win/dib_picture_win.h"
+#include "win/handles_win.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -91,4 +94,21 @@ testing::AssertionResult MatchesGolden(const Picture32& picture, const std::stri
     return failure(why.str());
   }
   return testing::AssertionSuccess();
+}
+
+Picture32 ScreenPicture(const RECT& r) {
+  DibPicture32 shot(r.right - r.left, r.bottom - r.top);
+  {
+    ScopedGetDC screen(nullptr);
+    DibDrawingContext dc(shot.Bitmap());
+    BitBlt(dc.Get(), 0, 0, shot.Width(), shot.Height(), screen.Get(), r.left, r.top, SRCCOPY);
+    GdiFlush();
+  }
+  Picture32 opaque(shot.Width(), shot.Height());
+  for (int y = 0; y < opaque.Height(); ++y)
+    for (int x = 0; x < opaque.Width(); ++x) {
+      const Pixel32 p = shot.View().At(x, y);
+      opaque.At(x, y) = {p.b, p.g, p.r, 255};
+    }
+  return opaque;
 }

@@ -4,6 +4,8 @@
 // QUILLORY_REGENERATE_GOLDEN=1 writes the references instead of comparing:
 // do that deliberately, and look at every picture it changed.
 
+#include <windows.h>
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -28,3 +30,6 @@ std::wstring TestSourceFolder();
 // A folder an environment variable names, Linux paths turned into paths on
 // Wine's Z: drive; empty when the variable is not set.
 std::wstring FolderFromEnvironment(const char* variable);
+
+// What the screen shows in the rectangle, opaque.
+Picture32 ScreenPicture(const RECT& r);

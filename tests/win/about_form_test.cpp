@@ -98,23 +98,6 @@ std::pair<bool, std::wstring> HintOf(HWND card) {
 
 bool CursorIs(const wchar_t* shape) { return GetCursor() == LoadCursorW(nullptr, shape); }
 
-Picture32 ScreenPixels(const RECT& r) {
-  DibPicture32 shot(r.right - r.left, r.bottom - r.top);
-  {
-    ScopedGetDC screen(nullptr);
-    DibDrawingContext dc(shot.Bitmap());
-    BitBlt(dc.Get(), 0, 0, shot.Width(), shot.Height(), screen.Get(), r.left, r.top, SRCCOPY);
-    GdiFlush();
-  }
-  Picture32 opaque(shot.Width(), shot.Height());
-  for (int y = 0; y < opaque.Height(); ++y)
-    for (int x = 0; x < opaque.Width(); ++x) {
-      const Pixel32 p = shot.View().At(x, y);
-      opaque.At(x, y) = {p.b, p.g, p.r, 255};
-    }
-  return opaque;
-}
-
 // Pixels of the screen that are not the straight-alpha picture laid over what
 // was beneath it, each channel c * a + under * (255 - a), within rounding.
 int PixelsNotShownAsComposed(const Picture32& composed, const Picture32& beneath, const Picture32& shown) {
@@ -184,7 +167,7 @@ TEST_F(AboutForm, ShowsAsALayeredCardCentredInTheWorkArea) {
     PointAt(kOnButton);
     EXPECT_TRUE(SavePng(form_->Composite(), gallery + L"about_card.png"));
     PointAt(kOnWeb);
-    EXPECT_TRUE(SavePng(ScreenPixels({0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}),
+    EXPECT_TRUE(SavePng(ScreenPicture({0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}),
                         gallery + L"about_screen.png"));
   }
 }
@@ -217,14 +200,14 @@ TEST_F(AboutForm, TheCloseButtonFollowsTheMouseAndAClickOnlyHides) {
   const RECT centred = WindowRect(card_);
   SetWindowPos(card_, nullptr, 5, 5, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   LetTheScreenCatchUp();
-  const Picture32 beneath = ScreenPixels(centred);
+  const Picture32 beneath = ScreenPicture(centred);
   form_->Show();
   EXPECT_TRUE(IsWindowVisible(card_));
   EXPECT_EQ(WindowRect(card_).left, centred.left);
   EXPECT_EQ(WindowRect(card_).top, centred.top);
   EXPECT_EQ(form_->DrawnLook(), ButtonLook::kNormal);
   LetTheScreenCatchUp();
-  EXPECT_EQ(PixelsNotShownAsComposed(form_->Composite(), beneath, ScreenPixels(centred)), 0);
+  EXPECT_EQ(PixelsNotShownAsComposed(form_->Composite(), beneath, ScreenPicture(centred)), 0);
   Send(WM_MOUSEMOVE, kOnButton);
   EXPECT_EQ(form_->DrawnLook(), ButtonLook::kOver);
 

@@ -259,20 +259,7 @@ Picture32 OnScreen(HWND window) {
   RECT r{};
   GetClientRect(window, &r);
   MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&r), 2);
-  DibPicture32 shot(r.right - r.left, r.bottom - r.top);
-  {
-    ScopedGetDC screen(nullptr);
-    DibDrawingContext dc(shot.Bitmap());
-    BitBlt(dc.Get(), 0, 0, shot.Width(), shot.Height(), screen.Get(), r.left, r.top, SRCCOPY);
-    GdiFlush();
-  }
-  Picture32 opaque(shot.Width(), shot.Height());
-  for (int y = 0; y < opaque.Height(); ++y)
-    for (int x = 0; x < opaque.Width(); ++x) {
-      const Pixel32 p = shot.View().At(x, y);
-      opaque.At(x, y) = {p.b, p.g, p.r, 255};
-    }
-  return opaque;
+  return ScreenPicture(r);
 }
 
 TEST(KitControlsGallery, EachControlOnADialog) {
