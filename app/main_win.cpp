@@ -11,6 +11,7 @@
 #include "app/autorun_win.h"
 #include "app/command_line.h"
 #include "app/data_folder_win.h"
+#include "win/dialog_base_win.h"
 #include "win/handles_win.h"
 #include "app/main_window_win.h"
 #include "app/single_instance_win.h"
@@ -27,17 +28,10 @@ std::vector<std::string> CommandLineArguments() {
   return args;
 }
 
-// Modeless dialogs (top-level windows that hold controls) get Tab, the arrow
-// keys, Enter and Esc as dialogs do.
-bool IsDialogKey(MSG& message) {
-  HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
-  return root && (GetWindowLongW(root, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) && IsDialogMessageW(root, &message);
-}
-
 int RunMessageLoop() {
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    if (IsDialogKey(message)) continue;
+    if (RouteDialogKey(message)) continue;  // modeless dialogs get their keys as dialogs do
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }

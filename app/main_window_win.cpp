@@ -15,12 +15,15 @@
 #include "win/profile_file_win.h"
 #include "store/skin_bitmaps_win.h"
 #include "store/shortcut_win.h"
-#include "store/sticker_database_win.h"
+#include "store/data_files_win.h"
+#include "sticker/calendar_title.h"
+#include "store/local_time_win.h"
 #include "store/text_utils.h"
 #include "win/text_convert_win.h"
 
 namespace {
 constexpr wchar_t kDatabaseFile[] = L"base.db";
+constexpr wchar_t kTaskFile[] = L"plan.db";
 constexpr wchar_t kConfigFile[] = L"config.txt";
 constexpr LANGID kRussianLanguage = 0x0419;
 constexpr wchar_t kTrayHint[] = L"Quillory\r\nv2.2";
@@ -47,12 +50,14 @@ bool TQuillor::Create() {
   dataFolder_ = ChooseDataFolder(programFolder_, DocumentsFolder());
   EnsureFolderExists(dataFolder_);
   database_ = std::make_unique<StickerDatabaseFile>(DataFile(kDatabaseFile));
+  tasks_ = std::make_unique<TaskFile>(DataFile(kTaskFile));
+  store_->ResetTasks(LocalNow());
   taskbarCreatedMessage_ = RegisterWindowMessageW(L"TaskbarCreated");
   LoadSkinPictures();
   LoadPicturePacks(programFolder_, userIcons_);
   const COLORREF menu = GetSysColor(COLOR_MENU);
-  menuGlyphs_ = MenuGlyphs(ToPicture24(LoadResourceBitmap(L"BITMAPS").picture),
-                           MakeColour(GetRValue(menu), GetGValue(menu), GetBValue(menu)));
+  const Picture24 glyphStrip = ToPicture24(LoadResourceBitmap(L"BITMAPS").picture);
+  menuGlyphs_ = MenuGlyphs(glyphStrip, MakeColour(GetRValue(menu), GetGValue(menu), GetBValue(menu)));
   flags_.Reset(ImageList_Create(kFlagWidth, kFlagHeight, ILC_COLOR24 | ILC_MASK, 0, 16));
   menu_ = std::make_unique<MainMenu>(mui_, menuGlyphs_, programFolder_, flags_.Get());
   mui_.Hooks().Register([this](const TMUI&) { menu_->Relabel(); });
@@ -62,6 +67,7 @@ bool TQuillor::Create() {
   if (const std::wstring error = about_->Create(); !error.empty()) ShowErrorText(error);
   if (!CreateEditors()) return false;
   tray_->SetHint(kTrayHint);
+  tasks_->Read(*store_);
   defaultSticker_ = ReadDefaultSettings(IniFile(DataFile(kDefaultSettingsFile)));
   stickers_ = std::make_unique<StickerOperations>(StickerOperationsArgs{
       store_.get(), ContentSources{&skinBitmaps_, &userIcons_, nullptr}, &mui_, &menuGlyphs_, Handle(),
@@ -75,6 +81,7 @@ bool TQuillor::Create() {
   mui_.Hooks().Register([this](const TMUI&) { stickers_->RelabelAll(); });
   ReadConfigurationFile();
   LoadStickers();
+  if (!CreateManager(glyphStrip)) return false;
   LoadFlags();
   started_ = true;
   for (const auto& [argument, command] : std::exchange(earlyCommands_, {})) OnInstanceCommand(argument, command);
@@ -94,11 +101,22 @@ bool TQuillor::CreateEditors() {
   return settings_->Create() && newSticker_->Create();
 }
 
-// The name proposed is the start of the sticker's text; what the user keeps
-// is cleaned of the characters a file name cannot hold. A shortcut that could
-// not be written is said so: it must not look as if it existed.
+bool TQuillor::CreateManager(const Picture24& glyphStrip) {
+  manager_ = std::make_unique<TFormManager>(ManagerArgs{&mui_, store_.get(), this, dialog_.get(), &glyphStrip,
+                                                        configuration_.managerSort, configuration_.managerPage});
+  if (!manager_->Create()) return false;
+  managerWindow_ = manager_->Handle();
+  return true;
+}
+
+// The name proposed is the start of the sticker's text, or a calendar's month
+// and year; what the user keeps is cleaned of the characters a file name
+// cannot hold. A shortcut that could not be written is said so: it must not
+// look as if it existed.
 void TQuillor::CreateShortcut(std::int32_t id, const StickerRecord& record) {
-  std::wstring name = TextPreview(WideFromAnsi(GetStickerText(record)), kShortcutNameLength);
+  const std::string text(GetStickerText(record));
+  std::wstring name = IsCalendar(text) ? CalendarTitle(CalendarMonthOf(text, DecodeDateTime(LocalNow())), mui_)
+                                       : TextPreview(WideFromAnsi(text), kShortcutNameLength);
   if (!dialog_->Input(mui_.Text({L"Manager", L"dialog_link_stick_caption"}), mui_.Text({L"Manager", L"dialog_link_stick"}),
                       name))
     return;
@@ -155,11 +173,13 @@ void TQuillor::ConfirmDeleteAll() {
     stickers_->DeleteAll();
 }
 
-// The manager comes with its own work; until then it does nothing.
 void TQuillor::RunMenuChoice(const MenuChoice& choice) {
   switch (choice.action) {
     case MenuAction::kNewSticker:
       NewSticker();
+      break;
+    case MenuAction::kManager:
+      manager_->Open();
       break;
     case MenuAction::kAbout:
       about_->Show();
@@ -229,6 +249,10 @@ void TQuillor::ApplyLanguageChoice(const TLanguage& choice) {
 }
 
 void TQuillor::SaveConfiguration() {
+  if (manager_) {
+    configuration_.managerSort = manager_->SortByName();
+    configuration_.managerPage = manager_->Page();
+  }
   IniFile file(DataFile(kConfigFile));
   WriteConfiguration(file, mui_.Language(), configuration_);
 }
@@ -261,6 +285,31 @@ void TQuillor::Shutdown() {
 void TQuillor::OnDestroyed() { PostQuitMessage(0); }
 
 void TQuillor::CloseStickerWindow(std::uint32_t window) { stickers_->CloseWindow(window); }
+
+// What the manager asks: each sticker change goes where the sticker windows'
+// own commands go, and is written at once.
+void TQuillor::ShowSticker(std::int32_t id) {
+  stickers_->Show(id, true);
+  SaveDatabase();
+}
+
+void TQuillor::HideSticker(std::int32_t id) {
+  if (store_->FindSticker(id) < 0) return;
+  store_->HideSticker(id, true);
+  SaveDatabase();
+}
+
+void TQuillor::DeleteSticker(std::int32_t id) {
+  if (store_->FindSticker(id) < 0) return;
+  store_->DeleteSticker(id, true);
+  SaveDatabase();
+}
+
+void TQuillor::DuplicateSticker(std::int32_t id) { stickers_->Duplicate(id); }
+void TQuillor::ToggleFloating(std::int32_t id) { stickers_->ToggleFloating(id); }
+void TQuillor::OpenSettings(std::int32_t id) { stickers_->OpenSettings(id); }
+void TQuillor::CreateShortcut(std::int32_t id) { stickers_->CreateShortcut(id); }
+bool TQuillor::SaveTasks() { return tasks_->Write(*store_); }
 
 void TQuillor::RefreshManager() {
   if (managerWindow_) SendMessageW(managerWindow_, WM_MANAGER_REFRESH, kManagerRefreshStickers, kManagerRefreshStickers);
@@ -302,6 +351,9 @@ void TQuillor::OnInstanceCommand(WPARAM argument, LPARAM command) {
       break;
     case kInstanceRedrawAll:
       stickers_->RedrawAll();
+      break;
+    case kInstanceShowManager:
+      manager_->Open();
       break;
     default:
       break;

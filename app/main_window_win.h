@@ -17,16 +17,18 @@
 #include "editors/settings_form_win.h"
 #include "manager/about_form_win.h"
 #include "manager/form_dialog_win.h"
+#include "manager/manager_commands.h"
+#include "manager/manager_form_win.h"
 #include "win/window_base_win.h"
 #include "lang/tmui.h"
 #include "sticker/menu_glyphs_win.h"
 #include "store/default_settings.h"
 #include "store/skin_bitmaps.h"
-#include "store/sticker_database_win.h"
+#include "store/data_files_win.h"
 #include "store/tat_bitmap.h"
 #include "store/tmassiv.h"
 
-class TQuillor final : public WindowBase, private StoreNotifications {
+class TQuillor final : public WindowBase, private StoreNotifications, private ManagerCommands {
  public:
   explicit TQuillor(std::int32_t startStickerId);
 
@@ -64,10 +66,10 @@ class TQuillor final : public WindowBase, private StoreNotifications {
   void OpenMainMenu(POINT at);
   void RunMenuChoice(const MenuChoice& choice);
   void ConfirmDeleteAll();
-  void NewSticker();
   void PostNewSticker();
   void SaveDefaults(const TDefaultSettings& defaults);
   void CreateShortcut(std::int32_t id, const StickerRecord& record);
+  void NewSticker() override;
   [[nodiscard]] bool CreateEditors();
   // Whether start-up is over: an error box during start-up already dispatches
   // messages, which must not reach a half-made program.
@@ -77,11 +79,22 @@ class TQuillor final : public WindowBase, private StoreNotifications {
   void CloseStickerWindow(std::uint32_t window) override;
   void RefreshManager() override;
 
+  [[nodiscard]] bool CreateManager(const Picture24& glyphStrip);
+  void ShowSticker(std::int32_t id) override;
+  void HideSticker(std::int32_t id) override;
+  void DeleteSticker(std::int32_t id) override;
+  void DuplicateSticker(std::int32_t id) override;
+  void ToggleFloating(std::int32_t id) override;
+  void OpenSettings(std::int32_t id) override;
+  void CreateShortcut(std::int32_t id) override;
+  bool SaveTasks() override;
+
   std::wstring programFolder_;
   std::wstring dataFolder_;
   UINT taskbarCreatedMessage_ = 0;
   std::int32_t startStickerId_;
   std::unique_ptr<StickerDatabaseFile> database_;
+  std::unique_ptr<TaskFile> tasks_;
   bool rebuilding_ = false;
   SkinBitmaps skinBitmaps_;
   TATBitmap userIcons_;
@@ -90,7 +103,8 @@ class TQuillor final : public WindowBase, private StoreNotifications {
   Configuration configuration_;
   TMUI mui_;
   std::unique_ptr<StickerOperations> stickers_;
-  HWND managerWindow_ = nullptr;  // not owned; none until the manager exists
+  std::unique_ptr<TFormManager> manager_;
+  HWND managerWindow_ = nullptr;  // the manager's, once it exists
   UniqueIcon trayIcon_;
   std::unique_ptr<TTrayIconAdv> tray_;
   UniqueImageList flags_;  // the language menu's flags, 25 x 15

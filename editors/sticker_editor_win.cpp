@@ -19,8 +19,7 @@
 
 namespace {
 
-constexpr int kPageCount = 4;
-constexpr int kPages[kPageCount] = {StickerEditor::kPageText, StickerEditor::kPageLook, StickerEditor::kPagePosition,
+constexpr int kPages[] = {StickerEditor::kPageText, StickerEditor::kPageLook, StickerEditor::kPagePosition,
                                     StickerEditor::kPagePatterns};
 constexpr int kStyleTexts[] = {
     TextIndex(L"Setting", L"vidSt1"),  TextIndex(L"Setting", L"vidSt2"),  TextIndex(L"Setting", L"vidSt3"),
@@ -52,6 +51,7 @@ StickerEditor::StickerEditor(StickerEditorArgs args, std::span<const ControlRow>
     : DialogBase(*args.texts, controls),
       a_(std::move(args)),
       layout_(layout),
+      tabs_(*this, kPC, kPages, layout_.tabTexts),
       stylePicture_(layout.stylePreviewWidth, layout.stylePreviewHeight),
       patternPicture_(kPatternPreviewWidth, kPatternPreviewHeight),
       random_(std::random_device{}()) {}
@@ -60,12 +60,7 @@ bool StickerEditor::CreateEditor() {
   if (!DialogBase::Create({.className = layout_.className, .clientWidth = layout_.clientWidth,
                            .clientHeight = layout_.clientHeight}))
     return false;
-  SetWindowPos(Control(kPC), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  for (int page = 0; page < kPageCount; ++page) {
-    TCITEMW item{TCIF_TEXT};
-    item.pszText = const_cast<wchar_t*>(L"");
-    SendMessageW(Control(kPC), TCM_INSERTITEMW, static_cast<WPARAM>(page), reinterpret_cast<LPARAM>(&item));
-  }
+  tabs_.Create();
   TaskPanelSetup(Control(kTPCaption), kCaptionPanelCollapsed, kCaptionPanelExpanded);
   TaskPanelSetup(Control(kTPText), kTextPanelCollapsed, layout_.textPanelExpanded);
   SetPanelCollapsed(Control(kTPCaption), true);
@@ -95,8 +90,6 @@ bool StickerEditor::CreateEditor() {
 
 // Listed when the dialog first opens: asking for every font of the system is
 // slow on a cold start and would delay the whole program.
-// Listed when the dialog first opens: asking for every font of the system is
-// slow on a cold start and would delay the whole program.
 void StickerEditor::FillFonts() {
   if (SendMessageW(Control(kCBFontNameText), CB_GETCOUNT, 0, 0) > 0) return;
   LOGFONTW all{};
@@ -107,11 +100,7 @@ void StickerEditor::FillFonts() {
 
 void StickerEditor::Relabel() {
   DialogBase::Relabel();
-  for (int page = 0; page < kPageCount; ++page) {
-    TCITEMW item{TCIF_TEXT};
-    item.pszText = const_cast<wchar_t*>(Texts().TextAt(layout_.tabTexts[static_cast<std::size_t>(page)]).c_str());
-    SendMessageW(Control(kPC), TCM_SETITEMW, static_cast<WPARAM>(page), reinterpret_cast<LPARAM>(&item));
-  }
+  tabs_.Relabel();
   SetControlText(kGB, Spaced(Texts().TextAt(TextIndex(L"Setting", L"vidBGSt"))));
   SetControlText(kGBPrewPress, Spaced(Texts().TextAt(TextIndex(L"Setting", L"vidBGSt"))));
   SetControlText(kLtran, Texts().TextAt(TextIndex(L"Setting", L"vidLTransp")));
@@ -131,26 +120,14 @@ void StickerEditor::FillStyles() {
   SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(selected), 0);
 }
 
-void StickerEditor::ShowPage(int page) {
-  SendMessageW(Control(kPC), TCM_SETCURSEL, static_cast<WPARAM>(page), 0);
-  for (int i = 0; i < kPageCount; ++i) ShowWindow(Control(kPages[i]), i == page ? SW_SHOW : SW_HIDE);
-}
+void StickerEditor::ShowPage(int page) { tabs_.Show(page); }
 
 LRESULT StickerEditor::OnNotify(const NMHDR& header) {
-  if (header.idFrom == kPC && header.code == TCN_SELCHANGE)
-    ShowPage(static_cast<int>(SendMessageW(Control(kPC), TCM_GETCURSEL, 0, 0)));
+  tabs_.OnNotify(header);
   return 0;
 }
 
-// Ctrl+Tab and Ctrl+Shift+Tab go through the tabs, as in any tabbed dialog.
-bool StickerEditor::OnKey(const MSG& message) {
-  if (message.message != WM_KEYDOWN || message.wParam != VK_TAB || !(GetKeyState(VK_CONTROL) & 0x8000)) return false;
-  if (GetAncestor(message.hwnd, GA_ROOT) != Handle()) return false;
-  const int current = static_cast<int>(SendMessageW(Control(kPC), TCM_GETCURSEL, 0, 0));
-  const int step = (GetKeyState(VK_SHIFT) & 0x8000) ? kPageCount - 1 : 1;
-  ShowPage((current + step) % kPageCount);
-  return true;
-}
+bool StickerEditor::OnKey(const MSG& message) { return tabs_.OnKey(message); }
 
 // The memo fills what the two panels leave free; the counter row sits above
 // the font panel.

@@ -17,6 +17,7 @@
 #include "sticker/sticker_content_win.h"
 #include "store/tat_bitmap.h"
 #include "win/dialog_base_win.h"
+#include "win/tab_pages_win.h"
 #include "win/dib_picture_win.h"
 
 struct StickerEditorArgs {
@@ -97,6 +98,7 @@ class StickerEditor : public DialogBase {
 
   StickerEditorArgs a_;
   EditorLayout layout_;
+  TabPages tabs_;
   UniqueFont memoFont_, boldFont_;
   DibPicture24 stylePicture_, patternPicture_;
   std::array<MenuGlyphs, 3> alignPictures_;

@@ -73,3 +73,30 @@ void Tmassiv::SetExpanded(std::int32_t id, bool expanded) {
   Sticker(slot).expanded = expanded ? 1 : 0;
   notifications_.RefreshManager();
 }
+
+void Tmassiv::ResetTasks(DateTime now) {
+  for (TaskRecord& task : tasks_) {
+    task.active = task.kind = task.action = 0;
+    task.auto_block = task.auto_delete = task.due = task.in_use = 0;
+    task.name.length = 0;
+    task.date_time = task.follow_up = now;
+  }
+}
+
+int Tmassiv::FirstFreeTaskSlot() const {
+  for (int slot = 0; slot < kTaskSlotCount; ++slot)
+    if (!Task(slot).in_use) return slot;
+  return -1;
+}
+
+int Tmassiv::CountTasks() const {
+  int count = 0;
+  for (const TaskRecord& task : tasks_) count += task.in_use ? 1 : 0;
+  return count;
+}
+
+int Tmassiv::UsedTaskSlot(int n) const {
+  for (int slot = 0; slot < kTaskSlotCount; ++slot)
+    if (Task(slot).in_use && n-- == 0) return slot;
+  return -1;
+}

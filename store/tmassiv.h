@@ -6,10 +6,10 @@
 #include <cstdint>
 
 #include "store/sticker_record.h"
+#include "store/task_record.h"
 
 inline constexpr int kStickerSlotCount = 256;
 inline constexpr int kTaskSlotCount = 256;
-inline constexpr std::size_t kTaskRecordSize = 240;
 
 // What the store tells the windows when a sticker is hidden or deleted.
 class StoreNotifications {
@@ -48,10 +48,20 @@ class Tmassiv {
   void HideSticker(std::int32_t id, bool closeWindow);
   void SetExpanded(std::int32_t id, bool expanded);
 
+  // Frees every task slot and sets both its times to `now`, as at start-up.
+  void ResetTasks(DateTime now);
+  int FirstFreeTaskSlot() const;  // -1 when all are used
+  int CountTasks() const;
+  // The slot of the n-th used task (from 0) in slot order, or -1.
+  int UsedTaskSlot(int n) const;
+  const TaskRecord& Task(int slot) const { return tasks_[static_cast<std::size_t>(slot)]; }
+  void WriteTask(int slot, const TaskRecord& task) { tasks_[static_cast<std::size_t>(slot)] = task; }
+  void FreeTask(int slot) { tasks_[static_cast<std::size_t>(slot)].in_use = 0; }
+  void SetTaskDue(int slot, bool due) { tasks_[static_cast<std::size_t>(slot)].due = due ? 1 : 0; }
+
  private:
-  using TaskSlot = std::array<std::uint8_t, kTaskRecordSize>;
 
   StoreNotifications& notifications_;
   std::array<StickerRecord, kStickerSlotCount> stickers_{};
-  std::array<TaskSlot, kTaskSlotCount> tasks_{};
+  std::array<TaskRecord, kTaskSlotCount> tasks_{};
 };

@@ -8,6 +8,8 @@ namespace {
 
 constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kDialogExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+// Asks a form whether it takes a key itself; lParam is the MSG.
+constexpr UINT kFormKeyMessage = WM_APP + 0x3F0;
 
 UniqueFont MessageFont() {
   NONCLIENTMETRICSW metrics{sizeof(metrics)};
@@ -16,6 +18,12 @@ UniqueFont MessageFont() {
 }
 
 }  // namespace
+
+bool RouteDialogKey(MSG& message) {
+  HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+  if (!root || !(GetWindowLongW(root, GWL_EXSTYLE) & WS_EX_CONTROLPARENT)) return false;
+  return SendMessageW(root, kFormKeyMessage, 0, reinterpret_cast<LPARAM>(&message)) || IsDialogMessageW(root, &message);
+}
 
 DialogBase::DialogBase(TextSource& texts, std::span<const ControlRow> controls) : texts_(texts), controls_(controls) {}
 
@@ -26,10 +34,10 @@ DialogBase::~DialogBase() {
 
 bool DialogBase::Create(const DialogArgs& a) {
   RECT frame{0, 0, a.clientWidth, a.clientHeight};
-  AdjustWindowRectEx(&frame, kDialogStyle, FALSE, kDialogExStyle | a.exStyle);
+  AdjustWindowRectEx(&frame, kDialogStyle | a.style, FALSE, kDialogExStyle | a.exStyle);
   WindowCreateArgs args;
   args.className = a.className;
-  args.style = kDialogStyle;
+  args.style = kDialogStyle | a.style;
   args.exStyle = kDialogExStyle | a.exStyle;
   args.x = args.y = 0;
   args.width = frame.right - frame.left;
@@ -75,13 +83,17 @@ void DialogBase::Relabel() {
   if (captionText_ != kNoText) SetWindowTextW(Handle(), texts_.TextAt(captionText_).c_str());
   for (const ControlRow& row : controls_) {
     if (row.text != kNoText) SetWindowTextW(Control(row.id), texts_.TextAt(row.text).c_str());
-    if (row.hint == kNoText || !hints_) continue;
-    TTTOOLINFOW tool{sizeof(tool)};
-    tool.hwnd = Handle();
-    tool.uId = reinterpret_cast<UINT_PTR>(Control(row.id));
-    tool.lpszText = const_cast<wchar_t*>(texts_.TextAt(row.hint).c_str());
-    SendMessageW(hints_.Get(), TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+    if (row.hint != kNoText) SetHint(row.id, row.hint);
   }
+}
+
+void DialogBase::SetHint(int id, int text) const {
+  if (!hints_) return;
+  TTTOOLINFOW tool{sizeof(tool)};
+  tool.hwnd = Handle();
+  tool.uId = reinterpret_cast<UINT_PTR>(Control(id));
+  tool.lpszText = const_cast<wchar_t*>(texts_.TextAt(text).c_str());
+  SendMessageW(hints_.Get(), TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void DialogBase::SetControlText(int id, const std::wstring& text) const { SetWindowTextW(Control(id), text.c_str()); }
@@ -180,8 +192,10 @@ bool DialogBase::RunCommand(int id) {
 LRESULT DialogBase::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
-      if (!RunCommand(LOWORD(wParam)) && LOWORD(wParam) == IDCANCEL) OnCancel();
+      if (!RunCommand(LOWORD(wParam)) && !OnOtherCommand(LOWORD(wParam)) && LOWORD(wParam) == IDCANCEL) OnCancel();
       return 0;
+    case kFormKeyMessage:
+      return OnKey(*reinterpret_cast<const MSG*>(lParam));
     case WM_HSCROLL:
     case WM_VSCROLL:
       if (lParam) RunCommand(GetDlgCtrlID(reinterpret_cast<HWND>(lParam)));

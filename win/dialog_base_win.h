@@ -18,6 +18,12 @@
 #include "win/window_base_win.h"
 
 class DialogBase;
+
+// The message loop's dialog keys for a modeless window that holds controls:
+// the form's own keys first, then Tab, the arrows, Enter and Esc. True when
+// the message was taken.
+bool RouteDialogKey(MSG& message);
+
 using ControlHandler = void (*)(DialogBase& form);
 
 template <typename Method>
@@ -48,6 +54,7 @@ struct DialogArgs {
   const wchar_t* className;
   int clientWidth, clientHeight;
   int captionText = kNoText;  // the title bar's text, or kNoText to set it by hand
+  DWORD style = 0;            // besides the dialog frame: WS_MINIMIZEBOX, say
   DWORD exStyle = 0;
 };
 
@@ -71,6 +78,8 @@ class DialogBase : public WindowBase {
   // The control that has the focus when the dialog next shows.
   void FocusOnShow(int id) { focusId_ = id; }
   void SetControlText(int id, const std::wstring& text) const;
+  // Gives a control of the table that has a tool tip another text.
+  void SetHint(int id, int text) const;
   std::wstring ControlText(int id) const;
   const TextSource& Texts() const { return texts_; }
 
@@ -87,6 +96,9 @@ class DialogBase : public WindowBase {
   virtual LRESULT OnNotify(const NMHDR&) { return 0; }
   // A key the form handles before the dialog keys (Ctrl+Tab on a tab control).
   virtual bool OnKey(const MSG&) { return false; }
+  // A command no control of the table handles: menu items, and IDOK when
+  // Enter has no default button to press.
+  virtual bool OnOtherCommand(int) { return false; }
 
  private:
   void CreateControls();

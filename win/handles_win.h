@@ -101,6 +101,7 @@ using UniqueGlobal = ScopedHandle<HGLOBAL, GlobalMemoryTraits>;
 using UniqueBitmap = ScopedHandle<HBITMAP, GdiObjectTraits<HBITMAP>>;
 using UniqueFont = ScopedHandle<HFONT, GdiObjectTraits<HFONT>>;
 using UniqueBrush = ScopedHandle<HBRUSH, GdiObjectTraits<HBRUSH>>;
+using UniquePen = ScopedHandle<HPEN, GdiObjectTraits<HPEN>>;
 using UniqueMemoryDc = ScopedHandle<HDC, MemoryDcTraits>;
 using UniqueImageList = ScopedHandle<HIMAGELIST, ImageListTraits>;
 using UniqueMenu = ScopedHandle<HMENU, MenuTraits>;

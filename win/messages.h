@@ -49,5 +49,7 @@ inline constexpr std::uintptr_t kFloatingOn = 0, kFloatingOff = 1;
 // WM_COPYDATA of a whole record to a sticker window: wParam and dwData.
 inline constexpr std::uintptr_t kRecordDeliveryTag = 445;
 inline constexpr std::uintptr_t kRecordDeliveryData = 1;
-// WM_MANAGER_REFRESH lParam: refresh the sticker list.
+// WM_MANAGER_REFRESH lParam: refresh the sticker list; or set the texts again
+// and refresh both lists.
 inline constexpr std::int32_t kManagerRefreshStickers = 1;
+inline constexpr std::int32_t kManagerRefreshTexts = 2;

@@ -9,7 +9,7 @@
 #include "win/handles_win.h"
 #include "win/file_io_win.h"
 #include "win/profile_file_win.h"
-#include "store/sticker_database_win.h"
+#include "store/data_files_win.h"
 #include "support/sticker_samples.h"
 #include "support/temp_folder_win.h"
 

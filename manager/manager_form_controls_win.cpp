@@ -1,0 +1,51 @@
+// The controls of the manager window, as its design lays them out: the two
+// tab pages, each with its row of picture buttons above its grid and a Close
+// button below. Picture buttons are drawn by the form; they carry their text
+// for screen readers and as their tool tip.
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "lang/text_id.h"
+#include "manager/manager_form_win.h"
+
+namespace {
+
+using F = TFormManager;
+
+constexpr wchar_t kPage[] = L"ControlPage";
+constexpr wchar_t kCheck[] = L"TMyCheckBox";
+constexpr DWORD kTab = WS_TABSTOP;
+constexpr DWORD kPicture = BS_OWNERDRAW | WS_TABSTOP;
+constexpr DWORD kGrid = LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_OWNERDATA | LVS_NOSORTHEADER | WS_BORDER |
+                        WS_TABSTOP | WS_GROUP;
+constexpr int kButton = 24, kGridTop = 30, kGridWidth = 497, kGridHeight = 228;
+
+consteval int Text(std::wstring_view key) { return TextIndex(L"Manager", key); }
+
+}  // namespace
+
+const std::array<ControlRow, 20> TFormManager::kControls{{
+    {L"PC", F::kPC, WC_TABCONTROLW, 4, 4, 505, 321, kTab | WS_CLIPSIBLINGS, kNoText, nullptr},
+    {L"TS_manager", F::kTSManager, kPage, 8, 30, 497, 291, 0, kNoText, nullptr},
+    {L"TS_Plan", F::kTSPlan, kPage, 8, 30, 497, 291, 0, kNoText, nullptr},
+    // Stickers
+    {L"b_man_add", F::kBManAdd, WC_BUTTONW, 0, 2, kButton, kButton, kPicture | WS_GROUP, Text(L"add_stick"), &Handler<&F::StickerNewClick>, F::kTSManager, Text(L"add_stick")},
+    {L"b_man_sh", F::kBManSh, WC_BUTTONW, 26, 2, kButton, kButton, kPicture, Text(L"show_stick"), &Handler<&F::StickerShowHideClick>, F::kTSManager, Text(L"show_stick")},
+    {L"b_man_edit", F::kBManEdit, WC_BUTTONW, 52, 2, kButton, kButton, kPicture, Text(L"edit_stick"), &Handler<&F::StickerSettingsClick>, F::kTSManager, Text(L"edit_stick")},
+    {L"SB_copy", F::kSBCopy, WC_BUTTONW, 78, 2, kButton, kButton, kPicture, Text(L"duplicate"), &Handler<&F::StickerDuplicateClick>, F::kTSManager, Text(L"duplicate")},
+    {L"SB_float", F::kSBFloat, WC_BUTTONW, 104, 2, kButton, kButton, kPicture, TextIndex(L"Setting", L"Float"), &Handler<&F::StickerFloatingClick>, F::kTSManager, TextIndex(L"Setting", L"Float")},
+    {L"b_man_delete", F::kBManDelete, WC_BUTTONW, 130, 2, kButton, kButton, kPicture, Text(L"delete_stick"), &Handler<&F::StickerDeleteClick>, F::kTSManager, Text(L"delete_stick")},
+    {L"sb_refresh_manager", F::kSBRefreshManager, WC_BUTTONW, 162, 2, kButton, kButton, kPicture, Text(L"refresh"), &Handler<&F::StickerRefreshClick>, F::kTSManager, Text(L"refresh")},
+    {L"CB_sort_stick", F::kCBSortStick, kCheck, 200, 5, 200, 18, BS_AUTOCHECKBOX | kTab | WS_GROUP, Text(L"sort_list"), &Handler<&F::StickerRefreshClick>, F::kTSManager},
+    {L"SG", F::kSG, WC_LISTVIEWW, 0, kGridTop, kGridWidth, kGridHeight, kGrid, kNoText, nullptr, F::kTSManager},
+    {L"b_close", F::kBClose, WC_BUTTONW, 422, 264, 75, 25, kTab | WS_GROUP, Text(L"close"), &Handler<&F::CloseClick>, F::kTSManager},
+    // Tasks
+    {L"B_addplan", F::kBAddPlan, WC_BUTTONW, 0, 2, kButton, kButton, kPicture | WS_GROUP, Text(L"add_plan"), &Handler<&F::TaskAddClick>, F::kTSPlan, Text(L"add_plan")},
+    {L"b_edit_plan", F::kBEditPlan, WC_BUTTONW, 26, 2, kButton, kButton, kPicture, Text(L"edit_plan"), &Handler<&F::TaskEditClick>, F::kTSPlan, Text(L"edit_plan")},
+    {L"b_del_plan", F::kBDelPlan, WC_BUTTONW, 52, 2, kButton, kButton, kPicture, Text(L"delete_plan"), &Handler<&F::TaskDeleteClick>, F::kTSPlan, Text(L"delete_plan")},
+    {L"B_LU_plan", F::kBLUPlan, WC_BUTTONW, 78, 2, kButton, kButton, kPicture, TextIndex(L"Plan", L"planBlock"), &Handler<&F::TaskBlockClick>, F::kTSPlan, TextIndex(L"Plan", L"planBlock")},
+    {L"SB_refresh_plan", F::kSBRefreshPlan, WC_BUTTONW, 110, 2, kButton, kButton, kPicture, Text(L"refresh"), &Handler<&F::TaskRefreshClick>, F::kTSPlan, Text(L"refresh")},
+    {L"SG_plan", F::kSGPlan, WC_LISTVIEWW, 0, kGridTop, kGridWidth, kGridHeight, kGrid, kNoText, nullptr, F::kTSPlan},
+    {L"B_close1", F::kBClose1, WC_BUTTONW, 422, 264, 75, 25, kTab | WS_GROUP, Text(L"close"), &Handler<&F::CloseClick>, F::kTSPlan},
+}};

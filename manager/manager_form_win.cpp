@@ -1,0 +1,419 @@
+#include "manager/manager_form_win.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include "lang/text_id.h"
+#include "win/dib_picture_win.h"
+#include "win/messages.h"
+
+namespace {
+
+constexpr int kClientWidth = 513, kClientHeight = 329;
+constexpr int kStickerRowHeight = 16, kTaskRowHeight = 20, kGridColumns = 4;
+constexpr int kPageIds[] = {TFormManager::kTSManager, TFormManager::kTSPlan};
+constexpr int kPageTexts[] = {TextIndex(L"Manager", L"ts_manager"), TextIndex(L"Manager", L"ts_plan")};
+constexpr COLORREF kGlyphKey = RGB(255, 0, 255);
+
+// Pictures of the "BITMAPS" strip.
+enum Glyph : int {
+  kGlyphHide = 0, kGlyphShow = 1, kGlyphBlock = 2, kGlyphUnblock = 3, kGlyphAdd = 6, kGlyphEditTask = 7,
+  kGlyphDuplicate = 8, kGlyphSettings = 9, kGlyphRefresh = 10, kGlyphClose = 11, kGlyphDelete = 12,
+  kGlyphShortcut = 18, kGlyphFloating = 21,
+};
+
+using F = TFormManager;
+
+struct MenuEntry {
+  int id;  // 0: a separator
+  int text;
+  int glyph;
+};
+consteval int Text(std::wstring_view key) { return TextIndex(L"Manager", key); }
+constexpr MenuEntry kSeparator{0, kNoText, -1};
+
+constexpr MenuEntry kStickerBar[] = {
+    {F::kBManAdd, Text(L"add_stick"), kGlyphAdd},       {F::kSBCopy, Text(L"duplicate"), kGlyphDuplicate},
+    {F::kSCMSticker, Text(L"Link"), kGlyphShortcut},     kSeparator,
+    {F::kNStickerHide, Text(L"hide_stick"), kGlyphHide}, {F::kNStickerShow, Text(L"show_stick"), kGlyphShow},
+    {F::kBManEdit, Text(L"edit_stick"), kGlyphSettings}, kSeparator,
+    {F::kBManDelete, Text(L"delete_stick"), kGlyphDelete}};
+constexpr MenuEntry kTaskBar[] = {{F::kBAddPlan, Text(L"add_plan"), kGlyphAdd},
+                                  {F::kBEditPlan, Text(L"edit_plan"), kGlyphEditTask},
+                                  {F::kBDelPlan, Text(L"delete_plan"), kGlyphDelete}};
+constexpr MenuEntry kStickerPopup[] = {
+    {F::kSBCopy, Text(L"duplicate"), kGlyphDuplicate},     {F::kBManDelete, Text(L"delete_stick"), kGlyphDelete},
+    kSeparator,
+    {F::kFloating, TextIndex(L"Setting", L"Float"), kGlyphFloating},
+    kSeparator,
+    {F::kNStickerHide, Text(L"hide_stick"), kGlyphHide},   {F::kNStickerShow, Text(L"show_stick"), kGlyphShow},
+    kSeparator,
+    {F::kSCMSticker, Text(L"Link"), kGlyphShortcut},       {F::kBManEdit, Text(L"edit_stick"), kGlyphSettings}};
+constexpr MenuEntry kTaskPopup[] = {{F::kBAddPlan, Text(L"add_plan"), kGlyphAdd},
+                                    {F::kBEditPlan, Text(L"edit_plan"), kGlyphEditTask},
+                                    {F::kBDelPlan, Text(L"delete_plan"), kGlyphDelete},
+                                    kSeparator,
+                                    {F::kBLUPlan, Text(L"lock_plan"), kGlyphBlock}};
+constexpr int kBarTitles[] = {TextIndex(L"Tray", L"mSticks"), Text(L"ts_plan")};
+
+struct ButtonGlyph {
+  int id;
+  int glyph;
+};
+constexpr ButtonGlyph kButtonGlyphs[] = {
+    {F::kBAddPlan, kGlyphAdd},         {F::kBEditPlan, kGlyphEditTask},  {F::kBDelPlan, kGlyphDelete},
+    {F::kBLUPlan, kGlyphBlock},        {F::kSBRefreshManager, kGlyphRefresh}, {F::kSBRefreshPlan, kGlyphRefresh},
+    {F::kBManAdd, kGlyphAdd},          {F::kBManEdit, kGlyphSettings},   {F::kSBCopy, kGlyphDuplicate},
+    {F::kBManDelete, kGlyphDelete},    {F::kBManSh, kGlyphHide},         {F::kSBFloat, kGlyphFloating}};
+
+void SetItemText(HMENU menu, UINT item, bool byPosition, const std::wstring& text) {
+  MENUITEMINFOW info{sizeof(info)};
+  info.fMask = MIIM_STRING;
+  info.dwTypeData = const_cast<wchar_t*>(text.c_str());
+  SetMenuItemInfoW(menu, item, byPosition, &info);
+}
+
+HMENU BuildMenu(std::span<const MenuEntry> entries) {
+  HMENU menu = CreatePopupMenu();
+  for (const MenuEntry& entry : entries)
+    AppendMenuW(menu, entry.id ? MF_STRING : MF_SEPARATOR, static_cast<UINT_PTR>(entry.id), L"");
+  return menu;
+}
+
+void RelabelMenu(HMENU menu, std::span<const MenuEntry> entries, const TextSource& texts) {
+  for (const MenuEntry& entry : entries)
+    if (entry.id) SetItemText(menu, static_cast<UINT>(entry.id), false, texts.TextAt(entry.text));
+}
+
+void EnableItem(HMENU menu, int id, bool enabled) {
+  EnableMenuItem(menu, static_cast<UINT>(id), MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+}
+
+UniqueImageList GlyphImageList(const Picture24& strip) {
+  UniqueImageList list(ImageList_Create(kGlyphSize, kGlyphSize, ILC_COLOR24 | ILC_MASK, 0, 32));
+  DibPicture24 bitmap(strip.Width(), strip.Height());
+  for (int y = 0; y < strip.Height(); ++y)
+    for (int x = 0; x < strip.Width(); ++x) bitmap.View().At(x, y) = strip.View().At(x, y);
+  ImageList_AddMasked(list.Get(), bitmap.Bitmap(), kGlyphKey);
+  return list;
+}
+
+Colour MenuBackground() {
+  const COLORREF menu = GetSysColor(COLOR_MENU);
+  return MakeColour(GetRValue(menu), GetGValue(menu), GetBValue(menu));
+}
+
+}  // namespace
+
+TFormManager::TFormManager(ManagerArgs args)
+    : DialogBase(*args.texts, kControls),
+      a_(args),
+      tabs_(*this, kPC, kPageIds, kPageTexts),
+      glyphs_(GlyphImageList(*args.glyphStrip)),
+      menuGlyphs_(*args.glyphStrip, MenuBackground()) {}
+
+TFormManager::~TFormManager() = default;
+
+bool TFormManager::Create() {
+  if (!DialogBase::Create({.className = L"TFormManager", .clientWidth = kClientWidth, .clientHeight = kClientHeight,
+                           .captionText = Text(L"ts_manager"), .style = WS_MINIMIZEBOX}))
+    return false;
+  stickerGrid_ = std::make_unique<ReportGrid>(
+      Control(kSG), kStickerRowHeight, kGridColumns, [this](const ReportGrid::RowPaint& p) { PaintStickerRow(p); },
+      [this](int row, int column) { return StickerCellText(row, column); });
+  taskGrid_ = std::make_unique<ReportGrid>(
+      Control(kSGPlan), kTaskRowHeight, kGridColumns, [this](const ReportGrid::RowPaint& p) { PaintTaskRow(p); },
+      [this](int row, int column) { return TaskCellText(row, column); });
+  CreateMenus();
+  tabs_.Create();
+  SetButtonGlyphs();
+  SendMessageW(Control(kCBSortStick), BM_SETCHECK, a_.sortByName ? BST_CHECKED : BST_UNCHECKED, 0);
+  tabs_.Show(a_.page);
+  Relabel();
+  return true;
+}
+
+void TFormManager::CreateMenus() {
+  mainMenu_.Reset(CreateMenu());
+  AppendMenuW(mainMenu_.Get(), MF_POPUP, reinterpret_cast<UINT_PTR>(BuildMenu(kStickerBar)), L"");
+  AppendMenuW(mainMenu_.Get(), MF_POPUP, reinterpret_cast<UINT_PTR>(BuildMenu(kTaskBar)), L"");
+  stickerMenu_.Reset(BuildMenu(kStickerPopup));
+  taskMenu_.Reset(BuildMenu(kTaskPopup));
+  const auto attach = [this](HMENU menu, std::span<const MenuEntry> entries) {
+    for (const MenuEntry& entry : entries)
+      if (entry.id) menuGlyphs_.AttachTo(menu, static_cast<UINT>(entry.id), entry.glyph);
+  };
+  attach(GetSubMenu(mainMenu_.Get(), 0), kStickerBar);
+  attach(GetSubMenu(mainMenu_.Get(), 1), kTaskBar);
+  attach(stickerMenu_.Get(), kStickerPopup);
+  attach(taskMenu_.Get(), kTaskPopup);
+  SetMenu(Handle(), mainMenu_.Get());
+  // The menu bar comes on top of the client area the dialog was made with.
+  RECT frame{0, 0, kClientWidth, kClientHeight};
+  AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongW(Handle(), GWL_STYLE)), TRUE,
+                     static_cast<DWORD>(GetWindowLongW(Handle(), GWL_EXSTYLE)));
+  SetWindowPos(Handle(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TFormManager::RelabelMenus() {
+  for (int i = 0; i < 2; ++i) SetItemText(mainMenu_.Get(), static_cast<UINT>(i), true, Texts().TextAt(kBarTitles[i]));
+  RelabelMenu(GetSubMenu(mainMenu_.Get(), 0), kStickerBar, Texts());
+  RelabelMenu(GetSubMenu(mainMenu_.Get(), 1), kTaskBar, Texts());
+  RelabelMenu(stickerMenu_.Get(), kStickerPopup, Texts());
+  RelabelMenu(taskMenu_.Get(), kTaskPopup, Texts());
+  DrawMenuBar(Handle());
+}
+
+// A picture button keeps its picture's number with its window.
+void TFormManager::SetButtonGlyphs() {
+  for (const ButtonGlyph& button : kButtonGlyphs) SetWindowLongPtrW(Control(button.id), GWLP_USERDATA, button.glyph);
+}
+
+// The button face, its picture (faded while disabled) and the focus mark.
+bool TFormManager::OnDrawItem(const DRAWITEMSTRUCT& item) {
+  if (item.CtlType != ODT_BUTTON) return false;
+  RECT face = item.rcItem;
+  DrawFrameControl(item.hDC, &face, DFC_BUTTON, DFCS_BUTTONPUSH | ((item.itemState & ODS_SELECTED) ? DFCS_PUSHED : 0));
+  const int glyph = static_cast<int>(GetWindowLongPtrW(item.hwndItem, GWLP_USERDATA));
+  const int shift = (item.itemState & ODS_SELECTED) ? 1 : 0;
+  const int x = (item.rcItem.left + item.rcItem.right - kGlyphSize) / 2 + shift;
+  const int y = (item.rcItem.top + item.rcItem.bottom - kGlyphSize) / 2 + shift;
+  if (item.itemState & ODS_DISABLED)
+    ImageList_DrawEx(glyphs_.Get(), glyph, item.hDC, x, y, 0, 0, CLR_NONE, GetSysColor(COLOR_BTNFACE),
+                     ILD_TRANSPARENT | ILD_BLEND50);
+  else
+    ImageList_Draw(glyphs_.Get(), glyph, item.hDC, x, y, ILD_TRANSPARENT);
+  if (item.itemState & ODS_FOCUS) {
+    RECT focus = item.rcItem;
+    InflateRect(&focus, -3, -3);
+    DrawFocusRect(item.hDC, &focus);
+  }
+  return true;
+}
+
+void TFormManager::Relabel() {
+  DialogBase::Relabel();
+  if (!stickerGrid_) return;  // still being made
+  tabs_.Relabel();
+  RelabelMenus();
+  SetGridHeaders();
+  RefillStickers();
+  RefillTasks();
+}
+
+// A picture button's text is its tool tip and what a screen reader says.
+void TFormManager::SetButtonPicture(int id, int glyph, int text) {
+  SetWindowLongPtrW(Control(id), GWLP_USERDATA, glyph);
+  InvalidateRect(Control(id), nullptr, FALSE);
+  SetControlText(id, Texts().TextAt(text));
+  SetHint(id, text);
+}
+
+void TFormManager::Open() {
+  if (!IsWindowVisible(Handle())) {
+    ShowModeless();
+    return;
+  }
+  if (IsIconic(Handle())) ShowWindow(Handle(), SW_RESTORE);
+  SetForegroundWindow(Handle());
+}
+
+void TFormManager::OnCancel() { ShowWindow(Handle(), SW_HIDE); }
+
+void TFormManager::CloseClick() { OnCancel(); }
+
+bool TFormManager::SortByName() const { return SendMessageW(Control(kCBSortStick), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+std::optional<std::int32_t> TFormManager::SelectedSticker() const {
+  const int row = stickerGrid_->Selected();
+  if (row < 0 || row >= static_cast<int>(stickerRows_.size())) return std::nullopt;
+  const std::int32_t id = stickerRows_[static_cast<std::size_t>(row)].id;
+  if (a_.store->FindSticker(id) < 0) return std::nullopt;  // gone meanwhile; the store's refresh follows
+  return id;
+}
+
+std::optional<int> TFormManager::SelectedTaskSlot() const {
+  const int row = taskGrid_->Selected();
+  const int slot = row < 0 ? -1 : a_.store->UsedTaskSlot(row);
+  if (slot < 0) return std::nullopt;
+  return slot;
+}
+
+void TFormManager::UpdateStickerStates() {
+  const auto id = SelectedSticker();
+  const StickerRow* row = id ? &stickerRows_[static_cast<std::size_t>(stickerGrid_->Selected())] : nullptr;
+  const bool shown = row && row->shown;
+  for (int button : {kBManSh, kBManEdit, kSBCopy, kSBFloat, kBManDelete}) EnableWindow(Control(button), row != nullptr);
+  for (HMENU menu : {GetSubMenu(mainMenu_.Get(), 0), stickerMenu_.Get()}) {
+    for (int item : {kSBCopy, kSCMSticker, kBManEdit, kBManDelete, kFloating}) EnableItem(menu, item, row != nullptr);
+    EnableItem(menu, kNStickerHide, row && shown);
+    EnableItem(menu, kNStickerShow, row && !shown);
+  }
+  CheckMenuItem(stickerMenu_.Get(), kFloating, MF_BYCOMMAND | (row && row->floating ? MF_CHECKED : MF_UNCHECKED));
+  SetButtonPicture(kBManSh, shown ? kGlyphHide : kGlyphShow, shown ? Text(L"hide_stick") : Text(L"show_stick"));
+}
+
+void TFormManager::UpdateTaskStates() {
+  const auto slot = SelectedTaskSlot();
+  for (int id : {kBEditPlan, kBDelPlan, kBLUPlan}) {
+    EnableWindow(Control(id), slot.has_value());
+    EnableItem(GetSubMenu(mainMenu_.Get(), 1), id, slot.has_value());
+    EnableItem(taskMenu_.Get(), id, slot.has_value());
+  }
+  if (!slot) return;
+  const bool active = a_.store->Task(*slot).active != 0;
+  const int text = active ? Text(L"lock_plan") : Text(L"unlock_plan");
+  SetButtonPicture(kBLUPlan, active ? kGlyphBlock : kGlyphUnblock, text);
+  SetItemText(taskMenu_.Get(), kBLUPlan, false, Texts().TextAt(text));
+  menuGlyphs_.AttachTo(taskMenu_.Get(), kBLUPlan, active ? kGlyphBlock : kGlyphUnblock);
+}
+
+// Sticker commands
+
+void TFormManager::StickerCommand(void (ManagerCommands::*command)(std::int32_t)) {
+  const auto id = SelectedSticker();
+  if (!id) return;
+  (a_.commands->*command)(*id);
+  RefillStickers();
+}
+
+void TFormManager::StickerNewClick() { a_.commands->NewSticker(); }
+
+void TFormManager::StickerShowHideClick() {
+  const auto id = SelectedSticker();
+  if (!id) return;
+  const bool shown = a_.store->Sticker(a_.store->FindSticker(*id)).visible != 0;
+  StickerCommand(shown ? &ManagerCommands::HideSticker : &ManagerCommands::ShowSticker);
+}
+
+void TFormManager::StickerSettingsClick() { StickerCommand(&ManagerCommands::OpenSettings); }
+void TFormManager::StickerDuplicateClick() { StickerCommand(&ManagerCommands::DuplicateSticker); }
+void TFormManager::StickerFloatingClick() { StickerCommand(&ManagerCommands::ToggleFloating); }
+void TFormManager::StickerRefreshClick() { RefillStickers(); }
+
+void TFormManager::StickerDeleteClick() {
+  if (!SelectedSticker()) return;
+  if (!a_.dialog->Confirm(Texts().TextAt(Text(L"dialog_del_stick_caption")), Texts().TextAt(Text(L"dialog_del_stick"))))
+    return;
+  StickerCommand(&ManagerCommands::DeleteSticker);  // the selection is checked again: the sticker may be gone
+}
+
+// Task commands. The task wizard opens from Add and Edit.
+
+void TFormManager::TaskAddClick() {}
+void TFormManager::TaskEditClick() {}
+
+void TFormManager::TaskDeleteClick() {
+  if (!SelectedTaskSlot()) return;
+  if (!a_.dialog->Confirm(Texts().TextAt(Text(L"dialog_del_plan_caption")), Texts().TextAt(Text(L"dialog_del_plan"))))
+    return;
+  const auto slot = SelectedTaskSlot();
+  if (!slot) return;
+  a_.store->FreeTask(*slot);
+  AfterTaskChange();
+}
+
+void TFormManager::TaskBlockClick() {
+  const auto slot = SelectedTaskSlot();
+  if (!slot) return;
+  TaskRecord task = a_.store->Task(*slot);
+  task.active = task.active ? 0 : 1;
+  a_.store->WriteTask(*slot, task);
+  AfterTaskChange();
+}
+
+void TFormManager::TaskRefreshClick() { RefillTasks(); }
+
+void TFormManager::AfterTaskChange() {
+  a_.commands->SaveTasks();
+  RefillTasks();
+}
+
+// Menus, keys and notifications
+
+bool TFormManager::OnOtherCommand(int id) {
+  switch (id) {
+    case kNStickerHide:
+      StickerCommand(&ManagerCommands::HideSticker);
+      return true;
+    case kNStickerShow:
+      StickerCommand(&ManagerCommands::ShowSticker);
+      return true;
+    case kSCMSticker:
+      StickerCommand(&ManagerCommands::CreateShortcut);
+      return true;
+    case kFloating:
+      StickerFloatingClick();
+      return true;
+    default:
+      return false;
+  }
+}
+
+// Enter on a grid opens its row, Delete removes it; Ctrl+Tab turns the page.
+bool TFormManager::OnKey(const MSG& message) {
+  if (message.message == WM_KEYDOWN && (message.wParam == VK_RETURN || message.wParam == VK_DELETE)) {
+    const bool enter = message.wParam == VK_RETURN;
+    if (message.hwnd == Control(kSG)) {
+      enter ? StickerSettingsClick() : StickerDeleteClick();
+      return true;
+    }
+    if (message.hwnd == Control(kSGPlan)) {
+      enter ? TaskEditClick() : TaskDeleteClick();
+      return true;
+    }
+  }
+  return tabs_.OnKey(message);
+}
+
+LRESULT TFormManager::OnNotify(const NMHDR& header) {
+  if (tabs_.OnNotify(header)) return 0;
+  for (const ReportGrid* grid : {stickerGrid_.get(), taskGrid_.get()}) {
+    if (!grid) continue;
+    if (const auto answer = grid->OnNotify(header)) return *answer;
+  }
+  if (header.code == LVN_ITEMCHANGED) {
+    header.idFrom == kSG ? UpdateStickerStates() : UpdateTaskStates();
+  } else if (header.code == NM_DBLCLK) {
+    header.idFrom == kSG ? StickerSettingsClick() : TaskEditClick();
+  }
+  return 0;
+}
+
+// Right click or the menu key on a grid: its menu, at the pointer or below
+// the selected row.
+void TFormManager::ShowPopup(HMENU menu, POINT at) {
+  TrackPopupMenu(menu, TPM_RIGHTBUTTON, at.x, at.y, 0, Handle(), nullptr);
+}
+
+LRESULT TFormManager::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_MANAGER_REFRESH:
+      if (lParam == kManagerRefreshTexts) {
+        Relabel();
+      } else if (lParam == kManagerRefreshStickers) {
+        RefillStickers();
+      }
+      return 0;
+    case WM_CONTEXTMENU: {
+      const auto list = reinterpret_cast<HWND>(wParam);
+      if (list != Control(kSG) && list != Control(kSGPlan)) break;
+      POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+      const ReportGrid& grid = list == Control(kSG) ? *stickerGrid_ : *taskGrid_;
+      if (lParam == -1) {
+        RECT row{LVIR_BOUNDS};
+        if (grid.Selected() < 0 || !SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(grid.Selected()),
+                                                  reinterpret_cast<LPARAM>(&row)))
+          GetClientRect(list, &row);
+        at = {row.left + 8, row.bottom};
+        ClientToScreen(list, &at);
+      }
+      ShowPopup(list == Control(kSG) ? stickerMenu_.Get() : taskMenu_.Get(), at);
+      return 0;
+    }
+    default:
+      break;
+  }
+  return DialogBase::HandleMessage(message, wParam, lParam);
+}

@@ -1,0 +1,111 @@
+#pragma once
+// TFormManager: the manager window. One page lists every sticker and offers
+// the commands on them; the other lists the tasks of the scheduler. Created
+// hidden at start-up, it lives until the program ends; closing only hides it.
+// It keeps itself in step through WM_MANAGER_REFRESH.
+
+#include <array>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "lang/tmui.h"
+#include "manager/form_dialog_win.h"
+#include "manager/manager_commands.h"
+#include "manager/manager_rows.h"
+#include "pixels/picture.h"
+#include "sticker/menu_glyphs_win.h"
+#include "store/tmassiv.h"
+#include "win/dialog_base_win.h"
+#include "win/report_grid_win.h"
+#include "win/tab_pages_win.h"
+
+struct ManagerArgs {
+  TMUI* texts;                  // not owned
+  Tmassiv* store;               // not owned
+  ManagerCommands* commands;    // not owned
+  TFormDialog* dialog;          // not owned: asks before deleting
+  const Picture24* glyphStrip;  // the "BITMAPS" strip of 16 x 16 pictures
+  bool sortByName = false;      // remembered in config.txt
+  int page = 0;
+};
+
+class TFormManager final : public DialogBase {
+ public:
+  explicit TFormManager(ManagerArgs args);
+  ~TFormManager() override;
+
+  [[nodiscard]] bool Create();
+  // Shows the window (or brings it to the front) on the page it had.
+  void Open();
+  void RefillStickers();
+  void RefillTasks();
+  bool SortByName() const;
+  int Page() const { return tabs_.Current(); }
+
+  // Control and menu ids; the menu items share the ids of the buttons that
+  // do the same.
+  enum : int {
+    kPC = 100, kTSManager, kTSPlan, kSG, kCBSortStick, kBManAdd, kBManSh, kBManEdit, kSBCopy, kSBFloat,
+    kBManDelete, kSBRefreshManager, kBClose, kSGPlan, kBAddPlan, kBEditPlan, kBDelPlan, kBLUPlan,
+    kSBRefreshPlan, kBClose1,
+    kNStickerHide = 200, kNStickerShow, kSCMSticker, kFloating,
+  };
+
+  void StickerNewClick();
+  void StickerShowHideClick();
+  void StickerSettingsClick();
+  void StickerDuplicateClick();
+  void StickerFloatingClick();
+  void StickerDeleteClick();
+  void StickerRefreshClick();
+  void CloseClick();
+  void TaskAddClick();
+  void TaskEditClick();
+  void TaskDeleteClick();
+  void TaskBlockClick();
+  void TaskRefreshClick();
+
+ private:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void Relabel() override;
+  void OnCancel() override;
+  LRESULT OnNotify(const NMHDR& header) override;
+  bool OnKey(const MSG& message) override;
+  bool OnOtherCommand(int id) override;
+  bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
+
+  void CreateMenus();
+  void RelabelMenus();
+  void SetButtonGlyphs();
+  void UpdateStickerStates();
+  void UpdateTaskStates();
+  void SetButtonPicture(int id, int glyph, int text);
+  void ShowPopup(HMENU menu, POINT at);
+  // The selected row's sticker id or task slot, when a row is selected.
+  std::optional<std::int32_t> SelectedSticker() const;
+  std::optional<int> SelectedTaskSlot() const;
+  void StickerCommand(void (ManagerCommands::*command)(std::int32_t));
+  void AfterTaskChange();
+
+  // Grid drawing and texts (manager_grids_win.cpp).
+  void PaintStickerRow(const ReportGrid::RowPaint& paint) const;
+  void PaintTaskRow(const ReportGrid::RowPaint& paint) const;
+  std::wstring StickerCellText(int row, int column) const;
+  std::wstring TaskCellText(int row, int column) const;
+  std::wstring StickerName(const StickerRow& row) const;
+  void SortStickers();
+  void SetGridHeaders() const;
+  void FitColumns(const ReportGrid& grid, int pictureColumn, int lastColumn) const;
+
+  ManagerArgs a_;
+  TabPages tabs_;
+  UniqueImageList glyphs_;  // "IL": the grids' and buttons' pictures, magenta clear
+  MenuGlyphs menuGlyphs_;
+  UniqueMenu mainMenu_, stickerMenu_, taskMenu_;
+  std::unique_ptr<ReportGrid> stickerGrid_, taskGrid_;
+  std::vector<StickerRow> stickerRows_;
+  std::vector<TaskRow> taskRows_;
+
+  static const std::array<ControlRow, 20> kControls;
+};

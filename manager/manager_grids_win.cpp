@@ -1,0 +1,199 @@
+// The manager's two grids: what each row shows, in which colours, and how
+// the columns share the grid's width.
+
+#include <windows.h>
+
+#include <algorithm>
+
+#include "lang/text_id.h"
+#include "manager/manager_form_win.h"
+#include "sticker/calendar_title.h"
+#include "store/local_time_win.h"
+#include "win/kit_controls_win.h"
+#include "win/text_convert_win.h"
+
+namespace {
+
+struct RowColours {
+  COLORREF text, back;
+};
+constexpr RowColours kShown{0x006633, 0xE0FFE0}, kHidden{0x660000, 0xFFE0E0}, kDue{0x0000CC, 0xE0E0FF};
+constexpr int kCalendarGlyph = 26, kDueGlyph = 13, kInactiveGlyph = 2, kEarlierGlyph = 4, kUpcomingGlyph = 5;
+constexpr int kColourColumnWidth = 24, kStatusColumnWidth = 20, kIdColumnWidth = 2, kNumberPadding = 16;
+constexpr int kTimeColumnPadding = 12;
+constexpr int kRightMargin = 4;  // the last column stays clear of the grid's edge
+constexpr UINT kEllipsis = DT_NOPREFIX | DT_PATH_ELLIPSIS | DT_END_ELLIPSIS | DT_WORD_ELLIPSIS | DT_SINGLELINE | DT_VCENTER;
+
+// The row's background reaches the grid's right edge.
+void FillRow(HDC dc, std::span<const RECT> cells, HWND list, COLORREF colour) {
+  RECT client{};
+  GetClientRect(list, &client);
+  const RECT row{cells.front().left, cells.front().top, std::max(cells.back().right, client.right), cells.front().bottom};
+  FillSolid(dc, row, colour);
+}
+
+RowColours Selected(RowColours colours, bool selected) {
+  return selected ? RowColours{GetSysColor(COLOR_HIGHLIGHTTEXT), GetSysColor(COLOR_HIGHLIGHT)} : colours;
+}
+
+void DrawCellText(HDC dc, RECT cell, int left, const std::wstring& text, UINT flags) {
+  cell.left += left;
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &cell, flags);
+}
+
+void DrawRowNumber(HDC dc, const RECT& cell, int row) {
+  DrawCellText(dc, cell, 0, std::to_wstring(row + 1), DT_CENTER | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+}
+
+int TextWidth(HWND window, const std::wstring& text) {
+  const ScopedGetDC dc(window);
+  const ScopedSelectObject font(dc.Get(), reinterpret_cast<HGDIOBJ>(SendMessageW(window, WM_GETFONT, 0, 0)));
+  SIZE size{};
+  GetTextExtentPoint32W(dc.Get(), text.c_str(), static_cast<int>(text.size()), &size);
+  return size.cx;
+}
+
+bool SystemLess(const std::wstring& a, const std::wstring& b) {
+  return CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.c_str(), static_cast<int>(a.size()), b.c_str(),
+                        static_cast<int>(b.size())) == CSTR_LESS_THAN;
+}
+
+}  // namespace
+
+// The text on one line: its line breaks shown as blanks.
+std::wstring TFormManager::StickerName(const StickerRow& row) const {
+  if (row.calendar) return CalendarTitle(*row.calendar, *a_.texts);
+  std::wstring name = WideFromAnsi(row.text);
+  std::replace_if(name.begin(), name.end(), [](wchar_t c) { return c == L'\r' || c == L'\n'; }, L' ');
+  return name;
+}
+
+void TFormManager::SortStickers() {
+  std::vector<std::wstring> keys;
+  keys.reserve(stickerRows_.size());
+  for (const StickerRow& row : stickerRows_) {
+    const std::wstring start = row.calendar ? CalendarTitle(*row.calendar, *a_.texts)
+                                            : WideFromAnsi(row.text.substr(0, 4 * kSortKeyLength)).substr(0, kSortKeyLength);
+    keys.push_back(StickerSortKey(start, row.id));
+  }
+  SortStickerRows(stickerRows_, keys, SystemLess);
+}
+
+// The selection stays on the same sticker when it is still listed.
+void TFormManager::RefillStickers() {
+  const auto selected = SelectedSticker();
+  stickerRows_ = StickerRows(*a_.store, DecodeDateTime(LocalNow()));
+  if (SortByName()) SortStickers();
+  stickerGrid_->SetRowCount(static_cast<int>(stickerRows_.size()));
+  if (selected) {
+    const auto found = std::find_if(stickerRows_.begin(), stickerRows_.end(),
+                                    [&](const StickerRow& row) { return row.id == *selected; });
+    if (found != stickerRows_.end()) stickerGrid_->Select(static_cast<int>(found - stickerRows_.begin()));
+  }
+  FitColumns(*stickerGrid_, kColourColumnWidth, kIdColumnWidth);
+  UpdateStickerStates();
+}
+
+void TFormManager::RefillTasks() {
+  const std::wstring everyDay = Texts().TextAt(TextIndex(L"Plan", L"grid_everyday"));
+  const std::wstring everyHour = Texts().TextAt(TextIndex(L"Plan", L"grid_everyhour"));
+  taskRows_ = TaskRows(*a_.store, LocalNow(), {everyDay, everyHour});
+  taskGrid_->SetRowCount(static_cast<int>(taskRows_.size()));
+  int timeWidth = TextWidth(taskGrid_->Handle(), Texts().TextAt(TextIndex(L"Plan", L"grid_time")));
+  for (const TaskRow& row : taskRows_) timeWidth = std::max(timeWidth, TextWidth(taskGrid_->Handle(), row.time));
+  FitColumns(*taskGrid_, kStatusColumnWidth, timeWidth + kTimeColumnPadding);
+  UpdateTaskStates();
+}
+
+// Column 0 fits the largest row number, the name column takes what is left.
+// The room of a scroll bar is kept free once the rows outgrow the grid, even
+// before the grid shows the bar.
+void TFormManager::FitColumns(const ReportGrid& grid, int pictureColumn, int lastColumn) const {
+  RECT client{};
+  GetClientRect(grid.Handle(), &client);
+  if (grid.Overflows() && !(GetWindowLongW(grid.Handle(), GWL_STYLE) & WS_VSCROLL))
+    client.right -= GetSystemMetrics(SM_CXVSCROLL);
+  client.right -= kRightMargin;
+  const int number = TextWidth(grid.Handle(), std::to_wstring(grid.RowCount() + 1)) + kNumberPadding;
+  const int name = std::max(0, static_cast<int>(client.right) - number - pictureColumn - lastColumn);
+  const int widths[] = {number, pictureColumn, name, lastColumn};
+  grid.SetColumnWidths(widths);
+}
+
+void TFormManager::SetGridHeaders() const {
+  const std::wstring stickers[] = {L"\u2116", L"", Texts().TextAt(TextIndex(L"Tray", L"mSticks")), L""};
+  stickerGrid_->SetHeader(stickers);
+  const std::wstring tasks[] = {L"\u2116", L"", Texts().TextAt(TextIndex(L"Plan", L"grid_name")),
+                                Texts().TextAt(TextIndex(L"Plan", L"grid_time"))};
+  taskGrid_->SetHeader(tasks);
+}
+
+void TFormManager::PaintStickerRow(const ReportGrid::RowPaint& p) const {
+  if (p.row < 0 || p.row >= static_cast<int>(stickerRows_.size())) return;
+  const StickerRow& row = stickerRows_[static_cast<std::size_t>(p.row)];
+  const RowColours colours = Selected(row.shown ? kShown : kHidden, p.selected);
+  FillRow(p.dc, p.cells, p.list, colours.back);
+  SetBkMode(p.dc, TRANSPARENT);
+  SetTextColor(p.dc, colours.text);
+  DrawRowNumber(p.dc, p.cells[0], p.row);
+  const RECT& swatch = p.cells[1];
+  {
+    const UniqueBrush fill(CreateSolidBrush(row.colour));
+    const ScopedSelectObject brush(p.dc, fill.Get());
+    const UniquePen outline(CreatePen(row.floating ? PS_DOT : PS_SOLID, 1, RGB(0, 0, 0)));
+    const ScopedSelectObject pen(p.dc, outline.Get());
+    SetBkMode(p.dc, OPAQUE);
+    SetBkColor(p.dc, colours.back);
+    Rectangle(p.dc, swatch.left + 3, swatch.top + 2, swatch.right - 3, swatch.bottom - 2);
+    SetBkMode(p.dc, TRANSPARENT);
+  }
+  int textLeft = 2;
+  if (row.calendar) {
+    ImageList_Draw(glyphs_.Get(), kCalendarGlyph, p.dc, p.cells[2].left + 2, p.cells[2].top, ILD_TRANSPARENT);
+    textLeft = 20;
+  }
+  DrawCellText(p.dc, p.cells[2], textLeft, StickerName(row), kEllipsis);
+}
+
+void TFormManager::PaintTaskRow(const ReportGrid::RowPaint& p) const {
+  if (p.row < 0 || p.row >= static_cast<int>(taskRows_.size())) return;
+  const TaskRow& row = taskRows_[static_cast<std::size_t>(p.row)];
+  const RowColours colours = Selected(row.due ? kDue : row.active ? kShown : kHidden, p.selected);
+  FillRow(p.dc, p.cells, p.list, colours.back);
+  SetBkMode(p.dc, TRANSPARENT);
+  SetTextColor(p.dc, colours.text);
+  DrawRowNumber(p.dc, p.cells[0], p.row);
+  const int status = !row.active ? kInactiveGlyph : row.upcoming ? kUpcomingGlyph : kEarlierGlyph;
+  ImageList_Draw(glyphs_.Get(), status, p.dc, p.cells[1].left + 2, p.cells[1].top + 2, ILD_TRANSPARENT);
+  int textLeft = 2;
+  if (row.due) {
+    ImageList_Draw(glyphs_.Get(), kDueGlyph, p.dc, p.cells[2].left + 2, p.cells[2].top + 2, ILD_TRANSPARENT);
+    textLeft = 20;
+  }
+  DrawCellText(p.dc, p.cells[2], textLeft, WideFromAnsi(row.name), kEllipsis);
+  RECT time = p.cells[3];
+  time.right -= 2;
+  // Unclipped: drawn digits can come out a little wider than measured.
+  DrawCellText(p.dc, time, 0, row.time, DT_RIGHT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_NOCLIP);
+}
+
+std::wstring TFormManager::StickerCellText(int row, int column) const {
+  if (row < 0 || row >= static_cast<int>(stickerRows_.size())) return {};
+  if (column == 0) return std::to_wstring(row + 1);
+  return column == 2 ? StickerName(stickerRows_[static_cast<std::size_t>(row)]) : std::wstring();
+}
+
+std::wstring TFormManager::TaskCellText(int row, int column) const {
+  if (row < 0 || row >= static_cast<int>(taskRows_.size())) return {};
+  const TaskRow& task = taskRows_[static_cast<std::size_t>(row)];
+  switch (column) {
+    case 0:
+      return std::to_wstring(row + 1);
+    case 2:
+      return WideFromAnsi(task.name);
+    case 3:
+      return task.time;
+    default:
+      return {};
+  }
+}

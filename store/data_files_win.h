@@ -1,0 +1,35 @@
+#pragma once
+// base.db and plan.db on disk, each a guarded file: failures show the
+// standard error boxes and leave the store as it was, and a file that could
+// not be read is kept before the next write.
+
+#include <cstdint>
+#include <string>
+
+#include "store/guarded_file_win.h"
+#include "store/tmassiv.h"
+
+class StickerDatabaseFile {
+ public:
+  explicit StickerDatabaseFile(std::wstring path) : file_(std::move(path)) {}
+
+  // Adds the file's records to the store.
+  void Read(Tmassiv& store, std::int32_t& startStickerId);
+  bool Write(const Tmassiv& store);
+  bool LastReadFailed() const { return file_.LastReadFailed(); }
+
+ private:
+  GuardedFile file_;
+};
+
+class TaskFile {
+ public:
+  explicit TaskFile(std::wstring path) : file_(std::move(path)) {}
+
+  // Puts the file's tasks into the free task slots.
+  void Read(Tmassiv& store);
+  bool Write(const Tmassiv& store);
+
+ private:
+  GuardedFile file_;
+};
