@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <span>
 
 #include "lang/text_id.h"
 #include "manager/manager_form_win.h"
@@ -45,12 +46,17 @@ void DrawRowNumber(HDC dc, const RECT& cell, int row) {
   DrawCellText(dc, cell, 0, std::to_wstring(row + 1), DT_CENTER | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
 }
 
-int TextWidth(HWND window, const std::wstring& text) {
+// The widest of the texts in the window's font.
+int TextWidth(HWND window, std::span<const std::wstring> texts) {
   const ScopedGetDC dc(window);
   const ScopedSelectObject font(dc.Get(), reinterpret_cast<HGDIOBJ>(SendMessageW(window, WM_GETFONT, 0, 0)));
-  SIZE size{};
-  GetTextExtentPoint32W(dc.Get(), text.c_str(), static_cast<int>(text.size()), &size);
-  return size.cx;
+  int widest = 0;
+  for (const std::wstring& text : texts) {
+    SIZE size{};
+    GetTextExtentPoint32W(dc.Get(), text.c_str(), static_cast<int>(text.size()), &size);
+    widest = std::max(widest, static_cast<int>(size.cx));
+  }
+  return widest;
 }
 
 bool SystemLess(const std::wstring& a, const std::wstring& b) {
@@ -99,9 +105,9 @@ void TFormManager::RefillTasks() {
   const std::wstring everyHour = Texts().TextAt(TextIndex(L"Plan", L"grid_everyhour"));
   taskRows_ = TaskRows(*a_.store, LocalNow(), {everyDay, everyHour});
   taskGrid_->SetRowCount(static_cast<int>(taskRows_.size()));
-  int timeWidth = TextWidth(taskGrid_->Handle(), Texts().TextAt(TextIndex(L"Plan", L"grid_time")));
-  for (const TaskRow& row : taskRows_) timeWidth = std::max(timeWidth, TextWidth(taskGrid_->Handle(), row.time));
-  FitColumns(*taskGrid_, kStatusColumnWidth, timeWidth + kTimeColumnPadding);
+  std::vector<std::wstring> times{Texts().TextAt(TextIndex(L"Plan", L"grid_time"))};
+  for (const TaskRow& row : taskRows_) times.push_back(row.time);
+  FitColumns(*taskGrid_, kStatusColumnWidth, TextWidth(taskGrid_->Handle(), times) + kTimeColumnPadding);
   UpdateTaskStates();
 }
 
@@ -114,7 +120,8 @@ void TFormManager::FitColumns(const ReportGrid& grid, int pictureColumn, int las
   if (grid.Overflows() && !(GetWindowLongW(grid.Handle(), GWL_STYLE) & WS_VSCROLL))
     client.right -= GetSystemMetrics(SM_CXVSCROLL);
   client.right -= kRightMargin;
-  const int number = TextWidth(grid.Handle(), std::to_wstring(grid.RowCount() + 1)) + kNumberPadding;
+  const std::wstring count[] = {std::to_wstring(grid.RowCount() + 1)};
+  const int number = TextWidth(grid.Handle(), count) + kNumberPadding;
   const int name = std::max(0, static_cast<int>(client.right) - number - pictureColumn - lastColumn);
   const int widths[] = {number, pictureColumn, name, lastColumn};
   grid.SetColumnWidths(widths);

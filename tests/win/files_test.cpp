@@ -80,6 +80,27 @@ TEST(StickerDatabaseFile, WriteThenReadReproducesTheStoreWithGapsClosed) {
   EXPECT_FALSE(missing.LastReadFailed());
 }
 
+// plan.db goes through the same guarded file as base.db: written whole, read
+// back into the lowest slots, a missing file reads as no task.
+TEST(TaskFile, WriteThenReadReproducesTheTasksWithGapsClosed) {
+  TempFolder folder;
+  const std::wstring path = folder.File(L"plan.db");
+  RecordingNotifications notes;
+  auto store = std::make_unique<Tmassiv>(notes);
+  for (int slot : {2, 7}) {
+    TaskRecord task = NewTask(46000.0 + slot);
+    store->WriteTask(slot, task);
+  }
+  ASSERT_TRUE(TaskFile(path).Write(*store));
+  EXPECT_EQ(ReadBytes(path).size(), 2 * kTaskRecordSize);
+  auto loaded = std::make_unique<Tmassiv>(notes);
+  TaskFile(path).Read(*loaded);
+  EXPECT_EQ(loaded->CountTasks(), 2);
+  EXPECT_EQ(loaded->Task(1).date_time, 46007.0);
+  TaskFile(folder.File(L"missing.db")).Read(*loaded);
+  EXPECT_EQ(loaded->CountTasks(), 2);
+}
+
 // A file kept out of the way takes the first free name, keeps every byte, and
 // a file that is gone already needs no keeping.
 TEST(KeepUnreadFile, MovesTheFileToTheFirstFreeName) {

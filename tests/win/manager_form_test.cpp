@@ -1,0 +1,162 @@
+// The manager window built by the program's own code over a store of its
+// own: what its lists hold, which commands a selection allows, and what the
+// commands ask of the program.
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <memory>
+#include <vector>
+
+#include "manager/manager_form_win.h"
+#include "support/sticker_samples.h"
+#include "win/messages.h"
+
+namespace {
+
+struct RecordingCommands final : ManagerCommands {
+  std::vector<std::pair<const char*, std::int32_t>> calls;
+  int taskSaves = 0;
+  void NewSticker() override { calls.push_back({"new", 0}); }
+  void ShowSticker(std::int32_t id) override { calls.push_back({"show", id}); }
+  void HideSticker(std::int32_t id) override { calls.push_back({"hide", id}); }
+  void DeleteSticker(std::int32_t id) override { calls.push_back({"delete", id}); }
+  void DuplicateSticker(std::int32_t id) override { calls.push_back({"duplicate", id}); }
+  void ToggleFloating(std::int32_t id) override { calls.push_back({"floating", id}); }
+  void OpenSettings(std::int32_t id) override { calls.push_back({"settings", id}); }
+  void CreateShortcut(std::int32_t id) override { calls.push_back({"shortcut", id}); }
+  bool SaveTasks() override { return ++taskSaves > 0; }
+};
+
+using F = TFormManager;
+
+class ManagerFormTest : public ::testing::Test {
+ protected:
+  ManagerFormTest() : strip(27 * 16, 16) {
+    StickerRecord floating = MakeSticker(30, true);
+    floating.floating = 1;
+    for (const StickerRecord& r : {MakeSticker(10, true), MakeSticker(20, false), floating}) store->AddRecord(r);
+    for (int slot : {0, 3}) {
+      TaskRecord task = NewTask(46000.0);
+      task.active = slot == 0 ? 1 : 0;
+      store->WriteTask(slot, task);
+    }
+    dialog.Create();
+    manager = std::make_unique<TFormManager>(ManagerArgs{&texts, store.get(), &commands, &dialog, &strip});
+    EXPECT_TRUE(manager->Create());
+  }
+
+  bool Enabled(int id) const { return IsWindowEnabled(manager->Control(id)) != FALSE; }
+  int Rows(int grid) const { return static_cast<int>(SendMessageW(manager->Control(grid), LVM_GETITEMCOUNT, 0, 0)); }
+  void Select(int grid, int row) const {
+    LVITEMW item{};
+    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    item.state = row < 0 ? 0 : LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageW(manager->Control(grid), LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+  }
+  void Click(int id) const { SendMessageW(manager->Control(id), BM_CLICK, 0, 0); }
+  void MenuCommand(int id) const { SendMessageW(manager->Handle(), WM_COMMAND, static_cast<WPARAM>(id), 0); }
+  // The state of an item of the window's menu bar, by command.
+  UINT BarItem(int popup, int id) const {
+    return GetMenuState(GetSubMenu(GetMenu(manager->Handle()), popup), static_cast<UINT>(id), MF_BYCOMMAND);
+  }
+  std::wstring Text(int id) const { return manager->ControlText(id); }
+
+  TMUI texts;
+  RecordingNotifications notes;
+  std::unique_ptr<Tmassiv> store = std::make_unique<Tmassiv>(notes);
+  RecordingCommands commands;
+  TFormDialog dialog{texts};
+  Picture24 strip;
+  std::unique_ptr<TFormManager> manager;
+};
+
+TEST_F(ManagerFormTest, WithNoRowSelectedEveryCommandOnARowIsDisabled) {
+  EXPECT_EQ(Rows(F::kSG), 3);
+  EXPECT_EQ(Rows(F::kSGPlan), 2);
+  for (int id : {F::kBManSh, F::kBManEdit, F::kSBCopy, F::kSBFloat, F::kBManDelete, F::kBEditPlan, F::kBDelPlan,
+                 F::kBLUPlan})
+    EXPECT_FALSE(Enabled(id)) << id;
+  EXPECT_TRUE(Enabled(F::kBManAdd));
+  EXPECT_TRUE(Enabled(F::kBAddPlan));
+  for (int id : {F::kNStickerHide, F::kNStickerShow, F::kBManEdit, F::kBManDelete, F::kSCMSticker})
+    EXPECT_TRUE(BarItem(0, id) & MF_GRAYED) << id;
+  EXPECT_FALSE(BarItem(0, F::kBManAdd) & MF_GRAYED);
+  MenuCommand(F::kNStickerHide);
+  Click(F::kBManDelete);
+  EXPECT_TRUE(commands.calls.empty());
+}
+
+TEST_F(ManagerFormTest, AShownRowAllowsHideAndAHiddenRowAllowsShow) {
+  Select(F::kSG, 0);
+  EXPECT_TRUE(Enabled(F::kBManSh));
+  EXPECT_TRUE(Enabled(F::kBManDelete));
+  EXPECT_FALSE(BarItem(0, F::kNStickerHide) & MF_GRAYED);
+  EXPECT_TRUE(BarItem(0, F::kNStickerShow) & MF_GRAYED);
+  EXPECT_EQ(Text(F::kBManSh), L"Hide");
+  Click(F::kBManSh);
+
+  Select(F::kSG, 1);
+  EXPECT_TRUE(BarItem(0, F::kNStickerHide) & MF_GRAYED);
+  EXPECT_FALSE(BarItem(0, F::kNStickerShow) & MF_GRAYED);
+  EXPECT_EQ(Text(F::kBManSh), L"Show");
+  Click(F::kBManSh);
+  Click(F::kSBCopy);
+  Click(F::kSBFloat);
+  MenuCommand(F::kSCMSticker);
+  Click(F::kBManEdit);
+  using Calls = std::vector<std::pair<const char*, std::int32_t>>;
+  const Calls expected{{"hide", 10}, {"show", 20}, {"duplicate", 20}, {"floating", 20}, {"shortcut", 20}, {"settings", 20}};
+  ASSERT_EQ(commands.calls.size(), expected.size());
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    EXPECT_STREQ(commands.calls[i].first, expected[i].first);
+    EXPECT_EQ(commands.calls[i].second, expected[i].second);
+  }
+}
+
+// The grid follows the store: a sticker gone from it leaves the list at the
+// next refresh, and the selection stays on the sticker it was on.
+TEST_F(ManagerFormTest, ARefreshFollowsTheStoreAndKeepsTheSelectedSticker) {
+  Select(F::kSG, 2);
+  store->DeleteSticker(10, false);
+  SendMessageW(manager->Handle(), WM_MANAGER_REFRESH, kManagerRefreshStickers, kManagerRefreshStickers);
+  EXPECT_EQ(Rows(F::kSG), 2);
+  Click(F::kSBFloat);
+  ASSERT_EQ(commands.calls.size(), 1u);
+  EXPECT_EQ(commands.calls[0].second, 30);
+}
+
+// The keys as the message loop hands them on: Enter on the sticker grid opens
+// the selected sticker's settings, Esc hides the window.
+TEST_F(ManagerFormTest, EnterOnTheGridOpensTheSettingsAndEscHides) {
+  manager->Open();
+  Select(F::kSG, 1);
+  MSG enter{manager->Control(F::kSG), WM_KEYDOWN, VK_RETURN, 0};
+  EXPECT_TRUE(RouteDialogKey(enter));
+  ASSERT_EQ(commands.calls.size(), 1u);
+  EXPECT_STREQ(commands.calls[0].first, "settings");
+  EXPECT_EQ(commands.calls[0].second, 20);
+  MSG escape{manager->Control(F::kSG), WM_KEYDOWN, VK_ESCAPE, 0};
+  RouteDialogKey(escape);
+  EXPECT_FALSE(IsWindowVisible(manager->Handle()));
+}
+
+TEST_F(ManagerFormTest, BlockingATaskInvertsItsActiveByteSavesAndRelabelsTheButton) {
+  Select(F::kSGPlan, 0);
+  EXPECT_TRUE(Enabled(F::kBLUPlan));
+  EXPECT_EQ(Text(F::kBLUPlan), L"Block task");
+  Click(F::kBLUPlan);
+  EXPECT_EQ(store->Task(0).active, 0);
+  EXPECT_EQ(commands.taskSaves, 1);
+  Select(F::kSGPlan, 0);
+  EXPECT_EQ(Text(F::kBLUPlan), L"Release task");
+
+  Select(F::kSGPlan, 1);  // the second row is slot 3
+  Click(F::kBLUPlan);
+  EXPECT_EQ(store->Task(3).active, 1);
+  EXPECT_EQ(commands.taskSaves, 2);
+}
+
+}  // namespace
