@@ -383,7 +383,17 @@ LRESULT TFormManager::OnNotify(const NMHDR& header) {
 
 // Right click or the menu key on a grid: its menu, at the pointer or below
 // the selected row.
-void TFormManager::ShowPopup(HMENU menu, POINT at) {
+void TFormManager::ShowPopup(const ReportGrid& grid, HMENU menu, LPARAM place) {
+  POINT at{GET_X_LPARAM(place), GET_Y_LPARAM(place)};
+  if (place == -1) {
+    RECT row{LVIR_BOUNDS};
+    const int selected = grid.Selected();
+    if (selected < 0 ||
+        !SendMessageW(grid.Handle(), LVM_GETITEMRECT, static_cast<WPARAM>(selected), reinterpret_cast<LPARAM>(&row)))
+      GetClientRect(grid.Handle(), &row);
+    at = {row.left + kGlyphSize, row.bottom};
+    ClientToScreen(grid.Handle(), &at);
+  }
   TrackPopupMenu(menu, TPM_RIGHTBUTTON, at.x, at.y, 0, Handle(), nullptr);
 }
 
@@ -397,19 +407,11 @@ LRESULT TFormManager::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
       }
       return 0;
     case WM_CONTEXTMENU: {
-      const auto list = reinterpret_cast<HWND>(wParam);
-      if (list != Control(kSG) && list != Control(kSGPlan)) break;
-      POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-      const ReportGrid& grid = list == Control(kSG) ? *stickerGrid_ : *taskGrid_;
-      if (lParam == -1) {
-        RECT row{LVIR_BOUNDS};
-        if (grid.Selected() < 0 || !SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(grid.Selected()),
-                                                  reinterpret_cast<LPARAM>(&row)))
-          GetClientRect(list, &row);
-        at = {row.left + 8, row.bottom};
-        ClientToScreen(list, &at);
-      }
-      ShowPopup(list == Control(kSG) ? stickerMenu_.Get() : taskMenu_.Get(), at);
+      // From a grid, or from its page, which passes on the grid's request.
+      const auto from = reinterpret_cast<HWND>(wParam);
+      const bool stickers = from == Control(kSG) || from == Control(kTSManager);
+      if (!stickers && from != Control(kSGPlan) && from != Control(kTSPlan)) break;
+      ShowPopup(stickers ? *stickerGrid_ : *taskGrid_, stickers ? stickerMenu_.Get() : taskMenu_.Get(), lParam);
       return 0;
     }
     default:

@@ -81,7 +81,7 @@ class TFormManager final : public DialogBase {
   void UpdateStickerStates();
   void UpdateTaskStates();
   void SetButtonPicture(int id, int glyph, int text);
-  void ShowPopup(HMENU menu, POINT at);
+  void ShowPopup(const ReportGrid& grid, HMENU menu, LPARAM place);
   // The selected row's sticker id or task slot, when a row is selected.
   std::optional<std::int32_t> SelectedSticker() const;
   std::optional<int> SelectedTaskSlot() const;

@@ -22,15 +22,13 @@ constexpr RowColours kShown{0x006633, 0xE0FFE0}, kHidden{0x660000, 0xFFE0E0}, kD
 constexpr int kCalendarGlyph = 26, kDueGlyph = 13, kInactiveGlyph = 2, kEarlierGlyph = 4, kUpcomingGlyph = 5;
 constexpr int kColourColumnWidth = 24, kStatusColumnWidth = 20, kIdColumnWidth = 2, kNumberPadding = 16;
 constexpr int kTimeColumnPadding = 12;
-constexpr int kRightMargin = 4;  // the last column stays clear of the grid's edge
+// Drawn digits can come out a little wider than measured: the time keeps
+// clear of the grid's edge by more than its 2 pixels.
+constexpr int kTimeRightMargin = 6;
 constexpr UINT kEllipsis = DT_NOPREFIX | DT_PATH_ELLIPSIS | DT_END_ELLIPSIS | DT_WORD_ELLIPSIS | DT_SINGLELINE | DT_VCENTER;
 
-// The row's background reaches the grid's right edge.
-void FillRow(HDC dc, std::span<const RECT> cells, HWND list, COLORREF colour) {
-  RECT client{};
-  GetClientRect(list, &client);
-  const RECT row{cells.front().left, cells.front().top, std::max(cells.back().right, client.right), cells.front().bottom};
-  FillSolid(dc, row, colour);
+void FillRow(HDC dc, std::span<const RECT> cells, COLORREF colour) {
+  FillSolid(dc, {cells.front().left, cells.front().top, cells.back().right, cells.front().bottom}, colour);
 }
 
 RowColours Selected(RowColours colours, bool selected) {
@@ -119,7 +117,6 @@ void TFormManager::FitColumns(const ReportGrid& grid, int pictureColumn, int las
   GetClientRect(grid.Handle(), &client);
   if (grid.Overflows() && !(GetWindowLongW(grid.Handle(), GWL_STYLE) & WS_VSCROLL))
     client.right -= GetSystemMetrics(SM_CXVSCROLL);
-  client.right -= kRightMargin;
   const std::wstring count[] = {std::to_wstring(grid.RowCount() + 1)};
   const int number = TextWidth(grid.Handle(), count) + kNumberPadding;
   const int name = std::max(0, static_cast<int>(client.right) - number - pictureColumn - lastColumn);
@@ -139,7 +136,7 @@ void TFormManager::PaintStickerRow(const ReportGrid::RowPaint& p) const {
   if (p.row < 0 || p.row >= static_cast<int>(stickerRows_.size())) return;
   const StickerRow& row = stickerRows_[static_cast<std::size_t>(p.row)];
   const RowColours colours = Selected(row.shown ? kShown : kHidden, p.selected);
-  FillRow(p.dc, p.cells, p.list, colours.back);
+  FillRow(p.dc, p.cells, colours.back);
   SetBkMode(p.dc, TRANSPARENT);
   SetTextColor(p.dc, colours.text);
   DrawRowNumber(p.dc, p.cells[0], p.row);
@@ -166,7 +163,7 @@ void TFormManager::PaintTaskRow(const ReportGrid::RowPaint& p) const {
   if (p.row < 0 || p.row >= static_cast<int>(taskRows_.size())) return;
   const TaskRow& row = taskRows_[static_cast<std::size_t>(p.row)];
   const RowColours colours = Selected(row.due ? kDue : row.active ? kShown : kHidden, p.selected);
-  FillRow(p.dc, p.cells, p.list, colours.back);
+  FillRow(p.dc, p.cells, colours.back);
   SetBkMode(p.dc, TRANSPARENT);
   SetTextColor(p.dc, colours.text);
   DrawRowNumber(p.dc, p.cells[0], p.row);
@@ -179,8 +176,7 @@ void TFormManager::PaintTaskRow(const ReportGrid::RowPaint& p) const {
   }
   DrawCellText(p.dc, p.cells[2], textLeft, WideFromAnsi(row.name), kEllipsis);
   RECT time = p.cells[3];
-  time.right -= 2;
-  // Unclipped: drawn digits can come out a little wider than measured.
+  time.right -= kTimeRightMargin;
   DrawCellText(p.dc, time, 0, row.time, DT_RIGHT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_NOCLIP);
 }
 

@@ -94,7 +94,7 @@ LRESULT ReportGrid::OnCustomDraw(NMLVCUSTOMDRAW& draw) const {
   }
   if (columns_ > 1) cells[0].right = cells[1].left;
   const bool selected = SendMessageW(list_, LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_SELECTED) != 0;
-  paint_({list_, draw.nmcd.hdc, row, cells, selected});
+  paint_({draw.nmcd.hdc, row, cells, selected});
   if (selected && GetFocus() == list_) DrawFocusRect(draw.nmcd.hdc, &bounds);
   return CDRF_SKIPDEFAULT;
 }

@@ -18,7 +18,6 @@
 class ReportGrid {
  public:
   struct RowPaint {
-    HWND list;
     HDC dc;
     int row;
     std::span<const RECT> cells;  // one per column, in the list's client pixels
