@@ -102,8 +102,13 @@ bool TQuillor::CreateEditors() {
 }
 
 bool TQuillor::CreateManager(const Picture24& glyphStrip) {
-  manager_ = std::make_unique<TFormManager>(ManagerArgs{&mui_, store_.get(), this, dialog_.get(), &glyphStrip,
-                                                        configuration_.managerSort, configuration_.managerPage});
+  schedulerActions_ = std::make_unique<ProgramSchedulerActions>(ProgramSchedulerActionsArgs{
+      store_.get(), stickers_.get(), tray_.get(), dialog_.get(), &mui_, [this] { return SaveTasks(); }});
+  wizard_ = std::make_unique<TFormPlan>(mui_, *store_);
+  if (!wizard_->Create()) return false;
+  manager_ = std::make_unique<TFormManager>(ManagerArgs{&mui_, store_.get(), this, dialog_.get(), schedulerActions_.get(),
+                                                        wizard_.get(), &glyphStrip, configuration_.managerSort,
+                                                        configuration_.managerPage});
   if (!manager_->Create()) return false;
   managerWindow_ = manager_->Handle();
   return true;
@@ -309,6 +314,7 @@ void TQuillor::DuplicateSticker(std::int32_t id) { stickers_->Duplicate(id); }
 void TQuillor::ToggleFloating(std::int32_t id) { stickers_->ToggleFloating(id); }
 void TQuillor::OpenSettings(std::int32_t id) { stickers_->OpenSettings(id); }
 void TQuillor::CreateShortcut(std::int32_t id) { stickers_->CreateShortcut(id); }
+void TQuillor::RebuildShownStickers() { stickers_->RedrawAll(); }
 bool TQuillor::SaveTasks() { return tasks_->Write(*store_); }
 
 void TQuillor::RefreshManager() {

@@ -10,6 +10,7 @@
 
 #include "app/configuration.h"
 #include "app/main_menu_win.h"
+#include "app/scheduler_actions_win.h"
 #include "app/sticker_operations_win.h"
 #include "app/tray_icon_win.h"
 #include "editors/icon_choices_win.h"
@@ -87,6 +88,7 @@ class TQuillor final : public WindowBase, private StoreNotifications, private Ma
   void ToggleFloating(std::int32_t id) override;
   void OpenSettings(std::int32_t id) override;
   void CreateShortcut(std::int32_t id) override;
+  void RebuildShownStickers() override;
   bool SaveTasks() override;
 
   std::wstring programFolder_;
@@ -103,6 +105,8 @@ class TQuillor final : public WindowBase, private StoreNotifications, private Ma
   Configuration configuration_;
   TMUI mui_;
   std::unique_ptr<StickerOperations> stickers_;
+  std::unique_ptr<ProgramSchedulerActions> schedulerActions_;
+  std::unique_ptr<TFormPlan> wizard_;
   std::unique_ptr<TFormManager> manager_;
   HWND managerWindow_ = nullptr;  // the manager's, once it exists
   UniqueIcon trayIcon_;

@@ -6,6 +6,7 @@ int main(int argc, char** argv) {
   BenchLineReporter reporter;
   RegisterPixelBenchmarks(reporter);
   RegisterFrameBenchmarks(reporter);
+  RegisterSchedulerBenchmarks(reporter);
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks(&reporter);  // calls Finalize, which prints the ratios
   return 0;

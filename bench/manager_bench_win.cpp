@@ -21,7 +21,17 @@ struct NoCommands final : ManagerCommands {
   void ToggleFloating(std::int32_t) override {}
   void OpenSettings(std::int32_t) override {}
   void CreateShortcut(std::int32_t) override {}
+  void RebuildShownStickers() override {}
   bool SaveTasks() override { return true; }
+};
+
+struct NoActions final : SchedulerActions {
+  void ShowSticker(std::int32_t) override {}
+  void HideSticker(std::int32_t) override {}
+  void DeleteSticker(std::int32_t) override {}
+  void ShowBalloon(std::string_view) override {}
+  void ShowMessage(std::string_view) override {}
+  void SaveTasks() override {}
 };
 
 void FillStore(Tmassiv& store) {
@@ -58,6 +68,9 @@ void RunManagerBenchmarks() {
   auto store = std::make_unique<Tmassiv>(notes);
   FillStore(*store);
   NoCommands commands;
+  NoActions actions;
+  TFormPlan wizard(texts, *store);
+  if (!wizard.Create()) return;
   TFormDialog dialog(texts);
   if (!dialog.Create()) return;
   const Picture24 strip(27 * kGlyphSize, kGlyphSize);
@@ -70,7 +83,7 @@ void RunManagerBenchmarks() {
   for (const Setting& s : {Setting{"manager_refill_256_stickers", false, 0, TFormManager::kSG},
                            Setting{"manager_refill_256_stickers_sorted", true, 0, TFormManager::kSG},
                            Setting{"manager_refill_256_tasks", false, 1, TFormManager::kSGPlan}}) {
-    TFormManager manager(ManagerArgs{&texts, store.get(), &commands, &dialog, &strip, s.sort, s.page});
+    TFormManager manager(ManagerArgs{&texts, store.get(), &commands, &dialog, &actions, &wizard, &strip, s.sort, s.page});
     if (!manager.Create()) return;
     manager.Open();
     Report(s.name, RefillTime(manager, s.grid, s.page == 1), "ms");

@@ -17,6 +17,8 @@ class ManagerCommands {
   virtual void ToggleFloating(std::int32_t id) = 0;
   virtual void OpenSettings(std::int32_t id) = 0;
   virtual void CreateShortcut(std::int32_t id) = 0;
+  // The date changed: every shown sticker rebuilds what depends on it.
+  virtual void RebuildShownStickers() = 0;
   // Writes plan.db from the store; false when it failed (the error was shown).
   virtual bool SaveTasks() = 0;
 

@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include "lang/text_id.h"
+#include "store/local_time_win.h"
 #include "win/dib_picture_win.h"
 #include "win/messages.h"
 
@@ -14,6 +15,8 @@ constexpr int kStickerRowHeight = 16, kTaskRowHeight = 20, kGridColumns = 4;
 constexpr int kPageIds[] = {TFormManager::kTSManager, TFormManager::kTSPlan};
 constexpr int kPageTexts[] = {TextIndex(L"Manager", L"ts_manager"), TextIndex(L"Manager", L"ts_plan")};
 constexpr COLORREF kGlyphKey = RGB(255, 0, 255);
+constexpr UINT_PTR kSchedulerTimer = 1;  // MTimer_event
+constexpr UINT kSchedulerInterval = 1000;
 
 // Pictures of the "BITMAPS" strip.
 enum Glyph : int {
@@ -108,6 +111,7 @@ Colour MenuBackground() {
 TFormManager::TFormManager(ManagerArgs args)
     : DialogBase(*args.texts, kControls),
       a_(args),
+      scheduler_(*args.store),
       tabs_(*this, kPC, kPageIds, kPageTexts),
       glyphs_(GlyphImageList(*args.glyphStrip)),
       menuGlyphs_(*args.glyphStrip, MenuBackground()) {}
@@ -129,8 +133,31 @@ bool TFormManager::Create() {
   SetButtonGlyphs();
   SendMessageW(Control(kCBSortStick), BM_SETCHECK, a_.sortByName ? BST_CHECKED : BST_UNCHECKED, 0);
   tabs_.Show(a_.page);
+  scheduler_.Start(LocalNow());
   Relabel();
+  SetTimer(Handle(), kSchedulerTimer, kSchedulerInterval, nullptr);
   return true;
+}
+
+void TFormManager::ComputeNextEvent() {
+  scheduler_.ComputeNextEvent(LocalNow());
+  RefillTasks();
+}
+
+// The timer keeps running while a modal dialog of the program is open.
+void TFormManager::OnTimer() {
+  const Scheduler::TickResult tick = scheduler_.Tick(LocalNow(), *a_.actions);
+  if (!tick.fired) return;
+  RefillStickers();
+  RefillTasks();
+  if (tick.dateChanged) a_.commands->RebuildShownStickers();
+}
+
+// The system clock was set: moments that are now past no longer fire.
+void TFormManager::OnTimeChange() {
+  ComputeNextEvent();
+  RefillStickers();
+  a_.commands->RebuildShownStickers();
 }
 
 void TFormManager::CreateMenus() {
@@ -299,10 +326,27 @@ void TFormManager::StickerDeleteClick() {
   StickerCommand(&ManagerCommands::DeleteSticker);  // the selection is checked again: the sticker may be gone
 }
 
-// Task commands. The task wizard opens from Add and Edit.
+// Task commands. The wizard is modal and the scheduler keeps running
+// meanwhile: the table is read again when it closes.
 
-void TFormManager::TaskAddClick() {}
-void TFormManager::TaskEditClick() {}
+void TFormManager::TaskAddClick() {
+  if (a_.store->FirstFreeTaskSlot() < 0) return;
+  TaskRecord task = NewTask(LocalNow());
+  if (!a_.wizard->Edit(task)) return;
+  const int slot = a_.store->FirstFreeTaskSlot();
+  if (slot < 0) return;
+  a_.store->WriteTask(slot, task);
+  AfterTaskChange();
+}
+
+void TFormManager::TaskEditClick() {
+  const auto slot = SelectedTaskSlot();
+  if (!slot) return;
+  TaskRecord task = a_.store->Task(*slot);
+  if (!a_.wizard->Edit(task)) return;
+  a_.store->WriteTask(*slot, task);
+  AfterTaskChange();
+}
 
 void TFormManager::TaskDeleteClick() {
   if (!SelectedTaskSlot()) return;
@@ -323,11 +367,11 @@ void TFormManager::TaskBlockClick() {
   AfterTaskChange();
 }
 
-void TFormManager::TaskRefreshClick() { RefillTasks(); }
+void TFormManager::TaskRefreshClick() { ComputeNextEvent(); }
 
 void TFormManager::AfterTaskChange() {
   a_.commands->SaveTasks();
-  RefillTasks();
+  ComputeNextEvent();
 }
 
 // Menus, keys and notifications
@@ -405,6 +449,12 @@ LRESULT TFormManager::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
       } else if (lParam == kManagerRefreshStickers) {
         RefillStickers();
       }
+      return 0;
+    case WM_TIMER:
+      if (wParam == kSchedulerTimer) OnTimer();
+      return 0;
+    case WM_TIMECHANGE:
+      OnTimeChange();
       return 0;
     case WM_CONTEXTMENU: {
       // From a grid, or from its page, which passes on the grid's request.

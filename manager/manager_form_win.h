@@ -13,6 +13,8 @@
 #include "manager/form_dialog_win.h"
 #include "manager/manager_commands.h"
 #include "manager/manager_rows.h"
+#include "manager/scheduler.h"
+#include "manager/task_wizard_form_win.h"
 #include "pixels/picture.h"
 #include "sticker/menu_glyphs_win.h"
 #include "store/tmassiv.h"
@@ -25,6 +27,8 @@ struct ManagerArgs {
   Tmassiv* store;               // not owned
   ManagerCommands* commands;    // not owned
   TFormDialog* dialog;          // not owned: asks before deleting
+  SchedulerActions* actions;    // not owned: what the scheduler's tasks do
+  TFormPlan* wizard;            // not owned: makes and edits tasks
   const Picture24* glyphStrip;  // the "BITMAPS" strip of 16 x 16 pictures
   bool sortByName = false;      // remembered in config.txt
   int page = 0;
@@ -87,6 +91,10 @@ class TFormManager final : public DialogBase {
   std::optional<int> SelectedTaskSlot() const;
   void StickerCommand(void (ManagerCommands::*command)(std::int32_t));
   void AfterTaskChange();
+  // The scheduler's computation, which ends with the task grid refilled.
+  void ComputeNextEvent();
+  void OnTimer();
+  void OnTimeChange();
 
   // Grid drawing and texts (manager_grids_win.cpp).
   void PaintStickerRow(const ReportGrid::RowPaint& paint) const;
@@ -99,6 +107,7 @@ class TFormManager final : public DialogBase {
   void FitColumns(const ReportGrid& grid, int pictureColumn, int lastColumn) const;
 
   ManagerArgs a_;
+  Scheduler scheduler_;
   TabPages tabs_;
   UniqueImageList glyphs_;  // "IL": the grids' and buttons' pictures, magenta clear
   MenuGlyphs menuGlyphs_;

@@ -169,6 +169,10 @@ void DialogBase::ShowModeless() { ShowCentred(); }
 void DialogBase::ShowCentred() {
   CentreOnScreen();
   ShowWindow(Handle(), SW_SHOW);
+  // Raised once shown, above a window made later (the manager, say) that
+  // would cover it; a plain move to the top is not always passed on to the
+  // display, a stay on top is.
+  for (HWND order : {HWND_TOPMOST, HWND_NOTOPMOST}) SetWindowPos(Handle(), order, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   SetForegroundWindow(Handle());
   if (HWND focus = focusId_ ? Control(focusId_) : nullptr) SetFocus(focus);
 }

@@ -27,7 +27,17 @@ struct RecordingCommands final : ManagerCommands {
   void ToggleFloating(std::int32_t id) override { calls.push_back({"floating", id}); }
   void OpenSettings(std::int32_t id) override { calls.push_back({"settings", id}); }
   void CreateShortcut(std::int32_t id) override { calls.push_back({"shortcut", id}); }
+  void RebuildShownStickers() override {}
   bool SaveTasks() override { return ++taskSaves > 0; }
+};
+
+struct NoActions final : SchedulerActions {
+  void ShowSticker(std::int32_t) override {}
+  void HideSticker(std::int32_t) override {}
+  void DeleteSticker(std::int32_t) override {}
+  void ShowBalloon(std::string_view) override {}
+  void ShowMessage(std::string_view) override {}
+  void SaveTasks() override {}
 };
 
 using F = TFormManager;
@@ -44,7 +54,8 @@ class ManagerFormTest : public ::testing::Test {
       store->WriteTask(slot, task);
     }
     dialog.Create();
-    manager = std::make_unique<TFormManager>(ManagerArgs{&texts, store.get(), &commands, &dialog, &strip});
+    EXPECT_TRUE(wizard.Create());
+    manager = std::make_unique<TFormManager>(ManagerArgs{&texts, store.get(), &commands, &dialog, &actions, &wizard, &strip});
     EXPECT_TRUE(manager->Create());
   }
 
@@ -68,6 +79,8 @@ class ManagerFormTest : public ::testing::Test {
   RecordingNotifications notes;
   std::unique_ptr<Tmassiv> store = std::make_unique<Tmassiv>(notes);
   RecordingCommands commands;
+  NoActions actions;
+  TFormPlan wizard{texts, *store};
   TFormDialog dialog{texts};
   Picture24 strip;
   std::unique_ptr<TFormManager> manager;

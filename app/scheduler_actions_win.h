@@ -1,0 +1,36 @@
+#pragma once
+// What the scheduler's tasks do in the program: sticker windows shown,
+// hidden or deleted through the store (base.db follows with the next write
+// of any other change), balloons over the tray icon, the shared message
+// window, and plan.db.
+
+#include <functional>
+
+#include "app/sticker_operations_win.h"
+#include "app/tray_icon_win.h"
+#include "manager/form_dialog_win.h"
+#include "manager/scheduler.h"
+
+struct ProgramSchedulerActionsArgs {
+  Tmassiv* store;                 // not owned
+  StickerOperations* stickers;    // not owned
+  TTrayIconAdv* tray;             // not owned
+  TFormDialog* messages;          // not owned
+  const TMUI* texts;              // not owned
+  std::function<bool()> saveTasks;
+};
+
+class ProgramSchedulerActions final : public SchedulerActions {
+ public:
+  explicit ProgramSchedulerActions(ProgramSchedulerActionsArgs args) : a_(std::move(args)) {}
+
+  void ShowSticker(std::int32_t id) override;
+  void HideSticker(std::int32_t id) override;
+  void DeleteSticker(std::int32_t id) override;
+  void ShowBalloon(std::string_view text) override;
+  void ShowMessage(std::string_view text) override;
+  void SaveTasks() override;
+
+ private:
+  ProgramSchedulerActionsArgs a_;
+};
