@@ -1,0 +1,294 @@
+// The manager window of a running Quillory.exe, found from outside and driven
+// with real input: it opens on the instance command and a later start, its
+// sticker list follows what the sticker windows do, its commands reach the
+// windows and base.db, and plan.db survives a kill in the middle of a write.
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstring>
+#include <set>
+#include <string>
+
+#include "editors/new_sticker_form_win.h"
+#include "manager/manager_form_win.h"
+#include "store/task_record.h"
+#include "support/sticker_program_win.h"
+#include "support/temp_folder_win.h"
+#include "support/window_search_win.h"
+
+namespace {
+
+using F = TFormManager;
+
+std::vector<std::uint8_t> TaskFileImage(int count) {
+  std::vector<std::uint8_t> image;
+  for (int n = 1; n <= count; ++n) {
+    TaskRecord task = NewTask(46000.0 + n);
+    task.action = kTaskMessageWindow;
+    task.name.Assign("task " + std::to_string(n));
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(&task);
+    image.insert(image.end(), bytes, bytes + kTaskRecordSize);
+  }
+  return image;
+}
+
+class ManagerWindow : public StickerProgram {
+ protected:
+  // The manager of the running program, shown or not (null when none).
+  HWND Manager() {
+    const auto found = TopLevelWindows({L"TFormManager", Pid()});
+    return found.size() == 1 ? found.front() : nullptr;
+  }
+  bool ManagerShown() {
+    return Eventually([&] { return Manager() && IsWindowVisible(Manager()); });
+  }
+  bool ManagerHidden() {
+    return Eventually([&] { return Manager() && !IsWindowVisible(Manager()); });
+  }
+  HWND Find(int id) { return ControlById(Manager(), id); }
+  int Rows(int grid) { return static_cast<int>(SendMessageW(Find(grid), LVM_GETITEMCOUNT, 0, 0)); }
+  int SelectedRow(int grid) {
+    return static_cast<int>(SendMessageW(Find(grid), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+  }
+  bool Enabled(int id) { return IsWindowEnabled(Find(id)) != FALSE; }
+  // Another process's control: its text comes only by message.
+  std::wstring Text(int id) {
+    wchar_t text[64] = {};
+    SendMessageW(Find(id), WM_GETTEXT, 64, reinterpret_cast<LPARAM>(text));
+    return text;
+  }
+  // Waits until the button's handler has run (a confirmation would make it wait).
+  void Press(int id) {
+    DWORD_PTR ignored;
+    SendMessageTimeoutW(Find(id), BM_CLICK, 0, 0, SMTO_NORMAL, 10000, &ignored);
+  }
+  // A click on the first row gives the grid the focus; the arrows do the rest.
+  void SelectRow(int grid, int row) {
+    RECT header{};
+    GetWindowRect(reinterpret_cast<HWND>(SendMessageW(Find(grid), LVM_GETHEADER, 0, 0)), &header);
+    ClickWithMouse({header.left + 120, header.bottom + 5});
+    PressKeys({VK_HOME});
+    for (int i = 0; i < row; ++i) PressKeys({VK_DOWN});
+    EXPECT_TRUE(Eventually([&] { return SelectedRow(grid) == row; })) << SelectedRow(grid);
+  }
+  HWND ShownDialog() {
+    HWND dialog = nullptr;
+    Eventually([&] {
+      const auto found = TopLevelWindows({L"TFormDialog", Pid(), true});
+      dialog = found.empty() ? nullptr : found.front();
+      return dialog != nullptr;
+    });
+    return dialog;
+  }
+  // Delete on the selected row, answered with the dialog's button of that id.
+  void DeleteSelected(int answer) {
+    PostMessageW(Find(F::kBManDelete), BM_CLICK, 0, 0);  // the question waits in its own loop
+    HWND dialog = ShownDialog();
+    ASSERT_NE(dialog, nullptr);
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, answer)));
+    ASSERT_TRUE(Eventually([&] { return !IsWindowVisible(dialog); }));
+  }
+  bool OnDiskHas(std::int32_t id) {
+    for (const auto& r : OnDisk())
+      if (r.id == id) return true;
+    return false;
+  }
+};
+
+// Picks an item of a sticker's own menu with the keyboard.
+void ChooseFromMenu(HWND sticker, int downPresses) {
+  RECT r{};
+  GetWindowRect(sticker, &r);
+  ClickWithMouse({r.left + 30, r.top + 12}, true);
+  for (int i = 0; i < downPresses; ++i) PressKeys({VK_DOWN});
+  PressKeys({VK_RETURN});
+}
+
+TEST_F(ManagerWindow, OpensOnTheInstanceCommandAndALaterStartListingEveryStickerAndEscHidesIt) {
+  Start({Placed(1, 10, 10), Placed(2, 790, 10), Placed(3, 400, 600, false)});
+  ASSERT_TRUE(WaitForStickerWindows(Pid(), 2));
+  ASSERT_NE(Manager(), nullptr);  // made at start-up, hidden
+  EXPECT_FALSE(IsWindowVisible(Manager()));
+
+  Instance(kInstanceShowManager, kInstanceShowManager);
+  ASSERT_TRUE(ManagerShown());
+  EXPECT_EQ(Rows(F::kSG), 3);  // the hidden sticker too
+  EXPECT_EQ(SelectedRow(F::kSG), -1);
+  PressKeys({VK_ESCAPE});
+  EXPECT_TRUE(ManagerHidden());
+  EXPECT_EQ(StickerWindowsOf(Pid()).size(), 2u);  // only the manager went
+
+  RunningProgram second(copy.Exe(), L"manager");
+  EXPECT_TRUE(second.WaitForExit());
+  EXPECT_TRUE(ManagerShown());
+  EXPECT_EQ(TopLevelWindows({L"TFormManager", Pid()}).size(), 1u);
+}
+
+TEST_F(ManagerWindow, TheListFollowsWhatOtherWindowsDoToStickers) {
+  Start({Placed(1, 10, 10), Placed(2, 790, 10)});
+  ASSERT_TRUE(WaitForStickerWindows(Pid(), 2));
+  Instance(kInstanceShowManager, kInstanceShowManager);
+  ASSERT_TRUE(ManagerShown());
+  ASSERT_EQ(Rows(F::kSG), 2);
+  SelectRow(F::kSG, 1);
+  EXPECT_EQ(Text(F::kBManSh), L"Hide");
+
+  // Hidden by its own window: the selected row now offers Show.
+  PostMessageW(WindowOf(2), WM_CLOSE, 0, 0);
+  ASSERT_TRUE(WaitForStickerWindows(Pid(), 1));
+  EXPECT_TRUE(Eventually([&] { return Text(F::kBManSh) == L"Show"; })) << Text(F::kBManSh).c_str();
+  EXPECT_EQ(Rows(F::kSG), 2);
+
+  // A new sticker from the form.
+  program->SendUserCommand(kUserNewSticker, kUserNewStickerArgument);
+  HWND form = nullptr;
+  ASSERT_TRUE(Eventually(
+      [&] {
+        const auto found = TopLevelWindows({L"TFormStickerMess", Pid(), true});
+        form = found.empty() ? nullptr : found.front();
+        return form != nullptr;
+      },
+      30000));
+  PostMessageW(form, WM_COMMAND, TFormStickerMess::kBOK, 0);
+  ASSERT_TRUE(WaitForStickerWindows(Pid(), 2));
+  EXPECT_TRUE(Eventually([&] { return Rows(F::kSG) == 3; })) << Rows(F::kSG);
+
+  // A copy from the sticker's menu, then the copy removed from its own menu.
+  std::set<std::int32_t> earlier;
+  for (const auto& r : OnDisk()) earlier.insert(r.id);
+  ASSERT_EQ(earlier.size(), 3u);
+  ChooseFromMenu(WindowOf(1), 1);
+  ASSERT_TRUE(WaitForStickerWindows(Pid(), 3));
+  EXPECT_TRUE(Eventually([&] { return Rows(F::kSG) == 4; })) << Rows(F::kSG);
+  std::int32_t copyId = 0;
+  ASSERT_TRUE(Eventually([&] {
+    for (const auto& r : OnDisk())
+      if (!earlier.count(r.id)) copyId = r.id;
+    return copyId != 0;
+  }));
+  ASSERT_NE(WindowOf(copyId), nullptr);
+  ChooseFromMenu(WindowOf(copyId), 3);
+  ASSERT_TRUE(WaitForStickerWindows(Pid(), 2));
+  EXPECT_TRUE(Eventually([&] { return Rows(F::kSG) == 3; })) << Rows(F::kSG);
+  EXPECT_EQ(program->SendUserCommand(kUserCountStickers), 3);
+  EXPECT_EQ(Text(F::kBManSh), L"Show");  // still on the hidden sticker
+}
+
+TEST_F(ManagerWindow, ItsCommandsReachTheStickerWindowsAndBaseDbAtOnce) {
+  Start({Placed(1, 10, 10), Placed(2, 790, 10)});
+  ASSERT_TRUE(WaitForStickerWindows(Pid(), 2));
+  Instance(kInstanceShowManager, kInstanceShowManager);
+  ASSERT_TRUE(ManagerShown());
+  ASSERT_EQ(Rows(F::kSG), 2);
+  for (int id : {F::kBManSh, F::kBManEdit, F::kSBCopy, F::kSBFloat, F::kBManDelete}) EXPECT_FALSE(Enabled(id)) << id;
+  EXPECT_TRUE(Enabled(F::kBManAdd));
+  SelectRow(F::kSG, 0);
+  for (int id : {F::kBManSh, F::kBManEdit, F::kSBCopy, F::kSBFloat, F::kBManDelete}) EXPECT_TRUE(Enabled(id)) << id;
+
+  // Hide and show: the window goes and comes back, base.db follows each time.
+  Press(F::kBManSh);
+  EXPECT_TRUE(WaitForStickerWindows(Pid(), 1));
+  EXPECT_EQ(WindowOf(1), nullptr);
+  EXPECT_TRUE(Eventually([&] { return OnDisk().size() == 2 && OnDisk()[0].visible == 0; }));
+  EXPECT_EQ(Text(F::kBManSh), L"Show");
+  Press(F::kBManSh);
+  EXPECT_TRUE(WaitForStickerWindows(Pid(), 2));
+  EXPECT_NE(WindowOf(1), nullptr);
+  EXPECT_TRUE(Eventually([&] { return OnDisk().size() == 2 && OnDisk()[0].visible == 1; }));
+
+  // Floating: the window gives up its area, and takes it back.
+  Press(F::kSBFloat);
+  EXPECT_TRUE(Eventually([&] { return OnDisk().size() == 2 && OnDisk()[0].floating == 1; }));
+  RECT r{};
+  EXPECT_TRUE(Eventually([&] {
+    GetWindowRect(WindowOf(1), &r);
+    return r.right - r.left == 0;
+  }));
+  Press(F::kSBFloat);
+  EXPECT_TRUE(Eventually([&] { return OnDisk().size() == 2 && OnDisk()[0].floating == 0; }));
+  EXPECT_TRUE(Eventually([&] {
+    GetWindowRect(WindowOf(1), &r);
+    return r.right - r.left > 0;
+  }));
+  EXPECT_EQ(OnDisk()[1].floating, 0);
+
+  // A copy with its own id and window, written before anything else asks.
+  Press(F::kSBCopy);
+  EXPECT_TRUE(WaitForStickerWindows(Pid(), 3));
+  std::vector<StickerRecord> saved;
+  EXPECT_TRUE(Eventually([&] { return (saved = OnDisk()).size() == 3; }));
+  ASSERT_EQ(saved.size(), 3u);
+  const std::set<std::int32_t> ids{saved[0].id, saved[1].id, saved[2].id};
+  EXPECT_EQ(ids.size(), 3u);
+  EXPECT_EQ(saved[2].visible, 1);
+  EXPECT_EQ(GetStickerText(saved[2]), "note 1");
+  EXPECT_NE(WindowOf(saved[2].id), nullptr);
+  EXPECT_TRUE(Eventually([&] { return Rows(F::kSG) == 3; }));
+
+  // Delete asks first: Cancel keeps the sticker, Ok removes it.
+  SelectRow(F::kSG, 1);
+  const auto before = ReadBytes(copy.File(L"base.db"));
+  DeleteSelected(IDCANCEL);
+  EXPECT_EQ(ReadBytes(copy.File(L"base.db")), before);
+  EXPECT_NE(WindowOf(2), nullptr);
+  EXPECT_EQ(Rows(F::kSG), 3);
+  DeleteSelected(IDOK);
+  EXPECT_TRUE(WaitForStickerWindows(Pid(), 2));
+  EXPECT_EQ(WindowOf(2), nullptr);
+  EXPECT_TRUE(Eventually([&] { return OnDisk().size() == 2 && !OnDiskHas(2); }));
+  EXPECT_TRUE(Eventually([&] { return Rows(F::kSG) == 2; }));
+  EXPECT_EQ(program->SendUserCommand(kUserCountStickers), 2);
+}
+
+// Each block or release writes plan.db whole; a kill at any moment leaves
+// either the old file or the new one, never a torn one.
+TEST_F(ManagerWindow, AKillDuringTaskWritesNeverLeavesAPartialPlanDb) {
+  const auto tasks = TaskFileImage(3);
+  WriteBytes(copy.File(L"plan.db"), tasks);
+  const DWORD delays[] = {150, 420, 40, 270};
+  for (int round = 0; round < 4; ++round) {
+    SCOPED_TRACE(round);
+    Start({});
+    Instance(kInstanceShowManager, kInstanceShowManager);
+    ASSERT_TRUE(ManagerShown());
+    PressKeys({VK_CONTROL, VK_TAB});
+    ASSERT_TRUE(Eventually([&] { return IsWindowVisible(Find(F::kTSPlan)) != FALSE; }));
+    ASSERT_EQ(Rows(F::kSGPlan), 3);
+    SelectRow(F::kSGPlan, 1);
+    ASSERT_TRUE(Enabled(F::kBLUPlan));
+    if (round == 0) {
+      Press(F::kBLUPlan);  // one block, written at once
+      const auto blocked = ReadBytes(copy.File(L"plan.db"));
+      ASSERT_EQ(blocked.size(), tasks.size());
+      EXPECT_EQ(blocked[kTaskRecordSize], 0);
+      EXPECT_EQ(blocked[0], 1);
+    }
+    HWND button = Find(F::kBLUPlan);
+    const ULONGLONG end = GetTickCount64() + delays[round];
+    while (GetTickCount64() < end) {
+      PostMessageW(button, BM_CLICK, 0, 0);
+      Sleep(1);
+    }
+    program->Kill();
+    program.reset();
+    // The next start must not take the killed one for a running instance.
+    ASSERT_TRUE(Eventually([] { return !UniqueHandle(OpenMutexW(SYNCHRONIZE, FALSE, L"Quillorer")); }));
+
+    const auto left = ReadBytes(copy.File(L"plan.db"));
+    ASSERT_EQ(left.size(), 3 * kTaskRecordSize);
+    for (int n = 0; n < 3; ++n) {
+      TaskRecord task{};
+      std::memcpy(&task, left.data() + n * kTaskRecordSize, kTaskRecordSize);
+      EXPECT_EQ(task.name.View(), "task " + std::to_string(n + 1));
+      EXPECT_EQ(task.in_use, 1);
+      if (n != 1) {
+        EXPECT_EQ(task.active, 1);  // only the selected task changes
+      }
+    }
+  }
+}
+
+}  // namespace
