@@ -8,6 +8,7 @@
 #include <string>
 
 #include "manager/manager_form_win.h"
+#include "support/scheduler_fakes.h"
 #include "win_bench_registry_win.h"
 
 namespace {
@@ -23,15 +24,6 @@ struct NoCommands final : ManagerCommands {
   void CreateShortcut(std::int32_t) override {}
   void RebuildShownStickers() override {}
   bool SaveTasks() override { return true; }
-};
-
-struct NoActions final : SchedulerActions {
-  void ShowSticker(std::int32_t) override {}
-  void HideSticker(std::int32_t) override {}
-  void DeleteSticker(std::int32_t) override {}
-  void ShowBalloon(std::string_view) override {}
-  void ShowMessage(std::string_view) override {}
-  void SaveTasks() override {}
 };
 
 void FillStore(Tmassiv& store) {
@@ -68,7 +60,7 @@ void RunManagerBenchmarks() {
   auto store = std::make_unique<Tmassiv>(notes);
   FillStore(*store);
   NoCommands commands;
-  NoActions actions;
+  NoSchedulerActions actions;
   TFormPlan wizard(texts, *store);
   if (!wizard.Create()) return;
   TFormDialog dialog(texts);

@@ -74,19 +74,10 @@ class ManagerWindow : public StickerProgram {
     for (int i = 0; i < row; ++i) PressKeys({VK_DOWN});
     EXPECT_TRUE(Eventually([&] { return SelectedRow(grid) == row; })) << SelectedRow(grid);
   }
-  HWND ShownDialog() {
-    HWND dialog = nullptr;
-    Eventually([&] {
-      const auto found = TopLevelWindows({L"TFormDialog", Pid(), true});
-      dialog = found.empty() ? nullptr : found.front();
-      return dialog != nullptr;
-    });
-    return dialog;
-  }
   // Delete on the selected row, answered with the dialog's button of that id.
   void DeleteSelected(int answer) {
     PostMessageW(Find(F::kBManDelete), BM_CLICK, 0, 0);  // the question waits in its own loop
-    HWND dialog = ShownDialog();
+    HWND dialog = ShownWindow(L"TFormDialog");
     ASSERT_NE(dialog, nullptr);
     PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, answer)));
     ASSERT_TRUE(Eventually([&] { return !IsWindowVisible(dialog); }));

@@ -57,10 +57,6 @@ std::wstring TextOf(HWND control) {
 
 class Scheduler : public StickerProgram {
  protected:
-  HWND Visible(const wchar_t* className) {
-    const auto found = TopLevelWindows({className, Pid(), true});
-    return found.empty() ? nullptr : found.front();
-  }
   // The tasks in plan.db; none while there is no such file.
   std::vector<TaskRecord> TaskFile() {
     const std::wstring path = copy.File(L"plan.db");
@@ -85,8 +81,8 @@ TEST_F(Scheduler, DueTasksFireTheirActionsAndAutoDeleteRewritesThePlan) {
 
   ASSERT_TRUE(Eventually([&] { return WindowOf(1) == nullptr; }, 20000));
   EXPECT_NE(WindowOf(2), nullptr);
-  HWND shown = nullptr;
-  ASSERT_TRUE(Eventually([&] { return (shown = Visible(L"TFormDialog")) != nullptr; }));
+  HWND shown = ShownWindow(L"TFormDialog");
+  ASSERT_NE(shown, nullptr);
   EXPECT_EQ(TextOf(ControlById(shown, TFormDialog::kLText)), L"Stand up and stretch");
   EXPECT_TRUE(GetWindowLongW(shown, GWL_EXSTYLE) & WS_EX_TOPMOST);
   ASSERT_TRUE(Eventually([&] { return TaskFile().size() == 2; }));
@@ -101,11 +97,11 @@ TEST_F(Scheduler, DueTasksFireTheirActionsAndAutoDeleteRewritesThePlan) {
 TEST_F(Scheduler, AWizardMadeDailyTaskReachesTheListAndThePlan) {
   Start({Placed(5, 100, 100)});
   Instance(kInstanceShowManager, kInstanceShowManager);
-  HWND manager = nullptr;
-  ASSERT_TRUE(Eventually([&] { return (manager = Visible(L"TFormManager")) != nullptr; }));
+  HWND manager = ShownWindow(L"TFormManager");
+  ASSERT_NE(manager, nullptr);
   PostMessageW(ControlById(manager, TFormManager::kBAddPlan), BM_CLICK, 0, 0);
-  HWND wizard = nullptr;
-  ASSERT_TRUE(Eventually([&] { return (wizard = Visible(L"TFormPlan")) != nullptr; }));
+  HWND wizard = ShownWindow(L"TFormPlan");
+  ASSERT_NE(wizard, nullptr);
   const auto click = [&](int id) { SendMessageW(ControlById(wizard, id), BM_CLICK, 0, 0); };
   HWND title = ControlById(wizard, TFormPlan::kLCapt);
   click(TFormPlan::kBNext);

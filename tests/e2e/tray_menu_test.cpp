@@ -30,15 +30,6 @@ class TrayMenu : public StickerProgram {
   bool MenuClosed() {
     return Eventually([&] { return TopLevelWindows({L"#32768", Pid(), true}).empty(); });
   }
-  HWND ShownDialog() {
-    HWND dialog = nullptr;
-    Eventually([&] {
-      const auto found = TopLevelWindows({L"TFormDialog", Pid(), true});
-      dialog = found.empty() ? nullptr : found.front();
-      return dialog != nullptr;
-    });
-    return dialog;
-  }
   // "Remove all stickers", answered with the dialog's button of that id.
   void RemoveAll(int answer) {
     ASSERT_TRUE(OpenMenu());
@@ -48,7 +39,7 @@ class TrayMenu : public StickerProgram {
     PressKeys({VK_DOWN});
     PressKeys({VK_DOWN});
     PressKeys({VK_RETURN});
-    HWND dialog = ShownDialog();
+    HWND dialog = ShownWindow(L"TFormDialog");
     ASSERT_NE(dialog, nullptr);
     PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, answer)));
     EXPECT_TRUE(Eventually([&] { return !IsWindowVisible(dialog); }));

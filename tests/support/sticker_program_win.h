@@ -10,6 +10,7 @@
 #include "support/program_run_win.h"
 #include "support/sticker_samples.h"
 #include "support/sticker_windows_win.h"
+#include "support/window_search_win.h"
 #include "win/messages.h"
 
 inline StickerRecord Placed(std::int32_t id, int left, int top, bool visible = true) {
@@ -71,6 +72,17 @@ class StickerProgram : public ::testing::Test {
   }
   std::vector<StickerRecord> OnDisk() { return ReadDatabase(copy.File(L"base.db")); }
   DWORD Pid() const { return program->ProcessId(); }
+  // The program's shown window of that class, once there is one; null when
+  // none shows within the usual wait.
+  HWND ShownWindow(const wchar_t* className) {
+    HWND shown = nullptr;
+    Eventually([&] {
+      const auto found = TopLevelWindows({className, Pid(), true});
+      shown = found.empty() ? nullptr : found.front();
+      return shown != nullptr;
+    });
+    return shown;
+  }
   // The open window of the sticker with this id, or null.
   HWND WindowOf(std::int32_t id) {
     for (HWND w : StickerWindowsOf(Pid())) {

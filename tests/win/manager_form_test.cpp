@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "manager/manager_form_win.h"
+#include "support/scheduler_fakes.h"
 #include "support/sticker_samples.h"
 #include "win/messages.h"
 
@@ -29,15 +30,6 @@ struct RecordingCommands final : ManagerCommands {
   void CreateShortcut(std::int32_t id) override { calls.push_back({"shortcut", id}); }
   void RebuildShownStickers() override {}
   bool SaveTasks() override { return ++taskSaves > 0; }
-};
-
-struct NoActions final : SchedulerActions {
-  void ShowSticker(std::int32_t) override {}
-  void HideSticker(std::int32_t) override {}
-  void DeleteSticker(std::int32_t) override {}
-  void ShowBalloon(std::string_view) override {}
-  void ShowMessage(std::string_view) override {}
-  void SaveTasks() override {}
 };
 
 using F = TFormManager;
@@ -79,7 +71,7 @@ class ManagerFormTest : public ::testing::Test {
   RecordingNotifications notes;
   std::unique_ptr<Tmassiv> store = std::make_unique<Tmassiv>(notes);
   RecordingCommands commands;
-  NoActions actions;
+  NoSchedulerActions actions;
   TFormPlan wizard{texts, *store};
   TFormDialog dialog{texts};
   Picture24 strip;
