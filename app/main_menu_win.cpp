@@ -15,7 +15,8 @@ constexpr UINT kNewSticker = CommandOf(MenuAction::kNewSticker), kManager = Comm
                kHideAll = CommandOf(MenuAction::kHideAll), kDeleteAll = CommandOf(MenuAction::kDeleteAll),
                kFindOffScreen = CommandOf(MenuAction::kFindOffScreen),
                kFindTransparent = CommandOf(MenuAction::kFindTransparent), kClose = CommandOf(MenuAction::kClose);
-constexpr UINT kFirstSticker = 1000;
+constexpr UINT kFirstSticker = 1000;  // up to 1000 + 256 * 8
+constexpr UINT kFirstNewStickerKey = 4000, kFirstManagerKey = 4100;
 constexpr UINT kStickerCommands = 8;
 // A sticker's own commands: its four positions (kStackingChoices), then these.
 enum StickerCommand : UINT { kShow = 4, kFloat, kSettings };
@@ -46,16 +47,19 @@ void Popup(HMENU menu, HMENU popup) { AppendMenuW(menu, MF_POPUP, reinterpret_ca
 
 }  // namespace
 
-MainMenu::MainMenu(TMUI& texts, const MenuGlyphs& glyphs, const std::wstring& programFolder, HIMAGELIST flags)
+MainMenu::MainMenu(TMUI& texts, const MenuGlyphs& glyphs, HIMAGELIST glyphList, const std::wstring& programFolder,
+                   HIMAGELIST flags)
     : texts_(texts),
       glyphs_(glyphs),
       menu_(CreatePopupMenu()),
       languages_(texts, programFolder, flags),
       hotKeys_(CreatePopupMenu()),
-      newStickerKeys_(CreatePopupMenu()),
-      managerKeys_(CreatePopupMenu()),
+      newStickerKeyMenu_(CreatePopupMenu()),
+      managerKeyMenu_(CreatePopupMenu()),
       stickers_(CreatePopupMenu()),
-      actions_(CreatePopupMenu()) {
+      actions_(CreatePopupMenu()),
+      newStickerKeys_(newStickerKeyMenu_, kFirstNewStickerKey, L"Favourite", glyphList),
+      managerKeys_(managerKeyMenu_, kFirstManagerKey, L"Favorit", glyphList) {
   HMENU m = menu_.Get();
   Item(m, kNewSticker);
   Separator(m);
@@ -68,8 +72,8 @@ MainMenu::MainMenu(TMUI& texts, const MenuGlyphs& glyphs, const std::wstring& pr
   Popup(m, actions_);
   Separator(m);
   Item(m, kClose);
-  Popup(hotKeys_, newStickerKeys_);
-  Popup(hotKeys_, managerKeys_);
+  Popup(hotKeys_, newStickerKeyMenu_);
+  Popup(hotKeys_, managerKeyMenu_);
   for (UINT c : {kShowAll, kHideAll, kDeleteAll}) Item(actions_, c);
   Separator(actions_);
   for (UINT c : {kFindOffScreen, kFindTransparent}) Item(actions_, c);
@@ -83,6 +87,14 @@ MainMenu::MainMenu(TMUI& texts, const MenuGlyphs& glyphs, const std::wstring& pr
   glyphs_.AttachTo(hotKeys_, 1, kGlyphManager, true);
   EnableMenuItem(m, kStickersPosition, MF_BYPOSITION | MF_GRAYED);
   Relabel();
+}
+
+bool MainMenu::Measure(MEASUREITEMSTRUCT& item) const {
+  return languages_.Measure(item) || newStickerKeys_.Measure(item) || managerKeys_.Measure(item);
+}
+
+bool MainMenu::Draw(const DRAWITEMSTRUCT& item) const {
+  return languages_.Draw(item) || newStickerKeys_.Draw(item) || managerKeys_.Draw(item);
 }
 
 void MainMenu::SetCaption(HMENU menu, UINT item, bool byPosition, TextId text) const {

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "app/hot_key_menu_win.h"
 #include "lang/language_menu_win.h"
 #include "lang/tmui.h"
 #include "sticker/menu_glyphs_win.h"
@@ -40,11 +41,17 @@ struct MenuChoice {
 
 class MainMenu {
  public:
-  // The glyphs and the flags list are lent, not owned.
-  MainMenu(TMUI& texts, const MenuGlyphs& glyphs, const std::wstring& programFolder, HIMAGELIST flags);
+  // The glyphs, the glyph list and the flags list are lent, not owned.
+  MainMenu(TMUI& texts, const MenuGlyphs& glyphs, HIMAGELIST glyphList, const std::wstring& programFolder,
+           HIMAGELIST flags);
 
   HMENU Handle() const { return menu_.Get(); }
   LanguageMenu& Languages() { return languages_; }
+  const HotKeyMenu& NewStickerKeys() const { return newStickerKeys_; }
+  const HotKeyMenu& ManagerKeys() const { return managerKeys_; }
+  // The owner-drawn items of the sub-menus: false for items of no sub-menu.
+  bool Measure(MEASUREITEMSTRUCT& item) const;
+  bool Draw(const DRAWITEMSTRUCT& item) const;
   void Relabel();
   // One item for every open sticker, in slot order; "Stickers" is enabled only
   // when there is at least one.
@@ -64,6 +71,7 @@ class MainMenu {
   const MenuGlyphs& glyphs_;
   UniqueMenu menu_;
   LanguageMenu languages_;
-  HMENU hotKeys_, newStickerKeys_, managerKeys_, stickers_, actions_;  // owned by menu_
+  HMENU hotKeys_, newStickerKeyMenu_, managerKeyMenu_, stickers_, actions_;  // owned by menu_
+  HotKeyMenu newStickerKeys_, managerKeys_;
   std::vector<std::int32_t> listedIds_;  // the sticker of each item of stickers_
 };

@@ -58,8 +58,9 @@ bool TQuillor::Create() {
   const COLORREF menu = GetSysColor(COLOR_MENU);
   const Picture24 glyphStrip = ToPicture24(LoadResourceBitmap(L"BITMAPS").picture);
   menuGlyphs_ = MenuGlyphs(glyphStrip, MakeColour(GetRValue(menu), GetGValue(menu), GetBValue(menu)));
+  glyphList_ = GlyphImageList(glyphStrip);
   flags_.Reset(ImageList_Create(kFlagWidth, kFlagHeight, ILC_COLOR24 | ILC_MASK, 0, 16));
-  menu_ = std::make_unique<MainMenu>(mui_, menuGlyphs_, programFolder_, flags_.Get());
+  menu_ = std::make_unique<MainMenu>(mui_, menuGlyphs_, glyphList_.Get(), programFolder_, flags_.Get());
   mui_.Hooks().Register([this](const TMUI&) { menu_->Relabel(); });
   dialog_ = std::make_unique<TFormDialog>(mui_);
   if (!dialog_->Create()) return false;
@@ -79,6 +80,7 @@ bool TQuillor::Create() {
       [this](std::int32_t id, const StickerRecord& record) { settings_->Open(id, record); },
       [this](std::int32_t id, const StickerRecord& record) { CreateShortcut(id, record); }});
   mui_.Hooks().Register([this](const TMUI&) { stickers_->RelabelAll(); });
+  chordix_ = std::make_unique<ChordixLibrary>(programFolder_, Handle());
   ReadConfigurationFile();
   LoadStickers();
   if (!CreateManager(glyphStrip)) return false;
@@ -170,7 +172,7 @@ void TQuillor::OpenMainMenu(POINT at) {
   menu_->ListStickers(*store_);
   const UINT command = static_cast<UINT>(
       TrackPopupMenu(menu_->Handle(), TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, Handle(), nullptr));
-  if (command && !menu_->Languages().Choose(command)) RunMenuChoice(menu_->Decode(command));
+  if (command && !menu_->Languages().Choose(command) && !ChooseHotKey(command)) RunMenuChoice(menu_->Decode(command));
 }
 
 void TQuillor::ConfirmDeleteAll() {
@@ -242,6 +244,40 @@ void TQuillor::ReadConfigurationFile() {
   }
   configuration_ = ReadConfiguration(file);
   ApplyLanguageChoice(ReadLanguageChoice(file));
+  keys_.SetCreate(configuration_.newStickerKey);
+  keys_.SetManager(configuration_.managerKey);
+  ShowKeyAssignments();
+}
+
+void TQuillor::ShowKeyAssignments() {
+  menu_->NewStickerKeys().Show(keys_.GetCreate());
+  menu_->ManagerKeys().Show(keys_.GetManager());
+  chordix_->PassTable(keys_);
+}
+
+bool TQuillor::ChooseHotKey(UINT command) {
+  if (const auto key = menu_->NewStickerKeys().Choose(command)) {
+    keys_.SetCreate(*key);
+  } else if (const auto managerKey = menu_->ManagerKeys().Choose(command)) {
+    keys_.SetManager(*managerKey);
+  } else {
+    return false;
+  }
+  ShowKeyAssignments();
+  return true;
+}
+
+// A key of both actions makes a sticker; the manager comes to the front.
+void TQuillor::OnHotKey(WPARAM notice) {
+  const auto key = KeyIndexOfNotice(notice);
+  if (!key) return;
+  if (keys_.GetCreate() == *key) {
+    PostNewSticker();
+  } else if (keys_.GetManager() == *key) {
+    manager_->Open();
+    for (HWND order : {HWND_TOPMOST, HWND_NOTOPMOST})
+      SetWindowPos(manager_->Handle(), order, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+  }
 }
 
 void TQuillor::ApplyLanguageChoice(const TLanguage& choice) {
@@ -254,6 +290,8 @@ void TQuillor::ApplyLanguageChoice(const TLanguage& choice) {
 }
 
 void TQuillor::SaveConfiguration() {
+  configuration_.newStickerKey = keys_.GetCreate();
+  configuration_.managerKey = keys_.GetManager();
   if (manager_) {
     configuration_.managerSort = manager_->SortByName();
     configuration_.managerPage = manager_->Page();
@@ -284,6 +322,7 @@ void TQuillor::RebuildAfterShellRestart() {
 
 void TQuillor::Shutdown() {
   SaveConfiguration();
+  chordix_.reset();  // the hook goes before the window it reports to
   DestroyWindow(Handle());
 }
 
@@ -330,6 +369,9 @@ LRESULT TQuillor::OnUserCommand(WPARAM wParam, LPARAM lParam) {
       return 0;
     case kUserNewSticker:
       if (wParam == kUserNewStickerArgument || wParam == kUserNewStickerOtherArgument) PostNewSticker();
+      return 0;
+    case kUserHotKey:
+      OnHotKey(wParam);
       return 0;
     case kUserVersionProbe:
       return kVersionProbeAnswer;
@@ -390,9 +432,9 @@ LRESULT TQuillor::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (Ready() && reinterpret_cast<HMENU>(wParam) == menu_->Languages().Handle()) menu_->Languages().Rebuild();
       return 0;
     case WM_MEASUREITEM:
-      return Ready() && menu_->Languages().Measure(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
+      return Ready() && menu_->Measure(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
     case WM_DRAWITEM:
-      return Ready() && menu_->Languages().Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+      return Ready() && menu_->Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
     case WM_CLOSE:
       Shutdown();
       return 0;

@@ -8,7 +8,9 @@
 #include <utility>
 #include <vector>
 
+#include "app/chordix_library_win.h"
 #include "app/configuration.h"
+#include "app/key_assignments.h"
 #include "app/main_menu_win.h"
 #include "app/scheduler_actions_win.h"
 #include "app/sticker_operations_win.h"
@@ -66,6 +68,12 @@ class TQuillor final : public WindowBase, private StoreNotifications, private Ma
   void LoadFlags();
   void OpenMainMenu(POINT at);
   void RunMenuChoice(const MenuChoice& choice);
+  // A hot-key menu's command; false for other commands.
+  bool ChooseHotKey(UINT command);
+  // The hook library reported a key.
+  void OnHotKey(WPARAM notice);
+  // The key assignments reach both menus and the hook library.
+  void ShowKeyAssignments();
   void ConfirmDeleteAll();
   void PostNewSticker();
   void SaveDefaults(const TDefaultSettings& defaults);
@@ -101,8 +109,11 @@ class TQuillor final : public WindowBase, private StoreNotifications, private Ma
   SkinBitmaps skinBitmaps_;
   TATBitmap userIcons_;
   MenuGlyphs menuGlyphs_;  // the glyph strip, for menu item pictures
+  UniqueImageList glyphList_;  // the same, for pictures drawn on any ground
   std::unique_ptr<Tmassiv> store_;
   Configuration configuration_;
+  TChordix keys_;
+  std::unique_ptr<ChordixLibrary> chordix_;
   TMUI mui_;
   std::unique_ptr<StickerOperations> stickers_;
   std::unique_ptr<ProgramSchedulerActions> schedulerActions_;

@@ -49,6 +49,14 @@ if(MINGW)
 endif()
 set_target_properties(Quillory PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${QUILLORY_PROGRAM_DIR})
 
+# The hot-key hook library beside the program: its exports keep their plain
+# names (the module-definition file), and it needs nothing of the program.
+add_library(Chordix SHARED hook/chordix.cpp hook/chordix.def)
+target_include_directories(Chordix PRIVATE ${CMAKE_SOURCE_DIR})
+target_link_libraries(Chordix PRIVATE user32)
+set_target_properties(Chordix PROPERTIES PREFIX "" RUNTIME_OUTPUT_DIRECTORY ${QUILLORY_PROGRAM_DIR})
+add_dependencies(Quillory Chordix)
+
 # Tests. Cross-compiled test programs run through the Wine wrapper, which keeps
 # every run inside a private prefix and home folder under the build tree.
 if(CMAKE_CROSSCOMPILING)

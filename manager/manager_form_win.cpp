@@ -5,7 +5,6 @@
 
 #include "lang/text_id.h"
 #include "store/local_time_win.h"
-#include "win/dib_picture_win.h"
 #include "win/messages.h"
 
 namespace {
@@ -14,7 +13,6 @@ constexpr int kClientWidth = 513, kClientHeight = 329;
 constexpr int kStickerRowHeight = 16, kTaskRowHeight = 20, kGridColumns = 4;
 constexpr int kPageIds[] = {TFormManager::kTSManager, TFormManager::kTSPlan};
 constexpr int kPageTexts[] = {TextIndex(L"Manager", L"ts_manager"), TextIndex(L"Manager", L"ts_plan")};
-constexpr COLORREF kGlyphKey = RGB(255, 0, 255);
 constexpr UINT_PTR kSchedulerTimer = 1;  // MTimer_event
 constexpr UINT kSchedulerInterval = 1000;
 
@@ -90,15 +88,6 @@ void RelabelMenu(HMENU menu, std::span<const MenuEntry> entries, const TextSourc
 
 void EnableItem(HMENU menu, int id, bool enabled) {
   EnableMenuItem(menu, static_cast<UINT>(id), MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
-}
-
-UniqueImageList GlyphImageList(const Picture24& strip) {
-  UniqueImageList list(ImageList_Create(kGlyphSize, kGlyphSize, ILC_COLOR24 | ILC_MASK, 0, 32));
-  DibPicture24 bitmap(strip.Width(), strip.Height());
-  for (int y = 0; y < strip.Height(); ++y)
-    for (int x = 0; x < strip.Width(); ++x) bitmap.View().At(x, y) = strip.View().At(x, y);
-  ImageList_AddMasked(list.Get(), bitmap.Bitmap(), kGlyphKey);
-  return list;
 }
 
 Colour MenuBackground() {

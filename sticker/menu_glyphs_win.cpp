@@ -1,5 +1,7 @@
 #include "sticker/menu_glyphs_win.h"
 
+#include <commctrl.h>
+
 #include "win/dib_picture_win.h"
 #include "pixels/pixel_routines.h"
 
@@ -18,6 +20,15 @@ MenuGlyphs::MenuGlyphs(const Picture24& strip, Colour background) {
     ColourKeyBlit(strip.View(), glyph, -x, 0, kGlyphKey);
     glyphs_.push_back(bitmap.ReleaseBitmap());
   }
+}
+
+UniqueImageList GlyphImageList(const Picture24& strip) {
+  UniqueImageList list(ImageList_Create(kGlyphSize, kGlyphSize, ILC_COLOR24 | ILC_MASK, 0, 32));
+  DibPicture24 bitmap(strip.Width(), strip.Height());
+  for (int y = 0; y < strip.Height(); ++y)
+    for (int x = 0; x < strip.Width(); ++x) bitmap.View().At(x, y) = strip.View().At(x, y);
+  ImageList_AddMasked(list.Get(), bitmap.Bitmap(), RGB(RedOf(kGlyphKey), GreenOf(kGlyphKey), BlueOf(kGlyphKey)));
+  return list;
 }
 
 HBITMAP MenuGlyphs::Glyph(int index) const {

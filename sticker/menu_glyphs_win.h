@@ -11,6 +11,10 @@
 
 inline constexpr int kGlyphSize = 16;
 
+// The strip's glyphs as a picture list, magenta clear, for pictures drawn on
+// grounds of any colour.
+UniqueImageList GlyphImageList(const Picture24& strip);
+
 class MenuGlyphs {
  public:
   MenuGlyphs() = default;

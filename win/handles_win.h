@@ -86,6 +86,10 @@ struct MenuTraits {
   static HMENU Invalid() { return nullptr; }
   static void Close(HMENU h) { DestroyMenu(h); }
 };
+struct ModuleTraits {  // libraries loaded with LoadLibrary
+  static HMODULE Invalid() { return nullptr; }
+  static void Close(HMODULE h) { FreeLibrary(h); }
+};
 template <typename Interface>
 struct ComTraits {  // COM interface pointers, each holding one reference
   static Interface* Invalid() { return nullptr; }
@@ -106,6 +110,7 @@ using UniqueMemoryDc = ScopedHandle<HDC, MemoryDcTraits>;
 using UniqueImageList = ScopedHandle<HIMAGELIST, ImageListTraits>;
 using UniqueMenu = ScopedHandle<HMENU, MenuTraits>;
 using UniqueIcon = ScopedHandle<HICON, IconTraits>;
+using UniqueModule = ScopedHandle<HMODULE, ModuleTraits>;
 template <typename Interface>
 using ScopedCom = ScopedHandle<Interface*, ComTraits<Interface>>;
 

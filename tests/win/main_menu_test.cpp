@@ -59,7 +59,7 @@ class MainMenuTest : public ::testing::Test {
   MenuGlyphs glyphs;
   RecordingNotifications notes;
   Tmassiv store{notes};
-  std::unique_ptr<MainMenu> menu = std::make_unique<MainMenu>(texts, glyphs, program.Path(), nullptr);
+  std::unique_ptr<MainMenu> menu = std::make_unique<MainMenu>(texts, glyphs, nullptr, program.Path(), nullptr);
 };
 
 TEST_F(MainMenuTest, ItemsStandInTheirOrderWithTheirCaptionsInEveryLanguage) {

@@ -1,0 +1,36 @@
+#pragma once
+// One hot-key sub-menu of the tray menu: "-/-", Win+"+", Find, Back, Forward,
+// Favourites and WWW, owner-drawn with their pictures, the assigned key
+// checked. The captions are the keys' own names in every language.
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <optional>
+
+#include "app/key_assignments.h"
+
+class HotKeyMenu {
+ public:
+  // Fills `menu` (lent) with commands firstCommand..firstCommand+6; the
+  // favourites item has its own caption in each menu.
+  HotKeyMenu(HMENU menu, UINT firstCommand, const wchar_t* favouritesCaption, HIMAGELIST glyphs);
+
+  // Checks the item of the key index, or none (the Mail key has no item).
+  void Show(int keyIndex) const;
+  // The key index a command of this menu chooses; none for other commands
+  // and for the item already checked.
+  std::optional<int> Choose(UINT command) const;
+
+  bool Measure(MEASUREITEMSTRUCT& item) const;
+  bool Draw(const DRAWITEMSTRUCT& item) const;
+
+ private:
+  bool Owns(UINT command) const { return command >= first_ && command < first_ + kHotKeyMenuItems; }
+  const wchar_t* Caption(UINT command) const;
+
+  HMENU menu_;  // not owned
+  UINT first_;
+  const wchar_t* favourites_;
+  HIMAGELIST glyphs_;  // not owned
+};
