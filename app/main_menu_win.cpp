@@ -1,6 +1,7 @@
 #include "app/main_menu_win.h"
 
 #include "sticker/stacking_choices.h"
+#include "sticker/sticker_title_win.h"
 #include "store/text_utils.h"
 #include "win/text_convert_win.h"
 
@@ -141,7 +142,7 @@ void MainMenu::ListStickers(const Tmassiv& store) {
   for (int slot = 0; slot < kStickerSlotCount; ++slot) {
     const StickerRecord& record = store.Sticker(slot);
     if (!record.in_use || !record.visible) continue;
-    const std::wstring label = TextPreview(WideFromAnsi(GetStickerText(record)), kMenuLabelLength);
+    const std::wstring label = StickerTitle(record, texts_, kMenuLabelLength);
     AppendMenuW(stickers_, MF_POPUP, reinterpret_cast<UINT_PTR>(StickerItemMenu(listedIds_.size(), record)),
                 label.c_str());
     glyphs_.AttachTo(stickers_, static_cast<UINT>(listedIds_.size()), kGlyphSticker, true);

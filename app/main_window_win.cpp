@@ -16,7 +16,7 @@
 #include "store/skin_bitmaps_win.h"
 #include "store/shortcut_win.h"
 #include "store/data_files_win.h"
-#include "sticker/calendar_title.h"
+#include "sticker/sticker_title_win.h"
 #include "store/local_time_win.h"
 #include "store/text_utils.h"
 #include "win/text_convert_win.h"
@@ -71,7 +71,7 @@ bool TQuillor::Create() {
   tasks_->Read(*store_);
   defaultSticker_ = ReadDefaultSettings(IniFile(DataFile(kDefaultSettingsFile)));
   stickers_ = std::make_unique<StickerOperations>(StickerOperationsArgs{
-      store_.get(), ContentSources{&skinBitmaps_, &userIcons_, nullptr}, &mui_, &menuGlyphs_, Handle(),
+      store_.get(), ContentSources{&skinBitmaps_, &userIcons_, nullptr, &mui_}, &mui_, &menuGlyphs_, Handle(),
       [this] { return SaveDatabase(); },
       [this] {
         if (managerWindow_)
@@ -121,9 +121,7 @@ bool TQuillor::CreateManager(const Picture24& glyphStrip) {
 // cannot hold. A shortcut that could not be written is said so: it must not
 // look as if it existed.
 void TQuillor::CreateShortcut(std::int32_t id, const StickerRecord& record) {
-  const std::string text(GetStickerText(record));
-  std::wstring name = IsCalendar(text) ? CalendarTitle(CalendarMonthOf(text, DecodeDateTime(LocalNow())), mui_)
-                                       : TextPreview(WideFromAnsi(text), kShortcutNameLength);
+  std::wstring name = StickerTitle(record, mui_, kShortcutNameLength);
   if (!dialog_->Input(mui_.Text({L"Manager", L"dialog_link_stick_caption"}), mui_.Text({L"Manager", L"dialog_link_stick"}),
                       name))
     return;

@@ -1,6 +1,6 @@
 // Speed of a sticker's picture from its record: a full rebuild (measuring,
 // icon, frame) and a redraw (frame copy, tint, caption, body text, date and
-// icon), for a typical note and for the largest picture there can be. The
+// icon), for a typical note, a calendar and the largest picture there can be. The
 // skins come from the built Quillory.exe in the Quillory folder beside this
 // program.
 
@@ -84,6 +84,14 @@ void RunContentBenchmarks() {
   std::fprintf(stderr, "largest sticker: %d x %d\n", w, h);
   Report("content_largest_full_rebuild", large.full, "ms");
   Report("content_largest_redraw", large.redraw, "ms");
+  // A calendar with every flag: title, week-day names, today ringed and
+  // underlined, down the side.
+  StickerRecord calendar = typical;
+  SetStickerText(calendar, "[n/wmcuv]");
+  const Figures month = Time(calendar, sources, 200, w, h);
+  std::fprintf(stderr, "calendar sticker: %d x %d\n", w, h);
+  Report("content_calendar_full_rebuild", month.full, "ms");
+  Report("content_calendar_redraw", month.redraw, "ms");
   FreeLibrary(program);
 }
 

@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+#include "sticker/calendar_notation.h"
+
 #include "win/layered_window_win.h"
 #include "win/messages.h"
 #include "win/text_convert_win.h"
@@ -136,8 +138,9 @@ void TStickForm::OnCommand(LPARAM command, WPARAM argument) {
     case kStickerCommandSendLiveRecord:
       SendLiveRecord(reinterpret_cast<HWND>(argument));
       break;
-    case kStickerCommandRelabel:
+    case kStickerCommandRelabel:  // a calendar's names are the language's
       text_ = BodyTextOf(record_);
+      if (IsCalendar(GetStickerText(record_))) FullRebuild();
       break;
     case kStickerCommandClose:
       Release();

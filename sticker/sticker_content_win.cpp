@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cstring>
 
+#include "lang/tmui.h"
+#include "sticker/calendar_painter_win.h"
+#include "store/local_time_win.h"
 #include "win/text_convert_win.h"
 #include "win/dib_picture_win.h"
 #include "sticker/frame_builders.h"
@@ -31,21 +34,6 @@ COLORREF PlainColour(Colour colour) {
 COLORREF MeasuringColour(Colour colour) {
   const COLORREF plain = PlainColour(colour);
   return plain == 0 ? 0 : plain - 1;
-}
-
-UniqueFont MakeFont(const ShortString<48>& name, int points, bool bold, bool italic) {
-  const std::wstring face = WideFromAnsi(name.View());
-  LOGFONTW font{};
-  font.lfHeight = -FontPixelHeight(points);
-  font.lfWeight = bold ? FW_BOLD : FW_NORMAL;
-  font.lfItalic = italic ? TRUE : FALSE;
-  font.lfCharSet = DEFAULT_CHARSET;
-  font.lfOutPrecision = OUT_DEFAULT_PRECIS;
-  font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
-  font.lfQuality = DEFAULT_QUALITY;
-  font.lfPitchAndFamily = DEFAULT_PITCH;
-  wcsncpy(font.lfFaceName, face.c_str(), LF_FACESIZE - 1);
-  return UniqueFont(CreateFontIndirectW(&font));
 }
 
 // A memory device context with a font selected, for measuring.
@@ -186,6 +174,13 @@ class TextCanvas {
 // The rows a line of text at y in that font can touch, its shadow included.
 int LineBand(HFONT font, int y) { return y + FontHeight(font) + 2; }
 
+const TMUI& TextsOf(const ContentSources& sources) {
+  static const TMUI builtinEnglish;
+  return sources.texts ? *sources.texts : builtinEnglish;
+}
+
+CivilTime TodayOf(const ContentSources& sources) { return DecodeDateTime(sources.today ? sources.today() : LocalNow()); }
+
 const StickerFonts& FontsOf(const StickerPictures& pictures, const StickerRecord& record, StickerFonts& local) {
   if (pictures.fonts.Valid()) return pictures.fonts;
   local = StickerFonts(record);
@@ -203,10 +198,25 @@ int FontPixelHeight(int points) {
   return MulDiv(points, pixelsPerInch, kPointsPerInch);
 }
 
+UniqueFont MakeStickerFont(const ShortString<48>& name, int points, bool bold, bool italic) {
+  const std::wstring face = WideFromAnsi(name.View());
+  LOGFONTW font{};
+  font.lfHeight = -FontPixelHeight(points);
+  font.lfWeight = bold ? FW_BOLD : FW_NORMAL;
+  font.lfItalic = italic ? TRUE : FALSE;
+  font.lfCharSet = DEFAULT_CHARSET;
+  font.lfOutPrecision = OUT_DEFAULT_PRECIS;
+  font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+  font.lfQuality = DEFAULT_QUALITY;
+  font.lfPitchAndFamily = DEFAULT_PITCH;
+  wcsncpy(font.lfFaceName, face.c_str(), LF_FACESIZE - 1);
+  return UniqueFont(CreateFontIndirectW(&font));
+}
+
 StickerFonts::StickerFonts(const StickerRecord& record)
-    : caption_(MakeFont(record.caption.font_name, record.caption.font_size, false, false)),
-      date_(MakeFont(record.date_line.font_name, record.date_line.font_size, false, false)),
-      body_(MakeFont(record.body.font_name, record.body.font_size, (record.font_style & 1) != 0,
+    : caption_(MakeStickerFont(record.caption.font_name, record.caption.font_size, false, false)),
+      date_(MakeStickerFont(record.date_line.font_name, record.date_line.font_size, false, false)),
+      body_(MakeStickerFont(record.body.font_name, record.body.font_size, (record.font_style & 1) != 0,
                      (record.font_style & 2) != 0)) {}
 
 std::wstring BodyTextOf(const StickerRecord& record) { return WideFromAnsi(GetStickerText(record)); }
@@ -255,9 +265,15 @@ StickerLayout MeasureSticker(const StickerRecord& record, std::wstring_view text
 
 void RebuildSticker(const StickerRecord& record, std::wstring_view text, const ContentSources& sources,
                     StickerPictures& pictures) {
+  pictures.sources = sources;
   pictures.fonts = StickerFonts(record);
   LoadStickerIcon(record.icon, sources, pictures.icon);
   pictures.layout = MeasureSticker(record, text, pictures.fonts, pictures.icon.Width(), pictures.icon.Height());
+  const std::string_view notation = GetStickerText(record);
+  if (IsCalendar(notation)) {
+    const CalendarPainter calendar(record, pictures.fonts.Body(), notation, TextsOf(sources), TodayOf(sources));
+    FitCalendar(pictures.layout, calendar.Size(), IsNotepadStyle(record.style));
+  }
   const SkinBitmaps* skins = sources.skins;
   const SkinLookup lookup = [skins](std::string_view name) -> const Picture24* {
     return skins ? skins->Find24(name) : nullptr;
@@ -297,11 +313,18 @@ void DrawBody(const StickerRecord& record, std::wstring_view text, const Sticker
   const UINT flags = LayoutFlags(record, false) | DT_NOCLIP;
   TextCanvas canvas(composite, composite.Height(), true);
   if (canvas.Empty()) return;
-  canvas.Write(fonts.Body(), record.body.use_shadow != 0, record.body.shadow_color, record.body.color,
-                  [&](HDC dc, int offset) {
-                    RECT r = ToRect(offset ? placement.shadow : placement.text);
-                    DrawTextW(dc, text.data(), static_cast<int>(text.size()), &r, flags);
-                  });
+  const std::string_view notation = GetStickerText(record);
+  if (IsCalendar(notation)) {  // a month instead of the text, parsed afresh so that it follows the date
+    const CalendarPainter calendar(record, fonts.Body(), notation, TextsOf(pictures.sources), TodayOf(pictures.sources));
+    canvas.Write(fonts.Body(), record.body.use_shadow != 0, record.body.shadow_color, record.body.color,
+                 [&](HDC dc, int offset) { calendar.Draw(dc, placement.text.left + offset, placement.text.top + offset); });
+  } else {
+    canvas.Write(fonts.Body(), record.body.use_shadow != 0, record.body.shadow_color, record.body.color,
+                 [&](HDC dc, int offset) {
+                   RECT r = ToRect(offset ? placement.shadow : placement.text);
+                   DrawTextW(dc, text.data(), static_cast<int>(text.size()), &r, flags);
+                 });
+  }
   canvas.MergeInto(composite);
 }
 

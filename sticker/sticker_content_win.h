@@ -16,7 +16,10 @@
 #include "win/handles_win.h"
 #include "sticker/content_layout.h"
 #include "pixels/picture.h"
+#include "store/date_time.h"
 #include "store/sticker_record.h"
+
+class TMUI;
 
 class SkinBitmaps;
 class TATBitmap;
@@ -26,6 +29,8 @@ struct ContentSources {
   const SkinBitmaps* skins = nullptr;    // not owned
   const TATBitmap* userIcons = nullptr;  // not owned
   HMODULE iconModule = nullptr;          // holds BITMAP_0..BITMAP_33; the program itself when null
+  const TMUI* texts = nullptr;           // not owned: calendars' names; built-in English when null
+  DateTime (*today)() = nullptr;         // calendars' today; the local clock when null
 };
 
 // The caption, date and body fonts of a record, sized in points for the
@@ -45,6 +50,8 @@ class StickerFonts {
 
 // The pixel height of a font of that many points on the screen.
 int FontPixelHeight(int points);
+// A font of a text block's face at that many points.
+UniqueFont MakeStickerFont(const ShortString<48>& name, int points, bool bold, bool italic);
 
 // The body text as drawn: the record's ANSI text in the system code page.
 std::wstring BodyTextOf(const StickerRecord& record);
@@ -54,6 +61,7 @@ int TextWidthIn(HFONT font, std::wstring_view text);
 
 // What a full rebuild leaves for the redraws.
 struct StickerPictures {
+  ContentSources sources;  // of the last rebuild, for the calendars the redraws draw
   StickerLayout layout;
   Picture32 frame;  // the style's frame, untinted
   Picture32 icon;   // 0 x 0 without an icon
