@@ -47,6 +47,8 @@ template <typename... F>
 struct Overloaded : F... {
   using F::operator()...;
 };
+template <typename... F>
+Overloaded(F...) -> Overloaded<F...>;  // for compilers without aggregate deduction
 
 }  // namespace
 
