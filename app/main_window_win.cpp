@@ -6,6 +6,7 @@
 #include "win/error_box_win.h"
 #include "win/messages.h"
 #include "app/single_instance_win.h"
+#include "app/welcome_note.h"
 #include "lang/language_file_win.h"
 #include "store/bmp_reader.h"
 #include "win/file_io_win.h"
@@ -30,6 +31,7 @@ constexpr wchar_t kTrayHint[] = L"Quillory\r\nv2.2";
 constexpr wchar_t kApplicationIcon[] = L"MAINICON";
 constexpr int kFlagWidth = 25, kFlagHeight = 15;
 constexpr UINT kOpenNewSticker = WM_APP + 2;
+constexpr Colour kWelcomeColour = 0x80E0FF;
 constexpr std::size_t kShortcutNameLength = 64;
 }  // namespace
 
@@ -48,6 +50,7 @@ bool TQuillor::Create() {
   CreateTray();
   programFolder_ = ProgramFolder();
   dataFolder_ = ChooseDataFolder(programFolder_, DocumentsFolder());
+  const bool firstStart = !FolderExists(dataFolder_);
   EnsureFolderExists(dataFolder_);
   database_ = std::make_unique<StickerDatabaseFile>(DataFile(kDatabaseFile));
   tasks_ = std::make_unique<TaskFile>(DataFile(kTaskFile));
@@ -83,6 +86,7 @@ bool TQuillor::Create() {
   chordix_ = std::make_unique<ChordixLibrary>(programFolder_, Handle());
   ReadConfigurationFile();
   LoadStickers();
+  if (firstStart) AddWelcomeSticker();
   if (!CreateManager(glyphStrip)) return false;
   LoadFlags();
   started_ = true;
@@ -101,6 +105,15 @@ bool TQuillor::CreateEditors() {
       {&mui_, programFolder_, art, icons_.get(), &menuGlyphs_},
       [this](const TDefaultSettings& defaults) { SaveDefaults(defaults); }});
   return settings_->Create() && newSticker_->Create();
+}
+
+// A first start, with a data folder made just now, greets the user with a
+// note that says where things are; an ordinary sticker, written at once.
+void TQuillor::AddWelcomeSticker() {
+  StickerRecord record = NewStickerRecord(kWelcomeColour);
+  record.caption.line_text.Assign(AnsiFromWide(WelcomeCaption()));
+  SetStickerText(record, AnsiFromWide(WelcomeText(mui_.Kind())));
+  stickers_->AddNewSticker(record);
 }
 
 bool TQuillor::CreateManager(const Picture24& glyphStrip) {

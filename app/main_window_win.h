@@ -89,6 +89,7 @@ class TQuillor final : public WindowBase, private StoreNotifications, private Ma
   void RefreshManager() override;
 
   [[nodiscard]] bool CreateManager(const Picture24& glyphStrip);
+  void AddWelcomeSticker();
   void ShowSticker(std::int32_t id) override;
   void HideSticker(std::int32_t id) override;
   void DeleteSticker(std::int32_t id) override;

@@ -11,11 +11,6 @@ namespace {
 constexpr wchar_t kPatternExtension[] = L".ptr";
 constexpr wchar_t kUnableToWrite[] = L"Unable to write to ";
 
-bool FolderExists(const std::wstring& folder) {
-  const DWORD attributes = GetFileAttributesW(folder.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
 std::wstring FreePatternPath(const std::wstring& folder, DateTime now) {
   for (int attempt = 1;; ++attempt) {
     std::wstring path = folder + PatternFileName(now, attempt);

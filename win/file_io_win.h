@@ -16,7 +16,8 @@ struct FileReadResult {
   DWORD error = 0;
 };
 
-bool FileExists(const std::wstring& path);
+bool FileExists(const std::wstring& path);  // a file, not a folder
+bool FolderExists(const std::wstring& path);
 
 // The files of a folder (not the folders) whose extension, lower-cased, is
 // `extension` (".qpk"), with full paths, in the order the system lists them.

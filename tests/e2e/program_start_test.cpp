@@ -15,6 +15,7 @@
 #include "win/file_io_win.h"
 #include "support/program_run_win.h"
 #include "support/sticker_samples.h"
+#include "support/sticker_windows_win.h"
 
 namespace {
 
@@ -125,6 +126,31 @@ TEST(ProgramStart, WithoutThePortableSwitchTheDataLivesInDocuments) {
             "[Chordix]\nNEW=-1\nMANAGER=-1\n"
             "[Manager]\nSort=0\nPage=0\n");
   DeleteFileW(config.c_str());
+}
+
+// A data folder made by this start gets one welcome note, written at once;
+// a start that finds the folder adds nothing.
+TEST(ProgramStart, TheFirstStartGreetsWithOneNoteAndLaterStartsDoNot) {
+  ProgramCopy copy(false);
+  const auto documents = DocumentsFolder();
+  ASSERT_TRUE(documents.has_value());
+  const std::wstring folder = *documents + L"\\Quillory\\";
+  for (const wchar_t* name : {L"base.db", L"plan.db", L"config.txt", L"default_settings.txt"})
+    DeleteFileW((folder + name).c_str());  // left by an earlier run in the same test prefix
+  RemoveDirectoryW(folder.c_str());
+  ASSERT_FALSE(FolderExists(folder));
+  for (int start = 0; start < 2; ++start) {
+    RunningProgram program(copy.Exe());
+    ASSERT_NE(program.MainWindow(), nullptr);
+    EXPECT_EQ(program.SendUserCommand(kUserCountStickers), 1) << start;
+    ASSERT_TRUE(program.Close());
+  }
+  const auto notes = ReadDatabase(folder + L"base.db");
+  ASSERT_EQ(notes.size(), 1u);
+  EXPECT_EQ(notes[0].visible, 1);
+  EXPECT_EQ(GetStickerText(notes[0]).substr(0, 8), "Welcome!");
+  for (const wchar_t* name : {L"base.db", L"plan.db", L"config.txt", L"default_settings.txt"})
+    DeleteFileW((folder + name).c_str());
 }
 
 TEST(ProgramStart, AStartUpIdOpensThatStickerEvenWhenSavedHidden) {
