@@ -38,14 +38,6 @@ std::vector<StickerRow> StickerRows(const Tmassiv& store, const CivilTime& today
   return rows;
 }
 
-std::string StickerFlags(const StickerRow& row) {
-  std::string flags;
-  if (row.shown) flags += 'f';
-  if (row.floating) flags += 's';
-  if (row.calendar) flags += 'c';
-  return flags;
-}
-
 std::wstring StickerSortKey(std::wstring_view start, std::int32_t id) {
   return std::wstring(start.substr(0, kSortKeyLength)) + L"||" + std::to_wstring(id);
 }
@@ -99,11 +91,10 @@ std::vector<TaskRow> TaskRows(const Tmassiv& store, DateTime now, const TaskTime
   for (int slot = 0; slot < kTaskSlotCount; ++slot) {
     const TaskRecord& task = store.Task(slot);
     if (!task.in_use) continue;
-    std::string flags = TaskFlags(task, now);
-    const bool active = task.active != 0;
+    const std::string flags = TaskFlags(task, now);
     const bool due = flags.find('f') != std::string::npos;
     const bool upcoming = flags.find('c') != std::string::npos;
-    rows.push_back({slot, std::move(flags), TaskTimeText(task, now, words), active, due, upcoming, task.name.View(),
+    rows.push_back({slot, TaskTimeText(task, now, words), task.active != 0, due, upcoming, task.name.View(),
                     task.sticker_id});
   }
   return rows;

@@ -25,8 +25,6 @@ struct StickerRow {
 
 // The used sticker slots in slot order.
 std::vector<StickerRow> StickerRows(const Tmassiv& store, const CivilTime& today);
-// A row's flags: "f" shown, then "s" floating, then "c" calendar.
-std::string StickerFlags(const StickerRow& row);
 
 // The sort key of a row whose name starts with `start` (the first ten
 // characters of the text, or a calendar's month and year): ties of the start
@@ -40,7 +38,6 @@ void SortStickerRows(std::vector<StickerRow>& rows, const std::vector<std::wstri
 
 struct TaskRow {
   int slot;
-  std::string flags;  // "a" active, "f" active and due, "b" or "c", then the action number
   std::wstring time;
   bool active;
   bool due;       // active and due
@@ -54,6 +51,8 @@ struct TaskTimeWords {
   std::wstring_view everyHour;  // "Hourly"
 };
 
+// "a" active, "f" active and due, then "b" (passed, or a later day) or "c"
+// (later today, or hourly), then the action number.
 std::string TaskFlags(const TaskRecord& task, DateTime now);
 // "dd.mm.yyyy, hh:nn:ss" once, "<daily> hh:nn:ss" daily, "<hourly> (hh:00:00)"
 // of the next full hour hourly; nothing for a kind the scheduler ignores.

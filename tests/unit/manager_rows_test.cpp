@@ -82,7 +82,8 @@ TEST(StickerRows, SortingIgnoresCaseAndTiesGoByTheIdsDecimalText) {
   ASSERT_EQ(rows.size(), 4u);
   ASSERT_TRUE(rows[3].calendar.has_value());
   EXPECT_EQ(rows[3].calendar->month, 3);
-  EXPECT_EQ(StickerFlags(rows[3]), "fc");
+  EXPECT_TRUE(rows[3].shown);
+  EXPECT_FALSE(rows[3].floating);
   std::vector<std::wstring> keys;
   for (const StickerRow& row : rows) {
     const std::wstring start = row.calendar ? L"March 2025" : std::wstring(row.text.begin(), row.text.end());
