@@ -7,6 +7,7 @@
 #include "win/messages.h"
 #include "app/single_instance_win.h"
 #include "app/welcome_note.h"
+#include "resources/version.h"
 #include "lang/language_file_win.h"
 #include "store/bmp_reader.h"
 #include "win/file_io_win.h"
@@ -27,7 +28,7 @@ constexpr wchar_t kDatabaseFile[] = L"base.db";
 constexpr wchar_t kTaskFile[] = L"plan.db";
 constexpr wchar_t kConfigFile[] = L"config.txt";
 constexpr LANGID kRussianLanguage = 0x0419;
-constexpr wchar_t kTrayHint[] = L"Quillory\r\nv2.2";
+constexpr wchar_t kTrayHint[] = L"Quillory\r\nv" QUILLORY_VERSION_TEXT;
 constexpr wchar_t kApplicationIcon[] = L"MAINICON";
 constexpr int kFlagWidth = 25, kFlagHeight = 15;
 constexpr UINT kOpenNewSticker = WM_APP + 2;

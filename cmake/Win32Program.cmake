@@ -41,7 +41,7 @@ add_custom_command(OUTPUT ${artwork_dir}/artwork.rc ${artwork_dir}/MAINICON.ico 
 enable_language(RC)
 
 add_executable(Quillory WIN32 app/main_win.cpp resources/quillory.rc)
-set_source_files_properties(resources/quillory.rc PROPERTIES OBJECT_DEPENDS "${artwork_dir}/artwork.rc;${artwork_dir}/MAINICON.ico;${CMAKE_SOURCE_DIR}/resources/quillory.manifest")
+set_source_files_properties(resources/quillory.rc PROPERTIES OBJECT_DEPENDS "${artwork_dir}/artwork.rc;${artwork_dir}/MAINICON.ico;${CMAKE_SOURCE_DIR}/resources/quillory.manifest;${CMAKE_SOURCE_DIR}/resources/version.h")
 target_include_directories(Quillory PRIVATE ${artwork_dir})
 target_link_libraries(Quillory PRIVATE quillory_win)
 if(MINGW)
