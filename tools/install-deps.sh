@@ -5,7 +5,7 @@ set -e
 packages="cmake ninja-build g++ make python3 libgtest-dev googletest libbenchmark-dev libstb-dev zlib1g-dev
   clang libclang-rt-14-dev
   g++-mingw-w64-x86-64 mingw-w64 libz-mingw-w64-dev
-  wine64 wine fonts-wine xvfb xauth imagemagick xdotool liblnk-utils"
+  wine64 wine fonts-wine xvfb xauth imagemagick xdotool liblnk-utils nsis zip"
 missing=""
 for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

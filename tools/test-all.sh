@@ -15,3 +15,6 @@ cmake --build --preset cross
 # The end-to-end tests drive real windows with real input, whose timing under a
 # loaded machine can fail a run now and then: a failed entry gets one more try.
 xvfb-run -a -s "-screen 0 1024x768x24" ctest --preset cross --repeat until-pass:2
+# The release packages, and the installer end to end in a prefix of its own.
+tools/package.sh
+tools/installer-test.sh
