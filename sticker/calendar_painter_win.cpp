@@ -4,7 +4,7 @@
 
 #include "lang/text_id.h"
 #include "sticker/calendar_title.h"
-#include "sticker/sticker_content_win.h"
+#include "sticker/sticker_font_win.h"
 
 namespace {
 

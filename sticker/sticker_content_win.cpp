@@ -5,6 +5,7 @@
 
 #include "lang/tmui.h"
 #include "sticker/calendar_painter_win.h"
+#include "sticker/sticker_font_win.h"
 #include "store/local_time_win.h"
 #include "win/text_convert_win.h"
 #include "win/dib_picture_win.h"
@@ -17,7 +18,6 @@
 
 namespace {
 
-constexpr int kPointsPerInch = 72;
 constexpr COLORREF kMaskInk = RGB(255, 255, 255);
 // Values with this high byte name a system colour by its index.
 constexpr Colour kSystemColourFlag = 0x80000000;
@@ -188,30 +188,6 @@ const StickerFonts& FontsOf(const StickerPictures& pictures, const StickerRecord
 }
 
 }  // namespace
-
-int FontPixelHeight(int points) {
-  static const int pixelsPerInch = [] {
-    const ScopedGetDC screen(nullptr);
-    const int dpi = screen.Get() ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 96;
-    return dpi > 0 ? dpi : 96;
-  }();
-  return MulDiv(points, pixelsPerInch, kPointsPerInch);
-}
-
-UniqueFont MakeStickerFont(const ShortString<48>& name, int points, bool bold, bool italic) {
-  const std::wstring face = WideFromAnsi(name.View());
-  LOGFONTW font{};
-  font.lfHeight = -FontPixelHeight(points);
-  font.lfWeight = bold ? FW_BOLD : FW_NORMAL;
-  font.lfItalic = italic ? TRUE : FALSE;
-  font.lfCharSet = DEFAULT_CHARSET;
-  font.lfOutPrecision = OUT_DEFAULT_PRECIS;
-  font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
-  font.lfQuality = DEFAULT_QUALITY;
-  font.lfPitchAndFamily = DEFAULT_PITCH;
-  wcsncpy(font.lfFaceName, face.c_str(), LF_FACESIZE - 1);
-  return UniqueFont(CreateFontIndirectW(&font));
-}
 
 StickerFonts::StickerFonts(const StickerRecord& record)
     : caption_(MakeStickerFont(record.caption.font_name, record.caption.font_size, false, false)),

@@ -13,6 +13,7 @@
 #include <string>
 #include <string_view>
 
+#include "sticker/sticker_font_win.h"
 #include "win/handles_win.h"
 #include "sticker/content_layout.h"
 #include "pixels/picture.h"
@@ -48,10 +49,6 @@ class StickerFonts {
   UniqueFont caption_, date_, body_;
 };
 
-// The pixel height of a font of that many points on the screen.
-int FontPixelHeight(int points);
-// A font of a text block's face at that many points.
-UniqueFont MakeStickerFont(const ShortString<48>& name, int points, bool bold, bool italic);
 
 // The body text as drawn: the record's ANSI text in the system code page.
 std::wstring BodyTextOf(const StickerRecord& record);
