@@ -88,7 +88,7 @@ bool TQuillor::Create() {
   ReadConfigurationFile();
   LoadStickers();
   if (firstStart) AddWelcomeSticker();
-  if (!CreateManager(glyphStrip)) return false;
+  if (!CreateManager()) return false;
   LoadFlags();
   started_ = true;
   for (const auto& [argument, command] : std::exchange(earlyCommands_, {})) OnInstanceCommand(argument, command);
@@ -117,13 +117,13 @@ void TQuillor::AddWelcomeSticker() {
   stickers_->AddNewSticker(record);
 }
 
-bool TQuillor::CreateManager(const Picture24& glyphStrip) {
+bool TQuillor::CreateManager() {
   schedulerActions_ = std::make_unique<ProgramSchedulerActions>(ProgramSchedulerActionsArgs{
       store_.get(), stickers_.get(), tray_.get(), dialog_.get(), &mui_, [this] { return SaveTasks(); }});
   wizard_ = std::make_unique<TFormPlan>(mui_, *store_);
   if (!wizard_->Create()) return false;
   manager_ = std::make_unique<TFormManager>(ManagerArgs{&mui_, store_.get(), this, dialog_.get(), schedulerActions_.get(),
-                                                        wizard_.get(), &glyphStrip, configuration_.managerSort,
+                                                        wizard_.get(), &menuGlyphs_, glyphList_.Get(), configuration_.managerSort,
                                                         configuration_.managerPage});
   if (!manager_->Create()) return false;
   managerWindow_ = manager_->Handle();
@@ -287,8 +287,7 @@ void TQuillor::OnHotKey(WPARAM notice) {
     PostNewSticker();
   } else if (keys_.GetManager() == *key) {
     manager_->Open();
-    for (HWND order : {HWND_TOPMOST, HWND_NOTOPMOST})
-      SetWindowPos(manager_->Handle(), order, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+    manager_->Raise();
   }
 }
 

@@ -88,7 +88,7 @@ class TQuillor final : public WindowBase, private StoreNotifications, private Ma
   void CloseStickerWindow(std::uint32_t window) override;
   void RefreshManager() override;
 
-  [[nodiscard]] bool CreateManager(const Picture24& glyphStrip);
+  [[nodiscard]] bool CreateManager();
   void AddWelcomeSticker();
   void ShowSticker(std::int32_t id) override;
   void HideSticker(std::int32_t id) override;

@@ -65,7 +65,8 @@ void RunManagerBenchmarks() {
   if (!wizard.Create()) return;
   TFormDialog dialog(texts);
   if (!dialog.Create()) return;
-  const Picture24 strip(27 * kGlyphSize, kGlyphSize);
+  const MenuGlyphs menuGlyphs;
+  const UniqueImageList glyphs = GlyphImageList(Picture24(27 * kGlyphSize, kGlyphSize));
   struct Setting {
     const char* name;
     bool sort;
@@ -75,7 +76,7 @@ void RunManagerBenchmarks() {
   for (const Setting& s : {Setting{"manager_refill_256_stickers", false, 0, TFormManager::kSG},
                            Setting{"manager_refill_256_stickers_sorted", true, 0, TFormManager::kSG},
                            Setting{"manager_refill_256_tasks", false, 1, TFormManager::kSGPlan}}) {
-    TFormManager manager(ManagerArgs{&texts, store.get(), &commands, &dialog, &actions, &wizard, &strip, s.sort, s.page});
+    TFormManager manager(ManagerArgs{&texts, store.get(), &commands, &dialog, &actions, &wizard, &menuGlyphs, glyphs.Get(), s.sort, s.page});
     if (!manager.Create()) return;
     manager.Open();
     Report(s.name, RefillTime(manager, s.grid, s.page == 1), "ms");

@@ -17,7 +17,7 @@ constexpr wchar_t kPage[] = L"ControlPage";
 constexpr wchar_t kCheck[] = L"TMyCheckBox";
 constexpr DWORD kTab = WS_TABSTOP;
 constexpr DWORD kPicture = BS_OWNERDRAW | WS_TABSTOP;
-constexpr DWORD kGrid = LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_OWNERDATA | LVS_NOSORTHEADER | WS_BORDER |
+constexpr DWORD kGrid = LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_OWNERDATA | LVS_OWNERDRAWFIXED | LVS_NOSORTHEADER | WS_BORDER |
                         WS_TABSTOP | WS_GROUP;
 constexpr int kButton = 24, kGridTop = 30, kGridWidth = 497, kGridHeight = 228;
 

@@ -90,10 +90,6 @@ void EnableItem(HMENU menu, int id, bool enabled) {
   EnableMenuItem(menu, static_cast<UINT>(id), MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
 }
 
-Colour MenuBackground() {
-  const COLORREF menu = GetSysColor(COLOR_MENU);
-  return MakeColour(GetRValue(menu), GetGValue(menu), GetBValue(menu));
-}
 
 }  // namespace
 
@@ -101,9 +97,7 @@ TFormManager::TFormManager(ManagerArgs args)
     : DialogBase(*args.texts, kControls),
       a_(args),
       scheduler_(*args.store),
-      tabs_(*this, kPC, kPageIds, kPageTexts),
-      glyphs_(GlyphImageList(*args.glyphStrip)),
-      menuGlyphs_(*args.glyphStrip, MenuBackground()) {}
+      tabs_(*this, kPC, kPageIds, kPageTexts) {}
 
 TFormManager::~TFormManager() = default;
 
@@ -112,10 +106,10 @@ bool TFormManager::Create() {
                            .captionText = Text(L"ts_manager"), .style = WS_MINIMIZEBOX}))
     return false;
   stickerGrid_ = std::make_unique<ReportGrid>(
-      Control(kSG), kStickerRowHeight, kGridColumns, [this](const ReportGrid::RowPaint& p) { PaintStickerRow(p); },
+      Control(kSG), kGridColumns, [this](const ReportGrid::RowPaint& p) { PaintStickerRow(p); },
       [this](int row, int column) { return StickerCellText(row, column); });
   taskGrid_ = std::make_unique<ReportGrid>(
-      Control(kSGPlan), kTaskRowHeight, kGridColumns, [this](const ReportGrid::RowPaint& p) { PaintTaskRow(p); },
+      Control(kSGPlan), kGridColumns, [this](const ReportGrid::RowPaint& p) { PaintTaskRow(p); },
       [this](int row, int column) { return TaskCellText(row, column); });
   CreateMenus();
   tabs_.Create();
@@ -150,20 +144,20 @@ void TFormManager::OnTimeChange() {
 }
 
 void TFormManager::CreateMenus() {
-  mainMenu_.Reset(CreateMenu());
-  AppendMenuW(mainMenu_.Get(), MF_POPUP, reinterpret_cast<UINT_PTR>(BuildMenu(kStickerBar)), L"");
-  AppendMenuW(mainMenu_.Get(), MF_POPUP, reinterpret_cast<UINT_PTR>(BuildMenu(kTaskBar)), L"");
+  mainMenu_ = CreateMenu();
+  AppendMenuW(mainMenu_, MF_POPUP, reinterpret_cast<UINT_PTR>(BuildMenu(kStickerBar)), L"");
+  AppendMenuW(mainMenu_, MF_POPUP, reinterpret_cast<UINT_PTR>(BuildMenu(kTaskBar)), L"");
   stickerMenu_.Reset(BuildMenu(kStickerPopup));
   taskMenu_.Reset(BuildMenu(kTaskPopup));
   const auto attach = [this](HMENU menu, std::span<const MenuEntry> entries) {
     for (const MenuEntry& entry : entries)
-      if (entry.id) menuGlyphs_.AttachTo(menu, static_cast<UINT>(entry.id), entry.glyph);
+      if (entry.id) a_.menuGlyphs->AttachTo(menu, static_cast<UINT>(entry.id), entry.glyph);
   };
-  attach(GetSubMenu(mainMenu_.Get(), 0), kStickerBar);
-  attach(GetSubMenu(mainMenu_.Get(), 1), kTaskBar);
+  attach(GetSubMenu(mainMenu_, 0), kStickerBar);
+  attach(GetSubMenu(mainMenu_, 1), kTaskBar);
   attach(stickerMenu_.Get(), kStickerPopup);
   attach(taskMenu_.Get(), kTaskPopup);
-  SetMenu(Handle(), mainMenu_.Get());
+  SetMenu(Handle(), mainMenu_);
   // The menu bar comes on top of the client area the dialog was made with.
   RECT frame{0, 0, kClientWidth, kClientHeight};
   AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongW(Handle(), GWL_STYLE)), TRUE,
@@ -173,9 +167,9 @@ void TFormManager::CreateMenus() {
 }
 
 void TFormManager::RelabelMenus() {
-  for (int i = 0; i < 2; ++i) SetItemText(mainMenu_.Get(), static_cast<UINT>(i), true, Texts().TextAt(kBarTitles[i]));
-  RelabelMenu(GetSubMenu(mainMenu_.Get(), 0), kStickerBar, Texts());
-  RelabelMenu(GetSubMenu(mainMenu_.Get(), 1), kTaskBar, Texts());
+  for (int i = 0; i < 2; ++i) SetItemText(mainMenu_, static_cast<UINT>(i), true, Texts().TextAt(kBarTitles[i]));
+  RelabelMenu(GetSubMenu(mainMenu_, 0), kStickerBar, Texts());
+  RelabelMenu(GetSubMenu(mainMenu_, 1), kTaskBar, Texts());
   RelabelMenu(stickerMenu_.Get(), kStickerPopup, Texts());
   RelabelMenu(taskMenu_.Get(), kTaskPopup, Texts());
   DrawMenuBar(Handle());
@@ -186,8 +180,18 @@ void TFormManager::SetButtonGlyphs() {
   for (const ButtonGlyph& button : kButtonGlyphs) SetWindowLongPtrW(Control(button.id), GWLP_USERDATA, button.glyph);
 }
 
-// The button face, its picture (faded while disabled) and the focus mark.
+// The grids' rows are 16 and 20 pixels high; the list asks as it is made.
+bool TFormManager::OnMeasureItem(MEASUREITEMSTRUCT& item) {
+  if (item.CtlType != ODT_LISTVIEW) return false;
+  item.itemHeight = item.CtlID == static_cast<UINT>(kSG) ? kStickerRowHeight : kTaskRowHeight;
+  return true;
+}
+
+// The grids' rows, and the picture buttons: the face, the picture (faded
+// while disabled) and the focus mark.
 bool TFormManager::OnDrawItem(const DRAWITEMSTRUCT& item) {
+  for (const ReportGrid* grid : {stickerGrid_.get(), taskGrid_.get()})
+    if (grid && grid->OnDrawItem(item)) return true;
   if (item.CtlType != ODT_BUTTON) return false;
   RECT face = item.rcItem;
   DrawFrameControl(item.hDC, &face, DFC_BUTTON, DFCS_BUTTONPUSH | ((item.itemState & ODS_SELECTED) ? DFCS_PUSHED : 0));
@@ -196,10 +200,10 @@ bool TFormManager::OnDrawItem(const DRAWITEMSTRUCT& item) {
   const int x = (item.rcItem.left + item.rcItem.right - kGlyphSize) / 2 + shift;
   const int y = (item.rcItem.top + item.rcItem.bottom - kGlyphSize) / 2 + shift;
   if (item.itemState & ODS_DISABLED)
-    ImageList_DrawEx(glyphs_.Get(), glyph, item.hDC, x, y, 0, 0, CLR_NONE, GetSysColor(COLOR_BTNFACE),
+    ImageList_DrawEx(a_.glyphs, glyph, item.hDC, x, y, 0, 0, CLR_NONE, GetSysColor(COLOR_BTNFACE),
                      ILD_TRANSPARENT | ILD_BLEND50);
   else
-    ImageList_Draw(glyphs_.Get(), glyph, item.hDC, x, y, ILD_TRANSPARENT);
+    ImageList_Draw(a_.glyphs, glyph, item.hDC, x, y, ILD_TRANSPARENT);
   if (item.itemState & ODS_FOCUS) {
     RECT focus = item.rcItem;
     InflateRect(&focus, -3, -3);
@@ -261,7 +265,7 @@ void TFormManager::UpdateStickerStates() {
   const StickerRow* row = id ? &stickerRows_[static_cast<std::size_t>(stickerGrid_->Selected())] : nullptr;
   const bool shown = row && row->shown;
   for (int button : {kBManSh, kBManEdit, kSBCopy, kSBFloat, kBManDelete}) EnableWindow(Control(button), row != nullptr);
-  for (HMENU menu : {GetSubMenu(mainMenu_.Get(), 0), stickerMenu_.Get()}) {
+  for (HMENU menu : {GetSubMenu(mainMenu_, 0), stickerMenu_.Get()}) {
     for (int item : {kSBCopy, kSCMSticker, kBManEdit, kBManDelete, kFloating}) EnableItem(menu, item, row != nullptr);
     EnableItem(menu, kNStickerHide, row && shown);
     EnableItem(menu, kNStickerShow, row && !shown);
@@ -274,7 +278,7 @@ void TFormManager::UpdateTaskStates() {
   const auto slot = SelectedTaskSlot();
   for (int id : {kBEditPlan, kBDelPlan, kBLUPlan}) {
     EnableWindow(Control(id), slot.has_value());
-    EnableItem(GetSubMenu(mainMenu_.Get(), 1), id, slot.has_value());
+    EnableItem(GetSubMenu(mainMenu_, 1), id, slot.has_value());
     EnableItem(taskMenu_.Get(), id, slot.has_value());
   }
   if (!slot) return;
@@ -282,7 +286,7 @@ void TFormManager::UpdateTaskStates() {
   const int text = active ? Text(L"lock_plan") : Text(L"unlock_plan");
   SetButtonPicture(kBLUPlan, active ? kGlyphBlock : kGlyphUnblock, text);
   SetItemText(taskMenu_.Get(), kBLUPlan, false, Texts().TextAt(text));
-  menuGlyphs_.AttachTo(taskMenu_.Get(), kBLUPlan, active ? kGlyphBlock : kGlyphUnblock);
+  a_.menuGlyphs->AttachTo(taskMenu_.Get(), kBLUPlan, active ? kGlyphBlock : kGlyphUnblock);
 }
 
 // Sticker commands

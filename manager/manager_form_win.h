@@ -15,7 +15,6 @@
 #include "manager/manager_rows.h"
 #include "manager/scheduler.h"
 #include "manager/task_wizard_form_win.h"
-#include "pixels/picture.h"
 #include "sticker/menu_glyphs_win.h"
 #include "store/tmassiv.h"
 #include "win/dialog_base_win.h"
@@ -29,7 +28,8 @@ struct ManagerArgs {
   TFormDialog* dialog;          // not owned: asks before deleting
   SchedulerActions* actions;    // not owned: what the scheduler's tasks do
   TFormPlan* wizard;            // not owned: makes and edits tasks
-  const Picture24* glyphStrip;  // the "BITMAPS" strip of 16 x 16 pictures
+  const MenuGlyphs* menuGlyphs; // not owned: the menu items' pictures
+  HIMAGELIST glyphs;            // not owned: the same pictures, magenta clear, for the grids and buttons
   bool sortByName = false;      // remembered in config.txt
   int page = 0;
 };
@@ -78,6 +78,7 @@ class TFormManager final : public DialogBase {
   bool OnKey(const MSG& message) override;
   bool OnOtherCommand(int id) override;
   bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
+  bool OnMeasureItem(MEASUREITEMSTRUCT& item) override;
 
   void CreateMenus();
   void RelabelMenus();
@@ -109,9 +110,8 @@ class TFormManager final : public DialogBase {
   ManagerArgs a_;
   Scheduler scheduler_;
   TabPages tabs_;
-  UniqueImageList glyphs_;  // "IL": the grids' and buttons' pictures, magenta clear
-  MenuGlyphs menuGlyphs_;
-  UniqueMenu mainMenu_, stickerMenu_, taskMenu_;
+  HMENU mainMenu_ = nullptr;  // the window's menu bar: it goes with the window
+  UniqueMenu stickerMenu_, taskMenu_;
   std::unique_ptr<ReportGrid> stickerGrid_, taskGrid_;
   std::vector<StickerRow> stickerRows_;
   std::vector<TaskRow> taskRows_;

@@ -153,7 +153,7 @@ void TFormManager::PaintStickerRow(const ReportGrid::RowPaint& p) const {
   }
   int textLeft = 2;
   if (row.calendar) {
-    ImageList_Draw(glyphs_.Get(), kCalendarGlyph, p.dc, p.cells[2].left + 2, p.cells[2].top, ILD_TRANSPARENT);
+    ImageList_Draw(a_.glyphs, kCalendarGlyph, p.dc, p.cells[2].left + 2, p.cells[2].top, ILD_TRANSPARENT);
     textLeft = 20;
   }
   DrawCellText(p.dc, p.cells[2], textLeft, StickerName(row), kEllipsis);
@@ -168,10 +168,10 @@ void TFormManager::PaintTaskRow(const ReportGrid::RowPaint& p) const {
   SetTextColor(p.dc, colours.text);
   DrawRowNumber(p.dc, p.cells[0], p.row);
   const int status = !row.active ? kInactiveGlyph : row.upcoming ? kUpcomingGlyph : kEarlierGlyph;
-  ImageList_Draw(glyphs_.Get(), status, p.dc, p.cells[1].left + 2, p.cells[1].top + 2, ILD_TRANSPARENT);
+  ImageList_Draw(a_.glyphs, status, p.dc, p.cells[1].left + 2, p.cells[1].top + 2, ILD_TRANSPARENT);
   int textLeft = 2;
   if (row.due) {
-    ImageList_Draw(glyphs_.Get(), kDueGlyph, p.dc, p.cells[2].left + 2, p.cells[2].top + 2, ILD_TRANSPARENT);
+    ImageList_Draw(a_.glyphs, kDueGlyph, p.dc, p.cells[2].left + 2, p.cells[2].top + 2, ILD_TRANSPARENT);
     textLeft = 20;
   }
   DrawCellText(p.dc, p.cells[2], textLeft, WideFromAnsi(row.name), kEllipsis);

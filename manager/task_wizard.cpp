@@ -54,7 +54,7 @@ std::vector<WizardSticker> WizardStickers(const Tmassiv& store) {
 
 void ApplyWizardChoices(const WizardChoices& c, TaskRecord& task) {
   task.action = static_cast<std::uint8_t>(c.action.value_or(kTaskShowSticker));
-  if (c.specifiedTime)
+  if (c.chosenTime)
     task.kind = c.daily ? kTaskDaily : kTaskOnce;
   else if (c.hourly)
     task.kind = kTaskHourly;

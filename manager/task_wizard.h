@@ -44,7 +44,7 @@ std::vector<WizardSticker> WizardStickers(const Tmassiv& store);
 // What the pages hold when the user finishes.
 struct WizardChoices {
   std::optional<int> action;  // the checked action button
-  bool specifiedTime = false;
+  bool chosenTime = false;
   bool hourly = false;
   bool daily = false;
   DateTime timeOfDay = 0;  // the time picker's value: its fraction counts

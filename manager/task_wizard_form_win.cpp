@@ -123,7 +123,7 @@ WizardChoices TFormPlan::Choices() const {
   WizardChoices c;
   for (int i = 0; i < static_cast<int>(std::size(kActionButtons)) && !c.action; ++i)
     if (Checked(kActionButtons[i])) c.action = i;
-  c.specifiedTime = Checked(kRBDatetime);
+  c.chosenTime = Checked(kRBDatetime);
   c.hourly = Checked(kRBEveryHour);
   c.daily = Checked(kCBEveryDay);
   c.timeOfDay = PickerValue(kDTT);

@@ -2,16 +2,12 @@
 
 #include <cstring>
 
+#include "store/slot_image.h"
+
 std::vector<std::uint8_t> BuildDatabaseImage(const Tmassiv& store) {
-  std::vector<std::uint8_t> image;
-  image.reserve(static_cast<std::size_t>(store.CountStickers()) * kStickerRecordSize);
-  for (int slot = 0; slot < kStickerSlotCount; ++slot) {
-    const StickerRecord& record = store.Sticker(slot);
-    if (!record.in_use) continue;
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(&record);
-    image.insert(image.end(), bytes, bytes + kStickerRecordSize);
-  }
-  return image;
+  return ImageOfUsedSlots<StickerRecord>(kStickerSlotCount, store.CountStickers(), [&](int slot) {
+    return store.Sticker(slot).in_use ? &store.Sticker(slot) : nullptr;
+  });
 }
 
 void LoadDatabaseImage(std::span<const std::uint8_t> image, Tmassiv& store, std::int32_t& startStickerId) {

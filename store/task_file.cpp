@@ -2,16 +2,12 @@
 
 #include <cstring>
 
+#include "store/slot_image.h"
+
 std::vector<std::uint8_t> BuildTaskImage(const Tmassiv& store) {
-  std::vector<std::uint8_t> image;
-  image.reserve(static_cast<std::size_t>(store.CountTasks()) * kTaskRecordSize);
-  for (int slot = 0; slot < kTaskSlotCount; ++slot) {
-    const TaskRecord& task = store.Task(slot);
-    if (!task.in_use) continue;
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(&task);
-    image.insert(image.end(), bytes, bytes + kTaskRecordSize);
-  }
-  return image;
+  return ImageOfUsedSlots<TaskRecord>(kTaskSlotCount, store.CountTasks(), [&](int slot) {
+    return store.Task(slot).in_use ? &store.Task(slot) : nullptr;
+  });
 }
 
 void LoadTaskImage(std::span<const std::uint8_t> image, Tmassiv& store) {

@@ -169,12 +169,16 @@ void DialogBase::ShowModeless() { ShowCentred(); }
 void DialogBase::ShowCentred() {
   CentreOnScreen();
   ShowWindow(Handle(), SW_SHOW);
-  // Raised once shown, above a window made later (the manager, say) that
-  // would cover it; a plain move to the top is not always passed on to the
-  // display, a stay on top is.
-  for (HWND order : {HWND_TOPMOST, HWND_NOTOPMOST}) SetWindowPos(Handle(), order, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  Raise();  // above a window made later (the manager, say) that would cover it
   SetForegroundWindow(Handle());
   if (HWND focus = focusId_ ? Control(focusId_) : nullptr) SetFocus(focus);
+}
+
+// A plain move to the top is not always passed on to the display; a stay on
+// top, taken back at once, is.
+void DialogBase::Raise() const {
+  for (HWND order : {HWND_TOPMOST, HWND_NOTOPMOST})
+    SetWindowPos(Handle(), order, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void DialogBase::EndDialog(int result) {

@@ -70,6 +70,8 @@ class DialogBase : public WindowBase {
   // showing modally answers 0 at once.
   int ShowModal();
   void ShowModeless();
+  // Brings the dialog above every other window without activating it.
+  void Raise() const;
   // Hides the dialog; a modal one returns `result`.
   void EndDialog(int result);
   bool IsModal() const { return modal_; }

@@ -2,14 +2,12 @@
 
 #include <algorithm>
 
-ReportGrid::ReportGrid(HWND list, int rowHeight, int columns, PaintRow paint, CellText text)
+ReportGrid::ReportGrid(HWND list, int columns, PaintRow paint, CellText text)
     : list_(list),
       columns_(columns),
-      heightSetter_(ImageList_Create(1, rowHeight, ILC_COLOR24, 0, 1)),
       paint_(std::move(paint)),
       text_(std::move(text)) {
   SendMessageW(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
-  SendMessageW(list_, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(heightSetter_.Get()));
   for (int column = 0; column < columns_; ++column) {
     LVCOLUMNW c{LVCF_WIDTH | LVCF_TEXT};
     c.cx = 10;
@@ -62,39 +60,29 @@ void ReportGrid::Select(int row) const {
 }
 
 std::optional<LRESULT> ReportGrid::OnNotify(const NMHDR& header) const {
-  if (header.hwndFrom != list_) return std::nullopt;
-  if (header.code == NM_CUSTOMDRAW)
-    return OnCustomDraw(*reinterpret_cast<NMLVCUSTOMDRAW*>(const_cast<NMHDR*>(&header)));
-  if (header.code == LVN_GETDISPINFOW) {
-    auto& info = reinterpret_cast<NMLVDISPINFOW&>(const_cast<NMHDR&>(header));
-    if ((info.item.mask & LVIF_TEXT) && info.item.pszText && info.item.cchTextMax > 0) {
-      const std::wstring text = text_(info.item.iItem, info.item.iSubItem);
-      const std::size_t n = std::min(text.size(), static_cast<std::size_t>(info.item.cchTextMax - 1));
-      std::copy_n(text.c_str(), n, info.item.pszText);
-      info.item.pszText[n] = L'\0';
-    }
-    return 0;
+  if (header.hwndFrom != list_ || header.code != LVN_GETDISPINFOW) return std::nullopt;
+  auto& info = reinterpret_cast<NMLVDISPINFOW&>(const_cast<NMHDR&>(header));
+  if ((info.item.mask & LVIF_TEXT) && info.item.pszText && info.item.cchTextMax > 0) {
+    const std::wstring text = text_(info.item.iItem, info.item.iSubItem);
+    const std::size_t n = std::min(text.size(), static_cast<std::size_t>(info.item.cchTextMax - 1));
+    std::copy_n(text.c_str(), n, info.item.pszText);
+    info.item.pszText[n] = L'\0';
   }
-  return std::nullopt;
+  return 0;
 }
 
-// Each row is drawn whole by the form; the list draws nothing of it.
-LRESULT ReportGrid::OnCustomDraw(NMLVCUSTOMDRAW& draw) const {
-  if (draw.nmcd.dwDrawStage == CDDS_PREPAINT) return CDRF_NOTIFYITEMDRAW;
-  if (draw.nmcd.dwDrawStage != CDDS_ITEMPREPAINT) return CDRF_DODEFAULT;
-  const int row = static_cast<int>(draw.nmcd.dwItemSpec);
-  RECT bounds{LVIR_BOUNDS};
-  SendMessageW(list_, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&bounds));
-  // The list's own cell places; column 0 ends where column 1 starts.
-  std::vector<RECT> cells(static_cast<std::size_t>(columns_), bounds);
+// Each row is drawn whole by the form, in the cells the list places.
+bool ReportGrid::OnDrawItem(const DRAWITEMSTRUCT& item) const {
+  if (item.hwndItem != list_) return false;
+  const int row = static_cast<int>(item.itemID);
+  std::vector<RECT> cells(static_cast<std::size_t>(columns_), item.rcItem);
   for (int column = 1; column < columns_; ++column) {
     RECT& cell = cells[static_cast<std::size_t>(column)];
     cell = {LVIR_BOUNDS, column};
     SendMessageW(list_, LVM_GETSUBITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&cell));
   }
   if (columns_ > 1) cells[0].right = cells[1].left;
-  const bool selected = SendMessageW(list_, LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_SELECTED) != 0;
-  paint_({draw.nmcd.hdc, row, cells, selected});
-  if (selected && GetFocus() == list_) DrawFocusRect(draw.nmcd.hdc, &bounds);
-  return CDRF_SKIPDEFAULT;
+  paint_({item.hDC, row, cells, (item.itemState & ODS_SELECTED) != 0});
+  if (item.itemState & ODS_FOCUS) DrawFocusRect(item.hDC, &item.rcItem);
+  return true;
 }

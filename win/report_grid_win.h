@@ -1,7 +1,8 @@
 #pragma once
 // A grid made of a report-mode list view that holds no data of its own: the
 // form keeps the rows, tells the grid how many there are, answers the texts
-// screen readers ask for and draws each row itself. Keyboard, selection and
+// screen readers ask for and draws each row itself (the list is owner-drawn,
+// LVS_OWNERDATA | LVS_OWNERDRAWFIXED). Keyboard, selection and
 // the header behave as in any Windows list.
 
 #include <windows.h>
@@ -27,7 +28,8 @@ class ReportGrid {
   // The text of a cell, for screen readers and the list's own search.
   using CellText = std::function<std::wstring(int row, int column)>;
 
-  ReportGrid(HWND list, int rowHeight, int columns, PaintRow paint, CellText text);
+  // The list's rows are as high as its parent answers WM_MEASUREITEM.
+  ReportGrid(HWND list, int columns, PaintRow paint, CellText text);
 
   void SetHeader(std::span<const std::wstring> texts) const;
   void SetColumnWidths(std::span<const int> widths) const;
@@ -40,15 +42,14 @@ class ReportGrid {
   int Selected() const;  // -1 when no row is selected
   void Select(int row) const;
   HWND Handle() const { return list_; }
-  // The grid's notifications (drawing, texts); nothing for others.
+  // The texts screen readers ask for; nothing for other notifications.
   std::optional<LRESULT> OnNotify(const NMHDR& header) const;
+  // The drawing of this grid's rows; false for other controls.
+  bool OnDrawItem(const DRAWITEMSTRUCT& item) const;
 
  private:
-  LRESULT OnCustomDraw(NMLVCUSTOMDRAW& draw) const;
-
   HWND list_;  // not owned: a control of the form
   int columns_;
-  UniqueImageList heightSetter_;  // an empty picture list only sets the height of the rows
   PaintRow paint_;
   CellText text_;
 };

@@ -89,15 +89,6 @@ class ManagerWindow : public StickerProgram {
   }
 };
 
-// Picks an item of a sticker's own menu with the keyboard.
-void ChooseFromMenu(HWND sticker, int downPresses) {
-  RECT r{};
-  GetWindowRect(sticker, &r);
-  ClickWithMouse({r.left + 30, r.top + 12}, true);
-  for (int i = 0; i < downPresses; ++i) PressKeys({VK_DOWN});
-  PressKeys({VK_RETURN});
-}
-
 TEST_F(ManagerWindow, OpensOnTheInstanceCommandAndALaterStartListingEveryStickerAndEscHidesIt) {
   Start({Placed(1, 10, 10), Placed(2, 790, 10), Placed(3, 400, 600, false)});
   ASSERT_TRUE(WaitForStickerWindows(Pid(), 2));

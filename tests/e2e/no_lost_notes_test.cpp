@@ -14,15 +14,6 @@ namespace {
 
 using NoLostNotes = StickerProgram;
 
-// Picks an item of a sticker's menu with the keyboard, as a user would.
-void ChooseFromMenu(HWND sticker, int downPresses) {
-  RECT r{};
-  GetWindowRect(sticker, &r);
-  ClickWithMouse({r.left + 30, r.top + 12}, true);
-  for (int i = 0; i < downPresses; ++i) PressKeys({VK_DOWN});
-  PressKeys({VK_RETURN});
-}
-
 UniqueFile LockExclusively(const std::wstring& path) {
   return UniqueFile(CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
 }

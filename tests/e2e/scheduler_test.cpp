@@ -92,7 +92,7 @@ TEST_F(Scheduler, DueTasksFireTheirActionsAndAutoDeleteRewritesThePlan) {
   EXPECT_EQ(left[1].active, 0);
 }
 
-// Through the pages as a user clicks them: Show sticker, specified time,
+// Through the pages as a user clicks them: Show sticker, a time of day,
 // Daily, no options, the name and the first sticker; OK.
 TEST_F(Scheduler, AWizardMadeDailyTaskReachesTheListAndThePlan) {
   Start({Placed(5, 100, 100)});

@@ -20,16 +20,7 @@ class SettingsForm : public StickerProgram {
     ClickWithMouse({r.left + 30, r.top + 12}, true);
     PressKeys({VK_UP});
     PressKeys({VK_RETURN});
-    return Shown(L"TSettingsForm");
-  }
-  HWND Shown(const wchar_t* className) {
-    HWND found = nullptr;
-    Eventually([&] {
-      const auto windows = TopLevelWindows({className, Pid(), true});
-      found = windows.empty() ? nullptr : windows.front();
-      return found != nullptr;
-    });
-    return found;
+    return ShownWindow(L"TSettingsForm");
   }
   static HWND Find(HWND dialog, int id) { return ControlById(dialog, id); }
   static void Click(HWND dialog, int id) {
@@ -87,7 +78,7 @@ TEST_F(SettingsForm, APatternIsSavedInItsFileOrderListedAndRemoved) {
   HWND dialog = OpenFor(sticker);
   ASSERT_NE(dialog, nullptr);
   PostMessageW(Find(dialog, TSettingsForm::kBsavePattern), BM_CLICK, 0, 0);
-  HWND prompt = Shown(L"TFormDialog");
+  HWND prompt = ShownWindow(L"TFormDialog");
   ASSERT_NE(prompt, nullptr);
   SetText(prompt, TFormDialog::kEText, L"Evening");
   PostMessageW(prompt, WM_COMMAND, IDOK, 0);

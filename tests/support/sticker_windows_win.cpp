@@ -106,6 +106,14 @@ void DoubleClickWithMouse(POINT at) {
   Sleep(200);
 }
 
+void ChooseFromMenu(HWND sticker, int downPresses) {
+  RECT r{};
+  GetWindowRect(sticker, &r);
+  ClickWithMouse({r.left + 30, r.top + 12}, true);
+  for (int i = 0; i < downPresses; ++i) PressKeys({VK_DOWN});
+  PressKeys({VK_RETURN});
+}
+
 void MoveMouse(POINT to) { SendMouse(MOUSEEVENTF_MOVE, to); }
 
 void PressKeys(std::initializer_list<WORD> keys) {

@@ -28,6 +28,9 @@ void DragWithMouse(POINT from, POINT to);
 void ClickWithMouse(POINT at, bool right = false);
 
 void DoubleClickWithMouse(POINT at);
+// Opens a sticker's own menu with a right click on it and picks the item
+// `downPresses` below the top with the keyboard, as a user would.
+void ChooseFromMenu(HWND sticker, int downPresses);
 void MoveMouse(POINT to);
 // Presses the keys in order and lets them go in reverse order: {VK_CONTROL,
 // 'C'} is Ctrl+C, {VK_DOWN} one press of the arrow.

@@ -56,7 +56,7 @@ TEST(TaskWizard, FinishingWritesTheChoicesIntoTheTask) {
   TaskRecord task = NewTask(46000.25);
   WizardChoices c;
   c.action = kTaskMessageWindow;
-  c.specifiedTime = true;
+  c.chosenTime = true;
   c.daily = true;
   c.timeOfDay = 45000.75;  // 18:00 of some day
   c.date = 46010.3;
@@ -74,7 +74,7 @@ TEST(TaskWizard, FinishingWritesTheChoicesIntoTheTask) {
   EXPECT_EQ(task.message.Str(), "Stand up");
   EXPECT_EQ(task.sticker_id, kNoTaskSticker);
 
-  c.specifiedTime = false;  // neither event type: the kind stays
+  c.chosenTime = false;  // neither event type: the kind stays
   c.stickerRoute = true;
   c.stickerPageName = "On sticker";
   c.stickerId = 77;

@@ -36,7 +36,7 @@ using F = TFormManager;
 
 class ManagerFormTest : public ::testing::Test {
  protected:
-  ManagerFormTest() : strip(27 * 16, 16) {
+  ManagerFormTest() {
     StickerRecord floating = MakeSticker(30, true);
     floating.floating = 1;
     for (const StickerRecord& r : {MakeSticker(10, true), MakeSticker(20, false), floating}) store->AddRecord(r);
@@ -47,7 +47,7 @@ class ManagerFormTest : public ::testing::Test {
     }
     dialog.Create();
     EXPECT_TRUE(wizard.Create());
-    manager = std::make_unique<TFormManager>(ManagerArgs{&texts, store.get(), &commands, &dialog, &actions, &wizard, &strip});
+    manager = std::make_unique<TFormManager>(ManagerArgs{&texts, store.get(), &commands, &dialog, &actions, &wizard, &menuGlyphs, glyphs.Get()});
     EXPECT_TRUE(manager->Create());
   }
 
@@ -74,7 +74,8 @@ class ManagerFormTest : public ::testing::Test {
   NoSchedulerActions actions;
   TFormPlan wizard{texts, *store};
   TFormDialog dialog{texts};
-  Picture24 strip;
+  MenuGlyphs menuGlyphs;  // none: the menus go without pictures
+  UniqueImageList glyphs = GlyphImageList(Picture24(27 * kGlyphSize, kGlyphSize));
   std::unique_ptr<TFormManager> manager;
 };
 
