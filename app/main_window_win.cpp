@@ -27,6 +27,7 @@ namespace {
 constexpr wchar_t kDatabaseFile[] = L"base.db";
 constexpr wchar_t kTaskFile[] = L"plan.db";
 constexpr wchar_t kConfigFile[] = L"config.txt";
+constexpr wchar_t kBackupFolder[] = L"backup\\";
 constexpr LANGID kRussianLanguage = 0x0419;
 constexpr wchar_t kTrayHint[] = L"Quillory\r\nv" QUILLORY_VERSION_TEXT;
 constexpr wchar_t kApplicationIcon[] = L"MAINICON";
@@ -53,8 +54,8 @@ bool TQuillor::Create() {
   dataFolder_ = ChooseDataFolder(programFolder_, DocumentsFolder());
   const bool firstStart = !FolderExists(dataFolder_);
   EnsureFolderExists(dataFolder_);
-  database_ = std::make_unique<StickerDatabaseFile>(DataFile(kDatabaseFile));
-  tasks_ = std::make_unique<TaskFile>(DataFile(kTaskFile));
+  database_ = std::make_unique<StickerDatabaseFile>(DataFile(kDatabaseFile), DailyBackup(DataFile(kBackupFolder), LocalNow));
+  tasks_ = std::make_unique<TaskFile>(DataFile(kTaskFile), DailyBackup(DataFile(kBackupFolder), LocalNow));
   store_->ResetTasks(LocalNow());
   taskbarCreatedMessage_ = RegisterWindowMessageW(L"TaskbarCreated");
   LoadSkinPictures();

@@ -1,7 +1,8 @@
 #pragma once
 // base.db and plan.db on disk, each a guarded file: failures show the
 // standard error boxes and leave the store as it was, and a file that could
-// not be read is kept before the next write.
+// not be read is kept before the next write; the first write of a day may
+// first keep a copy.
 
 #include <cstdint>
 #include <string>
@@ -11,7 +12,8 @@
 
 class StickerDatabaseFile {
  public:
-  explicit StickerDatabaseFile(std::wstring path) : file_(std::move(path)) {}
+  explicit StickerDatabaseFile(std::wstring path, std::optional<DailyBackup> backup = std::nullopt)
+      : file_(std::move(path), std::move(backup)) {}
 
   // Adds the file's records to the store.
   void Read(Tmassiv& store, std::int32_t& startStickerId);
@@ -24,7 +26,8 @@ class StickerDatabaseFile {
 
 class TaskFile {
  public:
-  explicit TaskFile(std::wstring path) : file_(std::move(path)) {}
+  explicit TaskFile(std::wstring path, std::optional<DailyBackup> backup = std::nullopt)
+      : file_(std::move(path), std::move(backup)) {}
 
   // Puts the file's tasks into the free task slots.
   void Read(Tmassiv& store);

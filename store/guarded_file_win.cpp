@@ -20,6 +20,7 @@ bool GuardedFile::Write(std::span<const std::uint8_t> bytes) {
     }
     lastReadFailed_ = false;
   }
+  if (backup_) backup_->BeforeWrite(path_);
   const DWORD error = WriteFileAtomically(path_, bytes);
   if (error != 0) ShowFileError(FileErrorKind::kCreate, path_, error);
   return error == 0;

@@ -7,6 +7,8 @@
 // read, the unread file is kept under a free name ("base.db.unread", then
 // "base.db.unread.1", ...); if it cannot be kept, the write fails and is
 // reported, so the data is never overwritten.
+//
+// With a daily backup, the first write of each day first copies the file.
 
 #include <cstdint>
 #include <optional>
@@ -14,9 +16,12 @@
 #include <string>
 #include <vector>
 
+#include "store/daily_backup_win.h"
+
 class GuardedFile {
  public:
-  explicit GuardedFile(std::wstring path) : path_(std::move(path)) {}
+  explicit GuardedFile(std::wstring path, std::optional<DailyBackup> backup = std::nullopt)
+      : path_(std::move(path)), backup_(std::move(backup)) {}
 
   // At most `largest` bytes from the start of the file; nothing when it is
   // missing (said nothing) or could not be read (reported and remembered).
@@ -27,5 +32,6 @@ class GuardedFile {
 
  private:
   std::wstring path_;
+  std::optional<DailyBackup> backup_;
   bool lastReadFailed_ = false;
 };

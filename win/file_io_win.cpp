@@ -25,16 +25,21 @@ bool HasExtension(const std::wstring& fileName, std::wstring_view extension) {
 
 }  // namespace
 
-std::vector<std::wstring> FilesWithExtension(const std::wstring& folder, std::wstring_view extension) {
-  std::vector<std::wstring> files;
+std::vector<std::wstring> FileNamesIn(const std::wstring& folder) {
+  std::vector<std::wstring> names;
   WIN32_FIND_DATAW entry;
   const ScopedHandle<HANDLE, FindHandleTraits> search(FindFirstFileW((folder + L"*.*").c_str(), &entry));
-  if (!search) return files;
+  if (!search) return names;
   do {
-    const std::wstring name = entry.cFileName;
-    if (!HasExtension(name, extension) || (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) continue;
-    files.push_back(folder + name);
+    if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(entry.cFileName);
   } while (FindNextFileW(search.Get(), &entry));
+  return names;
+}
+
+std::vector<std::wstring> FilesWithExtension(const std::wstring& folder, std::wstring_view extension) {
+  std::vector<std::wstring> files;
+  for (const std::wstring& name : FileNamesIn(folder))
+    if (HasExtension(name, extension)) files.push_back(folder + name);
   return files;
 }
 

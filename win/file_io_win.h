@@ -19,6 +19,9 @@ struct FileReadResult {
 bool FileExists(const std::wstring& path);  // a file, not a folder
 bool FolderExists(const std::wstring& path);
 
+// The names of the files of a folder (not the folders), in the order the
+// system lists them. `folder` ends with a backslash.
+std::vector<std::wstring> FileNamesIn(const std::wstring& folder);
 // The files of a folder (not the folders) whose extension, lower-cased, is
 // `extension` (".qpk"), with full paths, in the order the system lists them.
 // `folder` ends with a backslash.

@@ -1,6 +1,7 @@
 // Notes survive what a user's machine does to them: a crash right after a
 // copy, a base.db held by another program, a shell restart, Alt+F4, and a
-// second command arriving while an error box waits.
+// second command arriving while an error box waits; and each day's first
+// write keeps a copy of the file as it was.
 
 #include <gtest/gtest.h>
 
@@ -8,6 +9,8 @@
 
 #include "support/sticker_program_win.h"
 #include "support/temp_folder_win.h"
+#include "store/backup_names.h"
+#include "store/local_time_win.h"
 #include "win/file_io_win.h"
 
 namespace {
@@ -31,6 +34,21 @@ TEST_F(NoLostNotes, DuplicatesGetIdsOfTheirOwnAndReachBaseDbBeforeAnyCrash) {
   for (const auto& r : saved) ids.insert(r.id);
   EXPECT_EQ(ids.size(), 3u);
   for (const auto& r : saved) EXPECT_EQ(r.visible, 1);
+}
+
+// The user's way back: backup\base.db.<today> holds the notes as the day
+// began, whatever was written after.
+TEST_F(NoLostNotes, TheFirstWriteOfTheDayKeepsBaseDbAsItWas) {
+  const auto original = DatabaseImageOf({Placed(1, 100, 100), Placed(2, 400, 100)});
+  WriteBytes(copy.File(L"base.db"), original);
+  Run();
+  ASSERT_TRUE(WaitForStickerWindows(Pid(), 2));
+  PostMessageW(WindowOf(2), WM_CLOSE, 0, 0);  // hidden and written at once
+  ASSERT_TRUE(WaitForStickerWindows(Pid(), 1));
+  EXPECT_EQ(program->SendUserCommand(kUserSaveDatabase), 0);
+  const std::wstring backup = copy.File(L"backup\\" + BackupName(L"base.db", LocalNow()));
+  EXPECT_EQ(ReadBytes(backup), original);
+  EXPECT_NE(ReadBytes(copy.File(L"base.db")), original);
 }
 
 TEST_F(NoLostNotes, ALockedBaseDbIsKeptAndNeverOverwritten) {

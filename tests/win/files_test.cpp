@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "app/data_folder_win.h"
@@ -9,6 +10,7 @@
 #include "win/handles_win.h"
 #include "win/file_io_win.h"
 #include "win/profile_file_win.h"
+#include "store/backup_names.h"
 #include "store/data_files_win.h"
 #include "support/sticker_samples.h"
 #include "support/temp_folder_win.h"
@@ -145,6 +147,60 @@ TEST(ProfileFiles, RoundTripThroughTheSystemFunctionsIgnoringCase) {
   const std::string text = ReadText(file.Path());
   EXPECT_NE(text.find("[Chordix]\r\nNEW=-1\r\n"), std::string::npos) << text;
   EXPECT_EQ(text.find('\0'), std::string::npos) << "written as ANSI, not UTF-16";
+}
+
+// The first write of each day keeps the file as it was in backup\; twenty
+// days of writes leave the newest fourteen copies.
+TEST(DailyBackup, TheFirstWriteOfADayKeepsACopyAndFourteenDaysAreKept) {
+  TempFolder folder;
+  const std::wstring path = folder.File(L"base.db"), backups = folder.File(L"backup\\");
+  DateTime today = EncodeDateTime({2026, 11, 1, 9});
+  StickerDatabaseFile file(path, DailyBackup(backups, [&] { return today; }));
+  RecordingNotifications notes;
+  auto store = std::make_unique<Tmassiv>(notes);
+  store->AddRecord(MakeSticker(1));
+  ASSERT_TRUE(file.Write(*store));  // nothing to keep yet
+  EXPECT_TRUE(FileNamesIn(backups).empty());
+  const std::vector<std::uint8_t> firstDay = ReadBytes(path);
+  store->AddRecord(MakeSticker(2));
+  ASSERT_TRUE(file.Write(*store));
+  today += 1;
+  ASSERT_TRUE(file.Write(*store));
+  ASSERT_TRUE(file.Write(*store));
+  EXPECT_EQ(FileNamesIn(backups), std::vector<std::wstring>{L"base.db.2026-11-02"});
+  EXPECT_EQ(ReadBytes(backups + L"base.db.2026-11-02").size(), 2 * kStickerRecordSize);  // as the day began
+
+  for (int day = 3; day <= 20; ++day) {
+    today += 1;
+    ASSERT_TRUE(file.Write(*store));
+  }
+  std::vector<std::wstring> kept = FileNamesIn(backups);
+  std::sort(kept.begin(), kept.end());
+  ASSERT_EQ(kept.size(), kKeptBackupDays);
+  EXPECT_EQ(kept.front(), L"base.db.2026-11-07");
+  EXPECT_EQ(kept.back(), L"base.db.2026-11-20");
+  EXPECT_NE(ReadBytes(path), firstDay);
+}
+
+// A copy made by an earlier start the same day is the one kept; a backup
+// folder that cannot be made never stops the write, and says nothing.
+TEST(DailyBackup, AnEarlierCopyStaysAndAFailedCopyNeverStopsTheWrite) {
+  TempFolder folder;
+  const std::wstring path = folder.File(L"plan.db"), backups = folder.File(L"backup\\");
+  const DateTime today = EncodeDateTime({2026, 12, 8, 9});
+  RecordingNotifications notes;
+  auto store = std::make_unique<Tmassiv>(notes);
+  store->WriteTask(0, NewTask(today));
+  CreateDirectoryW(backups.c_str(), nullptr);
+  WriteBytes(backups + L"plan.db.2026-12-08", Bytes("earlier"));
+  WriteBytes(path, Bytes("as the program found it"));
+  ASSERT_TRUE(TaskFile(path, DailyBackup(backups, [&] { return today; })).Write(*store));
+  EXPECT_EQ(ReadBytes(backups + L"plan.db.2026-12-08"), Bytes("earlier"));
+
+  const std::wstring blocked = folder.File(L"blocked");
+  WriteBytes(blocked, Bytes("a file where the backup folder should be"));
+  ASSERT_TRUE(TaskFile(path, DailyBackup(blocked + L"\\", [&] { return today + 1; })).Write(*store));
+  EXPECT_EQ(ReadBytes(path).size(), kTaskRecordSize);
 }
 
 TEST(DataFolderRule, PortableOnlyForTheListedWords) {
