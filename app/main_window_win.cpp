@@ -447,6 +447,9 @@ LRESULT TQuillor::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return Ready() && menu_->Measure(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
     case WM_DRAWITEM:
       return Ready() && menu_->Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+    case WM_DISPLAYCHANGE:
+      if (Ready()) stickers_->BringBackStranded();
+      return 0;
     case WM_CLOSE:
       Shutdown();
       return 0;

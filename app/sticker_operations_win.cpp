@@ -56,6 +56,7 @@ bool StickerOperations::ShowSlot(int slot) {
     record.top = centre.y;
   }
   window->ShowAt(record.left, record.top);
+  window->BringBackIfStranded();
   windows_.push_back(std::move(window));
   return true;
 }
@@ -105,6 +106,10 @@ void StickerOperations::RedrawAll() { CommandOpenWindows(kStickerCommandRebuild,
 void StickerOperations::BringAllOnScreen() { CommandOpenWindows(kStickerCommandBringOnScreen, 0, true); }
 void StickerOperations::MakeAllVisible() { CommandOpenWindows(kStickerCommandMakeVisible, 0, true); }
 void StickerOperations::RelabelAll() { CommandOpenWindows(kStickerCommandRelabel, kStickerCommandRelabel, true); }
+
+void StickerOperations::BringBackStranded() {
+  for (const auto& window : windows_) window->BringBackIfStranded();
+}
 
 void StickerOperations::ToggleById(std::int32_t id) {
   const StickerRecord* record = Record(id);

@@ -48,6 +48,9 @@ class StickerOperations final : public StickerHost {
   void HideAll();
   void RedrawAll();
   void BringAllOnScreen();
+  // After a change of monitors: windows left wholly outside every monitor
+  // come back onto the nearest.
+  void BringBackStranded();
   void MakeAllVisible();
   void DeleteAll();
   void ToggleFloating(std::int32_t id);

@@ -56,7 +56,6 @@ std::wstring TAboutForm::Create() {
   args.width = background_.Width();
   args.height = background_.Height();
   if (!CreateWindowFor(args) || !tooltip_.Create(Handle())) return kWindowFailure;
-  screenDc_ = ScopedGetDC(nullptr);
   handedOver_ = DibPicture32(background_.Width(), background_.Height());
   return {};
 }
@@ -97,7 +96,7 @@ void TAboutForm::Draw(ButtonLook look) {
   composite_ = background_;
   AlphaBlend(buttonPictures_[static_cast<int>(look)].View(), composite_.View(), kCloseButtonLeft, kCloseButtonTop);
   Premultiply(composite_.View(), handedOver_.View());
-  UpdateLayeredPicture(Handle(), screenDc_.Get(), handedOver_, kOpaque);
+  UpdateLayeredPicture(Handle(), handedOver_, kOpaque);
   drawnLook_ = look;
 }
 

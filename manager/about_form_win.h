@@ -63,7 +63,6 @@ class TAboutForm final : public WindowBase {
   std::array<Picture32, kButtonLookCount> buttonPictures_;
   Picture32 composite_;
   DibPicture32 handedOver_{0, 0};  // premultiplied, as the system takes it
-  ScopedGetDC screenDc_;
   LinkTooltip tooltip_;
 
   CloseButtonTracker button_;

@@ -45,7 +45,6 @@ bool TStickForm::Open(const StickerRecord& record) {
   // A tool window has no task-bar button and no Alt+Tab entry; with no owner
   // it takes the focus from a click like any top-level window.
   if (!CreateWindowFor(args)) return false;
-  screenDc_ = ScopedGetDC(nullptr);
   record_ = NewStickerRecord(record.color);
   record_.window = StoredWindowHandle(Handle());
   record_.id = record.id;
@@ -175,7 +174,7 @@ void TStickForm::Redraw() {
 // premultiplied pixels, so the copy handed over is premultiplied.
 void TStickForm::LayeredUpdate(int alpha) {
   if (!Handle() || composite_.Width() == 0) return;
-  UpdateLayeredPicture(Handle(), screenDc_.Get(), composite_, alpha);
+  UpdateLayeredPicture(Handle(), composite_, alpha);
   if (record_.floating)
     SetWindowPos(Handle(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -230,14 +229,20 @@ void TStickForm::OnWindowPosChanging(WINDOWPOS& position) {
   }
 }
 
-void TStickForm::BringOnScreen() {
+ScreenRect TStickForm::WindowRect() const {
   RECT r{};
   GetWindowRect(Handle(), &r);
-  const WorkArea work = CurrentWorkArea();
-  const int width = r.right - r.left, height = r.bottom - r.top;
-  if (!IsOffScreen(work, r.left, r.top, width, height)) return;
-  const ScreenPoint centre = CentredPosition(work, width, height);
-  SetWindowPos(Handle(), nullptr, centre.x, centre.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  return {r.left, r.top, r.right, r.bottom};
+}
+
+// The off-screen check: less than a corner's worth of the window shows on
+// any monitor.
+void TStickForm::BringOnScreen() { MoveOnScreen(OffScreenPlacement(CurrentMonitors(), WindowRect())); }
+
+void TStickForm::BringBackIfStranded() { MoveOnScreen(StrandedPlacement(CurrentMonitors(), WindowRect())); }
+
+void TStickForm::MoveOnScreen(const std::optional<ScreenPoint>& place) {
+  if (place) SetWindowPos(Handle(), nullptr, place->x, place->y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 int TStickForm::IconHalf() const { return picture_.IconWidth() > 0 ? picture_.IconWidth() / 2 - 2 : 0; }

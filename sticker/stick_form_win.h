@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -15,6 +16,7 @@
 #include "lang/tmui.h"
 #include "win/dib_picture_win.h"
 #include "sticker/menu_glyphs_win.h"
+#include "sticker/sticker_geometry.h"
 #include "sticker/sticker_host.h"
 #include "sticker/sticker_picture_win.h"
 
@@ -32,6 +34,9 @@ class TStickForm final : public WindowBase {
   [[nodiscard]] bool Open(const StickerRecord& record);
   // Moves the window to (left, top) and shows it.
   void ShowAt(int left, int top);
+  // A window that lies wholly outside every monitor (one no longer connected)
+  // is centred on the nearest; the stored position is left as it was.
+  void BringBackIfStranded();
   int PictureWidth() const { return composite_.Width(); }
   // The window's handle as the record keeps it; still known once it is gone.
   std::uint32_t StoredHandle() const { return record_.window; }
@@ -58,6 +63,8 @@ class TStickForm final : public WindowBase {
   void OnWindowPosChanging(WINDOWPOS& position);
   void StayTopmost();
   void BringOnScreen();
+  void MoveOnScreen(const std::optional<ScreenPoint>& place);
+  ScreenRect WindowRect() const;
 
   void OnMouseDown(int x, int y, bool right, bool shift);
   void OnMouseMove(int x, int y);
@@ -85,7 +92,6 @@ class TStickForm final : public WindowBase {
   std::wstring text_;
   StickerPicture picture_;
   DibPicture32 composite_{0, 0};
-  ScopedGetDC screenDc_;  // the screen's, for every layered update
 
   bool focused_ = false;
   bool doubleClickPending_ = false;

@@ -6,7 +6,6 @@ namespace {
 constexpr int kPinOffset = 26, kPinTop = 6, kNotepadPinTop = 10;
 constexpr int kCollapsedButtonShift = 18;
 constexpr int kTitleCollapseZone = 18, kTemplateCollapseZone = 21;
-constexpr int kOnScreenMargin = 24;
 }  // namespace
 
 PinPlace PinPosition(int style, int width) {
@@ -58,12 +57,6 @@ bool InCollapseZone(int x, int y, int style, int iconWidth) {
   return y < (iconWidth > 0 ? iconWidth / 2 : 0) + kTemplateCollapseZone;
 }
 
-ScreenPoint CentredPosition(const WorkArea& work, int width, int height) {
+ScreenPoint CentredPosition(const ScreenRect& work, int width, int height) {
   return {work.left + (work.right - work.left - width) / 2, work.top + (work.bottom - work.top - height) / 2};
-}
-
-bool IsOffScreen(const WorkArea& work, int left, int top, int width, int height) {
-  const bool visible = left + kOnScreenMargin < work.right && top + kOnScreenMargin < work.bottom &&
-                       left - kOnScreenMargin > -width && top - kOnScreenMargin > -height;
-  return !visible;
 }

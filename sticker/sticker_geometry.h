@@ -43,7 +43,7 @@ PopupButton HitPopupButton(int x, int y, int style, bool expanded, int width, in
 // A double click that lands here toggles collapsed and expanded.
 bool InCollapseZone(int x, int y, int style, int iconWidth);
 
-struct WorkArea {
+struct ScreenRect {
   int left, top, right, bottom;
 };
 struct ScreenPoint {
@@ -52,7 +52,4 @@ struct ScreenPoint {
 };
 
 // The centre of the work area for a window of this size.
-ScreenPoint CentredPosition(const WorkArea& work, int width, int height);
-// Whether a window at (left, top) has come too far off the work area, so
-// that the off-screen check must centre it.
-bool IsOffScreen(const WorkArea& work, int left, int top, int width, int height);
+ScreenPoint CentredPosition(const ScreenRect& work, int width, int height);

@@ -1,7 +1,10 @@
 #pragma once
-// The screen's work area (the desktop less the task bar) as the sticker
-// geometry takes it.
+// The screen as the sticker geometry takes it: the primary monitor's work
+// area (the desktop less the task bar), and every monitor with its own.
 
-#include "sticker/sticker_geometry.h"
+#include <vector>
 
-WorkArea CurrentWorkArea();
+#include "sticker/screen_placement.h"
+
+ScreenRect CurrentWorkArea();
+std::vector<Monitor> CurrentMonitors();

@@ -1,6 +1,6 @@
 #include "win/layered_window_win.h"
 
-void UpdateLayeredPicture(HWND window, HDC screen, const DibPicture32& premultiplied, int alpha) {
+void UpdateLayeredPicture(HWND window, const DibPicture32& premultiplied, int alpha) {
   const LONG style = GetWindowLongW(window, GWL_EXSTYLE);
   if (!(style & WS_EX_LAYERED)) SetWindowLongW(window, GWL_EXSTYLE, style | WS_EX_LAYERED);
   RECT r{};
@@ -12,5 +12,5 @@ void UpdateLayeredPicture(HWND window, HDC screen, const DibPicture32& premultip
   SIZE size{premultiplied.Width(), premultiplied.Height()};
   POINT origin{0, 0};
   BLENDFUNCTION blend{AC_SRC_OVER, 0, static_cast<BYTE>(alpha), AC_SRC_ALPHA};
-  UpdateLayeredWindow(window, screen, nullptr, &size, source.Get(), &origin, 0, &blend, ULW_ALPHA);
+  UpdateLayeredWindow(window, nullptr, nullptr, &size, source.Get(), &origin, 0, &blend, ULW_ALPHA);
 }

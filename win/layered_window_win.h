@@ -8,4 +8,5 @@
 // Makes the window layered if it is not yet, sizes it to the picture and hands
 // the picture over at the given constant alpha (0..255). The picture's colours
 // must already be premultiplied by its alpha, as the system composes them.
-void UpdateLayeredPicture(HWND window, HDC screen, const DibPicture32& premultiplied, int alpha);
+// No screen DC is held for it: the system takes the screen's own.
+void UpdateLayeredPicture(HWND window, const DibPicture32& premultiplied, int alpha);

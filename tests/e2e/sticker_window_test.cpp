@@ -320,6 +320,31 @@ TEST_F(StickerWindows, CommandsBringStickersBackOnScreenAndMakeFadedOnesVisible)
   }
 }
 
+// A sticker left on a monitor that is gone shows at start-up and after a
+// change of displays, centred; its stored place waits for the monitor.
+TEST_F(StickerWindows, AStickerOutsideEveryMonitorComesBackWithoutLosingItsPlace) {
+  HWND sticker = StartOne(Placed(1, 5000, 3000));
+  ASSERT_NE(sticker, nullptr);
+  RECT work{}, r{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  GetWindowRect(sticker, &r);
+  EXPECT_EQ(r.left, (work.right - work.left - (r.right - r.left)) / 2);
+  EXPECT_EQ(r.top, (work.bottom - work.top - (r.bottom - r.top)) / 2);
+  ASSERT_EQ(Saved().size(), 1u);
+  EXPECT_EQ(Saved().front().left, 5000);
+
+  SetWindowPos(sticker, nullptr, -3000, 200, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  DWORD_PTR ignored;
+  SendMessageTimeoutW(main, WM_DISPLAYCHANGE, 24, MAKELPARAM(1024, 768), SMTO_NORMAL, 10000, &ignored);
+  GetWindowRect(sticker, &r);
+  EXPECT_EQ(r.left, (work.right - work.left - (r.right - r.left)) / 2);
+  // Partly on screen: the user's own doing, left alone.
+  SetWindowPos(sticker, nullptr, -100, 200, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SendMessageTimeoutW(main, WM_DISPLAYCHANGE, 24, MAKELPARAM(1024, 768), SMTO_NORMAL, 10000, &ignored);
+  GetWindowRect(sticker, &r);
+  EXPECT_EQ(r.left, -100);
+}
+
 TEST_F(StickerWindows, ALockedStickerMovesOnlyWithShiftHeld) {
   StickerRecord locked = Placed(1, 100, 100);
   locked.lock_move = 1;
