@@ -18,7 +18,7 @@ struct TextEntry {
   std::wstring_view russian;
 };
 
-inline constexpr std::size_t kTextCount = 180;
+inline constexpr std::size_t kTextCount = 181;
 
 // One text for every entry of the table, in table order.
 using TextSet = std::array<std::wstring, kTextCount>;
@@ -211,4 +211,5 @@ inline constexpr std::array<TextEntry, kTextCount> kTextTable = {{
     {L"Manager", L"dialog_link_stick_caption", L"New link", L"Создание ярлыка стикера"},
     {L"Manager", L"dialog_link_stick", L"Enter link name", L"Введите имя ярлыка"},
     {L"Manager", L"sort_list", L"Sort by name", L"Сортировать по названию"},
+    {L"Manager", L"find", L"Find:", L"Найти:"},
 }};

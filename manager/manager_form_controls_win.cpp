@@ -1,6 +1,6 @@
 // The controls of the manager window, as its design lays them out: the two
 // tab pages, each with its row of picture buttons above its grid and a Close
-// button below. Picture buttons are drawn by the form; they carry their text
+// button below; the sticker page has a find field between buttons and grid. Picture buttons are drawn by the form; they carry their text
 // for screen readers and as their tool tip.
 
 #include <windows.h>
@@ -20,15 +20,16 @@ constexpr DWORD kPicture = BS_OWNERDRAW | WS_TABSTOP;
 constexpr DWORD kGrid = LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_OWNERDATA | LVS_OWNERDRAWFIXED | LVS_NOSORTHEADER | WS_BORDER |
                         WS_TABSTOP | WS_GROUP;
 constexpr int kButton = 24, kGridTop = 30, kGridWidth = 497, kGridHeight = 228;
+constexpr int kFind = F::kFindRowHeight, kCloseTop = 264 + kFind, kFindLabelWidth = 44;
 
 consteval int Text(std::wstring_view key) { return TextIndex(L"Manager", key); }
 
 }  // namespace
 
-const std::array<ControlRow, 20> TFormManager::kControls{{
-    {L"PC", F::kPC, WC_TABCONTROLW, 4, 4, 505, 321, kTab | WS_CLIPSIBLINGS, kNoText, nullptr},
-    {L"TS_manager", F::kTSManager, kPage, 8, 30, 497, 291, 0, kNoText, nullptr},
-    {L"TS_Plan", F::kTSPlan, kPage, 8, 30, 497, 291, 0, kNoText, nullptr},
+const std::array<ControlRow, 22> TFormManager::kControls{{
+    {L"PC", F::kPC, WC_TABCONTROLW, 4, 4, 505, 321 + kFind, kTab | WS_CLIPSIBLINGS, kNoText, nullptr},
+    {L"TS_manager", F::kTSManager, kPage, 8, 30, 497, 291 + kFind, 0, kNoText, nullptr},
+    {L"TS_Plan", F::kTSPlan, kPage, 8, 30, 497, 291 + kFind, 0, kNoText, nullptr},
     // Stickers
     {L"b_man_add", F::kBManAdd, WC_BUTTONW, 0, 2, kButton, kButton, kPicture | WS_GROUP, Text(L"add_stick"), &Handler<&F::StickerNewClick>, F::kTSManager, Text(L"add_stick")},
     {L"b_man_sh", F::kBManSh, WC_BUTTONW, 26, 2, kButton, kButton, kPicture, Text(L"show_stick"), &Handler<&F::StickerShowHideClick>, F::kTSManager, Text(L"show_stick")},
@@ -38,8 +39,10 @@ const std::array<ControlRow, 20> TFormManager::kControls{{
     {L"b_man_delete", F::kBManDelete, WC_BUTTONW, 130, 2, kButton, kButton, kPicture, Text(L"delete_stick"), &Handler<&F::StickerDeleteClick>, F::kTSManager, Text(L"delete_stick")},
     {L"sb_refresh_manager", F::kSBRefreshManager, WC_BUTTONW, 162, 2, kButton, kButton, kPicture, Text(L"refresh"), &Handler<&F::StickerRefreshClick>, F::kTSManager, Text(L"refresh")},
     {L"CB_sort_stick", F::kCBSortStick, kCheck, 200, 5, 200, 18, BS_AUTOCHECKBOX | kTab | WS_GROUP, Text(L"sort_list"), &Handler<&F::StickerRefreshClick>, F::kTSManager},
-    {L"SG", F::kSG, WC_LISTVIEWW, 0, kGridTop, kGridWidth, kGridHeight, kGrid, kNoText, nullptr, F::kTSManager},
-    {L"b_close", F::kBClose, WC_BUTTONW, 422, 264, 75, 25, kTab | WS_GROUP, Text(L"close"), &Handler<&F::CloseClick>, F::kTSManager},
+    {L"L_find", F::kLFind, WC_STATICW, 0, kGridTop + 4, kFindLabelWidth, 18, SS_LEFT, Text(L"find"), nullptr, F::kTSManager},
+    {L"E_find", F::kEFind, WC_EDITW, kFindLabelWidth + 2, kGridTop, kGridWidth - kFindLabelWidth - 2, 22, WS_BORDER | ES_AUTOHSCROLL | kTab | WS_GROUP, kNoText, &Handler<&F::FindChange>, F::kTSManager},
+    {L"SG", F::kSG, WC_LISTVIEWW, 0, kGridTop + kFind, kGridWidth, kGridHeight, kGrid, kNoText, nullptr, F::kTSManager},
+    {L"b_close", F::kBClose, WC_BUTTONW, 422, kCloseTop, 75, 25, kTab | WS_GROUP, Text(L"close"), &Handler<&F::CloseClick>, F::kTSManager},
     // Tasks
     {L"B_addplan", F::kBAddPlan, WC_BUTTONW, 0, 2, kButton, kButton, kPicture | WS_GROUP, Text(L"add_plan"), &Handler<&F::TaskAddClick>, F::kTSPlan, Text(L"add_plan")},
     {L"b_edit_plan", F::kBEditPlan, WC_BUTTONW, 26, 2, kButton, kButton, kPicture, Text(L"edit_plan"), &Handler<&F::TaskEditClick>, F::kTSPlan, Text(L"edit_plan")},
@@ -47,5 +50,5 @@ const std::array<ControlRow, 20> TFormManager::kControls{{
     {L"B_LU_plan", F::kBLUPlan, WC_BUTTONW, 78, 2, kButton, kButton, kPicture, TextIndex(L"Plan", L"planBlock"), &Handler<&F::TaskBlockClick>, F::kTSPlan, TextIndex(L"Plan", L"planBlock")},
     {L"SB_refresh_plan", F::kSBRefreshPlan, WC_BUTTONW, 110, 2, kButton, kButton, kPicture, Text(L"refresh"), &Handler<&F::TaskRefreshClick>, F::kTSPlan, Text(L"refresh")},
     {L"SG_plan", F::kSGPlan, WC_LISTVIEWW, 0, kGridTop, kGridWidth, kGridHeight, kGrid, kNoText, nullptr, F::kTSPlan},
-    {L"B_close1", F::kBClose1, WC_BUTTONW, 422, 264, 75, 25, kTab | WS_GROUP, Text(L"close"), &Handler<&F::CloseClick>, F::kTSPlan},
+    {L"B_close1", F::kBClose1, WC_BUTTONW, 422, kCloseTop, 75, 25, kTab | WS_GROUP, Text(L"close"), &Handler<&F::CloseClick>, F::kTSPlan},
 }};

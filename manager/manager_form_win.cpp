@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr int kClientWidth = 513, kClientHeight = 329;
+constexpr int kClientWidth = 513, kClientHeight = 329 + TFormManager::kFindRowHeight;
 constexpr int kStickerRowHeight = 16, kTaskRowHeight = 20, kGridColumns = 4;
 constexpr int kPageIds[] = {TFormManager::kTSManager, TFormManager::kTSPlan};
 constexpr int kPageTexts[] = {TextIndex(L"Manager", L"ts_manager"), TextIndex(L"Manager", L"ts_plan")};
@@ -390,6 +390,7 @@ bool TFormManager::OnOtherCommand(int id) {
 
 // Enter on a grid opens its row, Delete removes it; Ctrl+Tab turns the page.
 bool TFormManager::OnKey(const MSG& message) {
+  if (OnFindKey(message)) return true;
   if (message.message == WM_KEYDOWN && (message.wParam == VK_RETURN || message.wParam == VK_DELETE)) {
     const bool enter = message.wParam == VK_RETURN;
     if (message.hwnd == Control(kSG)) {

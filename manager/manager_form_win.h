@@ -52,9 +52,14 @@ class TFormManager final : public DialogBase {
   enum : int {
     kPC = 100, kTSManager, kTSPlan, kSG, kCBSortStick, kBManAdd, kBManSh, kBManEdit, kSBCopy, kSBFloat,
     kBManDelete, kSBRefreshManager, kBClose, kSGPlan, kBAddPlan, kBEditPlan, kBDelPlan, kBLUPlan,
-    kSBRefreshPlan, kBClose1,
+    kSBRefreshPlan, kBClose1, kLFind, kEFind,
     kNStickerHide = 200, kNStickerShow, kSCMSticker, kFloating,
   };
+
+  // The find field above the sticker grid: the window is this much taller
+  // than its design, and the sticker grid and both Close buttons this much
+  // lower.
+  static constexpr int kFindRowHeight = 26;
 
   void StickerNewClick();
   void StickerShowHideClick();
@@ -69,6 +74,7 @@ class TFormManager final : public DialogBase {
   void TaskDeleteClick();
   void TaskBlockClick();
   void TaskRefreshClick();
+  void FindChange();
 
  private:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -114,7 +120,14 @@ class TFormManager final : public DialogBase {
   UniqueMenu stickerMenu_, taskMenu_;
   std::unique_ptr<ReportGrid> stickerGrid_, taskGrid_;
   std::vector<StickerRow> stickerRows_;
+  std::wstring filter_;  // what the find field held at the last refill
   std::vector<TaskRow> taskRows_;
 
-  static const std::array<ControlRow, 20> kControls;
+  // Find (manager_find_win.cpp): the stickers whose body text or caption
+  // holds the typed text, case ignored; Enter, Esc and Ctrl+F.
+  void FilterStickerRows();
+  bool OnFindKey(const MSG& message);
+  void FocusFind();
+
+  static const std::array<ControlRow, 22> kControls;
 };

@@ -87,6 +87,7 @@ void TFormManager::SortStickers() {
 void TFormManager::RefillStickers() {
   const auto selected = SelectedSticker();
   stickerRows_ = StickerRows(*a_.store, DecodeDateTime(LocalNow()));
+  FilterStickerRows();
   if (SortByName()) SortStickers();
   stickerGrid_->SetRowCount(static_cast<int>(stickerRows_.size()));
   if (selected) {

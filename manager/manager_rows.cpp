@@ -33,7 +33,7 @@ std::vector<StickerRow> StickerRows(const Tmassiv& store, const CivilTime& today
     const std::string_view text(r.text, std::min<std::size_t>(r.text_length, kStickerTextCapacity));
     std::optional<CalendarMonth> calendar;
     if (IsCalendar(text)) calendar = CalendarMonthOf(text, today);
-    rows.push_back({r.id, r.visible != 0, r.floating != 0, r.color, calendar, text});
+    rows.push_back({r.id, r.visible != 0, r.floating != 0, r.color, calendar, text, r.caption.line_text.View()});
   }
   return rows;
 }

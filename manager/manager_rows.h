@@ -21,6 +21,7 @@ struct StickerRow {
   Colour colour;
   std::optional<CalendarMonth> calendar;  // set when the body text is a calendar
   std::string_view text;                  // the body text, in the store's ANSI bytes
+  std::string_view caption;               // the caption, ANSI bytes too
 };
 
 // The used sticker slots in slot order.

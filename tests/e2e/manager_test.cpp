@@ -109,6 +109,32 @@ TEST_F(ManagerWindow, OpensOnTheInstanceCommandAndALaterStartListingEverySticker
   EXPECT_EQ(TopLevelWindows({L"TFormManager", Pid()}).size(), 1u);
 }
 
+// From the keyboard alone: Ctrl+F, a few letters, Enter opens the match's
+// settings; Esc empties the field, a second Esc hides the window.
+TEST_F(ManagerWindow, CtrlFTypingAndEnterOpenTheNoteFound) {
+  StickerRecord call = Placed(2, 790, 10);
+  SetStickerText(call, "Call ANNA at five");
+  Start({Placed(1, 10, 10), call, Placed(3, 400, 600, false)});
+  ASSERT_TRUE(WaitForStickerWindows(Pid(), 2));
+  Instance(kInstanceShowManager, kInstanceShowManager);
+  ASSERT_TRUE(ManagerShown());
+  PressKeys({VK_CONTROL, 'F'});
+  for (WORD key : {'A', 'N', 'N'}) PressKeys({key});
+  ASSERT_TRUE(Eventually([&] { return Rows(F::kSG) == 1; })) << Rows(F::kSG);
+  EXPECT_EQ(Text(F::kEFind), L"ann");
+  PressKeys({VK_RETURN});
+  HWND settings = ShownWindow(L"TSettingsForm");
+  ASSERT_NE(settings, nullptr);
+  PostMessageW(settings, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(Eventually([&] { return !IsWindowVisible(settings); }));
+  Instance(kInstanceShowManager, kInstanceShowManager);  // back to the manager, as a user would click it
+  PressKeys({VK_ESCAPE});
+  EXPECT_TRUE(Eventually([&] { return Rows(F::kSG) == 3; }));
+  EXPECT_TRUE(IsWindowVisible(Manager()));
+  PressKeys({VK_ESCAPE});
+  EXPECT_TRUE(ManagerHidden());
+}
+
 TEST_F(ManagerWindow, TheListFollowsWhatOtherWindowsDoToStickers) {
   Start({Placed(1, 10, 10), Placed(2, 790, 10)});
   ASSERT_TRUE(WaitForStickerWindows(Pid(), 2));

@@ -45,7 +45,7 @@ class ManagerFormTest : public ::testing::Test {
       task.active = slot == 0 ? 1 : 0;
       store->WriteTask(slot, task);
     }
-    dialog.Create();
+    EXPECT_TRUE(dialog.Create());
     EXPECT_TRUE(wizard.Create());
     manager = std::make_unique<TFormManager>(ManagerArgs{&texts, store.get(), &commands, &dialog, &actions, &wizard, &menuGlyphs, glyphs.Get()});
     EXPECT_TRUE(manager->Create());
@@ -147,6 +147,64 @@ TEST_F(ManagerFormTest, EnterOnTheGridOpensTheSettingsAndEscHides) {
   MSG escape{manager->Control(F::kSG), WM_KEYDOWN, VK_ESCAPE, 0};
   RouteDialogKey(escape);
   EXPECT_FALSE(IsWindowVisible(manager->Handle()));
+}
+
+// What the find field keeps: body text or caption, any case; an empty field
+// lists everything; a refresh filters again.
+TEST_F(ManagerFormTest, TheFindFieldNarrowsTheStickerGridByTextOrCaption) {
+  StickerRecord call = MakeSticker(40, true);
+  SetStickerText(call, "Call ANNA at five");
+  call.caption.line_text.Assign("Phone");
+  store->AddRecord(call);
+  manager->RefillStickers();
+  const auto find = [&](const wchar_t* text) { manager->SetControlText(F::kEFind, text); return Rows(F::kSG); };
+  EXPECT_EQ(find(L"anna"), 1);
+  EXPECT_EQ(find(L"pHONE"), 1);
+  EXPECT_EQ(find(L"NoTe"), 3);
+  EXPECT_EQ(find(L"note 2"), 1);
+  EXPECT_EQ(find(L""), 4);
+  EXPECT_EQ(find(L"nowhere"), 0);
+  EXPECT_FALSE(Enabled(F::kBManEdit));
+  EXPECT_EQ(find(L"Anna"), 1);
+  store->AddRecord([] { StickerRecord r = MakeSticker(50, false); SetStickerText(r, "anna's birthday"); return r; }());
+  SendMessageW(manager->Handle(), WM_MANAGER_REFRESH, kManagerRefreshStickers, kManagerRefreshStickers);
+  EXPECT_EQ(Rows(F::kSG), 2);
+  EXPECT_EQ(Text(F::kEFind), L"Anna");
+}
+
+// Enter in the field opens the first match; Esc empties the field first and
+// hides the window only then.
+TEST_F(ManagerFormTest, EnterInTheFindFieldOpensTheFirstMatchAndEscClearsBeforeHiding) {
+  manager->Open();
+  manager->SetControlText(F::kEFind, L"30");
+  MSG enter{manager->Control(F::kEFind), WM_KEYDOWN, VK_RETURN, 0};
+  EXPECT_TRUE(RouteDialogKey(enter));
+  ASSERT_EQ(commands.calls.size(), 1u);
+  EXPECT_STREQ(commands.calls[0].first, "settings");
+  EXPECT_EQ(commands.calls[0].second, 30);
+  MSG escape{manager->Control(F::kEFind), WM_KEYDOWN, VK_ESCAPE, 0};
+  RouteDialogKey(escape);
+  EXPECT_TRUE(IsWindowVisible(manager->Handle()));
+  EXPECT_EQ(Text(F::kEFind), L"");
+  EXPECT_EQ(Rows(F::kSG), 3);
+  RouteDialogKey(escape);
+  EXPECT_FALSE(IsWindowVisible(manager->Handle()));
+  manager->SetControlText(F::kEFind, L"nowhere");
+  EXPECT_TRUE(RouteDialogKey(enter));  // nothing to open
+  EXPECT_EQ(commands.calls.size(), 1u);
+}
+
+// Russian notes are kept in code page 1251; the typed text is Unicode.
+using RussianLocaleManagerFind = ManagerFormTest;
+
+TEST_F(RussianLocaleManagerFind, RussianTextMatchesInEitherCase) {
+  StickerRecord milk = MakeSticker(40, true);
+  SetStickerText(milk, "\xCA\xF3\xEF\xE8\xF2\xFC \xEC\xEE\xEB\xEE\xEA\xEE");  // "Купить молоко"
+  store->AddRecord(milk);
+  for (const wchar_t* typed : {L"МОЛОКО", L"купить", L"ть мО"}) {
+    manager->SetControlText(F::kEFind, typed);
+    EXPECT_EQ(Rows(F::kSG), 1);
+  }
 }
 
 TEST_F(ManagerFormTest, BlockingATaskInvertsItsActiveByteSavesAndRelabelsTheButton) {
