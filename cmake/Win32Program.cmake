@@ -106,6 +106,13 @@ set_tests_properties(e2e_tests_russian PROPERTIES RUN_SERIAL ON TIMEOUT 600 ENVI
 set_tests_properties(win_tests PROPERTIES TIMEOUT 600 ENVIRONMENT "${program_dir_env}")
 set_tests_properties(win_tests_russian PROPERTIES RUN_SERIAL ON TIMEOUT 600 ENVIRONMENT "${program_dir_env};${russian_locale}")
 
+# The soak test: long use of the program, run on its own by tools/soak.sh
+# (it takes minutes), never by ctest.
+file(GLOB soak_test_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/soak/*_test.cpp)
+add_executable(soak_tests ${soak_test_sources})
+target_link_libraries(soak_tests PRIVATE test_support gtest_main psapi ntdll)
+add_dependencies(soak_tests Quillory)
+
 # The shortcut a sticker's menu writes, read back by a reader that is not the
 # shell (Debian's lnkinfo): target, working folder and arguments.
 find_program(LNKINFO lnkinfo)
