@@ -76,7 +76,7 @@ bool TQuillor::Create() {
   tasks_->Read(*store_);
   defaultSticker_ = ReadDefaultSettings(IniFile(DataFile(kDefaultSettingsFile)));
   stickers_ = std::make_unique<StickerOperations>(StickerOperationsArgs{
-      store_.get(), ContentSources{&skinBitmaps_, &userIcons_, nullptr, &mui_}, &mui_, &menuGlyphs_, Handle(),
+      store_.get(), ContentSources{&skinBitmaps_, &userIcons_, nullptr, &mui_, nullptr, &frames_}, &mui_, &menuGlyphs_, Handle(),
       [this] { return SaveDatabase(); },
       [this] {
         if (managerWindow_)

@@ -108,6 +108,7 @@ class TQuillor final : public WindowBase, private StoreNotifications, private Ma
   std::unique_ptr<TaskFile> tasks_;
   bool rebuilding_ = false;
   SkinBitmaps skinBitmaps_;
+  FrameCache frames_;  // shared by the sticker windows
   TATBitmap userIcons_;
   MenuGlyphs menuGlyphs_;  // the glyph strip, for menu item pictures
   UniqueImageList glyphList_;  // the same, for pictures drawn on any ground

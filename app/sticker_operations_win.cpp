@@ -30,19 +30,20 @@ TStickForm* StickerOperations::OpenWindowOf(const StickerRecord& record) const {
 void StickerOperations::Show(std::int32_t id, bool onlyIfHidden) {
   const int slot = a_.store->FindSticker(id);
   if (slot < 0 || (onlyIfHidden && a_.store->Sticker(slot).visible)) return;
-  ShowSlot(slot);
+  ShowSlot(slot, CurrentMonitors());
 }
 
 // By slot rather than id, so that two stickers sharing an id (files written
 // before ids were made unique) each get their own window.
 void StickerOperations::ShowLoaded() {
+  const std::vector<Monitor> monitors = CurrentMonitors();  // asked once for all
   for (int slot = 0; slot < kStickerSlotCount; ++slot)
-    if (a_.store->Sticker(slot).in_use && a_.store->Sticker(slot).visible) ShowSlot(slot);
+    if (a_.store->Sticker(slot).in_use && a_.store->Sticker(slot).visible) ShowSlot(slot, monitors);
 }
 
 // A sticker whose window is open keeps that one: a second window would be
 // one the record does not name.
-bool StickerOperations::ShowSlot(int slot) {
+bool StickerOperations::ShowSlot(int slot, const std::vector<Monitor>& monitors) {
   StickerRecord& record = a_.store->Sticker(slot);
   if (OpenWindowOf(record)) return true;
   auto window = std::make_unique<TStickForm>(*this, a_.art, *a_.texts, *a_.glyphs, a_.mainWindow,
@@ -56,7 +57,7 @@ bool StickerOperations::ShowSlot(int slot) {
     record.top = centre.y;
   }
   window->ShowAt(record.left, record.top);
-  window->BringBackIfStranded();
+  window->BringBackIfStranded(monitors);
   windows_.push_back(std::move(window));
   return true;
 }
@@ -108,7 +109,8 @@ void StickerOperations::MakeAllVisible() { CommandOpenWindows(kStickerCommandMak
 void StickerOperations::RelabelAll() { CommandOpenWindows(kStickerCommandRelabel, kStickerCommandRelabel, true); }
 
 void StickerOperations::BringBackStranded() {
-  for (const auto& window : windows_) window->BringBackIfStranded();
+  const std::vector<Monitor> monitors = CurrentMonitors();
+  for (const auto& window : windows_) window->BringBackIfStranded(monitors);
 }
 
 void StickerOperations::ToggleById(std::int32_t id) {
@@ -221,7 +223,7 @@ void StickerOperations::AddNewSticker(StickerRecord record) {
   record.window = 0;
   const int slot = a_.store->AddRecordUnchanged(record);
   if (slot < 0) return;
-  ShowSlot(slot);
+  ShowSlot(slot, CurrentMonitors());
   a_.postManagerRefresh();
   a_.saveDatabase();
 }
@@ -235,7 +237,7 @@ void StickerOperations::Duplicate(std::int32_t id) {
   copy.window = 0;  // the original's window is not the copy's
   const int slot = a_.store->AddRecordUnchanged(copy);
   if (slot < 0) return;
-  ShowSlot(slot);
+  ShowSlot(slot, CurrentMonitors());
   a_.postManagerRefresh();
   a_.saveDatabase();
 }

@@ -83,7 +83,8 @@ class StickerOperations final : public StickerHost {
   void CreateShortcut(std::int32_t id) override;
 
  private:
-  bool ShowSlot(int slot);
+  // `monitors`: the screen as it is now, for windows left outside it.
+  bool ShowSlot(int slot, const std::vector<Monitor>& monitors);
   void OnWindowClosed(TStickForm* window);
   StickerRecord* Record(std::int32_t id);
   // The open window of a record, or null.

@@ -1,12 +1,14 @@
 // Start-up of Quillory.exe with no sticker and with 256 open stickers: the
 // time until the last window shows and the process's peak working set, so the
-// cost of one more sticker can be read off; and the round trip of a full
+// cost of one more sticker can be read off, held against the floor (a program
+// that only shows as many ready pictures); and the round trip of a full
 // rebuild and of a redraw of one sticker window, asked for by message.
 
 #include <windows.h>
 #include <psapi.h>
 
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -52,35 +54,41 @@ struct StartFigures {
   double milliseconds = 0;
   double peakMegabytes = 0;
   double rebuildMicroseconds = 0, redrawMicroseconds = 0;
+  SIZE windowSize{};
 };
 
-// Starts a private portable copy of the program and waits for its windows.
-StartFigures StartWith(int stickers) {
-  wchar_t temp[MAX_PATH];
-  GetTempPathW(MAX_PATH, temp);
-  const std::wstring folder = std::wstring(temp) + L"quillory_startup_" + std::to_wstring(stickers) + L"\\";
-  CreateDirectoryW(folder.c_str(), nullptr);
-  CopyFileW(BesideThis(L"Quillory\\Quillory.exe").c_str(), (folder + L"Quillory.exe").c_str(), FALSE);
-  const std::string config = "[Base]\r\nportable=yes\r\n";
-  (void)WriteFileAtomically(folder + L"config.txt", {reinterpret_cast<const std::uint8_t*>(config.data()), config.size()});
-  (void)WriteFileAtomically(folder + L"base.db", TypicalDatabase(stickers));
+// A program started for timing: its main window (class and title, named once
+// start-up is over) and the windows it must show.
+struct TimedProgram {
+  std::wstring exe, arguments;
+  const wchar_t* mainClass;
+  const wchar_t* mainTitle;
+  const wchar_t* windowClass;
+  int windows;
+};
 
+// From the start of the process until every window shows and the main window
+// answers; then `whileRunning` with the shown windows, and an orderly end.
+StartFigures TimeStart(const TimedProgram& program,
+                       const std::function<void(const std::vector<HWND>&, StartFigures&)>& whileRunning) {
   StartFigures figures;
-  const std::wstring exe = folder + L"Quillory.exe";
-  std::wstring commandLine = L"\"" + exe + L"\"";
+  std::wstring commandLine = L"\"" + program.exe + L"\" " + program.arguments;
   STARTUPINFOW startup{sizeof(startup)};
   PROCESS_INFORMATION info{};
   const auto start = std::chrono::steady_clock::now();
-  if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
+  if (!CreateProcessW(program.exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                      &info))
     return figures;
   UniqueHandle process(info.hProcess), thread(info.hThread);
   std::vector<HWND> shown;
   HWND main = nullptr;
   for (;;) {
-    main = FindWindowW(L"TQuillor", L"Quillory");
-    shown = TopLevelWindows({L"TStickForm", info.dwProcessId, true});
+    main = FindWindowW(program.mainClass, program.mainTitle);
+    shown = TopLevelWindows({program.windowClass, info.dwProcessId, true});
     DWORD_PTR ignored;
-    if (main && static_cast<int>(shown.size()) == stickers && SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &ignored)) break;
+    if (main && static_cast<int>(shown.size()) == program.windows &&
+        SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &ignored))
+      break;
     if (std::chrono::steady_clock::now() - start > std::chrono::seconds(120)) break;
     Sleep(5);
   }
@@ -89,30 +97,75 @@ StartFigures StartWith(int stickers) {
   if (GetProcessMemoryInfo(process.Get(), &memory, sizeof(memory)))
     figures.peakMegabytes = static_cast<double>(memory.PeakWorkingSetSize) / (1024.0 * 1024.0);
   if (!shown.empty()) {
-    const auto ask = [&](LPARAM command) {
-      DWORD_PTR ignored;
-      SendMessageTimeoutW(shown.front(), WM_STICKER_COMMAND, 0, command, SMTO_NORMAL, 10000, &ignored);
-    };
-    figures.rebuildMicroseconds = MicrosecondsPerRun(50, [&] { ask(kRebuild); });
-    figures.redrawMicroseconds = MicrosecondsPerRun(50, [&] { ask(kRedraw); });
+    RECT r{};
+    GetWindowRect(shown.front(), &r);
+    figures.windowSize = {r.right - r.left, r.bottom - r.top};
   }
+  whileRunning(shown, figures);
   PostMessageW(main, WM_CLOSE, 0, 0);
   if (WaitForSingleObject(process.Get(), 120000) != WAIT_OBJECT_0) TerminateProcess(process.Get(), 1);
   WaitForSingleObject(process.Get(), 10000);  // the program file can go only once the process has
-  for (const wchar_t* name : {L"Quillory.exe", L"config.txt", L"base.db"}) DeleteFileW((folder + name).c_str());
-  RemoveDirectoryW(folder.c_str());
   return figures;
 }
 
+// A private portable copy of Quillory with that many typical notes open.
+StartFigures StartQuilloryWith(int stickers) {
+  wchar_t temp[MAX_PATH];
+  GetTempPathW(MAX_PATH, temp);
+  const std::wstring folder = std::wstring(temp) + L"quillory_startup_" + std::to_wstring(stickers) + L"\\";
+  CreateDirectoryW(folder.c_str(), nullptr);
+  CopyFileW(BesideThis(L"Quillory\\Quillory.exe").c_str(), (folder + L"Quillory.exe").c_str(), FALSE);
+  const std::string config = "[Base]\r\nportable=yes\r\n";
+  (void)WriteFileAtomically(folder + L"config.txt", {reinterpret_cast<const std::uint8_t*>(config.data()), config.size()});
+  (void)WriteFileAtomically(folder + L"base.db", TypicalDatabase(stickers));
+  const StartFigures figures = TimeStart(
+      {folder + L"Quillory.exe", L"", L"TQuillor", L"Quillory", L"TStickForm", stickers},
+      [](const std::vector<HWND>& shown, StartFigures& f) {
+        if (shown.empty()) return;
+        const auto ask = [&](LPARAM command) {
+          DWORD_PTR ignored;
+          SendMessageTimeoutW(shown.front(), WM_STICKER_COMMAND, 0, command, SMTO_NORMAL, 10000, &ignored);
+        };
+        f.rebuildMicroseconds = MicrosecondsPerRun(50, [&] { ask(kRebuild); });
+        f.redrawMicroseconds = MicrosecondsPerRun(50, [&] { ask(kRedraw); });
+      });
+  for (const wchar_t* name : {L"Quillory.exe", L"config.txt", L"base.db"}) DeleteFileW((folder + name).c_str());
+  for (const wchar_t* name : {L"backup\\", L""}) RemoveDirectoryW((folder + name).c_str());
+  return figures;
+}
+
+StartFigures StartFloorWith(int windows, SIZE size) {
+  const std::wstring arguments =
+      std::to_wstring(windows) + L" " + std::to_wstring(size.cx) + L" " + std::to_wstring(size.cy);
+  return TimeStart({BesideThis(L"startup_floor.exe"), arguments, L"QuilloryFloor", L"QuilloryFloor",
+                    L"QuilloryFloorPicture", windows},
+                   [](const std::vector<HWND>&, StartFigures&) {});
+}
+
+double PerWindow(const StartFigures& full, const StartFigures& empty, double StartFigures::*figure) {
+  return (full.*figure - empty.*figure) / kManyStickers;
+}
+
+// Quillory against the floor, both started empty and with 256 windows in one
+// run, so that the ratio compares like with like.
 void Run() {
-  const StartFigures empty = StartWith(0);
-  const StartFigures full = StartWith(kManyStickers);
+  const StartFigures empty = StartQuilloryWith(0);
+  const StartFigures full = StartQuilloryWith(kManyStickers);
+  const StartFigures floorEmpty = StartFloorWith(0, full.windowSize);
+  const StartFigures floorFull = StartFloorWith(kManyStickers, full.windowSize);
+  const double perSticker = PerWindow(full, empty, &StartFigures::milliseconds);
+  const double floorPerWindow = PerWindow(floorFull, floorEmpty, &StartFigures::milliseconds);
   Report("startup_no_stickers", empty.milliseconds, "ms");
   Report("startup_256_stickers", full.milliseconds, "ms");
-  Report("startup_per_sticker", (full.milliseconds - empty.milliseconds) / kManyStickers, "ms");
+  Report("startup_per_sticker", perSticker, "ms");
+  Report("startup_floor_no_windows", floorEmpty.milliseconds, "ms");
+  Report("startup_floor_256_windows", floorFull.milliseconds, "ms");
+  Report("startup_floor_per_window", floorPerWindow, "ms");
+  Report("startup_per_sticker_to_floor", perSticker / floorPerWindow, "ratio");
   Report("startup_peak_working_set_no_stickers", empty.peakMegabytes, "MB");
   Report("startup_peak_working_set_256_stickers", full.peakMegabytes, "MB");
-  Report("working_set_per_sticker", (full.peakMegabytes - empty.peakMegabytes) / kManyStickers, "MB");
+  Report("working_set_per_sticker", PerWindow(full, empty, &StartFigures::peakMegabytes), "MB");
+  Report("working_set_per_floor_window", PerWindow(floorFull, floorEmpty, &StartFigures::peakMegabytes), "MB");
   Report("sticker_window_full_rebuild", full.rebuildMicroseconds, "us");
   Report("sticker_window_redraw", full.redrawMicroseconds, "us");
 }

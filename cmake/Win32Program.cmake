@@ -124,7 +124,17 @@ if(CMAKE_CROSSCOMPILING AND LNKINFO)
   set_tests_properties(shortcut_read_by_lnkinfo PROPERTIES RUN_SERIAL ON TIMEOUT 300 ENVIRONMENT "${program_dir_env}")
 endif()
 
+# The floor the start-up benchmark holds Quillory against: a program that
+# only shows as many ready pictures in layered windows.
+add_executable(startup_floor WIN32 bench/floor/startup_floor_win.cpp)
+target_include_directories(startup_floor PRIVATE ${CMAKE_SOURCE_DIR})
+target_link_libraries(startup_floor PRIVATE user32 gdi32 shell32)
+if(MINGW)
+  target_link_options(startup_floor PRIVATE -municode)
+endif()
+
 file(GLOB bench_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/*_win.cpp)
 add_executable(quillory_bench ${bench_sources})
+add_dependencies(quillory_bench startup_floor)
 target_link_libraries(quillory_bench PRIVATE quillory_win)
 target_include_directories(quillory_bench PRIVATE ${CMAKE_SOURCE_DIR}/tests)  # the window search of the tests

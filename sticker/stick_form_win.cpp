@@ -35,31 +35,40 @@ TStickForm::TStickForm(StickerHost& host, const ContentSources& art, const TMUI&
 
 TStickForm::~TStickForm() = default;
 
+// The picture is made before the window, so that the window is made at its
+// size and place: every later move or resize costs the system a round trip of
+// its own, and at start-up there are as many windows as stickers.
 bool TStickForm::Open(const StickerRecord& record) {
-  WindowCreateArgs args;
-  args.className = kStickerWindowClass;
-  args.style = WS_POPUP;
-  args.exStyle = WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
-  args.x = args.y = 0;
-  args.width = args.height = 1;
-  // A tool window has no task-bar button and no Alt+Tab entry; with no owner
-  // it takes the focus from a click like any top-level window.
-  if (!CreateWindowFor(args)) return false;
   record_ = NewStickerRecord(record.color);
-  record_.window = StoredWindowHandle(Handle());
   record_.id = record.id;
   record_.visible = 1;
   record_.left = record.left;
   record_.top = record.top;
-  ApplyRecord(record);
+  record_ = WindowCopyOf(record, record_);
+  text_ = BodyTextOf(record_);
+  FullRebuild();  // no window yet: only the picture
+  WindowCreateArgs args;
+  args.className = kStickerWindowClass;
+  args.style = WS_POPUP;
+  args.exStyle = WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
+  args.x = record_.left;
+  args.y = record_.top;
+  args.width = composite_.Width();
+  args.height = composite_.Height();
+  // A tool window has no task-bar button and no Alt+Tab entry; with no owner
+  // it takes the focus from a click like any top-level window.
+  if (!CreateWindowFor(args)) return false;
+  record_.window = StoredWindowHandle(Handle());
+  StoreStackingPosition(record_.position);
+  LayeredUpdate(record_.alpha);
   return true;
 }
 
 void TStickForm::ShowAt(int left, int top) {
   record_.left = left;
   record_.top = top;
-  SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  ShowWindow(Handle(), SW_SHOWNOACTIVATE);  // the picture was handed over when the record was applied
+  // One call moves and shows; the picture was handed over when the record was applied.
+  SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
 }
 
 void TStickForm::ApplyRecord(const StickerRecord& delivered) {
@@ -193,8 +202,11 @@ void TStickForm::OnHandlersReturned() { onClosed_(this); }
 // position 3 is missing (the window then keeps to the bottom instead).
 bool TStickForm::ApplyStackingPosition(int position) {
   if (position < kPositionDesktop) {
-    SetParent(Handle(), nullptr);
-    if (position < kPositionBottom) StayTopmost();
+    // Only a window on the desktop host has a parent to clear: clearing none
+    // would still hide, show and focus the window on some systems.
+    if (GetAncestor(Handle(), GA_PARENT) != GetDesktopWindow()) SetParent(Handle(), nullptr);
+    // A window not shown yet is still in the topmost band it was made in.
+    if (position < kPositionBottom && IsWindowVisible(Handle())) StayTopmost();
     if (position == kPositionBottom) {
       lastBottomWasBehindAll_ = true;
       SetWindowPos(Handle(), HWND_BOTTOM, 0, 0, 0, 0, kTopmostFlags);  // at once, not only at the next move
@@ -239,7 +251,9 @@ ScreenRect TStickForm::WindowRect() const {
 // any monitor.
 void TStickForm::BringOnScreen() { MoveOnScreen(OffScreenPlacement(CurrentMonitors(), WindowRect())); }
 
-void TStickForm::BringBackIfStranded() { MoveOnScreen(StrandedPlacement(CurrentMonitors(), WindowRect())); }
+void TStickForm::BringBackIfStranded(const std::vector<Monitor>& monitors) {
+  MoveOnScreen(StrandedPlacement(monitors, WindowRect()));
+}
 
 void TStickForm::MoveOnScreen(const std::optional<ScreenPoint>& place) {
   if (place) SetWindowPos(Handle(), nullptr, place->x, place->y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);

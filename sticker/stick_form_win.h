@@ -16,7 +16,7 @@
 #include "lang/tmui.h"
 #include "win/dib_picture_win.h"
 #include "sticker/menu_glyphs_win.h"
-#include "sticker/sticker_geometry.h"
+#include "sticker/screen_placement.h"
 #include "sticker/sticker_host.h"
 #include "sticker/sticker_picture_win.h"
 
@@ -36,7 +36,7 @@ class TStickForm final : public WindowBase {
   void ShowAt(int left, int top);
   // A window that lies wholly outside every monitor (one no longer connected)
   // is centred on the nearest; the stored position is left as it was.
-  void BringBackIfStranded();
+  void BringBackIfStranded(const std::vector<Monitor>& monitors);
   int PictureWidth() const { return composite_.Width(); }
   // The window's handle as the record keeps it; still known once it is gone.
   std::uint32_t StoredHandle() const { return record_.window; }

@@ -254,7 +254,9 @@ void RebuildSticker(const StickerRecord& record, std::wstring_view text, const C
   const SkinLookup lookup = [skins](std::string_view name) -> const Picture24* {
     return skins ? skins->Find24(name) : nullptr;
   };
-  pictures.frame = BuildStyleFrame(record.style, lookup, FrameRequestFor(pictures.layout, record.expanded != 0));
+  const FrameRequest request = FrameRequestFor(pictures.layout, record.expanded != 0);
+  pictures.frame = sources.frames ? sources.frames->Frame(record.style, lookup, request)
+                                  : BuildStyleFrame(record.style, lookup, request);
 }
 
 void ComposeSticker(const StickerRecord& record, std::wstring_view text, const StickerPictures& pictures,

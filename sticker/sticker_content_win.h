@@ -13,6 +13,7 @@
 #include <string>
 #include <string_view>
 
+#include "sticker/frame_cache.h"
 #include "sticker/sticker_font_win.h"
 #include "win/handles_win.h"
 #include "sticker/content_layout.h"
@@ -32,6 +33,7 @@ struct ContentSources {
   HMODULE iconModule = nullptr;          // holds BITMAP_0..BITMAP_33; the program itself when null
   const TMUI* texts = nullptr;           // not owned: calendars' names; built-in English when null
   DateTime (*today)() = nullptr;         // calendars' today; the local clock when null
+  FrameCache* frames = nullptr;          // not owned: frames shared between windows; none kept when null
 };
 
 // The caption, date and body fonts of a record, sized in points for the

@@ -6,9 +6,8 @@
 
 #include <windows.h>
 
-#include <cstring>
-
 #include "support/golden_picture_win.h"
+#include "support/same_pictures.h"
 #include "support/sticker_program_win.h"
 #include "support/temp_folder_win.h"
 #include "support/window_search_win.h"
@@ -24,14 +23,6 @@ Picture32 Shot(HWND window) {
   RECT r{};
   GetWindowRect(window, &r);
   return ScreenPicture(r);
-}
-
-bool Same(const Picture32& a, const Picture32& b) {
-  if (a.Width() != b.Width() || a.Height() != b.Height()) return false;
-  for (int y = 0; y < a.Height(); ++y)
-    for (int x = 0; x < a.Width(); ++x)
-      if (std::memcmp(&a.View().At(x, y), &b.View().At(x, y), sizeof(Pixel32)) != 0) return false;
-  return true;
 }
 
 TEST_F(CalendarSticker, ALanguageChangeRedrawsItWithTheNewNames) {
@@ -50,7 +41,7 @@ TEST_F(CalendarSticker, ALanguageChangeRedrawsItWithTheNewNames) {
   ASSERT_TRUE(Eventually([&] { return !TopLevelWindows({L"#32768", Pid(), true}).empty(); }));
   for (WORD key : {VK_DOWN, VK_DOWN, VK_RIGHT, VK_UP, VK_UP, VK_RETURN}) PressKeys({key});  // Language > Russian
   ASSERT_TRUE(Eventually([&] { return TopLevelWindows({L"#32768", Pid(), true}).empty(); }));
-  EXPECT_TRUE(Eventually([&] { return !Same(Shot(sticker), english); }));
+  EXPECT_TRUE(Eventually([&] { return !SamePixels(Shot(sticker), english); }));
   EXPECT_TRUE(Eventually([&] { return Shot(sticker).Width() < englishWidth; }));  // "Wed" is wider than "Ср"
 }
 

@@ -5,6 +5,8 @@
 #include <string>
 
 #include "sticker/frame_builders.h"
+#include "sticker/frame_cache.h"
+#include "support/same_pictures.h"
 #include "pixels/pixel_routines.h"
 #include "store/resource_table.h"
 
@@ -152,6 +154,34 @@ TEST(StyleTable, GroupsAndFallback) {
   for (int s : {0, 1, 2, 3, 4, 5, 7, 8}) EXPECT_TRUE(HasCaptionLine(s)) << s;
   EXPECT_EQ(Style(99).colourName, "BITMAP_FLAT");
   EXPECT_EQ(Style(3).maskName, Style(0).maskName);  // silver glass shares the glass mask
+}
+
+}  // namespace
+
+namespace {
+
+// Windows alike in style and request share one frame, made once; the oldest
+// of more than eight kinds is made again when asked for anew.
+TEST(FrameCache, KeepsTheLastFramesMadeAndHandsOutWhatTheBuilderMakes) {
+  const NoiseSkins skins;
+  int lookups = 0;
+  const SkinLookup counting = [&](std::string_view name) {
+    ++lookups;
+    return skins.Lookup()(name);
+  };
+  FrameCache cache;
+  const Picture32 first = cache.Frame(5, counting, Content(200, 40));
+  EXPECT_TRUE(SamePixels(first, BuildStyleFrame(5, skins.Lookup(), Content(200, 40))));
+  const int made = lookups;
+  EXPECT_TRUE(SamePixels(cache.Frame(5, counting, Content(200, 40)), first));
+  EXPECT_EQ(lookups, made);
+  EXPECT_FALSE(SamePixels(cache.Frame(5, counting, Content(200, 41)), first));  // another size
+  EXPECT_FALSE(SamePixels(cache.Frame(5, counting, Content(200, 40, false)), first));  // collapsed
+  EXPECT_TRUE(SamePixels(cache.Frame(12, counting, Content(200, 40)), BuildStyleFrame(12, skins.Lookup(), Content(200, 40))));
+  for (int height = 50; height < 56; ++height) cache.Frame(5, counting, Content(200, height));
+  const int before = lookups;
+  cache.Frame(5, counting, Content(200, 40));  // pushed out by the eight newer kinds
+  EXPECT_GT(lookups, before);
 }
 
 }  // namespace
