@@ -66,6 +66,11 @@ class ManagerFormTest : public ::testing::Test {
     return GetMenuState(GetSubMenu(GetMenu(manager->Handle()), popup), static_cast<UINT>(id), MF_BYCOMMAND);
   }
   std::wstring Text(int id) const { return manager->ControlText(id); }
+  // A key pressed in a control, as the message loop hands it on to the form.
+  bool Key(int control, WPARAM key) const {
+    MSG message{manager->Control(control), WM_KEYDOWN, key, 0};
+    return RouteDialogKey(message);
+  }
 
   TMUI texts;
   RecordingNotifications notes;
@@ -139,13 +144,11 @@ TEST_F(ManagerFormTest, ARefreshFollowsTheStoreAndKeepsTheSelectedSticker) {
 TEST_F(ManagerFormTest, EnterOnTheGridOpensTheSettingsAndEscHides) {
   manager->Open();
   Select(F::kSG, 1);
-  MSG enter{manager->Control(F::kSG), WM_KEYDOWN, VK_RETURN, 0};
-  EXPECT_TRUE(RouteDialogKey(enter));
+  EXPECT_TRUE(Key(F::kSG, VK_RETURN));
   ASSERT_EQ(commands.calls.size(), 1u);
   EXPECT_STREQ(commands.calls[0].first, "settings");
   EXPECT_EQ(commands.calls[0].second, 20);
-  MSG escape{manager->Control(F::kSG), WM_KEYDOWN, VK_ESCAPE, 0};
-  RouteDialogKey(escape);
+  Key(F::kSG, VK_ESCAPE);
   EXPECT_FALSE(IsWindowVisible(manager->Handle()));
 }
 
@@ -177,20 +180,18 @@ TEST_F(ManagerFormTest, TheFindFieldNarrowsTheStickerGridByTextOrCaption) {
 TEST_F(ManagerFormTest, EnterInTheFindFieldOpensTheFirstMatchAndEscClearsBeforeHiding) {
   manager->Open();
   manager->SetControlText(F::kEFind, L"30");
-  MSG enter{manager->Control(F::kEFind), WM_KEYDOWN, VK_RETURN, 0};
-  EXPECT_TRUE(RouteDialogKey(enter));
+  EXPECT_TRUE(Key(F::kEFind, VK_RETURN));
   ASSERT_EQ(commands.calls.size(), 1u);
   EXPECT_STREQ(commands.calls[0].first, "settings");
   EXPECT_EQ(commands.calls[0].second, 30);
-  MSG escape{manager->Control(F::kEFind), WM_KEYDOWN, VK_ESCAPE, 0};
-  RouteDialogKey(escape);
+  Key(F::kEFind, VK_ESCAPE);
   EXPECT_TRUE(IsWindowVisible(manager->Handle()));
   EXPECT_EQ(Text(F::kEFind), L"");
   EXPECT_EQ(Rows(F::kSG), 3);
-  RouteDialogKey(escape);
+  Key(F::kEFind, VK_ESCAPE);
   EXPECT_FALSE(IsWindowVisible(manager->Handle()));
   manager->SetControlText(F::kEFind, L"nowhere");
-  EXPECT_TRUE(RouteDialogKey(enter));  // nothing to open
+  EXPECT_TRUE(Key(F::kEFind, VK_RETURN));  // nothing to open
   EXPECT_EQ(commands.calls.size(), 1u);
 }
 
