@@ -20,8 +20,7 @@ void TFormManager::FindChange() {
 void TFormManager::FilterStickerRows() {
   filter_ = ControlText(kEFind);
   if (filter_.empty()) return;
-  const std::wstring part = FoldCase(filter_);
-  const auto holds = [&](const std::wstring& text) { return FoldCase(text).find(part) != std::wstring::npos; };
+  const auto holds = [&](const std::wstring& text) { return ContainsIgnoringCase(text, filter_); };
   std::erase_if(stickerRows_, [&](const StickerRow& row) {
     return !holds(WideFromAnsi(row.text)) && !holds(WideFromAnsi(row.caption)) &&
            !(row.calendar && holds(StickerName(row)));
