@@ -54,8 +54,9 @@ bool TQuillor::Create() {
   dataFolder_ = ChooseDataFolder(programFolder_, DocumentsFolder());
   const bool firstStart = !FolderExists(dataFolder_);
   EnsureFolderExists(dataFolder_);
-  database_ = std::make_unique<StickerDatabaseFile>(DataFile(kDatabaseFile), DailyBackup(DataFile(kBackupFolder), LocalNow));
-  tasks_ = std::make_unique<TaskFile>(DataFile(kTaskFile), DailyBackup(DataFile(kBackupFolder), LocalNow));
+  const auto dailyBackup = [this] { return DailyBackup(DataFile(kBackupFolder), LocalNow); };
+  database_ = std::make_unique<StickerDatabaseFile>(DataFile(kDatabaseFile), dailyBackup());
+  tasks_ = std::make_unique<TaskFile>(DataFile(kTaskFile), dailyBackup());
   store_->ResetTasks(LocalNow());
   taskbarCreatedMessage_ = RegisterWindowMessageW(L"TaskbarCreated");
   LoadSkinPictures();

@@ -127,8 +127,7 @@ endif()
 # The floor the start-up benchmark holds Quillory against: a program that
 # only shows as many ready pictures in layered windows.
 add_executable(startup_floor WIN32 bench/floor/startup_floor_win.cpp)
-target_include_directories(startup_floor PRIVATE ${CMAKE_SOURCE_DIR})
-target_link_libraries(startup_floor PRIVATE user32 gdi32 shell32)
+target_link_libraries(startup_floor PRIVATE quillory_win)
 if(MINGW)
   target_link_options(startup_floor PRIVATE -municode)
 endif()

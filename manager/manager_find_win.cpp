@@ -10,6 +10,10 @@
 #include "lang/case_fold.h"
 #include "win/text_convert_win.h"
 
+namespace {
+constexpr int kStickerPage = 0;  // the first tab page; the task page is the second
+}  // namespace
+
 // Focus changes notify as typing does; only a new text refills.
 void TFormManager::FindChange() {
   if (ControlText(kEFind) != filter_) RefillStickers();
@@ -28,7 +32,7 @@ void TFormManager::FilterStickerRows() {
 }
 
 void TFormManager::FocusFind() {
-  tabs_.Show(0);
+  tabs_.Show(kStickerPage);
   SetFocus(Control(kEFind));
   SendMessageW(Control(kEFind), EM_SETSEL, 0, -1);
 }
@@ -39,7 +43,7 @@ bool TFormManager::OnFindKey(const MSG& message) {
     FocusFind();
     return true;
   }
-  if (message.wParam == VK_ESCAPE && tabs_.Current() == 0 && !filter_.empty()) {
+  if (message.wParam == VK_ESCAPE && tabs_.Current() == kStickerPage && !filter_.empty()) {
     SetControlText(kEFind, L"");
     RefillStickers();
     return true;

@@ -1,7 +1,8 @@
 // The controls of the manager window, as its design lays them out: the two
 // tab pages, each with its row of picture buttons above its grid and a Close
-// button below; the sticker page has a find field between buttons and grid. Picture buttons are drawn by the form; they carry their text
-// for screen readers and as their tool tip.
+// button below; the sticker page has a find field between buttons and grid.
+// Picture buttons are drawn by the form; they carry their text for screen
+// readers and as their tool tip.
 
 #include <windows.h>
 #include <commctrl.h>

@@ -9,15 +9,15 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include <cstdint>
 #include <vector>
 
+#include "win/dib_picture_win.h"
 #include "win/handles_win.h"
 
 namespace {
 
 constexpr wchar_t kMainClass[] = L"QuilloryFloor", kPictureClass[] = L"QuilloryFloorPicture";
-constexpr std::uint32_t kPictureColour = 0xFFF0C860;  // opaque, premultiplied
+constexpr Pixel32 kPictureColour{0x60, 0xC8, 0xF0, 0xFF};  // opaque, so premultiplied as it is
 
 LRESULT CALLBACK MainProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_CLOSE) {
@@ -36,25 +36,6 @@ void Register(const wchar_t* name, WNDPROC procedure) {
   RegisterClassExW(&c);
 }
 
-struct Picture {
-  UniqueMemoryDc dc;
-  UniqueBitmap bitmap;
-};
-
-Picture MakePicture(int width, int height) {
-  BITMAPINFO info{};
-  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB};
-  void* bits = nullptr;
-  Picture picture{UniqueMemoryDc(CreateCompatibleDC(nullptr)),
-                  UniqueBitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0))};
-  if (bits) {
-    auto* pixels = static_cast<std::uint32_t*>(bits);
-    for (int i = 0; i < width * height; ++i) pixels[i] = kPictureColour;
-  }
-  SelectObject(picture.dc.Get(), picture.bitmap.Get());
-  return picture;
-}
-
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
@@ -68,7 +49,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   Register(kPictureClass, &DefWindowProcW);
   const UniqueWindow main(CreateWindowExW(WS_EX_TOOLWINDOW, kMainClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                                           nullptr, nullptr));
-  const Picture picture = MakePicture(width, height);
+  const DibPicture32 picture(width, height);
+  for (int y = 0; y < picture.Height(); ++y)
+    for (int x = 0; x < picture.Width(); ++x) picture.View().At(x, y) = kPictureColour;
+  const DibDrawingContext source(picture.Bitmap());
   std::vector<UniqueWindow> windows;
   for (int i = 0; i < count; ++i) {
     POINT place{(i % 16) * 60, (i / 16) * 40}, origin{0, 0};
@@ -76,7 +60,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
     windows.emplace_back(CreateWindowExW(WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kPictureClass, L"",
                                          WS_POPUP, place.x, place.y, width, height, nullptr, nullptr, nullptr, nullptr));
-    UpdateLayeredWindow(windows.back().Get(), nullptr, &place, &size, picture.dc.Get(), &origin, 0, &blend, ULW_ALPHA);
+    UpdateLayeredWindow(windows.back().Get(), nullptr, &place, &size, source.Get(), &origin, 0, &blend, ULW_ALPHA);
     ShowWindow(windows.back().Get(), SW_SHOWNOACTIVATE);
   }
   SetWindowTextW(main.Get(), kMainClass);  // found by its name once every window shows, as Quillory's is
