@@ -38,7 +38,7 @@ constexpr std::size_t kShortcutNameLength = 64;
 }  // namespace
 
 TQuillor::TQuillor(std::int32_t startStickerId)
-    : startStickerId_(startStickerId), store_(std::make_unique<Tmassiv>(static_cast<StoreNotifications&>(*this))) {}
+    : startStickerId_(startStickerId), store_(std::make_unique<Tmassiv>()) {}
 
 bool TQuillor::Create() {
   WindowCreateArgs args;
@@ -80,9 +80,9 @@ bool TQuillor::Create() {
       store_.get(), ContentSources{&skinBitmaps_, &userIcons_, nullptr, &mui_, nullptr, &frames_}, &mui_, &menuGlyphs_, Handle(),
       [this] { return SaveDatabase(); },
       [this] {
-        if (managerWindow_)
-          PostMessageW(managerWindow_, WM_MANAGER_REFRESH, kManagerRefreshStickers, kManagerRefreshStickers);
+        if (manager_) manager_->RefillStickers();
       },
+      [this] { ReportStoreFull(); },
       [this](std::int32_t id, const StickerRecord& record) { settings_->Open(id, record); },
       [this](std::int32_t id, const StickerRecord& record) { CreateShortcut(id, record); }});
   mui_.Hooks().Register([this](const TMUI&) { stickers_->RelabelAll(); });
@@ -93,7 +93,6 @@ bool TQuillor::Create() {
   if (!CreateManager()) return false;
   LoadFlags();
   started_ = true;
-  for (const auto& [argument, command] : std::exchange(earlyCommands_, {})) OnInstanceCommand(argument, command);
   SetWindowTextW(Handle(), kMainWindowTitle);
   return true;
 }
@@ -121,14 +120,13 @@ void TQuillor::AddWelcomeSticker() {
 
 bool TQuillor::CreateManager() {
   schedulerActions_ = std::make_unique<ProgramSchedulerActions>(ProgramSchedulerActionsArgs{
-      store_.get(), stickers_.get(), tray_.get(), dialog_.get(), &mui_, [this] { return SaveTasks(); }});
+      stickers_.get(), tray_.get(), dialog_.get(), &mui_, [this] { return SaveTasks(); }});
   wizard_ = std::make_unique<TFormPlan>(mui_, *store_);
   if (!wizard_->Create()) return false;
   manager_ = std::make_unique<TFormManager>(ManagerArgs{&mui_, store_.get(), this, dialog_.get(), schedulerActions_.get(),
                                                         wizard_.get(), &menuGlyphs_, glyphList_.Get(), configuration_.managerSort,
                                                         configuration_.managerPage});
   if (!manager_->Create()) return false;
-  managerWindow_ = manager_->Handle();
   return true;
 }
 
@@ -147,6 +145,8 @@ void TQuillor::CreateShortcut(std::int32_t id, const StickerRecord& record) {
   if (!result.Written()) ShowFileError(FileErrorKind::kCreate, result.path, result.error);
 }
 
+void TQuillor::ReportStoreFull() const { ShowNoticeText(mui_.Text({L"Tray", L"storeFull"})); }
+
 void TQuillor::SaveDefaults(const TDefaultSettings& defaults) {
   defaultSticker_ = defaults;
   IniFile file(DataFile(kDefaultSettingsFile));
@@ -157,9 +157,10 @@ void TQuillor::SaveDefaults(const TDefaultSettings& defaults) {
 // the answer, so that the sender does not wait for the user.
 void TQuillor::PostNewSticker() { PostMessageW(Handle(), kOpenNewSticker, 0, 0); }
 
-// From the menu, the icon, a later start, a hot key or another program.
+// From the menu, the icon, a later start, a hot key or another program. A
+// full store is said before the form opens, so that nothing typed is lost.
 void TQuillor::NewSticker() {
-  if (!Ready()) return;
+  if (!Ready() || !stickers_->HasRoomOrSays()) return;
   StickerRecord record{};
   if (newSticker_->Run(defaultSticker_, record)) stickers_->AddNewSticker(record);
 }
@@ -318,19 +319,14 @@ void TQuillor::LoadStickers() {
   stickers_->ShowLoaded();
 }
 
-// What the store holds that base.db does not yet (hidden flags, new widths,
-// copies) is written first, unless the last read failed: then the store does
-// not hold the user's notes, and the file is read again instead.
+// The shell restarted: the icon goes back and the windows are made anew from
+// the store, which holds every change, written or not (a write may have
+// failed: a full disk, a locked file, a pulled USB stick). Neither the files
+// nor the configuration are read again: both may be older than what the user
+// sees.
 void TQuillor::RebuildAfterShellRestart() {
-  if (rebuilding_) return;
-  rebuilding_ = true;
   tray_->SetEnabled(true);
-  if (!database_->LastReadFailed()) SaveDatabase();
-  stickers_->CloseAllWindows();
-  store_->ResetStickers();
-  LoadStickers();
-  ReadConfigurationFile();
-  rebuilding_ = false;
+  stickers_->ReopenAll();
 }
 
 void TQuillor::Shutdown() {
@@ -341,37 +337,16 @@ void TQuillor::Shutdown() {
 
 void TQuillor::OnDestroyed() { PostQuitMessage(0); }
 
-void TQuillor::CloseStickerWindow(std::uint32_t window) { stickers_->CloseWindow(window); }
-
-// What the manager asks: each sticker change goes where the sticker windows'
-// own commands go, and is written at once.
-void TQuillor::ShowSticker(std::int32_t id) {
-  stickers_->Show(id, true);
-  SaveDatabase();
-}
-
-void TQuillor::HideSticker(std::int32_t id) {
-  if (store_->FindSticker(id) < 0) return;
-  store_->HideSticker(id, true);
-  SaveDatabase();
-}
-
-void TQuillor::DeleteSticker(std::int32_t id) {
-  if (store_->FindSticker(id) < 0) return;
-  store_->DeleteSticker(id, true);
-  SaveDatabase();
-}
-
+// What the manager asks: the sticker operations, which write and refresh.
+void TQuillor::ShowSticker(std::int32_t id) { stickers_->Show(id); }
+void TQuillor::HideSticker(std::int32_t id) { stickers_->Hide(id); }
+void TQuillor::DeleteSticker(std::int32_t id) { stickers_->Delete(id); }
 void TQuillor::DuplicateSticker(std::int32_t id) { stickers_->Duplicate(id); }
 void TQuillor::ToggleFloating(std::int32_t id) { stickers_->ToggleFloating(id); }
 void TQuillor::OpenSettings(std::int32_t id) { stickers_->OpenSettings(id); }
 void TQuillor::CreateShortcut(std::int32_t id) { stickers_->CreateShortcut(id); }
 void TQuillor::RebuildShownStickers() { stickers_->RedrawAll(); }
 bool TQuillor::SaveTasks() { return tasks_->Write(*store_); }
-
-void TQuillor::RefreshManager() {
-  if (managerWindow_) SendMessageW(managerWindow_, WM_MANAGER_REFRESH, kManagerRefreshStickers, kManagerRefreshStickers);
-}
 
 LRESULT TQuillor::OnUserCommand(WPARAM wParam, LPARAM lParam) {
   switch (LOWORD(lParam)) {
@@ -430,10 +405,7 @@ LRESULT TQuillor::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_USER:
       return Ready() ? OnUserCommand(wParam, lParam) : 0;
     case WM_INSTANCE_COMMAND:
-      if (Ready())
-        OnInstanceCommand(wParam, lParam);
-      else
-        earlyCommands_.push_back({wParam, lParam});  // a later start came while this one starts up
+      if (Ready()) OnInstanceCommand(wParam, lParam);
       return 0;
     case kOpenNewSticker:
       NewSticker();

@@ -31,7 +31,7 @@
 #include "store/tat_bitmap.h"
 #include "store/tmassiv.h"
 
-class TQuillor final : public WindowBase, private StoreNotifications, private ManagerCommands {
+class TQuillor final : public WindowBase, private ManagerCommands {
  public:
   explicit TQuillor(std::int32_t startStickerId);
 
@@ -85,8 +85,7 @@ class TQuillor final : public WindowBase, private StoreNotifications, private Ma
   bool Ready() const { return started_; }
   std::wstring DataFile(const wchar_t* name) const { return dataFolder_ + name; }
 
-  void CloseStickerWindow(std::uint32_t window) override;
-  void RefreshManager() override;
+  void ReportStoreFull() const;
 
   [[nodiscard]] bool CreateManager();
   void AddWelcomeSticker();
@@ -106,7 +105,6 @@ class TQuillor final : public WindowBase, private StoreNotifications, private Ma
   std::int32_t startStickerId_;
   std::unique_ptr<StickerDatabaseFile> database_;
   std::unique_ptr<TaskFile> tasks_;
-  bool rebuilding_ = false;
   SkinBitmaps skinBitmaps_;
   FrameCache frames_;  // shared by the sticker windows
   TATBitmap userIcons_;
@@ -121,7 +119,6 @@ class TQuillor final : public WindowBase, private StoreNotifications, private Ma
   std::unique_ptr<ProgramSchedulerActions> schedulerActions_;
   std::unique_ptr<TFormPlan> wizard_;
   std::unique_ptr<TFormManager> manager_;
-  HWND managerWindow_ = nullptr;  // the manager's, once it exists
   UniqueIcon trayIcon_;
   std::unique_ptr<TTrayIconAdv> tray_;
   UniqueImageList flags_;  // the language menu's flags, 25 x 15
@@ -131,7 +128,6 @@ class TQuillor final : public WindowBase, private StoreNotifications, private Ma
   std::unique_ptr<IconChoices> icons_;
   std::unique_ptr<TSettingsForm> settings_;
   std::unique_ptr<TFormStickerMess> newSticker_;
-  std::vector<std::pair<WPARAM, LPARAM>> earlyCommands_;
-  bool started_ = false;  // instance commands that came during start-up
+  bool started_ = false;
   TDefaultSettings defaultSticker_;
 };

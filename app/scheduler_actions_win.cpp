@@ -8,9 +8,9 @@ constexpr wchar_t kBalloonTitle[] = L"Quillory";
 constexpr DWORD kNoBalloonIcon = 0;
 }  // namespace
 
-void ProgramSchedulerActions::ShowSticker(std::int32_t id) { a_.stickers->Show(id, true); }
-void ProgramSchedulerActions::HideSticker(std::int32_t id) { a_.store->HideSticker(id, true); }
-void ProgramSchedulerActions::DeleteSticker(std::int32_t id) { a_.store->DeleteSticker(id, true); }
+void ProgramSchedulerActions::ShowSticker(std::int32_t id) { a_.stickers->Show(id); }
+void ProgramSchedulerActions::HideSticker(std::int32_t id) { a_.stickers->Hide(id); }
+void ProgramSchedulerActions::DeleteSticker(std::int32_t id) { a_.stickers->Delete(id); }
 
 void ProgramSchedulerActions::ShowBalloon(std::string_view text) {
   a_.tray->ShowBalloon(kBalloonTitle, WideFromAnsi(text), kNoBalloonIcon);

@@ -1,8 +1,7 @@
 #pragma once
-// What the scheduler's tasks do in the program: sticker windows shown,
-// hidden or deleted through the store (base.db follows with the next write
-// of any other change), balloons over the tray icon, the shared message
-// window, and plan.db.
+// What the scheduler's tasks do in the program: stickers shown, hidden or
+// deleted by the sticker operations, as the user would (written at once),
+// balloons over the tray icon, the shared message window, and plan.db.
 
 #include <functional>
 
@@ -12,7 +11,6 @@
 #include "manager/scheduler.h"
 
 struct ProgramSchedulerActionsArgs {
-  Tmassiv* store;                 // not owned
   StickerOperations* stickers;    // not owned
   TTrayIconAdv* tray;             // not owned
   TFormDialog* messages;          // not owned

@@ -1,6 +1,7 @@
 #include "app/sticker_operations_win.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "store/local_time_win.h"
 #include "sticker/sticker_geometry.h"
@@ -8,6 +9,21 @@
 #include "store/record_merge.h"
 #include "store/sticker_identity.h"
 #include "win/messages.h"
+
+namespace {
+// Below this a sticker counts as transparent for "Show transparent stickers".
+constexpr std::uint8_t kMinVisibleAlpha = 32;
+constexpr std::uint8_t kOpaque = 255;
+}  // namespace
+
+// The list first: a write that fails shows a box, and the manager behind it
+// should already be right.
+StickerOperations::Change::~Change() {
+  if (--operations_.depth_ > 0) return;
+  const unsigned effects = std::exchange(operations_.pending_, 0u);
+  if (effects & kListed) operations_.a_.refreshManager();
+  if (effects & kStored) operations_.a_.saveDatabase();
+}
 
 StickerRecord* StickerOperations::Record(std::int32_t id) {
   const int slot = a_.store->FindSticker(id);
@@ -27,10 +43,9 @@ TStickForm* StickerOperations::OpenWindowOf(const StickerRecord& record) const {
   return nullptr;
 }
 
-void StickerOperations::Show(std::int32_t id, bool onlyIfHidden) {
-  const int slot = a_.store->FindSticker(id);
-  if (slot < 0 || (onlyIfHidden && a_.store->Sticker(slot).visible)) return;
-  ShowSlot(slot, CurrentMonitors());
+void StickerOperations::CloseWindowOf(const StickerRecord& record) {
+  if (TStickForm* window = OpenWindowOf(record))
+    SendMessageW(window->Handle(), WM_STICKER_COMMAND, kStickerCommandClose, kStickerCommandClose);
 }
 
 // By slot rather than id, so that two stickers sharing an id (files written
@@ -62,6 +77,11 @@ bool StickerOperations::ShowSlot(int slot, const std::vector<Monitor>& monitors)
   return true;
 }
 
+void StickerOperations::HideRecord(StickerRecord& record) {
+  CloseWindowOf(record);
+  record.visible = 0;
+}
+
 // Runs while the window is being destroyed, before its handle can be given to
 // any other window, and again once its last handler has returned.
 void StickerOperations::OnWindowClosed(TStickForm* window) {
@@ -77,13 +97,6 @@ void StickerOperations::OnWindowClosed(TStickForm* window) {
 
 void StickerOperations::ReleaseClosedWindows() {
   std::erase_if(closed_, [](const auto& window) { return !window->Busy(); });
-}
-
-void StickerOperations::CloseWindow(std::uint32_t storedHandle) {
-  StickerRecord probe{};
-  probe.window = storedHandle;
-  if (TStickForm* window = OpenWindowOf(probe))
-    SendMessageW(window->Handle(), WM_STICKER_COMMAND, 0, kStickerCommandClose);
 }
 
 // The handles are taken first: a command may close windows and so change the
@@ -102,48 +115,101 @@ void StickerOperations::CommandOpenWindows(LPARAM command, WPARAM argument, bool
   }
 }
 
-void StickerOperations::CloseAllWindows() { CommandOpenWindows(kStickerCommandClose, 0, false); }
 void StickerOperations::RedrawAll() { CommandOpenWindows(kStickerCommandRebuild, 0, false); }
-void StickerOperations::BringAllOnScreen() { CommandOpenWindows(kStickerCommandBringOnScreen, 0, true); }
-void StickerOperations::MakeAllVisible() { CommandOpenWindows(kStickerCommandMakeVisible, 0, true); }
 void StickerOperations::RelabelAll() { CommandOpenWindows(kStickerCommandRelabel, kStickerCommandRelabel, true); }
+
+// Each window that moves reports its new place, which is written once.
+void StickerOperations::BringAllOnScreen() {
+  const Change change(*this);
+  CommandOpenWindows(kStickerCommandBringOnScreen, 0, false);
+}
 
 void StickerOperations::BringBackStranded() {
   const std::vector<Monitor> monitors = CurrentMonitors();
   for (const auto& window : windows_) window->BringBackIfStranded(monitors);
 }
 
+void StickerOperations::ReopenAll() {
+  CommandOpenWindows(kStickerCommandClose, 0, false);
+  ShowLoaded();
+}
+
+void StickerOperations::MakeAllVisible() {
+  Change change(*this);
+  for (int slot = 0; slot < kStickerSlotCount; ++slot) {
+    StickerRecord& record = a_.store->Sticker(slot);
+    if (!record.in_use || record.alpha >= kMinVisibleAlpha) continue;
+    record.alpha = kOpaque;
+    if (TStickForm* window = OpenWindowOf(record)) window->Apply(record);
+    change.Made(kStored);
+  }
+}
+
+void StickerOperations::Show(std::int32_t id) {
+  Change change(*this);
+  const int slot = a_.store->FindSticker(id);
+  if (slot < 0 || a_.store->Sticker(slot).visible) return;
+  if (ShowSlot(slot, CurrentMonitors())) change.Made(kStored | kListed);
+}
+
+void StickerOperations::Hide(std::int32_t id) {
+  Change change(*this);
+  StickerRecord* record = Record(id);
+  if (!record) return;
+  HideRecord(*record);
+  change.Made(kStored | kListed);
+}
+
 void StickerOperations::ToggleById(std::int32_t id) {
   const StickerRecord* record = Record(id);
   if (!record) return;
   if (record->visible)
-    a_.store->HideSticker(id, true);
+    Hide(id);
   else
-    Show(id, true);
+    Show(id);
 }
 
 void StickerOperations::ShowAll() {
-  for (int slot = 0; slot < kStickerSlotCount; ++slot)
-    if (a_.store->Sticker(slot).in_use) Show(a_.store->Sticker(slot).id, true);
+  Change change(*this);
+  const std::vector<Monitor> monitors = CurrentMonitors();
+  for (int slot = 0; slot < kStickerSlotCount; ++slot) {
+    const StickerRecord& record = a_.store->Sticker(slot);
+    if (record.in_use && !record.visible && ShowSlot(slot, monitors)) change.Made(kStored | kListed);
+  }
 }
 
 void StickerOperations::HideAll() {
-  for (int slot = 0; slot < kStickerSlotCount; ++slot)
-    if (a_.store->Sticker(slot).in_use) a_.store->HideSticker(a_.store->Sticker(slot).id, true);
+  Change change(*this);
+  for (int slot = 0; slot < kStickerSlotCount; ++slot) {
+    StickerRecord& record = a_.store->Sticker(slot);
+    if (!record.in_use || !record.visible) continue;
+    HideRecord(record);
+    change.Made(kStored | kListed);
+  }
+}
+
+void StickerOperations::Delete(std::int32_t id) {
+  Change change(*this);
+  StickerRecord* record = Record(id);
+  if (!record) return;
+  CloseWindowOf(*record);
+  record->in_use = 0;
+  change.Made(kStored | kListed);
 }
 
 void StickerOperations::DeleteAll() {
+  Change change(*this);
   for (int slot = 0; slot < kStickerSlotCount; ++slot) {
-    StickerRecord& r = a_.store->Sticker(slot);
-    if (!r.in_use) continue;
-    if (TStickForm* window = OpenWindowOf(r))
-      SendMessageW(window->Handle(), WM_STICKER_COMMAND, kStickerCommandClose, kStickerCommandClose);
-    r.in_use = 0;
+    StickerRecord& record = a_.store->Sticker(slot);
+    if (!record.in_use) continue;
+    CloseWindowOf(record);
+    record.in_use = 0;
   }
-  a_.saveDatabase();
+  change.Made(kStored | kListed);  // written even when empty: the file says so
 }
 
 void StickerOperations::SetBounds(std::int32_t id, int left, int top, int width, int height) {
+  Change change(*this);
   StickerRecord* r = Record(id);
   if (!r) return;
   const bool moved = r->left != left || r->top != top;
@@ -151,43 +217,42 @@ void StickerOperations::SetBounds(std::int32_t id, int left, int top, int width,
   r->top = top;
   r->width = width;
   r->height = height;
-  if (moved) a_.saveDatabase();
+  if (moved) change.Made(kStored);
 }
 
 // A window applies its position every time it is given its record, at start-up
 // too; rewriting base.db when nothing changed would only cost time.
 void StickerOperations::SetStackingPosition(std::int32_t id, int position) {
+  Change change(*this);
   StickerRecord* r = Record(id);
   if (!r || position < kPositionNormal || position > kPositionDesktop || r->position == position) return;
   r->position = static_cast<std::uint8_t>(position);
-  a_.saveDatabase();
+  change.Made(kStored);
 }
 
 void StickerOperations::SetExpanded(std::int32_t id, bool expanded) {
+  Change change(*this);
   StickerRecord* r = Record(id);
   if (!r) return;
   r->expanded = expanded ? 1 : 0;
-  a_.saveDatabase();
+  change.Made(kStored | kListed);
 }
 
-void StickerOperations::SetExpandedQuietly(std::int32_t id, bool expanded) { a_.store->SetExpanded(id, expanded); }
-
 void StickerOperations::SetFloating(std::int32_t id, bool floating) {
+  Change change(*this);
   StickerRecord* r = Record(id);
   if (!r) return;
   r->floating = floating ? 1 : 0;
-  a_.postManagerRefresh();
-  a_.saveDatabase();
+  change.Made(kStored | kListed);
 }
 
 void StickerOperations::ToggleFloating(std::int32_t id) {
+  Change change(*this);
   StickerRecord* r = Record(id);
   if (!r) return;
   r->floating = r->floating ? 0 : 1;
-  a_.saveDatabase();
-  if (TStickForm* window = OpenWindowOf(*r))
-    PostMessageW(window->Handle(), WM_STICKER_COMMAND, r->floating ? kFloatingOn : kFloatingOff, kStickerCommandFloating);
-  a_.postManagerRefresh();
+  if (TStickForm* window = OpenWindowOf(*r)) window->Apply(*r);
+  change.Made(kStored | kListed);
 }
 
 void StickerOperations::ChangePosition(std::int32_t id, int position) {
@@ -204,16 +269,22 @@ void StickerOperations::BringToFront(std::int32_t id) {
     PostMessageW(window->Handle(), WM_STICKER_COMMAND, 0, kStickerCommandTemporarilyTopmost);
 }
 
-void StickerOperations::HideFromWindow(std::int32_t id) {
-  if (!Record(id)) return;
-  a_.store->HideSticker(id, false);
-  a_.saveDatabase();
+bool StickerOperations::HasRoomOrSays() {
+  if (a_.store->FindFreeStickerSlot() >= 0) return true;
+  a_.reportStoreFull();
+  return false;
 }
 
-void StickerOperations::DeleteFromWindow(std::int32_t id) {
-  if (!Record(id)) return;
-  a_.store->DeleteSticker(id, false);
-  a_.saveDatabase();
+bool StickerOperations::AddShown(const StickerRecord& record) {
+  Change change(*this);
+  const int slot = a_.store->AddRecordUnchanged(record);
+  if (slot < 0) {
+    a_.reportStoreFull();
+    return false;
+  }
+  ShowSlot(slot, CurrentMonitors());
+  change.Made(kStored | kListed);
+  return true;
 }
 
 void StickerOperations::AddNewSticker(StickerRecord record) {
@@ -221,37 +292,24 @@ void StickerOperations::AddNewSticker(StickerRecord record) {
   record.visible = 1;
   record.left = record.top = -1;
   record.window = 0;
-  const int slot = a_.store->AddRecordUnchanged(record);
-  if (slot < 0) return;
-  ShowSlot(slot, CurrentMonitors());
-  a_.postManagerRefresh();
-  a_.saveDatabase();
+  AddShown(record);
 }
 
-// The copy is written as soon as its window shows: nothing else would write
-// it before the program ends, and it must survive a crash.
 void StickerOperations::Duplicate(std::int32_t id) {
   const StickerRecord* original = Record(id);
-  if (!original) return;
+  if (!original || !HasRoomOrSays()) return;
   StickerRecord copy = DuplicateOf(*original, a_.store->UnusedStickerId(NewStickerId(LocalNow())));
   copy.window = 0;  // the original's window is not the copy's
-  const int slot = a_.store->AddRecordUnchanged(copy);
-  if (slot < 0) return;
-  ShowSlot(slot, CurrentMonitors());
-  a_.postManagerRefresh();
-  a_.saveDatabase();
+  AddShown(copy);
 }
 
 void StickerOperations::ApplyStickerSettings(std::int32_t id, const StickerRecord& edited) {
+  Change change(*this);
   StickerRecord* r = Record(id);
   if (!r) return;
   MergeStickerSettings(*r, edited);
-  if (TStickForm* window = OpenWindowOf(*r)) {
-    COPYDATASTRUCT data{kRecordDeliveryData, static_cast<DWORD>(kStickerRecordSize), r};
-    SendMessageW(window->Handle(), WM_COPYDATA, kRecordDeliveryTag, reinterpret_cast<LPARAM>(&data));
-  }
-  a_.postManagerRefresh();
-  a_.saveDatabase();
+  if (TStickForm* window = OpenWindowOf(*r)) window->Apply(*r);
+  change.Made(kStored | kListed);
 }
 
 // The dialog works on a copy: the store changes only when it applies.

@@ -1,6 +1,12 @@
 #pragma once
-// The sticker operations of the main window: everything that must reach a
-// sticker's window, the manager and base.db together goes through here.
+// The sticker operations: the one place that changes a sticker or the set.
+// The tray, the manager, the scheduler, later starts, hot keys and the sticker
+// windows themselves all come here, so a change means the same whichever way
+// the user asked for it.
+//
+// Every change a user would expect to find after a restart is written to
+// base.db when it happens, and every change the manager lists refreshes it;
+// a burst (hide all over 256 stickers) is one write and one refresh.
 //
 // The sticker windows are owned here, one per open sticker, and this is the
 // only way to reach one: a record's `window` field names its open window (0
@@ -24,7 +30,8 @@ struct StickerOperationsArgs {
   const MenuGlyphs* glyphs;            // not owned
   HWND mainWindow;                     // not owned
   std::function<bool()> saveDatabase;  // writes base.db, reporting failures
-  std::function<void()> postManagerRefresh;
+  std::function<void()> refreshManager;
+  std::function<void()> reportStoreFull;
   std::function<void(std::int32_t id, const StickerRecord& record)> openSettings;
   std::function<void(std::int32_t id, const StickerRecord& record)> createShortcut;
 };
@@ -37,62 +44,92 @@ class StickerOperations final : public StickerHost {
  public:
   explicit StickerOperations(StickerOperationsArgs args) : a_(std::move(args)) {}
 
-  void Show(std::int32_t id, bool onlyIfHidden);
-  // A sticker from the new-sticker form: its own id, shown centred, and
-  // written at once.
-  void AddNewSticker(StickerRecord record);
-  // Opens a window for every visible record, as base.db has just been read.
+  // Opens every visible record's window, as base.db has just been read; the
+  // file already says what the store holds.
   void ShowLoaded();
+  // Whether a new sticker would find a free slot; says so when not.
+  bool HasRoomOrSays();
+  // A sticker from the new-sticker form: its own id, shown centred.
+  void AddNewSticker(StickerRecord record);
+
+  // Shows a hidden sticker; nothing for one already shown.
+  void Show(std::int32_t id);
   void ToggleById(std::int32_t id);
   void ShowAll();
   void HideAll();
-  void RedrawAll();
-  void BringAllOnScreen();
-  // After a change of monitors: windows left wholly outside every monitor
-  // come back onto the nearest.
-  void BringBackStranded();
-  void MakeAllVisible();
   void DeleteAll();
   void ToggleFloating(std::int32_t id);
-  // A stacking position chosen in the tray menu: the record carrying it is
-  // applied as an edit, which reaches the window and base.db.
+  // A stacking position chosen in the tray menu, applied as an edit.
   void ChangePosition(std::int32_t id, int position);
+  // Stickers nearly transparent become opaque, in the store too.
+  void MakeAllVisible();
+  // Stickers showing less than a corner come onto the screen, and stay there.
+  void BringAllOnScreen();
+
+  // What changes no record: windows redrawn, raised or relabelled.
+  void RedrawAll();
+  // After a change of monitors: windows left wholly outside every monitor
+  // come back onto the nearest; their stored places are kept.
+  void BringBackStranded();
   // Brings the sticker's window to the front until it loses the focus.
   void BringToFront(std::int32_t id);
-  void SetExpandedQuietly(std::int32_t id, bool expanded);
   // Open windows put the current texts on their menus.
   void RelabelAll();
-
-  // Closes the open window the record names, if it is one of ours.
-  void CloseWindow(std::uint32_t storedHandle);
-  // Closes every open window at once (the store is about to be reset).
-  void CloseAllWindows();
+  // Closes every window and opens the visible records' again, as after a
+  // restart of the shell; the store stays as it is.
+  void ReopenAll();
   // Frees the closed windows none of whose handlers is still running.
   void ReleaseClosedWindows();
 
+  // StickerHost: what the sticker windows, the manager and the scheduler ask.
   std::optional<StickerRecord> StoredRecord(std::int32_t id) const override;
   void SetBounds(std::int32_t id, int left, int top, int width, int height) override;
   void SetStackingPosition(std::int32_t id, int position) override;
   void SetExpanded(std::int32_t id, bool expanded) override;
   void SetFloating(std::int32_t id, bool floating) override;
-  void HideFromWindow(std::int32_t id) override;
-  void DeleteFromWindow(std::int32_t id) override;
+  void Hide(std::int32_t id) override;
+  void Delete(std::int32_t id) override;
   void Duplicate(std::int32_t id) override;
   void ApplyStickerSettings(std::int32_t id, const StickerRecord& edited) override;
   void OpenSettings(std::int32_t id) override;
   void CreateShortcut(std::int32_t id) override;
 
  private:
+  // What a change touched, and so what follows it.
+  enum Effect : unsigned {
+    kStored = 1,  // a user would look for it after a restart: base.db is written
+    kListed = 2,  // the manager shows it: the manager is refreshed
+  };
+  // Every change runs inside one; the write and the refresh come once, when
+  // the outermost change ends, however many records it touched.
+  class Change {
+   public:
+    explicit Change(StickerOperations& operations) : operations_(operations) { ++operations_.depth_; }
+    ~Change();
+    Change(const Change&) = delete;
+    Change& operator=(const Change&) = delete;
+    void Made(unsigned effects) { operations_.pending_ |= effects; }
+
+   private:
+    StickerOperations& operations_;
+  };
+
   // `monitors`: the screen as it is now, for windows left outside it.
   bool ShowSlot(int slot, const std::vector<Monitor>& monitors);
+  // Closes the record's window, if it has one, and marks it hidden.
+  void HideRecord(StickerRecord& record);
+  bool AddShown(const StickerRecord& record);
   void OnWindowClosed(TStickForm* window);
   StickerRecord* Record(std::int32_t id);
   // The open window of a record, or null.
   TStickForm* OpenWindowOf(const StickerRecord& record) const;
+  void CloseWindowOf(const StickerRecord& record);
   // Sends or posts a sticker command to every open window.
   void CommandOpenWindows(LPARAM command, WPARAM argument, bool post);
 
   StickerOperationsArgs a_;
   std::vector<std::unique_ptr<TStickForm>> windows_;  // open
   std::vector<std::unique_ptr<TStickForm>> closed_;   // gone, waiting to be freed
+  int depth_ = 0;
+  unsigned pending_ = 0;
 };

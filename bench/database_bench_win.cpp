@@ -24,8 +24,7 @@ void WriteInPlace(const std::wstring& path, std::span<const std::uint8_t> bytes)
 }  // namespace
 
 int main() {
-  NoStoreNotifications notes;
-  auto store = std::make_unique<Tmassiv>(notes);
+  auto store = std::make_unique<Tmassiv>();
   for (int i = 0; i < kStickerSlotCount; ++i) {
     StickerRecord r = NewStickerRecord(0x808080);
     r.id = i + 1;
@@ -35,7 +34,7 @@ int main() {
   const auto image = BuildDatabaseImage(*store);
   constexpr int kRuns = 200;
   Report("database_build_full_store", MicrosecondsPerRun(kRuns, [&] { (void)BuildDatabaseImage(*store).size(); }), "us");
-  auto target = std::make_unique<Tmassiv>(notes);
+  auto target = std::make_unique<Tmassiv>();
   Report("database_load_full_store", MicrosecondsPerRun(kRuns, [&] {
            target->ResetStickers();
            std::int32_t none = 0;

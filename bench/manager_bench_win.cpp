@@ -56,8 +56,7 @@ double RefillTime(TFormManager& manager, int grid, bool tasks) {
 
 void RunManagerBenchmarks() {
   TMUI texts;
-  NoStoreNotifications notes;
-  auto store = std::make_unique<Tmassiv>(notes);
+  auto store = std::make_unique<Tmassiv>();
   FillStore(*store);
   NoCommands commands;
   NoSchedulerActions actions;

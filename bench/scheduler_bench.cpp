@@ -8,14 +8,8 @@
 
 namespace {
 
-struct NoNotifications final : StoreNotifications {
-  void CloseStickerWindow(std::uint32_t) override {}
-  void RefreshManager() override {}
-};
-
 void ComputeNextEvent(benchmark::State& state) {
-  NoNotifications notes;
-  auto store = std::make_unique<Tmassiv>(notes);
+  auto store = std::make_unique<Tmassiv>();
   const DateTime now = EncodeDateTime({2026, 12, 8, 14, 20});
   for (int slot = 0; slot < kTaskSlotCount; ++slot) {
     TaskRecord task = NewTask(now + slot / 1440.0);

@@ -35,8 +35,7 @@ std::wstring BesideThis(const std::wstring& name) {
 
 // base.db with that many open, typical five-line notes, placed in a grid.
 std::vector<std::uint8_t> TypicalDatabase(int count) {
-  NoStoreNotifications none;
-  auto store = std::make_unique<Tmassiv>(none);
+  auto store = std::make_unique<Tmassiv>();
   for (int i = 0; i < count; ++i) {
     StickerRecord r = NewStickerRecord(0x60C8F0);
     r.id = 100 + i;

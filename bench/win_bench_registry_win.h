@@ -31,8 +31,3 @@ double MicrosecondsPerRun(int runs, Work work) {
   return spent.count() / runs;
 }
 
-// A store whose changes nobody needs to hear of.
-struct NoStoreNotifications final : StoreNotifications {
-  void CloseStickerWindow(std::uint32_t) override {}
-  void RefreshManager() override {}
-};

@@ -1,15 +1,15 @@
 #pragma once
-// What the manager asks of the program: the main window's sticker operations,
-// which keep the sticker windows, the store and base.db in step, and the task
-// file. Every sticker operation takes an id; one the store no longer holds
-// makes it do nothing.
+// What the manager asks of the program: the sticker operations, which keep
+// the sticker windows, the store, base.db and this very list in step, and the
+// task file. Every sticker operation takes an id; one the store no longer
+// holds makes it do nothing.
 
 #include <cstdint>
 
 class ManagerCommands {
  public:
   virtual void NewSticker() = 0;
-  // Each writes base.db; the store's notification refreshes the manager.
+  // Each writes base.db and refreshes the manager.
   virtual void ShowSticker(std::int32_t id) = 0;  // nothing when it is shown already
   virtual void HideSticker(std::int32_t id) = 0;
   virtual void DeleteSticker(std::int32_t id) = 0;

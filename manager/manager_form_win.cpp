@@ -230,8 +230,11 @@ void TFormManager::SetButtonPicture(int id, int glyph, int text) {
   SetHint(id, text);
 }
 
+// Filled afresh each time it opens: nothing may have told a hidden list.
 void TFormManager::Open() {
   if (!IsWindowVisible(Handle())) {
+    RefillStickers();
+    RefillTasks();
     ShowModeless();
     return;
   }
@@ -249,7 +252,7 @@ std::optional<std::int32_t> TFormManager::SelectedSticker() const {
   const int row = stickerGrid_->Selected();
   if (row < 0 || row >= static_cast<int>(stickerRows_.size())) return std::nullopt;
   const std::int32_t id = stickerRows_[static_cast<std::size_t>(row)].id;
-  if (a_.store->FindSticker(id) < 0) return std::nullopt;  // gone meanwhile; the store's refresh follows
+  if (a_.store->FindSticker(id) < 0) return std::nullopt;  // gone meanwhile; the refresh follows
   return id;
 }
 
@@ -291,11 +294,9 @@ void TFormManager::UpdateTaskStates() {
 
 // Sticker commands
 
+// The program refreshes the list after each change it makes.
 void TFormManager::StickerCommand(void (ManagerCommands::*command)(std::int32_t)) {
-  const auto id = SelectedSticker();
-  if (!id) return;
-  (a_.commands->*command)(*id);
-  RefillStickers();
+  if (const auto id = SelectedSticker()) (a_.commands->*command)(*id);
 }
 
 void TFormManager::StickerNewClick() { a_.commands->NewSticker(); }
@@ -312,11 +313,15 @@ void TFormManager::StickerDuplicateClick() { StickerCommand(&ManagerCommands::Du
 void TFormManager::StickerFloatingClick() { StickerCommand(&ManagerCommands::ToggleFloating); }
 void TFormManager::StickerRefreshClick() { RefillStickers(); }
 
+// The row chosen is taken before asking: the scheduler runs while the box
+// waits and may remove rows, so the selection may then name another one. The
+// sticker is deleted only if it still exists.
 void TFormManager::StickerDeleteClick() {
-  if (!SelectedSticker()) return;
+  const auto id = SelectedSticker();
+  if (!id) return;
   if (!a_.dialog->Confirm(Texts().TextAt(Text(L"dialog_del_stick_caption")), Texts().TextAt(Text(L"dialog_del_stick"))))
     return;
-  StickerCommand(&ManagerCommands::DeleteSticker);  // the selection is checked again: the sticker may be gone
+  a_.commands->DeleteSticker(*id);
 }
 
 // Task commands. The wizard is modal and the scheduler keeps running
@@ -341,12 +346,14 @@ void TFormManager::TaskEditClick() {
   AfterTaskChange();
 }
 
+// As for stickers; no task can be made while the box waits, so a slot still
+// in use holds the task chosen.
 void TFormManager::TaskDeleteClick() {
-  if (!SelectedTaskSlot()) return;
-  if (!a_.dialog->Confirm(Texts().TextAt(Text(L"dialog_del_plan_caption")), Texts().TextAt(Text(L"dialog_del_plan"))))
-    return;
   const auto slot = SelectedTaskSlot();
   if (!slot) return;
+  if (!a_.dialog->Confirm(Texts().TextAt(Text(L"dialog_del_plan_caption")), Texts().TextAt(Text(L"dialog_del_plan"))))
+    return;
+  if (!a_.store->Task(*slot).in_use) return;
   a_.store->FreeTask(*slot);
   AfterTaskChange();
 }

@@ -15,8 +15,8 @@ class SchedulerActions {
  public:
   // Shows the sticker unless its window is open already.
   virtual void ShowSticker(std::int32_t id) = 0;
-  // Closes the sticker's window and marks it hidden, or frees its slot; the
-  // sticker database is not written for it.
+  // Closes the sticker's window and marks it hidden, or frees its slot; both
+  // are written at once, as when the user does it.
   virtual void HideSticker(std::int32_t id) = 0;
   virtual void DeleteSticker(std::int32_t id) = 0;
   // A tray balloon with the text (ANSI bytes), titled with the program's name.

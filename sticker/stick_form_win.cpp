@@ -71,7 +71,7 @@ void TStickForm::ShowAt(int left, int top) {
   SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
 }
 
-void TStickForm::ApplyRecord(const StickerRecord& delivered) {
+void TStickForm::Apply(const StickerRecord& delivered) {
   const StickerRecord before = record_;
   record_ = WindowCopyOf(delivered, record_);
   text_ = BodyTextOf(record_);
@@ -95,7 +95,7 @@ LRESULT TStickForm::OnCopyData(WPARAM selector, const COPYDATASTRUCT& data) {
   if (payload.size() == kStickerRecordSize) {
     StickerRecord delivered;
     std::memcpy(&delivered, payload.data(), kStickerRecordSize);
-    ApplyRecord(delivered);
+    Apply(delivered);
   } else if (payload.size() == kCompactRecordSize) {
     ApplySettings(payload);
   } else if (ApplyDeliveredString(record_, static_cast<int>(selector), PayloadString(payload))) {
@@ -188,8 +188,10 @@ void TStickForm::LayeredUpdate(int alpha) {
     SetWindowPos(Handle(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// Also after the program closed the window on the user's own request.
 void TStickForm::Release() {
   closing_ = true;
+  if (!Handle()) return;
   if (hideTimerRunning_) KillTimer(Handle(), kHideTimer);
   DestroyWindow(Handle());
 }
@@ -241,6 +243,13 @@ void TStickForm::OnWindowPosChanging(WINDOWPOS& position) {
   }
 }
 
+void TStickForm::StoreBounds() {
+  const ScreenRect r = WindowRect();
+  record_.left = r.left;
+  record_.top = r.top;
+  host_.SetBounds(record_.id, r.left, r.top, r.right - r.left, r.bottom - r.top);
+}
+
 ScreenRect TStickForm::WindowRect() const {
   RECT r{};
   GetWindowRect(Handle(), &r);
@@ -249,7 +258,13 @@ ScreenRect TStickForm::WindowRect() const {
 
 // The off-screen check: less than a corner's worth of the window shows on
 // any monitor.
-void TStickForm::BringOnScreen() { MoveOnScreen(OffScreenPlacement(CurrentMonitors(), WindowRect())); }
+// The place found is the sticker's from now on.
+void TStickForm::BringOnScreen() {
+  const std::optional<ScreenPoint> place = OffScreenPlacement(CurrentMonitors(), WindowRect());
+  if (!place) return;
+  MoveOnScreen(place);
+  StoreBounds();
+}
 
 void TStickForm::BringBackIfStranded(const std::vector<Monitor>& monitors) {
   MoveOnScreen(StrandedPlacement(monitors, WindowRect()));
@@ -275,15 +290,17 @@ void TStickForm::TogglePin() {
   Redraw();
 }
 
+// The program closes the window as it hides the record; one whose record it
+// no longer holds closes all the same.
 void TStickForm::Hide() {
   closing_ = true;
-  host_.HideFromWindow(record_.id);
+  host_.Hide(record_.id);
   Release();
 }
 
 void TStickForm::Delete() {
   closing_ = true;
-  host_.DeleteFromWindow(record_.id);
+  host_.Delete(record_.id);
   Release();
 }
 
@@ -383,14 +400,9 @@ LRESULT TStickForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COPYDATA:
       if (!lParam) return 0;
       return OnCopyData(wParam, *reinterpret_cast<const COPYDATASTRUCT*>(lParam));
-    case WM_EXITSIZEMOVE: {
-      RECT r{};
-      GetWindowRect(Handle(), &r);
-      record_.left = r.left;
-      record_.top = r.top;
-      host_.SetBounds(record_.id, r.left, r.top, r.right - r.left, r.bottom - r.top);
+    case WM_EXITSIZEMOVE:
+      StoreBounds();
       break;
-    }
     case WM_WINDOWPOSCHANGED:
       if (temporarilyTopmost_ || record_.position == kPositionTopmost) StayTopmost();
       break;

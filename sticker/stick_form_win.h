@@ -37,6 +37,9 @@ class TStickForm final : public WindowBase {
   // A window that lies wholly outside every monitor (one no longer connected)
   // is centred on the nearest; the stored position is left as it was.
   void BringBackIfStranded(const std::vector<Monitor>& monitors);
+  // Takes a whole record as the window's own copy: what the window owns
+  // itself (handle, id, place) stays. Other programs hand one in WM_COPYDATA.
+  void Apply(const StickerRecord& record);
   int PictureWidth() const { return composite_.Width(); }
   // The window's handle as the record keeps it; still known once it is gone.
   std::uint32_t StoredHandle() const { return record_.window; }
@@ -47,7 +50,6 @@ class TStickForm final : public WindowBase {
   void OnDestroyed() override;
   void OnHandlersReturned() override;
 
-  void ApplyRecord(const StickerRecord& delivered);
   void ApplySettings(std::span<const std::uint8_t> payload);
   LRESULT OnCopyData(WPARAM selector, const COPYDATASTRUCT& data);
   void OnCommand(LPARAM command, WPARAM argument);
@@ -65,6 +67,8 @@ class TStickForm final : public WindowBase {
   void BringOnScreen();
   void MoveOnScreen(const std::optional<ScreenPoint>& place);
   ScreenRect WindowRect() const;
+  // Keeps the window's place in its copy and in the store.
+  void StoreBounds();
 
   void OnMouseDown(int x, int y, bool right, bool shift);
   void OnMouseMove(int x, int y);

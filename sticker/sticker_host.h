@@ -20,13 +20,13 @@ class StickerHost {
   virtual void SetStackingPosition(std::int32_t id, int position) = 0;
   virtual void SetExpanded(std::int32_t id, bool expanded) = 0;  // writes base.db
   virtual void SetFloating(std::int32_t id, bool floating) = 0;  // writes base.db
-  // Marks the record hidden (no message back to the window) and writes base.db.
-  virtual void HideFromWindow(std::int32_t id) = 0;
-  // Frees the record's slot and writes base.db.
-  virtual void DeleteFromWindow(std::int32_t id) = 0;
+  // Closes the sticker's window, marks the record hidden and writes base.db.
+  virtual void Hide(std::int32_t id) = 0;
+  // Closes the sticker's window, frees its slot and writes base.db.
+  virtual void Delete(std::int32_t id) = 0;
   virtual void Duplicate(std::int32_t id) = 0;
-  // Merges the edited record into the store, writes base.db and sends the
-  // result back to the window.
+  // Merges the edited record into the store, writes base.db and gives the
+  // result to the window.
   virtual void ApplyStickerSettings(std::int32_t id, const StickerRecord& edited) = 0;
   virtual void OpenSettings(std::int32_t id) = 0;
   // Asks for a name and puts a shortcut that opens the sticker on the desktop.

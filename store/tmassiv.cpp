@@ -1,6 +1,6 @@
 #include "store/tmassiv.h"
 
-Tmassiv::Tmassiv(StoreNotifications& notifications) : notifications_(notifications) { ResetStickers(); }
+Tmassiv::Tmassiv() { ResetStickers(); }
 
 void Tmassiv::ResetStickers() {
   for (auto& record : stickers_) {
@@ -49,29 +49,11 @@ int Tmassiv::AddRecord(const StickerRecord& record) {
   return slot;
 }
 
-void Tmassiv::DeleteSticker(std::int32_t id, bool closeWindow) {
+bool Tmassiv::DeleteSticker(std::int32_t id) {
   const int slot = FindSticker(id);
-  if (slot < 0) return;
-  StickerRecord& record = Sticker(slot);
-  record.in_use = 0;
-  if (record.visible && closeWindow) notifications_.CloseStickerWindow(record.window);
-  notifications_.RefreshManager();
-}
-
-void Tmassiv::HideSticker(std::int32_t id, bool closeWindow) {
-  const int slot = FindSticker(id);
-  if (slot < 0) return;
-  StickerRecord& record = Sticker(slot);
-  if (record.visible && closeWindow) notifications_.CloseStickerWindow(record.window);
-  record.visible = 0;
-  notifications_.RefreshManager();
-}
-
-void Tmassiv::SetExpanded(std::int32_t id, bool expanded) {
-  const int slot = FindSticker(id);
-  if (slot < 0) return;
-  Sticker(slot).expanded = expanded ? 1 : 0;
-  notifications_.RefreshManager();
+  if (slot < 0) return false;
+  Sticker(slot).in_use = 0;
+  return true;
 }
 
 void Tmassiv::ResetTasks(DateTime now) {

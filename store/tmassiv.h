@@ -1,6 +1,8 @@
 #pragma once
 // The store of the program: 256 sticker slots and 256 task slots, allocated
 // once and searched linearly from slot 0. A full store drops new entries.
+// It only holds records: what a change means for the windows, the manager and
+// base.db is the sticker operations' business.
 
 #include <array>
 #include <cstdint>
@@ -11,19 +13,9 @@
 inline constexpr int kStickerSlotCount = 256;
 inline constexpr int kTaskSlotCount = 256;
 
-// What the store tells the windows when a sticker is hidden or deleted.
-class StoreNotifications {
- public:
-  virtual void CloseStickerWindow(std::uint32_t window) = 0;
-  virtual void RefreshManager() = 0;
-
- protected:
-  ~StoreNotifications() = default;
-};
-
 class Tmassiv {
  public:
-  explicit Tmassiv(StoreNotifications& notifications);  // not owned
+  Tmassiv();
 
   // Frees every sticker slot; task slots are left alone.
   void ResetStickers();
@@ -44,9 +36,8 @@ class Tmassiv {
   int AddRecord(const StickerRecord& record);
   int AddRecordUnchanged(const StickerRecord& record);
 
-  void DeleteSticker(std::int32_t id, bool closeWindow);
-  void HideSticker(std::int32_t id, bool closeWindow);
-  void SetExpanded(std::int32_t id, bool expanded);
+  // Frees the first slot with the id; false when none holds it.
+  bool DeleteSticker(std::int32_t id);
 
   // Frees every task slot and sets both its times to `now`, as at start-up.
   void ResetTasks(DateTime now);
@@ -60,8 +51,6 @@ class Tmassiv {
   void SetTaskDue(int slot, bool due) { tasks_[static_cast<std::size_t>(slot)].due = due ? 1 : 0; }
 
  private:
-
-  StoreNotifications& notifications_;
   std::array<StickerRecord, kStickerSlotCount> stickers_{};
   std::array<TaskRecord, kTaskSlotCount> tasks_{};
 };

@@ -28,3 +28,7 @@ void ShowFileError(FileErrorKind kind, const std::wstring& path, DWORD error) { 
 void ShowErrorText(const std::wstring& text) {
   MessageBoxW(nullptr, text.c_str(), kProgramTitle, MB_OK | MB_ICONERROR | MB_TASKMODAL);
 }
+
+void ShowNoticeText(const std::wstring& text) {
+  MessageBoxW(nullptr, text.c_str(), kProgramTitle, MB_OK | MB_ICONINFORMATION | MB_TASKMODAL);
+}

@@ -12,3 +12,5 @@ std::wstring FileErrorText(FileErrorKind kind, const std::wstring& path, DWORD e
 void ShowFileError(FileErrorKind kind, const std::wstring& path, DWORD error);
 // The same box with any other error text.
 void ShowErrorText(const std::wstring& text);
+// A box that tells the user why nothing happened; no error.
+void ShowNoticeText(const std::wstring& text);

@@ -81,6 +81,11 @@ TEST_F(Scheduler, DueTasksFireTheirActionsAndAutoDeleteRewritesThePlan) {
 
   ASSERT_TRUE(Eventually([&] { return WindowOf(1) == nullptr; }, 20000));
   EXPECT_NE(WindowOf(2), nullptr);
+  // Written at once, as a hide by the user is: the next start keeps it hidden.
+  EXPECT_TRUE(Eventually([&] {
+    const auto saved = OnDisk();
+    return saved.size() == 2 && saved[0].visible == 0 && saved[1].visible == 1;
+  }));
   HWND shown = ShownWindow(L"TFormDialog");
   ASSERT_NE(shown, nullptr);
   EXPECT_EQ(TextOf(ControlById(shown, TFormDialog::kLText)), L"Stand up and stretch");

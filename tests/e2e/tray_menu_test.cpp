@@ -4,7 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <windows.h>
+#include <commctrl.h>
+
 #include "app/tray_icon_win.h"
+#include "manager/manager_form_win.h"
 #include "support/sticker_program_win.h"
 #include "support/temp_folder_win.h"
 #include "support/window_search_win.h"
@@ -78,9 +82,13 @@ TEST_F(TrayMenu, AStackingPositionChosenForOneStickerMovesItsWindowAndIsWritten)
   EXPECT_FALSE(GetWindowLongW(first, GWL_EXSTYLE) & WS_EX_TOPMOST);
 }
 
-TEST_F(TrayMenu, RemoveAllAsksFirstAndOnlyOkRemoves) {
+TEST_F(TrayMenu, RemoveAllAsksFirstAndOnlyOkRemovesAndTheManagerFollows) {
   Start({Placed(1, 100, 100), Placed(2, 400, 100), Placed(3, 500, 100, false)});
   ASSERT_TRUE(WaitForStickerWindows(Pid(), 2));
+  Instance(kInstanceShowManager, kInstanceShowManager);
+  HWND list = ControlById(ShownWindow(L"TFormManager"), TFormManager::kSG);
+  const auto rows = [&] { return SendMessageW(list, LVM_GETITEMCOUNT, 0, 0); };
+  ASSERT_EQ(rows(), 3);
   const auto before = ReadBytes(copy.File(L"base.db"));
   RemoveAll(IDCANCEL);
   EXPECT_EQ(ReadBytes(copy.File(L"base.db")), before);
@@ -89,6 +97,7 @@ TEST_F(TrayMenu, RemoveAllAsksFirstAndOnlyOkRemoves) {
   EXPECT_TRUE(WaitForStickerWindows(Pid(), 0));
   EXPECT_TRUE(Eventually([&] { return ReadBytes(copy.File(L"base.db")).empty(); }));
   EXPECT_EQ(program->SendUserCommand(kUserCountStickers), 0);
+  EXPECT_TRUE(Eventually([&] { return rows() == 0; })) << rows();
 }
 
 TEST_F(TrayMenu, ALanguageFileChosenFromTheMenuIsKeptInTheConfiguration) {

@@ -28,11 +28,6 @@
 
 namespace {
 
-struct NoNotifications final : StoreNotifications {
-  void CloseStickerWindow(std::uint32_t) override {}
-  void RefreshManager() override {}
-};
-
 std::wstring Widened(std::string_view bytes) { return std::wstring(bytes.begin(), bytes.end()); }
 std::string Narrowed(std::wstring_view text) {
   std::string bytes;
@@ -59,8 +54,7 @@ MemoryProfile ProfileOf(std::string_view text) {
 }
 
 void Stores(std::span<const std::uint8_t> bytes) {
-  NoNotifications notes;
-  auto store = std::make_unique<Tmassiv>(notes);
+  auto store = std::make_unique<Tmassiv>();
   std::int32_t startId = bytes.empty() ? 0 : bytes[0];
   LoadDatabaseImage(bytes, *store, startId);
   LoadTaskImage(bytes, *store);

@@ -10,14 +10,6 @@
 #include "store/sticker_record.h"
 #include "store/tmassiv.h"
 
-// Records what the store tells the windows.
-struct RecordingNotifications final : StoreNotifications {
-  std::vector<std::uint32_t> closed;
-  int refreshes = 0;
-  void CloseStickerWindow(std::uint32_t window) override { closed.push_back(window); }
-  void RefreshManager() override { ++refreshes; }
-};
-
 inline StickerRecord MakeSticker(std::int32_t id, bool visible = true, std::uint32_t window = 0) {
   StickerRecord r = NewStickerRecord(0x405060);
   r.id = id;

@@ -52,8 +52,7 @@ TEST(TaskRows, TimeTextsOfOnceDailyAndHourlyTasks) {
 }
 
 TEST(TaskRows, RowsAreTheUsedSlotsInSlotOrder) {
-  RecordingNotifications notes;
-  auto store = std::make_unique<Tmassiv>(notes);
+  auto store = std::make_unique<Tmassiv>();
   store->WriteTask(4, Task(kTaskHourly, 0, true, true));
   store->WriteTask(1, Task(kTaskOnce, At(2026, 12, 8, 9, 0), false));
   const auto rows = TaskRows(*store, kNow, kWords);
@@ -71,8 +70,7 @@ bool IgnoringCase(const std::wstring& a, const std::wstring& b) {
 }
 
 TEST(StickerRows, SortingIgnoresCaseAndTiesGoByTheIdsDecimalText) {
-  RecordingNotifications notes;
-  auto store = std::make_unique<Tmassiv>(notes);
+  auto store = std::make_unique<Tmassiv>();
   for (auto [id, text] : {std::pair{9, "Shopping list 1"}, {12, "shopping list 2"}, {5, "apples"}, {7, "[3.2025/m]"}}) {
     StickerRecord r = MakeSticker(id);
     SetStickerText(r, text);

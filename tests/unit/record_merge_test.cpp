@@ -3,6 +3,8 @@
 #include <cstring>
 #include <vector>
 
+#include "store/compact_record.h"
+#include "store/record_fields.h"
 #include "store/record_merge.h"
 #include "support/sticker_samples.h"
 
@@ -191,6 +193,28 @@ TEST(DeliveredStrings, StopAtTheZeroOrThePayloadAndFitTheirField) {
   EXPECT_EQ(copy.text_length, kStickerTextCapacity);
   EXPECT_FALSE(ApplyDeliveredString(copy, 5, "ignored"));
   EXPECT_FALSE(ApplyDeliveredString(copy, -1, "ignored"));
+}
+
+// An edit that the window would not take would reach base.db and stay
+// unseen until the next start; fields that overlap would copy one another's
+// bytes.
+TEST(RecordFields, EveryEditReachesTheWindowAndNoFieldsOverlap) {
+  std::vector<int> owner(kStickerRecordSize, -1);
+  int index = 0;
+  for (const RecordField& f : StickerRecordFields()) {
+    if (f.rules & kRuleEdited) EXPECT_TRUE(f.rules & kRuleDelivered) << "field at " << f.offset;
+    ASSERT_LE(f.offset + f.size, kStickerRecordSize);
+    for (std::size_t at = f.offset; at < f.offset + f.size; ++at) {
+      EXPECT_EQ(owner[at], -1) << "byte " << at;
+      owner[at] = index;
+    }
+    ++index;
+  }
+  for (const CompactField& f : CompactRecordFields()) {
+    EXPECT_LE(f.from + f.fromSize, kCompactRecordSize);
+    EXPECT_LE(f.to + f.toSize, kStickerRecordSize);
+    EXPECT_LE(f.fromSize, f.toSize) << "compact field at " << f.from;
+  }
 }
 
 }  // namespace

@@ -46,8 +46,7 @@ class SchedulerTest : public ::testing::Test {
     for (DateTime t = from + kSecond / 2; t <= to + kSecond; t += kSecond) scheduler.Tick(t, actions);
   }
 
-  RecordingNotifications notes;
-  std::unique_ptr<Tmassiv> store = std::make_unique<Tmassiv>(notes);
+  std::unique_ptr<Tmassiv> store = std::make_unique<Tmassiv>();
   Scheduler scheduler{*store};
   RecordingActions actions;
 };
@@ -129,7 +128,7 @@ TEST_F(SchedulerTest, AnActionForAStickerThatIsGoneStillAutoBlocks) {
   TaskRecord task = store->Task(slot);
   task.auto_block = 1;
   store->WriteTask(slot, task);
-  store->DeleteSticker(7, false);
+  store->DeleteSticker(7);
   scheduler.Start(At(8, 11, 59, 59));
   RunClock(At(8, 12, 0), At(8, 12, 0));
   EXPECT_TRUE(actions.calls.empty());

@@ -10,8 +10,7 @@ namespace {
 
 class DatabaseTest : public ::testing::Test {
  protected:
-  RecordingNotifications notes;
-  std::unique_ptr<Tmassiv> store = std::make_unique<Tmassiv>(notes);
+  std::unique_ptr<Tmassiv> store = std::make_unique<Tmassiv>();
   std::int32_t startId = 0;
 };
 
@@ -24,15 +23,14 @@ TEST_F(DatabaseTest, AnEmptyStoreWritesAnEmptyFileThatLoadsNothing) {
 TEST_F(DatabaseTest, OccupiedSlotsAreWrittenInOrderAndComeBackWithoutGaps) {
   for (int i = 0; i < 8; ++i) store->AddRecord(MakeSticker(100 + i));
   for (int i = 0; i < 8; ++i)
-    if (i != 3 && i != 7) store->DeleteSticker(100 + i, false);
+    if (i != 3 && i != 7) store->DeleteSticker(100 + i);
   store->Sticker(3).window = 0xABCD;
   const auto image = BuildDatabaseImage(*store);
   ASSERT_EQ(image.size(), 5064u);
   EXPECT_EQ(std::memcmp(image.data(), &store->Sticker(3), kStickerRecordSize), 0);  // byte for byte
   EXPECT_EQ(std::memcmp(image.data() + kStickerRecordSize, &store->Sticker(7), kStickerRecordSize), 0);
 
-  RecordingNotifications otherNotes;
-  auto loaded = std::make_unique<Tmassiv>(otherNotes);
+  auto loaded = std::make_unique<Tmassiv>();
   LoadDatabaseImage(image, *loaded, startId);
   EXPECT_EQ(loaded->CountStickers(), 2);
   EXPECT_EQ(loaded->StickerIdOfSlot(0), 103);
@@ -58,8 +56,7 @@ TEST_F(DatabaseTest, StartStickerIdForcesOnlyTheFirstMatchingRecordOpen) {
   EXPECT_EQ(store->Sticker(1).visible, 1);
   EXPECT_EQ(store->Sticker(2).visible, 0);
 
-  RecordingNotifications otherNotes;
-  auto again = std::make_unique<Tmassiv>(otherNotes);
+  auto again = std::make_unique<Tmassiv>();
   startId = 42;  // no such record: nothing opens and the id stays
   LoadDatabaseImage(image, *again, startId);
   EXPECT_EQ(startId, 42);

@@ -11,8 +11,7 @@ namespace {
 
 class TaskFileTest : public ::testing::Test {
  protected:
-  RecordingNotifications notes;
-  std::unique_ptr<Tmassiv> store = std::make_unique<Tmassiv>(notes);
+  std::unique_ptr<Tmassiv> store = std::make_unique<Tmassiv>();
 
   TaskRecord Named(const std::string& name, DateTime when = 46000.5) {
     TaskRecord task = NewTask(when);
@@ -66,7 +65,7 @@ TEST_F(TaskFileTest, FilesShorterThanARecordLoadNoTaskAndAPartialTailIsIgnored) 
   for (int i = 0; i < 3; ++i) Add(Named("t" + std::to_string(i)));
   std::vector<std::uint8_t> image = BuildTaskImage(*store);
   image.resize(241 * 3, 0x55);
-  auto loaded = std::make_unique<Tmassiv>(notes);
+  auto loaded = std::make_unique<Tmassiv>();
   LoadTaskImage(image, *loaded);
   EXPECT_EQ(loaded->CountTasks(), 3);
   EXPECT_EQ(loaded->Task(2).name.Str(), "t2");
@@ -95,7 +94,7 @@ TEST_F(TaskFileTest, DeletingTheMiddleOfThreeWritesTwoThatComeBackInSlotsZeroAnd
   EXPECT_EQ(store->UsedTaskSlot(1), 2);  // the second row of the list is the former third task
   const auto image = BuildTaskImage(*store);
   ASSERT_EQ(image.size(), 480u);
-  auto loaded = std::make_unique<Tmassiv>(notes);
+  auto loaded = std::make_unique<Tmassiv>();
   LoadTaskImage(image, *loaded);
   EXPECT_EQ(loaded->Task(0).name.Str(), "first");
   EXPECT_EQ(loaded->Task(1).name.Str(), "last");
@@ -110,7 +109,7 @@ TEST_F(TaskFileTest, NamesAndMessagesOfFullLengthSurviveAndLongerOnesAreCut) {
   TaskRecord longer = Named(std::string(70, 'o'));
   longer.message.Assign(std::string(200, 'p'));
   Add(longer);
-  auto loaded = std::make_unique<Tmassiv>(notes);
+  auto loaded = std::make_unique<Tmassiv>();
   LoadTaskImage(BuildTaskImage(*store), *loaded);
   EXPECT_EQ(loaded->Task(0).name.Str(), std::string(64, 'n'));
   EXPECT_EQ(loaded->Task(0).message.Str(), std::string(128, 'm'));

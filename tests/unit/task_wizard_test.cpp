@@ -37,13 +37,12 @@ TEST(TaskWizard, TheProposedNameIsTheFirstOneNoTaskHas) {
 }
 
 TEST(TaskWizard, StickersAreOfferedNumberedWithTheStartOfTheirText) {
-  RecordingNotifications notes;
-  auto store = std::make_unique<Tmassiv>(notes);
+  auto store = std::make_unique<Tmassiv>();
   StickerRecord first = MakeSticker(40);
   SetStickerText(first, std::string(40, 'x'));
   store->AddRecord(MakeSticker(30));
   store->AddRecord(first);
-  store->DeleteSticker(30, false);
+  store->DeleteSticker(30);
   store->AddRecord(MakeSticker(50));
   const auto stickers = WizardStickers(*store);
   ASSERT_EQ(stickers.size(), 2u);

@@ -8,8 +8,7 @@ namespace {
 
 class TmassivTest : public ::testing::Test {
  protected:
-  RecordingNotifications notes;
-  std::unique_ptr<Tmassiv> store = std::make_unique<Tmassiv>(notes);
+  std::unique_ptr<Tmassiv> store = std::make_unique<Tmassiv>();
 };
 
 TEST_F(TmassivTest, FindsFreeSlotsAndStickersFromSlotZero) {
@@ -25,7 +24,7 @@ TEST_F(TmassivTest, FindsFreeSlotsAndStickersFromSlotZero) {
   EXPECT_EQ(store->StickerIdOfSlot(1), 9);
   EXPECT_EQ(store->CountStickers(), 3);
 
-  store->DeleteSticker(5, false);  // hits the lower slot
+  store->DeleteSticker(5);  // hits the lower slot
   EXPECT_EQ(store->FindSticker(5), 2);
   EXPECT_EQ(store->FindFreeStickerSlot(), 0);
   EXPECT_EQ(store->CountStickers(), 2);
@@ -39,7 +38,7 @@ TEST_F(TmassivTest, AnUnusedIdCountsUpPastEveryIdInUse) {
   (void)store->AddRecord(MakeSticker(103));
   EXPECT_EQ(store->UnusedStickerId(100), 102);  // three stickers in one second: 100, 101, 102
   EXPECT_EQ(store->UnusedStickerId(103), 104);
-  store->DeleteSticker(101, false);
+  store->DeleteSticker(101);
   EXPECT_EQ(store->UnusedStickerId(100), 101);  // a free slot's id is free again
 }
 
@@ -61,29 +60,15 @@ TEST_F(TmassivTest, AFullStoreDropsNewRecords) {
   EXPECT_EQ(store->CountStickers(), 0);
 }
 
-TEST_F(TmassivTest, HideAndDeleteCloseOnlyOpenWindowsWhenAsked) {
+TEST_F(TmassivTest, DeleteFreesOnlyAKnownIdsSlot) {
   store->AddRecordUnchanged(MakeSticker(1, true, 0x11));
-  store->AddRecordUnchanged(MakeSticker(2, false, 0x22));  // hidden, stale handle
-  store->AddRecordUnchanged(MakeSticker(3, true, 0x33));
-
-  store->HideSticker(1, false);
-  EXPECT_TRUE(notes.closed.empty());
-  EXPECT_EQ(store->Sticker(0).visible, 0);
-  EXPECT_EQ(store->Sticker(0).window, 0x11u);  // handle kept
-  store->HideSticker(3, true);
-  store->DeleteSticker(2, true);
-  EXPECT_EQ(notes.closed, (std::vector<std::uint32_t>{0x33}));
-  EXPECT_EQ(notes.refreshes, 3);
-
-  store->SetExpanded(3, false);
-  EXPECT_EQ(store->Sticker(2).expanded, 0);
-  EXPECT_EQ(notes.refreshes, 4);
-
-  for (auto op : {+[](Tmassiv& s) { s.HideSticker(77, true); }, +[](Tmassiv& s) { s.DeleteSticker(77, true); },
-                  +[](Tmassiv& s) { s.SetExpanded(77, true); }})
-    op(*store);
-  EXPECT_EQ(notes.refreshes, 4);  // an unknown id does nothing at all
+  store->AddRecordUnchanged(MakeSticker(2, false, 0x22));
+  EXPECT_FALSE(store->DeleteSticker(77));
   EXPECT_EQ(store->CountStickers(), 2);
+  EXPECT_TRUE(store->DeleteSticker(2));
+  EXPECT_EQ(store->FindSticker(2), -1);
+  EXPECT_EQ(store->Sticker(0).window, 0x11u);  // the other record is left alone
+  EXPECT_FALSE(store->DeleteSticker(2));
 }
 
 }  // namespace

@@ -62,14 +62,13 @@ TEST(WholeFileRead, TellsMissingFromUnreadableAndStopsAtTheLimit) {
 TEST(StickerDatabaseFile, WriteThenReadReproducesTheStoreWithGapsClosed) {
   TempFolder folder;
   const std::wstring path = folder.File(L"base.db");
-  RecordingNotifications notes;
-  auto store = std::make_unique<Tmassiv>(notes);
+  auto store = std::make_unique<Tmassiv>();
   for (int i = 0; i < 5; ++i) store->AddRecord(MakeSticker(i + 1, i != 2));
-  store->DeleteSticker(2, false);
+  store->DeleteSticker(2);
   ASSERT_TRUE(StickerDatabaseFile(path).Write(*store));
   EXPECT_EQ(ReadBytes(path).size(), 4 * kStickerRecordSize);
 
-  auto loaded = std::make_unique<Tmassiv>(notes);
+  auto loaded = std::make_unique<Tmassiv>();
   std::int32_t startId = 3;
   StickerDatabaseFile(path).Read(*loaded, startId);
   EXPECT_EQ(loaded->CountStickers(), 4);
@@ -87,15 +86,14 @@ TEST(StickerDatabaseFile, WriteThenReadReproducesTheStoreWithGapsClosed) {
 TEST(TaskFile, WriteThenReadReproducesTheTasksWithGapsClosed) {
   TempFolder folder;
   const std::wstring path = folder.File(L"plan.db");
-  RecordingNotifications notes;
-  auto store = std::make_unique<Tmassiv>(notes);
+  auto store = std::make_unique<Tmassiv>();
   for (int slot : {2, 7}) {
     TaskRecord task = NewTask(46000.0 + slot);
     store->WriteTask(slot, task);
   }
   ASSERT_TRUE(TaskFile(path).Write(*store));
   EXPECT_EQ(ReadBytes(path).size(), 2 * kTaskRecordSize);
-  auto loaded = std::make_unique<Tmassiv>(notes);
+  auto loaded = std::make_unique<Tmassiv>();
   TaskFile(path).Read(*loaded);
   EXPECT_EQ(loaded->CountTasks(), 2);
   EXPECT_EQ(loaded->Task(1).date_time, 46007.0);
@@ -156,8 +154,7 @@ TEST(DailyBackup, TheFirstWriteOfADayKeepsACopyAndFourteenDaysAreKept) {
   const std::wstring path = folder.File(L"base.db"), backups = folder.File(L"backup\\");
   DateTime today = EncodeDateTime({2026, 11, 1, 9});
   StickerDatabaseFile file(path, DailyBackup(backups, [&] { return today; }));
-  RecordingNotifications notes;
-  auto store = std::make_unique<Tmassiv>(notes);
+  auto store = std::make_unique<Tmassiv>();
   store->AddRecord(MakeSticker(1));
   ASSERT_TRUE(file.Write(*store));  // nothing to keep yet
   EXPECT_TRUE(FileNamesIn(backups).empty());
@@ -188,8 +185,7 @@ TEST(DailyBackup, AnEarlierCopyStaysAndAFailedCopyNeverStopsTheWrite) {
   TempFolder folder;
   const std::wstring path = folder.File(L"plan.db"), backups = folder.File(L"backup\\");
   const DateTime today = EncodeDateTime({2026, 12, 8, 9});
-  RecordingNotifications notes;
-  auto store = std::make_unique<Tmassiv>(notes);
+  auto store = std::make_unique<Tmassiv>();
   store->WriteTask(0, NewTask(today));
   CreateDirectoryW(backups.c_str(), nullptr);
   WriteBytes(backups + L"plan.db.2026-12-08", Bytes("earlier"));

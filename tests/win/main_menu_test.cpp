@@ -57,8 +57,7 @@ class MainMenuTest : public ::testing::Test {
   TempFolder program;
   TMUI texts;
   MenuGlyphs glyphs;
-  RecordingNotifications notes;
-  Tmassiv store{notes};
+  Tmassiv store;
   std::unique_ptr<MainMenu> menu = std::make_unique<MainMenu>(texts, glyphs, nullptr, program.Path(), nullptr);
 };
 

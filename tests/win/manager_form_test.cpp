@@ -73,8 +73,7 @@ class ManagerFormTest : public ::testing::Test {
   }
 
   TMUI texts;
-  RecordingNotifications notes;
-  std::unique_ptr<Tmassiv> store = std::make_unique<Tmassiv>(notes);
+  std::unique_ptr<Tmassiv> store = std::make_unique<Tmassiv>();
   RecordingCommands commands;
   NoSchedulerActions actions;
   TFormPlan wizard{texts, *store};
@@ -131,7 +130,7 @@ TEST_F(ManagerFormTest, AShownRowAllowsHideAndAHiddenRowAllowsShow) {
 // next refresh, and the selection stays on the sticker it was on.
 TEST_F(ManagerFormTest, ARefreshFollowsTheStoreAndKeepsTheSelectedSticker) {
   Select(F::kSG, 2);
-  store->DeleteSticker(10, false);
+  store->DeleteSticker(10);
   SendMessageW(manager->Handle(), WM_MANAGER_REFRESH, kManagerRefreshStickers, kManagerRefreshStickers);
   EXPECT_EQ(Rows(F::kSG), 2);
   Click(F::kSBFloat);
