@@ -94,7 +94,7 @@ TEST_F(NoLostNotes, ABaseDbThatCannotBeReadIsMovedAsideWhole) {
 TEST_F(NoLostNotes, AShellRestartKeepsWhatWasNotWrittenYet) {
   Start({Placed(1, 100, 100), Placed(2, 400, 100)});
   ASSERT_TRUE(WaitForStickerWindows(Pid(), 2));
-  Instance(kInstanceToggleSticker, 2);  // hidden: written with the next write only
+  Instance(kInstanceToggleSticker, 2);
   ASSERT_TRUE(WaitForStickerWindows(Pid(), 1));
   DWORD_PTR ignored;
   SendMessageTimeoutW(main, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0, SMTO_NORMAL, 10000, &ignored);
