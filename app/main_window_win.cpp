@@ -93,7 +93,6 @@ bool TQuillor::Create() {
   if (!CreateManager()) return false;
   LoadFlags();
   started_ = true;
-  for (const auto& [argument, command] : std::exchange(earlyCommands_, {})) OnInstanceCommand(argument, command);
   SetWindowTextW(Handle(), kMainWindowTitle);
   return true;
 }
@@ -430,10 +429,7 @@ LRESULT TQuillor::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_USER:
       return Ready() ? OnUserCommand(wParam, lParam) : 0;
     case WM_INSTANCE_COMMAND:
-      if (Ready())
-        OnInstanceCommand(wParam, lParam);
-      else
-        earlyCommands_.push_back({wParam, lParam});  // a later start came while this one starts up
+      if (Ready()) OnInstanceCommand(wParam, lParam);
       return 0;
     case kOpenNewSticker:
       NewSticker();

@@ -131,7 +131,6 @@ class TQuillor final : public WindowBase, private StoreNotifications, private Ma
   std::unique_ptr<IconChoices> icons_;
   std::unique_ptr<TSettingsForm> settings_;
   std::unique_ptr<TFormStickerMess> newSticker_;
-  std::vector<std::pair<WPARAM, LPARAM>> earlyCommands_;
-  bool started_ = false;  // instance commands that came during start-up
+  bool started_ = false;
   TDefaultSettings defaultSticker_;
 };
