@@ -44,8 +44,11 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   const SingleInstanceMutex instance;
   const EntryPlan plan = PlanProgramEntry(CommandLineArguments(), instance.PrevInstanceFound());
   if (plan.writeAutorun) WriteAutorunValue(ProgramPath());
-  SendToRunningInstance(plan.commands);
-  if (plan.endProcess) return 0;
+  // A first instance has no one to send its words to: no window answers yet.
+  if (plan.endProcess) {
+    SendToRunningInstance(plan.commands);
+    return 0;
+  }
 
   const INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_DATE_CLASSES};
   InitCommonControlsEx(&controls);

@@ -9,6 +9,7 @@
 #include "app/command_line.h"
 #include "win/handles_win.h"
 
+inline constexpr wchar_t kInstanceMutexName[] = L"Quillorer";
 inline constexpr wchar_t kMainWindowClass[] = L"TQuillor";
 inline constexpr wchar_t kMainWindowTitle[] = L"Quillory";
 
@@ -25,5 +26,7 @@ class SingleInstanceMutex {
 HWND FindRunningInstance();
 
 // Sends each command to the running instance's main window and waits for it
-// to be handled; commands are lost when no such window exists.
+// to be handled. The window gets its title only when start-up is over, so a
+// start that comes meanwhile waits for it; the commands are lost when the
+// running instance ends first, or hangs.
 void SendToRunningInstance(const std::vector<InstanceCommand>& commands);

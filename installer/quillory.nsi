@@ -1,7 +1,7 @@
 ; The Quillory installer: for the current user, no administrator rights, into
 ; %LOCALAPPDATA%\Programs\Quillory (the program writes "patterns\" beside
 ; itself). Built by tools/package.sh with makensis, which passes
-; VERSION, PROGRAM_DIR (the built program folder) and OUT_FILE.
+; VERSION, PROGRAM_DIR (the built program folder), FILE_LIST and OUT_FILE.
 ; The user's notes in Documents\Quillory are never touched.
 
 Unicode true
@@ -11,12 +11,20 @@ SetCompressor /SOLID lzma
 
 !include "MUI2.nsh"
 !include "FileFunc.nsh"
+!include "WinMessages.nsh"
 
 !define NAME "Quillory"
 !define PUBLISHER "Quillory"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Quillory"
 !define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
 !define MAIN_WINDOW_CLASS "TQuillor"
+; A full start-up on a slow machine, then the close: a minute in all.
+!define CLOSE_POLL_MS 250
+!define CLOSE_TRIES 240
+
+; The files the installer puts into the program folder, as the build made them
+; (tools/installer-files.sh): the macros InstallProgramFiles and RemoveProgramFiles.
+!include "${FILE_LIST}"
 
 Name "${NAME} ${VERSION}"
 OutFile "${OUT_FILE}"
@@ -36,42 +44,57 @@ InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
 !insertmacro MUI_LANGUAGE "Russian"
 
 ; A running Quillory is closed as its tray menu's Close does, so that it
-; saves its configuration, before its files are replaced or removed; then the
-; program file is removed as soon as the ended process lets go of it. Waits
-; up to ten seconds for each.
+; saves its configuration, before its files are replaced or removed. One that
+; is still starting has no title yet, so it is found by its class alone. The
+; close is posted, not sent: a sent one could be handled inside a call that
+; start-up makes to another program, a posted one waits for the message loop.
+; The program file can be removed only once the process has ended, so
+; removing it is the sign that it has.
 !macro CloseRunningQuillory ID
-  FindWindow $0 "${MAIN_WINDOW_CLASS}" "${NAME}"
-  IntCmp $0 0 closed_${ID}
-  SendMessage $0 0x0010 0 0 /TIMEOUT=10000
-  StrCpy $1 0
-  waiting_${ID}:
-    Sleep 250
-    IntOp $1 $1 + 1
-    FindWindow $0 "${MAIN_WINDOW_CLASS}" "${NAME}"
-    IntCmp $0 0 closed_${ID}
-    IntCmp $1 40 closed_${ID} waiting_${ID} closed_${ID}
-  closed_${ID}:
-  StrCpy $1 0
-  removing_${ID}:
+  StrCpy $1 0  ; tries
+  StrCpy $2 0  ; the window already asked to close
+  closing_${ID}:
+    FindWindow $0 "${MAIN_WINDOW_CLASS}"
+    IntCmp $0 0 gone_${ID}
+    IntCmp $0 $2 waiting_${ID}
+    StrCpy $2 $0
+    System::Call 'user32::PostMessageW(p r0, i ${WM_CLOSE}, p 0, p 0)'
+    Goto waiting_${ID}
+  gone_${ID}:
     ClearErrors
     Delete "$INSTDIR\Quillory.exe"
-    IfErrors 0 removed_${ID}
-    Sleep 250
+    IfErrors 0 closed_${ID}
+  waiting_${ID}:
+    Sleep ${CLOSE_POLL_MS}
     IntOp $1 $1 + 1
-    IntCmp $1 40 removed_${ID} removing_${ID} removed_${ID}
-  removed_${ID}:
+    IntCmp $1 ${CLOSE_TRIES} closed_${ID} closing_${ID} closed_${ID}
+  closed_${ID}:
 !macroend
+
+; The Run value goes only when it starts this installation's program (the
+; comparison ignores case, quotes around the path are allowed): one that
+; names another copy, a portable one say, is the user's own.
+Function un.RemoveOwnRunValue
+  ReadRegStr $0 HKCU "${RUN_KEY}" "${NAME}"
+  StrCpy $1 $0 1
+  StrCmp $1 '"' 0 compare
+  StrCpy $0 $0 "" 1
+  StrCpy $1 $0 1 -1
+  StrCmp $1 '"' 0 compare
+  StrCpy $0 $0 -1
+  compare:
+  StrCmp $0 "$INSTDIR\Quillory.exe" 0 done
+  DeleteRegValue HKCU "${RUN_KEY}" "${NAME}"
+  done:
+FunctionEnd
 
 Section "Quillory" SecProgram
   SectionIn RO
   !insertmacro CloseRunningQuillory install
-  SetOutPath "$INSTDIR"
-  File "${PROGRAM_DIR}\Quillory.exe"
-  File "${PROGRAM_DIR}\Chordix.dll"
-  SetOutPath "$INSTDIR\Languages"
-  File "${PROGRAM_DIR}\Languages\*.lng"
-  SetOutPath "$INSTDIR\pic"
-  File /nonfatal "${PROGRAM_DIR}\pic\*.*"
+  !insertmacro InstallProgramFiles
+  ; The folders where users add their own languages, picture packs and patterns.
+  CreateDirectory "$INSTDIR\Languages"
+  CreateDirectory "$INSTDIR\pic"
   CreateDirectory "$INSTDIR\patterns"
   SetOutPath "$INSTDIR"
   WriteUninstaller "$INSTDIR\Uninstall.exe"
@@ -96,13 +119,14 @@ SectionEnd
 
 Section "Uninstall"
   !insertmacro CloseRunningQuillory uninstall
-  Delete "$INSTDIR\Chordix.dll"
-  RMDir /r "$INSTDIR\Languages"
-  RMDir /r "$INSTDIR\pic"
+  !insertmacro RemoveProgramFiles
   Delete "$INSTDIR\Uninstall.exe"
-  RMDir "$INSTDIR\patterns"  ; only when empty: the user's own patterns stay
+  ; Each only when empty: what a user put there stays, and its folder with it.
+  RMDir "$INSTDIR\Languages"
+  RMDir "$INSTDIR\pic"
+  RMDir "$INSTDIR\patterns"
   RMDir "$INSTDIR"
   Delete "$SMPROGRAMS\${NAME}.lnk"
-  DeleteRegValue HKCU "${RUN_KEY}" "${NAME}"
+  Call un.RemoveOwnRunValue
   DeleteRegKey HKCU "${UNINSTALL_KEY}"
 SectionEnd

@@ -12,7 +12,9 @@ program=build/cross/Quillory
 mkdir -p dist
 rm -f "dist/Quillory-$version-setup.exe" "dist/Quillory-$version-portable.zip"
 
-makensis -V2 -DVERSION="$version" -DPROGRAM_DIR="$(pwd)/$program" \
+mkdir -p build/installer
+tools/installer-files.sh "$program" build/installer/files.nsh
+makensis -V2 -DVERSION="$version" -DPROGRAM_DIR="$(pwd)/$program" -DFILE_LIST="$(pwd)/build/installer/files.nsh" \
   -DOUT_FILE="$(pwd)/dist/Quillory-$version-setup.exe" installer/quillory.nsi
 
 staging=build/portable/Quillory
