@@ -33,6 +33,7 @@ constexpr wchar_t kTrayHint[] = L"Quillory\r\nv" QUILLORY_VERSION_TEXT;
 constexpr wchar_t kApplicationIcon[] = L"MAINICON";
 constexpr int kFlagWidth = 25, kFlagHeight = 15;
 constexpr UINT kOpenNewSticker = WM_APP + 2;
+constexpr UINT kStartUpEnded = WM_APP + 3;
 constexpr Colour kWelcomeColour = 0x80E0FF;
 constexpr std::size_t kShortcutNameLength = 64;
 }  // namespace
@@ -93,7 +94,7 @@ bool TQuillor::Create() {
   if (!CreateManager()) return false;
   LoadFlags();
   started_ = true;
-  SetWindowTextW(Handle(), kMainWindowTitle);
+  PostMessageW(Handle(), kStartUpEnded, 0, 0);
   return true;
 }
 
@@ -329,6 +330,14 @@ void TQuillor::RebuildAfterShellRestart() {
   stickers_->ReopenAll();
 }
 
+// Named only once the message loop runs: a later start looks for the name
+// and hands its commands over at once, and a window that has not read its
+// messages for a while would count as hung and lose them.
+void TQuillor::OnStartUpEnded() {
+  SetWindowTextW(Handle(), kMainWindowTitle);
+  if (closeAsked_) Shutdown();
+}
+
 void TQuillor::Shutdown() {
   SaveConfiguration();
   chordix_.reset();  // the hook goes before the window it reports to
@@ -423,8 +432,14 @@ LRESULT TQuillor::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DISPLAYCHANGE:
       if (Ready()) stickers_->BringBackStranded();
       return 0;
-    case WM_CLOSE:
-      Shutdown();
+    case kStartUpEnded:
+      OnStartUpEnded();
+      return 0;
+    case WM_CLOSE:  // during start-up (an error box waits), once it is over
+      if (Ready())
+        Shutdown();
+      else
+        closeAsked_ = true;
       return 0;
     case WM_QUERYENDSESSION:  // another program may still cancel the end of the session
       if (Ready()) SaveConfiguration();  // before that, the configuration has not even been read

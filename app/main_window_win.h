@@ -63,6 +63,7 @@ class TQuillor final : public WindowBase, private ManagerCommands {
   void SaveConfiguration();
   void LoadStickers();
   void RebuildAfterShellRestart();
+  void OnStartUpEnded();
   void Shutdown();
   void CreateTray();
   void LoadFlags();
@@ -129,5 +130,8 @@ class TQuillor final : public WindowBase, private ManagerCommands {
   std::unique_ptr<TSettingsForm> settings_;
   std::unique_ptr<TFormStickerMess> newSticker_;
   bool started_ = false;
+  // Closing was asked for while start-up still ran (an installer, say): the
+  // configuration had not been read and must not be overwritten.
+  bool closeAsked_ = false;
   TDefaultSettings defaultSticker_;
 };

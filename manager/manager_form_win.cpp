@@ -321,7 +321,7 @@ void TFormManager::StickerDeleteClick() {
   if (!id) return;
   if (!a_.dialog->Confirm(Texts().TextAt(Text(L"dialog_del_stick_caption")), Texts().TextAt(Text(L"dialog_del_stick"))))
     return;
-  a_.commands->DeleteSticker(*id);
+  if (a_.store->FindSticker(*id) >= 0) a_.commands->DeleteSticker(*id);
 }
 
 // Task commands. The wizard is modal and the scheduler keeps running

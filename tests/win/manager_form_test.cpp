@@ -35,7 +35,7 @@ struct RecordingCommands final : ManagerCommands {
 using F = TFormManager;
 
 class ManagerFormTest : public ::testing::Test {
- protected:
+ public:
   ManagerFormTest() {
     StickerRecord floating = MakeSticker(30, true);
     floating.floating = 1;
@@ -124,6 +124,30 @@ TEST_F(ManagerFormTest, AShownRowAllowsHideAndAHiddenRowAllowsShow) {
     EXPECT_STREQ(commands.calls[i].first, expected[i].first);
     EXPECT_EQ(commands.calls[i].second, expected[i].second);
   }
+}
+
+// While the confirmation waits, its message loop runs the scheduler, which
+// may delete the very sticker chosen; the selection then lands on another
+// row, which must not be deleted in its place.
+ManagerFormTest* whileAsking = nullptr;
+
+void CALLBACK SchedulerDeletesTheChosenSticker(HWND, UINT, UINT_PTR timer, DWORD) {
+  ManagerFormTest& test = *whileAsking;
+  if (!IsWindowVisible(test.dialog.Handle())) return;
+  KillTimer(nullptr, timer);
+  test.store->DeleteSticker(10);
+  SendMessageW(test.manager->Handle(), WM_MANAGER_REFRESH, kManagerRefreshStickers, kManagerRefreshStickers);
+  test.Select(F::kSG, 0);
+  PostMessageW(test.dialog.Control(TFormDialog::kBOK), BM_CLICK, 0, 0);
+}
+
+TEST_F(ManagerFormTest, DeleteActsOnTheStickerChosenBeforeTheQuestionAndOnlyIfItIsStillThere) {
+  Select(F::kSG, 0);
+  whileAsking = this;
+  SetTimer(nullptr, 0, 10, SchedulerDeletesTheChosenSticker);
+  Click(F::kBManDelete);
+  EXPECT_TRUE(commands.calls.empty());
+  EXPECT_EQ(Rows(F::kSG), 2);
 }
 
 // The grid follows the store: a sticker gone from it leaves the list at the
