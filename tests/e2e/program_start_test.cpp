@@ -16,6 +16,7 @@
 #include "support/program_run_win.h"
 #include "support/sticker_samples.h"
 #include "support/sticker_windows_win.h"
+#include "support/window_search_win.h"
 
 namespace {
 
@@ -211,6 +212,30 @@ TEST(ProgramStart, AShellRestartKeepsTheStoreAndLeavesTheFileAlone) {
   EXPECT_EQ(program.SendUserCommand(kUserCountStickers), 3);
   EXPECT_EQ(ReadBytes(copy.File(L"base.db")).size(), kStickerRecordSize);
   EXPECT_TRUE(program.Close());
+}
+
+// An installer closes a running program with WM_CLOSE; one still starting
+// (an error box of the start-up waits) has not read its configuration yet
+// and must not overwrite it with defaults. It ends once start-up is over.
+TEST(ProgramStart, AskedToCloseDuringStartUpItKeepsTheConfigurationAndEndsAfterwards) {
+  ProgramCopy copy;
+  const std::string config = "[Base]\r\nportable=yes\r\n[Language]\r\nDefualtLanguageEng=0\r\nDefualtLanguageRus=1\r\n";
+  WriteText(copy.File(L"config.txt"), config);
+  WriteBytes(copy.File(L"base.db"), DatabaseImageOf(ThreeStickers()));
+  UniqueFile locked(CreateFileW(copy.File(L"base.db").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+  ASSERT_TRUE(locked.Valid());
+  RunningProgram program(copy.Exe());
+  const ShownMessageBox box = WaitForMessageBox(program.ProcessId());
+  ASSERT_NE(box.window, nullptr);
+  const auto starting = TopLevelWindows({kMainWindowClass, program.ProcessId()});
+  ASSERT_EQ(starting.size(), 1u);
+  DWORD_PTR ignored;
+  SendMessageTimeoutW(starting.front(), WM_CLOSE, 0, 0, SMTO_NORMAL, 10000, &ignored);
+  EXPECT_EQ(ReadText(copy.File(L"config.txt")), config);
+  locked.Reset();
+  DismissMessageBox(box);
+  EXPECT_TRUE(program.WaitForExit());
+  EXPECT_NE(ReadText(copy.File(L"config.txt")).find("DefualtLanguageRus=1"), std::string::npos);
 }
 
 TEST(ProgramStart, AnUnreadableDatabaseIsReportedAndTheProgramGoesOn) {
