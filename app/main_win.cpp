@@ -47,6 +47,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   SendToRunningInstance(plan.commands);
   if (plan.endProcess) return 0;
 
+  UseSystemAnsiCodePage();
   const INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_DATE_CLASSES};
   InitCommonControlsEx(&controls);
   TQuillor mainWindow(plan.startStickerId);
