@@ -151,6 +151,7 @@ void TQuillor::SaveDefaults(const TDefaultSettings& defaults) {
   defaultSticker_ = defaults;
   IniFile file(DataFile(kDefaultSettingsFile));
   WriteDefaultSettings(file, defaults);
+  ReportWriteFailure(file);
 }
 
 // Another program waits for its message to be handled: the form opens after
@@ -311,6 +312,7 @@ void TQuillor::SaveConfiguration() {
   }
   IniFile file(DataFile(kConfigFile));
   WriteConfiguration(file, mui_.Language(), configuration_);
+  ReportWriteFailure(file);
 }
 
 void TQuillor::LoadStickers() {
