@@ -54,9 +54,12 @@ bool TQuillor::Create() {
   dataFolder_ = ChooseDataFolder(programFolder_, DocumentsFolder());
   const bool firstStart = !FolderExists(dataFolder_);
   EnsureFolderExists(dataFolder_);
-  const auto dailyBackup = [this] { return DailyBackup(DataFile(kBackupFolder), LocalNow); };
-  database_ = std::make_unique<StickerDatabaseFile>(DataFile(kDatabaseFile), dailyBackup());
-  tasks_ = std::make_unique<TaskFile>(DataFile(kTaskFile), dailyBackup());
+  const auto fileArgs = [this] {
+    return GuardedFileArgs{.backup = DailyBackup(DataFile(kBackupFolder), LocalNow),
+                           .reports = {.keptUnread = [this](const std::wstring& kept) { ShowKeptUnread(kept); }}};
+  };
+  database_ = std::make_unique<StickerDatabaseFile>(DataFile(kDatabaseFile), fileArgs());
+  tasks_ = std::make_unique<TaskFile>(DataFile(kTaskFile), fileArgs());
   store_->ResetTasks(LocalNow());
   taskbarCreatedMessage_ = RegisterWindowMessageW(L"TaskbarCreated");
   LoadSkinPictures();
@@ -154,6 +157,10 @@ void TQuillor::SaveDefaults(const TDefaultSettings& defaults) {
   ReportWriteFailure(file);
 }
 
+void TQuillor::ShowKeptUnread(const std::wstring& keptAs) {
+  ShowErrorText(mui_.Text({L"Manager", L"kept_unread"}) + L"\r\n" + keptAs);
+}
+
 // Another program waits for its message to be handled: the form opens after
 // the answer, so that the sender does not wait for the user.
 void TQuillor::PostNewSticker() { PostMessageW(Handle(), kOpenNewSticker, 0, 0); }
@@ -248,7 +255,16 @@ void TQuillor::LoadSkinPictures() {
   if (!failures.empty()) ShowErrorText(ResourceErrorText(failures.front().name, failures.front().status));
 }
 
-bool TQuillor::SaveDatabase() { return database_->Write(*store_); }
+// Notes of a base.db that could be read only now open as they were saved.
+bool TQuillor::SaveDatabase() {
+  std::vector<int> late;
+  const bool written = database_->Write(*store_, late);
+  if (!late.empty()) {
+    stickers_->ShowLoaded();
+    RefreshManager();
+  }
+  return written;
+}
 
 void TQuillor::ReadConfigurationFile() {
   const IniFile file(DataFile(kConfigFile));
@@ -321,16 +337,18 @@ void TQuillor::LoadStickers() {
 }
 
 // What the store holds that base.db does not yet (hidden flags, new widths,
-// copies) is written first, unless the last read failed: then the store does
-// not hold the user's notes, and the file is read again instead.
+// copies) is written first; after a failed read that write takes in the
+// file's notes first, or keeps the file aside. A store that could not be
+// written stays as it is: reloading would throw its unwritten notes away.
 void TQuillor::RebuildAfterShellRestart() {
   if (rebuilding_) return;
   rebuilding_ = true;
   tray_->SetEnabled(true);
-  if (!database_->LastReadFailed()) SaveDatabase();
-  stickers_->CloseAllWindows();
-  store_->ResetStickers();
-  LoadStickers();
+  if (SaveDatabase()) {
+    stickers_->CloseAllWindows();
+    store_->ResetStickers();
+    LoadStickers();
+  }
   ReadConfigurationFile();
   rebuilding_ = false;
 }

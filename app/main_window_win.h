@@ -77,6 +77,7 @@ class TQuillor final : public WindowBase, private StoreNotifications, private Ma
   void ConfirmDeleteAll();
   void PostNewSticker();
   void SaveDefaults(const TDefaultSettings& defaults);
+  void ShowKeptUnread(const std::wstring& keptAs);
   void CreateShortcut(std::int32_t id, const StickerRecord& record);
   void NewSticker() override;
   [[nodiscard]] bool CreateEditors();

@@ -22,12 +22,12 @@ void ExpectOneBoxNaming(DWORD pid, const std::wstring& file) {
 
 TEST_F(FailedSettingsWrite, TheConfigurationWrittenAtCloseReportsAFailure) {
   Start({});
-  // Read-only: the profile functions cannot write it.
-  SetFileAttributesW(copy.File(L"config.txt").c_str(), FILE_ATTRIBUTE_READONLY);
+  // Held by another program: the profile functions cannot write it.
+  UniqueFile held(CreateFileW(copy.File(L"config.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+  ASSERT_TRUE(held);
   PostMessageW(main, WM_CLOSE, 0, 0);
   ExpectOneBoxNaming(Pid(), L"config.txt");
   EXPECT_TRUE(program->WaitForExit());
-  SetFileAttributesW(copy.File(L"config.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
 TEST_F(FailedSettingsWrite, SaveAsDefaultReportsAFailure) {
