@@ -55,9 +55,12 @@ bool TQuillor::Create() {
   dataFolder_ = ChooseDataFolder(programFolder_, DocumentsFolder());
   const bool firstStart = !FolderExists(dataFolder_);
   EnsureFolderExists(dataFolder_);
-  const auto dailyBackup = [this] { return DailyBackup(DataFile(kBackupFolder), LocalNow); };
-  database_ = std::make_unique<StickerDatabaseFile>(DataFile(kDatabaseFile), dailyBackup());
-  tasks_ = std::make_unique<TaskFile>(DataFile(kTaskFile), dailyBackup());
+  const auto fileArgs = [this] {
+    return GuardedFileArgs{.backup = DailyBackup(DataFile(kBackupFolder), LocalNow),
+                           .reports = {.keptUnread = [this](const std::wstring& kept) { ShowKeptUnread(kept); }}};
+  };
+  database_ = std::make_unique<StickerDatabaseFile>(DataFile(kDatabaseFile), fileArgs());
+  tasks_ = std::make_unique<TaskFile>(DataFile(kTaskFile), fileArgs());
   store_->ResetTasks(LocalNow());
   taskbarCreatedMessage_ = RegisterWindowMessageW(L"TaskbarCreated");
   LoadSkinPictures();
@@ -80,9 +83,7 @@ bool TQuillor::Create() {
   stickers_ = std::make_unique<StickerOperations>(StickerOperationsArgs{
       store_.get(), ContentSources{&skinBitmaps_, &userIcons_, nullptr, &mui_, nullptr, &frames_}, &mui_, &menuGlyphs_, Handle(),
       [this] { return SaveDatabase(); },
-      [this] {
-        if (manager_) manager_->RefillStickers();
-      },
+      [this] { RefillManager(); },
       [this] { ReportStoreFull(); },
       [this](std::int32_t id, const StickerRecord& record) { settings_->Open(id, record); },
       [this](std::int32_t id, const StickerRecord& record) { CreateShortcut(id, record); }});
@@ -152,6 +153,15 @@ void TQuillor::SaveDefaults(const TDefaultSettings& defaults) {
   defaultSticker_ = defaults;
   IniFile file(DataFile(kDefaultSettingsFile));
   WriteDefaultSettings(file, defaults);
+  ReportWriteFailure(file);
+}
+
+void TQuillor::RefillManager() {
+  if (manager_) manager_->RefillStickers();
+}
+
+void TQuillor::ShowKeptUnread(const std::wstring& keptAs) {
+  ShowErrorText(mui_.Text({L"Manager", L"kept_unread"}) + L"\r\n" + keptAs);
 }
 
 // Another program waits for its message to be handled: the form opens after
@@ -249,7 +259,16 @@ void TQuillor::LoadSkinPictures() {
   if (!failures.empty()) ShowErrorText(ResourceErrorText(failures.front().name, failures.front().status));
 }
 
-bool TQuillor::SaveDatabase() { return database_->Write(*store_); }
+// Notes of a base.db that could be read only now open as they were saved.
+bool TQuillor::SaveDatabase() {
+  std::vector<int> late;
+  const bool written = database_->Write(*store_, late);
+  if (!late.empty()) {
+    stickers_->ShowLoaded();
+    RefillManager();
+  }
+  return written;
+}
 
 void TQuillor::ReadConfigurationFile() {
   const IniFile file(DataFile(kConfigFile));
@@ -313,6 +332,7 @@ void TQuillor::SaveConfiguration() {
   }
   IniFile file(DataFile(kConfigFile));
   WriteConfiguration(file, mui_.Language(), configuration_);
+  ReportWriteFailure(file);
 }
 
 void TQuillor::LoadStickers() {

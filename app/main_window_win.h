@@ -78,6 +78,8 @@ class TQuillor final : public WindowBase, private ManagerCommands {
   void ConfirmDeleteAll();
   void PostNewSticker();
   void SaveDefaults(const TDefaultSettings& defaults);
+  void ShowKeptUnread(const std::wstring& keptAs);
+  void RefillManager();
   void CreateShortcut(std::int32_t id, const StickerRecord& record);
   void NewSticker() override;
   [[nodiscard]] bool CreateEditors();

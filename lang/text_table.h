@@ -18,7 +18,7 @@ struct TextEntry {
   std::wstring_view russian;
 };
 
-inline constexpr std::size_t kTextCount = 182;
+inline constexpr std::size_t kTextCount = 183;
 
 // One text for every entry of the table, in table order.
 using TextSet = std::array<std::wstring, kTextCount>;
@@ -212,6 +212,8 @@ inline constexpr std::array<TextEntry, kTextCount> kTextTable = {{
     {L"Manager", L"dialog_link_stick", L"Enter link name", L"Введите имя ярлыка"},
     {L"Manager", L"sort_list", L"Sort by name", L"Сортировать по названию"},
     {L"Manager", L"find", L"Find:", L"Найти:"},
+    {L"Manager", L"kept_unread", L"A notes file could not be read. Nothing in it is lost: it is kept unchanged as",
+     L"Файл заметок не удалось прочитать. Ничего не потеряно: он сохранён без изменений как"},
     {L"Tray", L"storeFull", L"Quillory holds at most 256 stickers, and all of them are in use. Remove a sticker you no longer need, then try again.",
      L"Quillory хранит не больше 256 стикеров, и все они заняты. Удалите ненужный стикер и повторите."},
 }};

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "win/ansi_boundary.h"
+
 namespace {
 constexpr std::size_t kStickerTextShown = 32;
 }  // namespace
@@ -47,7 +49,7 @@ std::vector<WizardSticker> WizardStickers(const Tmassiv& store) {
     const StickerRecord& r = store.Sticker(slot);
     if (!r.in_use) continue;
     const std::string number = "(" + std::to_string(stickers.size() + 1) + ") ";
-    stickers.push_back({r.id, number + std::string(GetStickerText(r).substr(0, kStickerTextShown))});
+    stickers.push_back({r.id, number + std::string(FittingStart(GetStickerText(r), kStickerTextShown))});
   }
   return stickers;
 }

@@ -46,11 +46,11 @@ std::optional<int> BackupDay(std::wstring_view fileName, std::wstring_view name)
   return Number(date.substr(0, 4)) * 10000 + Number(date.substr(5, 2)) * 100 + Number(date.substr(8, 2));
 }
 
-std::vector<std::wstring> BackupsBeyond(std::wstring_view fileName, const std::vector<std::wstring>& names,
+std::vector<std::wstring> BackupsBeyond(std::wstring_view fileName, const std::vector<std::wstring>& names, int today,
                                         std::size_t kept) {
   std::vector<std::pair<int, std::wstring>> copies;
   for (const std::wstring& name : names)
-    if (const auto day = BackupDay(fileName, name)) copies.emplace_back(*day, name);
+    if (const auto day = BackupDay(fileName, name); day && *day <= today) copies.emplace_back(*day, name);
   if (copies.size() <= kept) return {};
   std::sort(copies.begin(), copies.end(), std::greater<>());
   std::vector<std::wstring> beyond;

@@ -18,7 +18,9 @@ int DayNumber(DateTime moment);
 std::wstring BackupName(std::wstring_view fileName, DateTime moment);
 // The day a name holds when it is a copy of `fileName`; nothing otherwise.
 std::optional<int> BackupDay(std::wstring_view fileName, std::wstring_view name);
-// The copies of `fileName` among `names` beyond the newest `kept` days, to be
-// deleted; names of other files are never among them.
-std::vector<std::wstring> BackupsBeyond(std::wstring_view fileName, const std::vector<std::wstring>& names,
+// The copies of `fileName` among `names` beyond the newest `kept` days up to
+// `today`, to be deleted; names of other files are never among them. Copies
+// dated after today (made while the clock was set ahead) are the user's and
+// stay, but do not count: they must not push out the real ones.
+std::vector<std::wstring> BackupsBeyond(std::wstring_view fileName, const std::vector<std::wstring>& names, int today,
                                         std::size_t kept = kKeptBackupDays);

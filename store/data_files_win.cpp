@@ -9,14 +9,26 @@ constexpr std::size_t kLargestUsefulDatabase = kStickerSlotCount * kStickerRecor
 constexpr std::size_t kLargestUsefulTaskFile = kTaskSlotCount * kTaskRecordSize;
 }  // namespace
 
+StickerDatabaseFile::StickerDatabaseFile(std::wstring path, GuardedFileArgs args)
+    : file_(std::move(path), kLargestUsefulDatabase, std::move(args)) {}
+
 void StickerDatabaseFile::Read(Tmassiv& store, std::int32_t& startStickerId) {
-  if (const auto image = file_.Read(kLargestUsefulDatabase)) LoadDatabaseImage(*image, store, startStickerId);
+  if (const auto image = file_.Read()) LoadDatabaseImage(*image, store, startStickerId);
 }
 
-bool StickerDatabaseFile::Write(const Tmassiv& store) { return file_.Write(BuildDatabaseImage(store)); }
+bool StickerDatabaseFile::Write(Tmassiv& store, std::vector<int>& lateSlots) {
+  return file_.Write([&] { return BuildDatabaseImage(store); },
+                     [&](const GuardedFile::Bytes& image) { lateSlots = AddLateDatabaseImage(image, store); });
+}
+
+TaskFile::TaskFile(std::wstring path, GuardedFileArgs args)
+    : file_(std::move(path), kLargestUsefulTaskFile, std::move(args)) {}
 
 void TaskFile::Read(Tmassiv& store) {
-  if (const auto image = file_.Read(kLargestUsefulTaskFile)) LoadTaskImage(*image, store);
+  if (const auto image = file_.Read()) LoadTaskImage(*image, store);
 }
 
-bool TaskFile::Write(const Tmassiv& store) { return file_.Write(BuildTaskImage(store)); }
+bool TaskFile::Write(Tmassiv& store) {
+  return file_.Write([&] { return BuildTaskImage(store); },
+                     [&](const GuardedFile::Bytes& image) { LoadTaskImage(image, store); });
+}

@@ -1,27 +1,61 @@
 #include "store/guarded_file_win.h"
 
-#include "win/error_box_win.h"
 #include "win/file_io_win.h"
 
-std::optional<std::vector<std::uint8_t>> GuardedFile::Read(std::size_t largest) {
-  FileReadResult file = ReadWholeFile(path_, largest);
+namespace {
+
+constexpr std::chrono::milliseconds kPoll{100};
+
+// Another program holding the file, or a drive still waking up: worth a
+// second look. A missing folder or a folder where the file should be is not.
+bool MayPass(DWORD error) {
+  return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION || error == ERROR_NOT_READY;
+}
+
+FileReadResult ReadPatiently(const std::wstring& path, std::size_t largest, std::chrono::milliseconds patience) {
+  const auto deadline = std::chrono::steady_clock::now() + patience;
+  for (;;) {
+    FileReadResult file = ReadWholeFile(path, largest);
+    if (file.status != FileReadResult::Status::kFailed || !MayPass(file.error) ||
+        std::chrono::steady_clock::now() >= deadline)
+      return file;
+    Sleep(static_cast<DWORD>(kPoll.count()));
+  }
+}
+
+}  // namespace
+
+std::optional<GuardedFile::Bytes> GuardedFile::Read() {
+  FileReadResult file = ReadPatiently(path_, largest_, a_.patience);
   lastReadFailed_ = file.status == FileReadResult::Status::kFailed;
-  if (lastReadFailed_) ShowFileError(FileErrorKind::kOpen, path_, file.error);
+  if (lastReadFailed_) a_.reports.fileError(FileErrorKind::kOpen, path_, file.error);
   if (file.status != FileReadResult::Status::kOk) return std::nullopt;
   return std::move(file.bytes);
 }
 
-bool GuardedFile::Write(std::span<const std::uint8_t> bytes) {
+// One more read, without waiting: the user is at work by now.
+bool GuardedFile::MakeWayAfterFailedRead(const std::function<void(const Bytes&)>& addLate) {
+  const FileReadResult file = ReadWholeFile(path_, largest_);
+  if (file.status == FileReadResult::Status::kOk) {
+    addLate(file.bytes);
+    return true;
+  }
+  const KeptFile kept = KeepUnreadFile(path_);
+  if (kept.error != 0) {
+    a_.reports.fileError(FileErrorKind::kCreate, path_, kept.error);
+    return false;
+  }
+  if (!kept.keptAs.empty()) a_.reports.keptUnread(kept.keptAs);
+  return true;
+}
+
+bool GuardedFile::Write(const std::function<Bytes()>& image, const std::function<void(const Bytes&)>& addLate) {
   if (lastReadFailed_) {
-    const DWORD kept = KeepUnreadFile(path_);
-    if (kept != 0) {
-      ShowFileError(FileErrorKind::kCreate, path_, kept);
-      return false;
-    }
+    if (!MakeWayAfterFailedRead(addLate)) return false;
     lastReadFailed_ = false;
   }
-  if (backup_) backup_->BeforeWrite(path_);
-  const DWORD error = WriteFileAtomically(path_, bytes);
-  if (error != 0) ShowFileError(FileErrorKind::kCreate, path_, error);
+  if (a_.backup) a_.backup->BeforeWrite(path_);
+  const DWORD error = WriteFileAtomically(path_, image());
+  if (error != 0) a_.reports.fileError(FileErrorKind::kCreate, path_, error);
   return error == 0;
 }

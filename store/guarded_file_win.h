@@ -1,37 +1,67 @@
 #pragma once
 // A data file of the user's (base.db, plan.db) read whole and written whole,
-// crash-safe; failures show the standard error boxes.
+// crash-safe; failures are reported (the standard error boxes by default).
 //
-// A file that exists but could not be read (locked by a backup or sync tool,
-// say) still holds the user's data. Before the first write after such a
-// read, the unread file is kept under a free name ("base.db.unread", then
-// "base.db.unread.1", ...); if it cannot be kept, the write fails and is
-// reported, so the data is never overwritten.
+// A file that exists but cannot be read (held by a backup or sync tool at
+// logon, say) still holds the user's data. The read is tried again for a few
+// seconds while the error looks passing. Before the first write after a
+// failed read the file is read once more and its contents handed to the
+// owner, who adds them to what it writes. Only a file that still cannot be
+// read is kept under a free name ("base.db.unread", "base.db.unread.1", ...)
+// and the user is told where; if it cannot even be kept, the write fails and
+// is reported, so the data is never overwritten.
 //
 // With a daily backup, the first write of each day first copies the file.
 
+#include <windows.h>
+
+#include <chrono>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
 #include "store/daily_backup_win.h"
+#include "win/error_box_win.h"
+
+// Who hears of what went wrong: the error boxes, or a test.
+struct DataFileReports {
+  std::function<void(FileErrorKind, const std::wstring& path, DWORD error)> fileError = ShowFileError;
+  // Once per file set aside, with the name it is kept under.
+  std::function<void(const std::wstring& keptAs)> keptUnread = [](const std::wstring&) {};
+};
+
+struct GuardedFileArgs {
+  std::optional<DailyBackup> backup;
+  DataFileReports reports;
+  // How long a read waits for a file another program holds.
+  std::chrono::milliseconds patience{5000};
+};
 
 class GuardedFile {
  public:
-  explicit GuardedFile(std::wstring path, std::optional<DailyBackup> backup = std::nullopt)
-      : path_(std::move(path)), backup_(std::move(backup)) {}
+  using Bytes = std::vector<std::uint8_t>;
 
-  // At most `largest` bytes from the start of the file; nothing when it is
-  // missing (said nothing) or could not be read (reported and remembered).
-  std::optional<std::vector<std::uint8_t>> Read(std::size_t largest);
-  // Returns false when the file could not be written (the error was shown).
-  bool Write(std::span<const std::uint8_t> bytes);
+  // Reads give at most `largest` bytes from the start of the file.
+  GuardedFile(std::wstring path, std::size_t largest, GuardedFileArgs args = {})
+      : path_(std::move(path)), largest_(largest), a_(std::move(args)) {}
+
+  // Nothing when the file is missing (said nothing) or could not be read
+  // (reported and remembered).
+  std::optional<Bytes> Read();
+  // Writes what `image` builds. After a failed read, `addLate` first gets the
+  // file's bytes if it reads now, before `image` is built. Returns false when
+  // the file was not written (reported).
+  bool Write(const std::function<Bytes()>& image, const std::function<void(const Bytes&)>& addLate);
   bool LastReadFailed() const { return lastReadFailed_; }
 
  private:
+  bool MakeWayAfterFailedRead(const std::function<void(const Bytes&)>& addLate);
+
   std::wstring path_;
-  std::optional<DailyBackup> backup_;
+  std::size_t largest_;
+  GuardedFileArgs a_;
   bool lastReadFailed_ = false;
 };

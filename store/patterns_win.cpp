@@ -9,7 +9,6 @@
 namespace {
 
 constexpr wchar_t kPatternExtension[] = L".ptr";
-constexpr wchar_t kUnableToWrite[] = L"Unable to write to ";
 
 std::wstring FreePatternPath(const std::wstring& folder, DateTime now) {
   for (int attempt = 1;; ++attempt) {
@@ -40,12 +39,14 @@ bool SavePattern(const std::wstring& programFolder, const std::wstring& name, co
                  const ErrorReport& report) {
   const std::wstring folder = PatternsFolder(programFolder);
   const std::wstring path = FreePatternPath(folder, now);
+  DWORD error = ERROR_PATH_NOT_FOUND;
   if (FolderExists(folder)) {
     IniFile file(path);
     WritePattern(file, name, PatternDateText(now), record, WideFromAnsi);
     if (!file.WriteFailed()) return true;
+    error = file.WriteError();
   }
-  report(kUnableToWrite + path);
+  report(FileErrorText(FileErrorKind::kCreate, path, error));
   return false;
 }
 

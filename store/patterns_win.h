@@ -23,7 +23,7 @@ using ErrorReport = std::function<void(const std::wstring& text)>;
 
 // Writes the record's look under the first free file name for `now`. A
 // missing folder is not created: that, like a file that cannot be written,
-// is reported as "Unable to write to <path>" and gives false.
+// is reported with the standard "Cannot create file" text and gives false.
 bool SavePattern(const std::wstring& programFolder, const std::wstring& name, const StickerRecord& record, DateTime now,
                  const ErrorReport& report = ShowErrorText);
 

@@ -1,12 +1,15 @@
 #pragma once
 // A stored short string: one length byte followed by up to N ANSI characters.
-// Longer values are cut to N characters when stored; bytes behind the length
-// are undefined in files written by others and are never read.
+// Longer values are cut to at most N bytes, on a character boundary of the
+// ANSI code page; bytes behind the length are undefined in files written by
+// others and are never read.
 
 #include <algorithm>
 #include <cstdint>
 #include <string>
 #include <string_view>
+
+#include "win/ansi_boundary.h"
 
 template <std::size_t N>
 struct ShortString {
@@ -14,7 +17,7 @@ struct ShortString {
   char chars[N];
 
   void Assign(std::string_view value) {
-    const std::size_t n = std::min(value.size(), N);
+    const std::size_t n = FittingStart(value, N).size();
     std::copy_n(value.data(), n, chars);
     std::fill(chars + n, chars + N, '\0');
     length = static_cast<std::uint8_t>(n);

@@ -13,6 +13,7 @@ namespace {
 
 constexpr wchar_t kShortcutExtension[] = L".lnk";
 constexpr wchar_t kIdArgument[] = L"id=";
+constexpr int kMostShortcutNames = 1000;
 
 // An item list goes back to the allocator that the shell made it with.
 struct ItemListRelease {
@@ -33,10 +34,44 @@ std::wstring ProgramFile() {
   return n < MAX_PATH ? std::wstring(buffer, n) : std::wstring();
 }
 
-HRESULT SaveShellLink(const std::wstring& target, const std::wstring& arguments, const std::wstring& path) {
+ScopedCom<IShellLinkW> NewShellLink(HRESULT& result) {
   IShellLinkW* rawLink = nullptr;
-  HRESULT result = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&rawLink));
-  const ScopedCom<IShellLinkW> link(rawLink);
+  result = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&rawLink));
+  return ScopedCom<IShellLinkW>(rawLink);
+}
+
+// Our own shortcut to the same sticker: this program, the same "id=N".
+bool IsShortcutOf(const std::wstring& file, const std::wstring& target, const std::wstring& arguments) {
+  HRESULT result = S_OK;
+  const ScopedCom<IShellLinkW> link = NewShellLink(result);
+  if (FAILED(result)) return false;
+  IPersistFile* rawFile = nullptr;
+  if (FAILED(link.Get()->QueryInterface(IID_PPV_ARGS(&rawFile)))) return false;
+  const ScopedCom<IPersistFile> persist(rawFile);
+  if (FAILED(persist.Get()->Load(file.c_str(), STGM_READ))) return false;
+  wchar_t path[MAX_PATH] = {}, stored[MAX_PATH] = {};
+  if (FAILED(link.Get()->GetPath(path, MAX_PATH, nullptr, SLGP_RAWPATH)) ||
+      FAILED(link.Get()->GetArguments(stored, MAX_PATH)))
+    return false;
+  // Paths name the same file whatever their case; arguments are ours to the letter.
+  return CompareStringOrdinal(path, -1, target.c_str(), -1, TRUE) == CSTR_EQUAL && arguments == stored;
+}
+
+// "Name.lnk", else "Name (2).lnk", "Name (3).lnk", ...: the first that is free
+// or already our shortcut to this sticker. A file the user made, or one of
+// another program, is never written over; empty when no name is left.
+std::wstring ShortcutPath(const std::wstring& folder, const std::wstring& name, const std::wstring& target,
+                          const std::wstring& arguments) {
+  for (int n = 1; n <= kMostShortcutNames; ++n) {
+    const std::wstring path = folder + name + (n == 1 ? L"" : L" (" + std::to_wstring(n) + L")") + kShortcutExtension;
+    if (GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES || IsShortcutOf(path, target, arguments)) return path;
+  }
+  return {};
+}
+
+HRESULT SaveShellLink(const std::wstring& target, const std::wstring& arguments, const std::wstring& path) {
+  HRESULT result = S_OK;
+  const ScopedCom<IShellLinkW> link = NewShellLink(result);
   if (FAILED(result)) return result;
   const std::wstring folder = target.substr(0, target.find_last_of(L'\\') + 1);
   if (FAILED(result = link.Get()->SetPath(target.c_str())) ||
@@ -84,7 +119,10 @@ ShortcutResult CreateStickerShortcut(const std::wstring& name, std::int32_t id) 
   const std::wstring program = ProgramFile();
   if (program.empty()) return {path, ERROR_FILENAME_EXCED_RANGE};
   const ScopedCoInitialize com;
-  return {path, ErrorCode(SaveShellLink(program, kIdArgument + std::to_wstring(id), path))};
+  const std::wstring arguments = kIdArgument + std::to_wstring(id);
+  const std::wstring free = ShortcutPath(WithTrailingSeparator(desktop), name, program, arguments);
+  if (free.empty()) return {path, ERROR_FILE_EXISTS};
+  return {free, ErrorCode(SaveShellLink(program, arguments, free))};
 }
 
 void PutTextOnClipboard(HWND owner, const std::wstring& text) {

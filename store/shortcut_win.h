@@ -17,9 +17,11 @@ struct ShortcutResult {
   bool Written() const { return error == 0; }
 };
 
-// Writes "<desktop>\<name>.lnk", replacing a file of that name, which starts
-// this program with "id=<id>" in its own folder. The name comes cleaned
-// (CleanShortcutName). When it is not written the caller shows
+// Writes "<desktop>\<name>.lnk", which starts this program with "id=<id>" in
+// its own folder. A name taken by any other file gets the first free
+// "<name> (2).lnk", "<name> (3).lnk", ...: only our own shortcut to the same
+// sticker is written over. The name comes cleaned (CleanShortcutName). When it
+// is not written the caller shows
 // ShowFileError(FileErrorKind::kCreate, result.path, result.error).
 [[nodiscard]] ShortcutResult CreateStickerShortcut(const std::wstring& name, std::int32_t id);
 

@@ -10,16 +10,38 @@ std::vector<std::uint8_t> BuildDatabaseImage(const Tmassiv& store) {
   });
 }
 
+namespace {
+
+std::size_t RecordCount(std::span<const std::uint8_t> image) { return image.size() / kStickerRecordSize; }
+
+StickerRecord RecordAt(std::span<const std::uint8_t> image, std::size_t k) {
+  StickerRecord record;
+  std::memcpy(&record, image.data() + k * kStickerRecordSize, kStickerRecordSize);
+  if (record.text_length > kStickerTextCapacity) record.text_length = kStickerTextCapacity;
+  return record;
+}
+
+}  // namespace
+
 void LoadDatabaseImage(std::span<const std::uint8_t> image, Tmassiv& store, std::int32_t& startStickerId) {
-  const std::size_t count = image.size() / kStickerRecordSize;
-  for (std::size_t k = 0; k < count; ++k) {
-    StickerRecord record;
-    std::memcpy(&record, image.data() + k * kStickerRecordSize, kStickerRecordSize);
-    if (record.text_length > kStickerTextCapacity) record.text_length = kStickerTextCapacity;
+  for (std::size_t k = 0; k < RecordCount(image); ++k) {
+    StickerRecord record = RecordAt(image, k);
     if (startStickerId != 0 && record.id == startStickerId) {
       record.visible = 1;
       startStickerId = 0;
     }
     store.AddRecord(record);
   }
+}
+
+std::vector<int> AddLateDatabaseImage(std::span<const std::uint8_t> image, Tmassiv& store) {
+  std::vector<int> slots;
+  for (std::size_t k = 0; k < RecordCount(image); ++k) {
+    StickerRecord record = RecordAt(image, k);
+    record.id = store.UnusedStickerId(record.id);
+    const int slot = store.AddRecord(record);
+    if (slot < 0) break;
+    slots.push_back(slot);
+  }
+  return slots;
 }

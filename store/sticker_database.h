@@ -17,3 +17,9 @@ std::vector<std::uint8_t> BuildDatabaseImage(const Tmassiv& store);
 // the first such record is forced open. A text length above the buffer is cut
 // to the buffer.
 void LoadDatabaseImage(std::span<const std::uint8_t> image, Tmassiv& store, std::int32_t& startStickerId);
+
+// Adds the records of a base.db that could be read only after the store had
+// changed (a new note, say): a record whose id the store uses already gets
+// a fresh one, so that every id still names one sticker. Returns the slots
+// filled, in file order.
+std::vector<int> AddLateDatabaseImage(std::span<const std::uint8_t> image, Tmassiv& store);

@@ -47,7 +47,7 @@ StickerRecord NewStickerRecord(Colour color) {
 }
 
 void SetStickerText(StickerRecord& record, std::string_view text) {
-  const std::size_t n = std::min(text.size(), kStickerTextCapacity);
+  const std::size_t n = FittingStart(text, kStickerTextCapacity).size();
   std::fill(std::begin(record.text), std::end(record.text), kTextFiller);
   std::copy_n(text.data(), n, record.text);
   record.text_length = static_cast<std::uint32_t>(n);

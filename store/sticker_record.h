@@ -154,7 +154,8 @@ enum StickerPosition : std::uint8_t { kPositionNormal = 0, kPositionTopmost = 1,
 // visibility and placement are set by whoever creates the sticker.
 StickerRecord NewStickerRecord(Colour color);
 
-// The body text buffer: writing fills the unused bytes with '+', reading gives
+// The body text buffer: writing cuts a longer text on a character boundary of
+// the ANSI code page and fills the unused bytes with '+'; reading gives
 // at most kStickerTextCapacity characters whatever `text_length` says.
 void SetStickerText(StickerRecord& record, std::string_view text);
 std::string_view GetStickerText(const StickerRecord& record);

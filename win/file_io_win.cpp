@@ -23,6 +23,16 @@ bool HasExtension(const std::wstring& fileName, std::wstring_view extension) {
   return found == extension;
 }
 
+std::wstring FolderOf(const std::wstring& path) { return path.substr(0, path.find_last_of(L"\\/") + 1); }
+
+// Only a file missing from a folder that is there means "nothing written
+// yet". A missing folder (a USB stick pulled, a drive not yet connected)
+// hides whatever the file holds, so it is a failed read; the check of the
+// folder also covers systems that answer "file not found" for it.
+bool IsMissingFile(const std::wstring& path, DWORD error) {
+  return error == ERROR_FILE_NOT_FOUND && FolderExists(FolderOf(path));
+}
+
 }  // namespace
 
 std::vector<std::wstring> FileNamesIn(const std::wstring& folder) {
@@ -58,8 +68,7 @@ FileReadResult ReadWholeFile(const std::wstring& path, std::size_t maxBytes) {
   UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) {
     result.error = GetLastError();
-    const bool missing = result.error == ERROR_FILE_NOT_FOUND || result.error == ERROR_PATH_NOT_FOUND;
-    result.status = missing ? FileReadResult::Status::kMissing : FileReadResult::Status::kFailed;
+    result.status = IsMissingFile(path, result.error) ? FileReadResult::Status::kMissing : FileReadResult::Status::kFailed;
     return result;
   }
   LARGE_INTEGER size{};
@@ -113,17 +122,17 @@ DWORD WriteFileAtomically(const std::wstring& path, std::span<const std::uint8_t
   return error;
 }
 
-DWORD KeepUnreadFile(const std::wstring& path) {
+KeptFile KeepUnreadFile(const std::wstring& path) {
   if (GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
     const DWORD error = GetLastError();
-    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? 0 : error;
+    return {IsMissingFile(path, error) ? 0 : error, {}};
   }
   for (int n = 0; n < kMaxUnreadCopies; ++n) {
-    const std::wstring name = path + kUnreadSuffix + (n == 0 ? L"" : L"." + std::to_wstring(n));
+    std::wstring name = path + kUnreadSuffix + (n == 0 ? L"" : L"." + std::to_wstring(n));
     if (GetFileAttributesW(name.c_str()) != INVALID_FILE_ATTRIBUTES) continue;  // taken
-    if (MoveFileExW(path.c_str(), name.c_str(), MOVEFILE_WRITE_THROUGH)) return 0;
+    if (MoveFileExW(path.c_str(), name.c_str(), MOVEFILE_WRITE_THROUGH)) return {0, std::move(name)};
     const DWORD error = GetLastError();
-    if (error != ERROR_ALREADY_EXISTS && error != ERROR_FILE_EXISTS) return error;
+    if (error != ERROR_ALREADY_EXISTS && error != ERROR_FILE_EXISTS) return {error, {}};
   }
-  return ERROR_FILE_EXISTS;
+  return {ERROR_FILE_EXISTS, {}};
 }

@@ -28,7 +28,8 @@ std::vector<std::wstring> FileNamesIn(const std::wstring& folder);
 std::vector<std::wstring> FilesWithExtension(const std::wstring& folder, std::wstring_view extension);
 
 // Reads at most maxBytes from the start of the file, sharing it for reading
-// only, so that no writer changes it meanwhile.
+// only, so that no writer changes it meanwhile. kMissing only for a file
+// missing from a folder that exists: a missing folder is kFailed.
 FileReadResult ReadWholeFile(const std::wstring& path, std::size_t maxBytes);
 
 // Writes the bytes to a temporary file beside the target, flushes it to disk
@@ -36,10 +37,16 @@ FileReadResult ReadWholeFile(const std::wstring& path, std::size_t maxBytes);
 // either the old or the new file. Returns 0 or the system error code.
 [[nodiscard]] DWORD WriteFileAtomically(const std::wstring& path, std::span<const std::uint8_t> bytes);
 
+struct KeptFile {
+  DWORD error = 0;        // 0 or the system error code
+  std::wstring keptAs;    // empty when there was nothing to keep
+};
+
 // Moves a file the program could not read out of the way of the next write,
 // to the first free name of path + ".unread", ".unread.1", ".unread.2", ...
-// Returns 0 (also when the file is gone by now) or the system error code.
-[[nodiscard]] DWORD KeepUnreadFile(const std::wstring& path);
+// A file that is gone from its folder by now needs no keeping; a folder that
+// is gone is an error, since the file may come back with it.
+[[nodiscard]] KeptFile KeepUnreadFile(const std::wstring& path);
 
 // Writes all bytes to an open file; returns 0 or the system error code.
 [[nodiscard]] DWORD WriteAll(HANDLE file, std::span<const std::uint8_t> bytes);

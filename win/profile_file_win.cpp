@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "win/error_box_win.h"
+
 namespace {
 constexpr DWORD kLongestValue = 4096;
 }
@@ -16,5 +18,14 @@ std::wstring IniFile::ReadString(std::wstring_view section, std::wstring_view ke
 
 void IniFile::WriteString(std::wstring_view section, std::wstring_view key, std::wstring_view value) {
   const std::wstring s(section), k(key), v(value);
-  if (!WritePrivateProfileStringW(s.c_str(), k.c_str(), v.c_str(), path_.c_str())) writeFailed_ = true;
+  if (WritePrivateProfileStringW(s.c_str(), k.c_str(), v.c_str(), path_.c_str()) || writeError_ != 0) return;
+  // Some failures leave no reason behind; the box still needs one.
+  const DWORD error = GetLastError();
+  writeError_ = error != 0 ? error : static_cast<DWORD>(ERROR_WRITE_FAULT);
+}
+
+bool ReportWriteFailure(const IniFile& file) {
+  if (!file.WriteFailed()) return true;
+  ShowFileError(FileErrorKind::kCreate, file.Path(), file.WriteError());
+  return false;
 }

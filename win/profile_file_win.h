@@ -15,10 +15,16 @@ class IniFile final : public ProfileFile {
 
   const std::wstring& Path() const { return path_; }
   // True once any write could not reach the file (a missing folder, no
-  // permission, a full disk).
-  [[nodiscard]] bool WriteFailed() const { return writeFailed_; }
+  // permission, a full disk); WriteError is the system's reason for the
+  // first such write. A save that writes many keys reports once, after all.
+  [[nodiscard]] bool WriteFailed() const { return writeError_ != 0; }
+  unsigned long WriteError() const { return writeError_; }
 
  private:
   std::wstring path_;
-  bool writeFailed_ = false;
+  unsigned long writeError_ = 0;
 };
+
+// Shows the standard "Cannot create file" box when a write of the file failed;
+// returns whether all went well.
+bool ReportWriteFailure(const IniFile& file);

@@ -28,3 +28,14 @@ std::wstring WideFromAnsi(std::string_view ansi) { return ToWide(CP_ACP, ansi); 
 std::string AnsiFromWide(std::wstring_view wide) { return FromWide(CP_ACP, wide); }
 std::wstring WideFromUtf8(std::string_view utf8) { return ToWide(CP_UTF8, utf8); }
 std::string Utf8FromWide(std::wstring_view wide) { return FromWide(CP_UTF8, wide); }
+
+LeadBytes LeadBytesOfCodePage(unsigned codePage) {
+  LeadBytes lead;
+  CPINFO info{};
+  if (!GetCPInfo(codePage, &info)) return lead;
+  // Pairs of first and last byte of each range, ended by a zero pair.
+  for (int i = 0; i + 1 < MAX_LEADBYTES && info.LeadByte[i] != 0; i += 2) lead.Add(info.LeadByte[i], info.LeadByte[i + 1]);
+  return lead;
+}
+
+void UseSystemAnsiCodePage() { SetAnsiLeadBytes(LeadBytesOfCodePage(GetACP())); }

@@ -8,6 +8,7 @@
 #include <set>
 
 #include "support/sticker_program_win.h"
+#include "support/window_search_win.h"
 #include "support/temp_folder_win.h"
 #include "store/backup_names.h"
 #include "store/local_time_win.h"
@@ -51,8 +52,25 @@ TEST_F(NoLostNotes, TheFirstWriteOfTheDayKeepsBaseDbAsItWas) {
   EXPECT_NE(ReadBytes(copy.File(L"base.db")), original);
 }
 
-TEST_F(NoLostNotes, ALockedBaseDbIsKeptAndNeverOverwritten) {
-  const auto original = DatabaseImageOf({Placed(1, 100, 100), Placed(2, 400, 100)});
+// A sync tool that holds base.db for two seconds at logon: the start waits
+// for it and opens every note, without a word.
+TEST_F(NoLostNotes, ABaseDbHeldAMomentAtStartOpensAllItsNotes) {
+  WriteBytes(copy.File(L"base.db"), DatabaseImageOf({Placed(1, 100, 100), Placed(2, 400, 100)}));
+  UniqueFile lock = LockExclusively(copy.File(L"base.db"));
+  ASSERT_TRUE(lock);
+  program = std::make_unique<RunningProgram>(copy.Exe());
+  Sleep(2000);  // how long the other program holds the file
+  lock.Reset();
+  main = program->MainWindow();
+  ASSERT_NE(main, nullptr);
+  EXPECT_TRUE(WaitForStickerWindows(Pid(), 2));
+  EXPECT_TRUE(TopLevelWindows({L"#32770", Pid(), true}).empty());  // no error box
+}
+
+// Held through the whole start, then let go: the first change is written
+// and every note of the old file is still there, open as it was saved.
+TEST_F(NoLostNotes, ABaseDbHeldThroughTheStartLosesNoNoteAtTheFirstChange) {
+  const auto original = DatabaseImageOf({Placed(1, 100, 100), Placed(2, 400, 100), Placed(3, 700, 100, false)});
   WriteBytes(copy.File(L"base.db"), original);
   UniqueFile lock = LockExclusively(copy.File(L"base.db"));
   ASSERT_TRUE(lock);
@@ -60,21 +78,34 @@ TEST_F(NoLostNotes, ALockedBaseDbIsKeptAndNeverOverwritten) {
   DismissMessageBox(WaitForMessageBox(Pid(), L"Cannot open file"));
   main = program->MainWindow();
   ASSERT_NE(main, nullptr);
-  // Still locked: the file cannot be kept aside, so nothing is written.
+  // Still held: it can be neither read nor kept aside, so nothing is written.
   PostMessageW(main, WM_USER, 0, kUserSaveDatabase);
-  const ShownMessageBox refused = WaitForMessageBox(Pid(), L"Cannot create file");
-  EXPECT_NE(refused.window, nullptr);
-  DismissMessageBox(refused);
+  DismissMessageBox(WaitForMessageBox(Pid(), L"Cannot create file"));
   lock.Reset();
   EXPECT_EQ(ReadBytes(copy.File(L"base.db")), original);
-  // Released: the unread file is kept under its own name, then base.db written.
-  EXPECT_EQ(program->SendUserCommand(kUserSaveDatabase), 0);
-  EXPECT_EQ(ReadBytes(copy.File(L"base.db.unread")), original);
-  EXPECT_TRUE(OnDisk().empty());
-  EXPECT_EQ(program->SendUserCommand(kUserSaveDatabase), 0);  // only the first write keeps a copy
-  EXPECT_FALSE(FileExists(copy.File(L"base.db.unread.1")));
+
+  program->SendUserCommand(kUserNewSticker, kUserNewStickerArgument);
+  HWND form = nullptr;
+  ASSERT_TRUE(Eventually(
+      [&] {
+        const auto forms = TopLevelWindows({L"TFormStickerMess", Pid(), true});
+        form = forms.empty() ? nullptr : forms.front();
+        return form != nullptr;
+      },
+      30000));
+  PostMessageW(form, WM_COMMAND, IDOK, 0);
+  EXPECT_TRUE(WaitForStickerWindows(Pid(), 3));  // the new note and the two saved open
+  ASSERT_TRUE(Eventually([&] { return OnDisk().size() == 4; }));
+  std::set<std::int32_t> ids;
+  for (const auto& r : OnDisk()) ids.insert(r.id);
+  EXPECT_EQ(ids.size(), 4u);
+  for (std::int32_t id : {1, 2, 3}) EXPECT_EQ(ids.count(id), 1u) << id;
+  EXPECT_FALSE(FileExists(copy.File(L"base.db.unread")));
+  EXPECT_TRUE(TopLevelWindows({L"#32770", Pid(), true}).empty());
 }
 
+// Unreadable for good (a folder in its place): kept aside whole, and the
+// user is told once where it is.
 TEST_F(NoLostNotes, ABaseDbThatCannotBeReadIsMovedAsideWhole) {
   // A folder where the file should be: it exists but cannot be read.
   CreateDirectoryW(copy.File(L"base.db").c_str(), nullptr);
@@ -85,7 +116,13 @@ TEST_F(NoLostNotes, ABaseDbThatCannotBeReadIsMovedAsideWhole) {
   DismissMessageBox(WaitForMessageBox(Pid(), L"Cannot open file"));
   main = program->MainWindow();
   ASSERT_NE(main, nullptr);
-  EXPECT_EQ(program->SendUserCommand(kUserSaveDatabase), 0);
+  PostMessageW(main, WM_USER, 0, kUserSaveDatabase);
+  const ShownMessageBox told = WaitForMessageBox(Pid(), L"base.db.unread.1");
+  ASSERT_NE(told.window, nullptr);
+  EXPECT_NE(told.text.find(L"kept unchanged"), std::wstring::npos) << told.text;
+  DismissMessageBox(told);
+  EXPECT_EQ(program->SendUserCommand(kUserSaveDatabase), 0);  // said once only
+  EXPECT_TRUE(TopLevelWindows({L"#32770", Pid(), true}).empty());
   EXPECT_EQ(ReadBytes(copy.File(L"base.db.unread")), earlier);
   EXPECT_EQ(ReadDatabase(copy.File(L"base.db.unread.1\\inside")).size(), 1u);
   EXPECT_TRUE(FileExists(copy.File(L"base.db")));

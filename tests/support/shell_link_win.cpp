@@ -21,3 +21,17 @@ ShellLinkFields ReadShellLink(const std::wstring& file) {
   return {path, arguments, folder};
 }
 
+
+bool WriteShellLink(const std::wstring& file, const ShellLinkFields& fields) {
+  const ScopedCoInitialize com;
+  IShellLinkW* rawLink = nullptr;
+  CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&rawLink));
+  const ScopedCom<IShellLinkW> link(rawLink);
+  IPersistFile* rawFile = nullptr;
+  if (link) link.Get()->QueryInterface(IID_PPV_ARGS(&rawFile));
+  const ScopedCom<IPersistFile> persist(rawFile);
+  return persist && SUCCEEDED(link.Get()->SetPath(fields.path.c_str())) &&
+         SUCCEEDED(link.Get()->SetArguments(fields.arguments.c_str())) &&
+         SUCCEEDED(link.Get()->SetWorkingDirectory(fields.workingFolder.c_str())) &&
+         SUCCEEDED(persist.Get()->Save(file.c_str(), TRUE));
+}

@@ -10,3 +10,6 @@ struct ShellLinkFields {
 
 // All empty when the shell cannot read the file.
 ShellLinkFields ReadShellLink(const std::wstring& file);
+
+// Writes a shortcut as another program would; false when the shell refuses.
+bool WriteShellLink(const std::wstring& file, const ShellLinkFields& fields);

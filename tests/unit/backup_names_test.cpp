@@ -33,16 +33,28 @@ TEST(BackupNames, ReadBackOnlyCopiesOfTheSameFile) {
 TEST(BackupNames, BeyondTheNewestFourteenDaysOnlyOldCopiesGo) {
   std::vector<std::wstring> names = {L"plan.db.2026-11-01", L"base.db.unread", L"notes.txt"};
   for (int day = 20; day >= 1; --day) names.push_back(BackupName(L"base.db", Day(2026, 11, day)));
-  std::vector<std::wstring> beyond = BackupsBeyond(L"base.db", names);
+  const int today = 20261120;
+  std::vector<std::wstring> beyond = BackupsBeyond(L"base.db", names, today);
   std::sort(beyond.begin(), beyond.end());
   const std::vector<std::wstring> oldest = {L"base.db.2026-11-01", L"base.db.2026-11-02", L"base.db.2026-11-03",
                                             L"base.db.2026-11-04", L"base.db.2026-11-05", L"base.db.2026-11-06"};
   EXPECT_EQ(beyond, oldest);
   names.resize(3 + kKeptBackupDays);
-  EXPECT_TRUE(BackupsBeyond(L"base.db", names).empty());
+  EXPECT_TRUE(BackupsBeyond(L"base.db", names, today).empty());
   // Across a year's end the newest days are still the ones kept.
-  EXPECT_EQ(BackupsBeyond(L"base.db", {L"base.db.2026-12-31", L"base.db.2027-01-01"}, 1),
+  EXPECT_EQ(BackupsBeyond(L"base.db", {L"base.db.2026-12-31", L"base.db.2027-01-01"}, 20270101, 1),
             std::vector<std::wstring>{L"base.db.2026-12-31"});
+}
+
+// A clock once set ahead left copies dated in the future: they stay, and the
+// fourteen real days stay beside them, today's copy first of all.
+TEST(BackupNames, CopiesDatedAfterTodayNeitherGoNorPushOutRealOnes) {
+  std::vector<std::wstring> names;
+  for (int day = 1; day <= 20; ++day) names.push_back(BackupName(L"base.db", Day(2030, 1, day)));
+  for (int day = 1; day <= static_cast<int>(kKeptBackupDays); ++day) names.push_back(BackupName(L"base.db", Day(2026, 12, day)));
+  EXPECT_TRUE(BackupsBeyond(L"base.db", names, 20261214).empty());
+  names.push_back(BackupName(L"base.db", Day(2026, 11, 30)));
+  EXPECT_EQ(BackupsBeyond(L"base.db", names, 20261214), std::vector<std::wstring>{L"base.db.2026-11-30"});
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <memory>
+#include <set>
 
 #include "store/sticker_database.h"
 #include "support/sticker_samples.h"
@@ -84,6 +85,30 @@ TEST_F(DatabaseTest, RecordsAreTakenAsTheyAreButTheTextLengthIsBounded) {
   EXPECT_EQ(GetStickerText(store->Sticker(0)).size(), kStickerTextCapacity);
   EXPECT_EQ(store->Sticker(1).reserved2524[0], 0x5A);
   EXPECT_EQ(GetStickerText(store->Sticker(1)), "note 6");
+}
+
+// A base.db that reads only after notes were made meanwhile: every record
+// joins them, one whose id is taken gets a fresh id, and the slots filled are
+// told so that their windows can open.
+TEST_F(DatabaseTest, LateRecordsJoinTheStoreWithIdsOfTheirOwn) {
+  store->AddRecord(MakeSticker(200));  // made while the file was held
+  StickerRecord clash = MakeSticker(200, false);
+  SetStickerText(clash, "older note");
+  const auto late = AddLateDatabaseImage(DatabaseImageOf({MakeSticker(100), clash, MakeSticker(201)}), *store);
+  EXPECT_EQ(late, (std::vector<int>{1, 2, 3}));
+  ASSERT_EQ(store->CountStickers(), 4);
+  EXPECT_EQ(store->StickerIdOfSlot(0), 200);
+  EXPECT_EQ(store->StickerIdOfSlot(1), 100);
+  std::set<std::int32_t> ids;
+  for (int slot = 0; slot < 4; ++slot) ids.insert(store->StickerIdOfSlot(slot));
+  EXPECT_EQ(ids.size(), 4u);  // the clash and the record after it included
+  EXPECT_EQ(GetStickerText(store->Sticker(2)), "older note");
+  EXPECT_EQ(store->Sticker(2).visible, 0);
+
+  std::vector<StickerRecord> many;
+  for (int i = 0; i < 300; ++i) many.push_back(MakeSticker(1000 + i));
+  EXPECT_EQ(AddLateDatabaseImage(DatabaseImageOf(many), *store).size(), 252u);  // what the store still holds
+  EXPECT_EQ(store->CountStickers(), 256);
 }
 
 }  // namespace

@@ -13,29 +13,71 @@
 #include "store/text_utils.h"
 #include "win/file_io_win.h"
 #include "support/shell_link_win.h"
+#include "support/temp_folder_win.h"
 #include "win/handles_win.h"
 
 namespace {
 
 constexpr wchar_t kNoteName[] = L"Note 42";
 
-// Deletes the shortcut a test writes on the desktop, however the test ends.
+std::wstring Desktop() { return WithTrailingSeparator(SpecialFolder(CSIDL_DESKTOPDIRECTORY)); }
+
+// Deletes the shortcuts a test writes on the desktop, however the test ends:
+// "Note 42.lnk" and the free names after it.
 struct DesktopShortcut {
-  const std::wstring path = WithTrailingSeparator(SpecialFolder(CSIDL_DESKTOPDIRECTORY)) + kNoteName + L".lnk";
-  ~DesktopShortcut() { DeleteFileW(path.c_str()); }
+  const std::wstring path = Desktop() + kNoteName + L".lnk";
+  std::wstring Numbered(int n) const { return Desktop() + kNoteName + L" (" + std::to_wstring(n) + L").lnk"; }
+  ~DesktopShortcut() {
+    DeleteFileW(path.c_str());
+    for (int n = 2; n <= 5; ++n) DeleteFileW(Numbered(n).c_str());
+  }
 };
 
 TEST(Shortcut, TheDesktopShortcutStartsThisProgramInItsFolderWithTheStickersId) {
   const DesktopShortcut expected;
-  ASSERT_TRUE(CreateStickerShortcut(kNoteName, 7).Written());
-  const ShortcutResult result = CreateStickerShortcut(kNoteName, 42);  // writes over the older one
+  ASSERT_TRUE(CreateStickerShortcut(kNoteName, 42).Written());
+  const ShortcutResult result = CreateStickerShortcut(kNoteName, 42);  // our own: written over
   ASSERT_TRUE(result.Written()) << result.error;
   EXPECT_EQ(result.path, expected.path);
+  EXPECT_FALSE(FileExists(expected.Numbered(2)));
   ASSERT_TRUE(FileExists(expected.path));
   const ShellLinkFields link = ReadShellLink(expected.path);
   EXPECT_EQ(link.path, ProgramPath());
   EXPECT_EQ(link.arguments, L"id=42");
   EXPECT_EQ(link.workingFolder, ProgramFolder());
+}
+
+// The user's own "Note 42.lnk" to another program, a shortcut of ours to
+// another sticker and a plain file of that name all stay as they are: each
+// new shortcut takes the next free name.
+TEST(Shortcut, AFileOfTheUsersIsNeverWrittenOver) {
+  const DesktopShortcut names;
+  const ShellLinkFields users = {L"C:\\windows\\system32\\notepad.exe", L"report.txt", L"C:\\windows\\"};
+  ASSERT_TRUE(WriteShellLink(names.path, users));
+  const struct {
+    std::int32_t id;
+    std::wstring expected;
+  } steps[] = {
+      {42, names.Numbered(2)},
+      {42, names.Numbered(2)},  // our own shortcut to sticker 42: written over
+      {7, names.Numbered(3)},   // ours, but to another sticker
+  };
+  for (const auto& step : steps) {
+    const ShortcutResult result = CreateStickerShortcut(kNoteName, step.id);
+    ASSERT_TRUE(result.Written()) << result.error;
+    EXPECT_EQ(result.path, step.expected) << step.id;
+    EXPECT_EQ(ReadShellLink(result.path).arguments, L"id=" + std::to_wstring(step.id));
+  }
+  const ShellLinkFields kept = ReadShellLink(names.path);
+  EXPECT_EQ(kept.path, users.path);
+  EXPECT_EQ(kept.arguments, users.arguments);
+  EXPECT_EQ(ReadShellLink(names.Numbered(2)).arguments, L"id=42");
+
+  WriteText(names.Numbered(4), "not a shortcut at all");
+  DeleteFileW(names.Numbered(3).c_str());
+  EXPECT_EQ(CreateStickerShortcut(kNoteName, 9).path, names.Numbered(3));  // a freed name is used again
+  EXPECT_EQ(CreateStickerShortcut(kNoteName, 10).path, names.Numbered(5));
+  EXPECT_EQ(ReadText(names.Numbered(4)), "not a shortcut at all");
 }
 
 TEST(Shortcut, AShortcutThatCannotBeWrittenSaysSoWithItsPath) {
