@@ -44,6 +44,7 @@ TEST_F(NewSticker, OkWithAnEmptyClipboardMakesADefaultStickerThatIsWrittenAtOnce
   ASSERT_NE(form, nullptr);
   Press(form, TFormStickerMess::kBOK);
   ASSERT_TRUE(WaitForStickerWindows(Pid(), 1));
+  ASSERT_TRUE(Answers(main));  // the handler that shows the sticker writes it too, before it returns
   RECT shown{};
   GetWindowRect(StickerWindowsOf(Pid()).front(), &shown);
   program->Kill();  // nothing more: the file already holds it

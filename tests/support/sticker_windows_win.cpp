@@ -129,8 +129,9 @@ void DragWithMouse(POINT from, POINT to) {
 }
 
 // A left click gives the keyboard to what it lands on (a sticker, a grid)
-// unless it closes its window: returns once that has happened, so that keys
-// pressed next go there.
+// unless it closes its window: returns once that has happened and the press
+// has let go of the mouse (a list's drag detection takes the keys that come
+// while it holds it), so that keys pressed next go there.
 void ClickWithMouse(POINT at, bool right) {
   HWND target = WindowFromPoint(at);
   HWND window = GetAncestor(target, GA_ROOT);
@@ -140,8 +141,9 @@ void ClickWithMouse(POINT at, bool right) {
   if (right) return;
   Eventually([&] {
     HWND focus = FocusIn(window);
+    const bool released = !ThreadState(GetWindowThreadProcessId(window, nullptr)).hwndCapture;
     return !IsWindowVisible(window) ||
-           (GetForegroundWindow() == window && (focus == target || IsChild(target, focus)));
+           (GetForegroundWindow() == window && (focus == target || IsChild(target, focus)) && released);
   });
 }
 
@@ -163,12 +165,17 @@ bool MenuTakesKeys(DWORD processId) {
 
 bool WaitForMenuKeys(DWORD processId) { return Eventually([&] { return MenuTakesKeys(processId); }); }
 
+// A sticker that has just opened lets clicks through until its picture is
+// handed over: the click waits until the sticker is what the point hits.
 bool OpenStickerMenu(HWND sticker) {
   RECT r{};
   GetWindowRect(sticker, &r);
+  const POINT at{r.left + 30, r.top + 12};
   DWORD processId = 0;
   GetWindowThreadProcessId(sticker, &processId);
-  ClickWithMouse({r.left + 30, r.top + 12}, true);
+  const auto hit = [&] { return GetAncestor(WindowFromPoint(at), GA_ROOT) == sticker; };
+  if (!PostedMessagesHandled(sticker) || !Eventually(hit)) return false;
+  ClickWithMouse(at, true);
   return WaitForMenuKeys(processId);
 }
 
