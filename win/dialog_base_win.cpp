@@ -8,8 +8,11 @@ namespace {
 
 constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kDialogExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
-// Asks a form whether it takes a key itself; lParam is the MSG.
-constexpr UINT kFormKeyMessage = WM_APP + 0x3F0;
+
+// The messages whose lParam points into the sender's memory. Only our own
+// thread's controls and message loop send them; another thread or program that
+// still waits for the answer must not make us read at an address it chose.
+bool FromAnotherThread() { return (InSendMessageEx(nullptr) & (ISMEX_SEND | ISMEX_REPLIED)) == ISMEX_SEND; }
 
 UniqueFont MessageFont() {
   NONCLIENTMETRICSW metrics{sizeof(metrics)};
@@ -149,6 +152,9 @@ int DialogBase::ShowModal() {
   modal_ = true;
   ended_ = false;
   result_ = 0;
+  // Opened while answering another thread: that thread is let go first, so
+  // that the dialog's own controls are believed while it waits.
+  if (InSendMessage()) ReplyMessage(0);
   DisableOtherWindows();
   ShowCentred();
   MSG message{};
@@ -170,8 +176,31 @@ void DialogBase::ShowCentred() {
   CentreOnScreen();
   ShowWindow(Handle(), SW_SHOW);
   Raise();  // above a window made later (the manager, say) that would cover it
+  lastFocus_ = focusId_ ? Control(focusId_) : nullptr;
   SetForegroundWindow(Handle());
-  if (HWND focus = focusId_ ? Control(focusId_) : nullptr) SetFocus(focus);
+  RestoreFocus();
+}
+
+// The activation may come long after the dialog shows (a window manager, a
+// click from another program, Alt+Tab back); the default handling would then
+// leave the focus on the frame, where keys go nowhere. Like the system's own
+// dialogs, the control that had the focus gets it back.
+void DialogBase::RememberFocus() {
+  HWND focus = GetFocus();
+  if (focus && IsChild(Handle(), focus)) lastFocus_ = focus;
+}
+
+// Without a control that can take it the frame keeps the focus, so that Esc
+// still reaches the dialog.
+void DialogBase::RestoreFocus() {
+  HWND target = FocusTarget();
+  SetFocus(target ? target : Handle());
+}
+
+HWND DialogBase::FocusTarget() const {
+  const bool usable = lastFocus_ && IsChild(Handle(), lastFocus_) && IsWindowVisible(lastFocus_) &&
+                      IsWindowEnabled(lastFocus_);
+  return usable ? lastFocus_ : GetNextDlgTabItem(Handle(), nullptr, FALSE);
 }
 
 // A plain move to the top is not always passed on to the display; a stay on
@@ -203,17 +232,26 @@ LRESULT DialogBase::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (!RunCommand(LOWORD(wParam)) && !OnOtherCommand(LOWORD(wParam)) && LOWORD(wParam) == IDCANCEL) OnCancel();
       return 0;
     case kFormKeyMessage:
-      return OnKey(*reinterpret_cast<const MSG*>(lParam));
+      return !FromAnotherThread() && OnKey(*reinterpret_cast<const MSG*>(lParam));
     case WM_HSCROLL:
     case WM_VSCROLL:
       if (lParam) RunCommand(GetDlgCtrlID(reinterpret_cast<HWND>(lParam)));
       return 0;
     case WM_NOTIFY:
-      return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+      return FromAnotherThread() ? 0 : OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
     case WM_DRAWITEM:
-      return OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+      return !FromAnotherThread() && OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
     case WM_MEASUREITEM:
-      return OnMeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
+      return !FromAnotherThread() && OnMeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) == WA_INACTIVE)
+        RememberFocus();
+      else if (!HIWORD(wParam))  // not minimised
+        RestoreFocus();
+      return 0;
+    case WM_SETFOCUS:  // the frame itself was given the focus: hand it on
+      if (HWND target = FocusTarget()) SetFocus(target);
+      return 0;
     case WM_CLOSE:
       OnCancel();
       return 0;

@@ -19,6 +19,9 @@
 
 class DialogBase;
 
+// Asks a form whether it takes a key itself; lParam is the MSG.
+inline constexpr UINT kFormKeyMessage = WM_APP + 0x3F0;
+
 // The message loop's dialog keys for a modeless window that holds controls:
 // the form's own keys first, then Tab, the arrows, Enter and Esc. True when
 // the message was taken.
@@ -110,6 +113,9 @@ class DialogBase : public WindowBase {
   void ShowCentred();
   void DisableOtherWindows();
   void EnableOtherWindows();
+  void RememberFocus();
+  void RestoreFocus();
+  HWND FocusTarget() const;
 
   TextSource& texts_;
   std::span<const ControlRow> controls_;
@@ -121,5 +127,6 @@ class DialogBase : public WindowBase {
   bool ended_ = false;
   int result_ = 0;
   int focusId_ = 0;
+  HWND lastFocus_ = nullptr;  // not owned: the control that had the focus when the dialog lost the activation
   std::vector<HWND> disabled_;  // not owned: the windows a modal run disabled
 };

@@ -22,7 +22,7 @@ class CalendarSticker : public StickerProgram {};
 Picture32 Shot(HWND window) {
   RECT r{};
   GetWindowRect(window, &r);
-  return ScreenPicture(r);
+  return SettledScreenPicture(r);
 }
 
 TEST_F(CalendarSticker, ALanguageChangeRedrawsItWithTheNewNames) {
@@ -33,12 +33,11 @@ TEST_F(CalendarSticker, ALanguageChangeRedrawsItWithTheNewNames) {
   SetStickerText(calendar, "[12.2026/vw]");  // the week-day column is as wide as the widest name
   HWND sticker = StartOne(calendar);
   ASSERT_NE(sticker, nullptr);
-  Sleep(500);  // drawn and on the screen
   const Picture32 english = Shot(sticker);
-  const int englishWidth = Shot(sticker).Width();
+  const int englishWidth = english.Width();
 
   PostMessageW(TopLevelWindows({L"TTrayIconAdv", Pid()}).front(), kTrayCallbackMessage, 1, WM_RBUTTONUP);
-  ASSERT_TRUE(Eventually([&] { return !TopLevelWindows({L"#32768", Pid(), true}).empty(); }));
+  ASSERT_TRUE(WaitForMenuKeys(Pid()));
   for (WORD key : {VK_DOWN, VK_DOWN, VK_RIGHT, VK_UP, VK_UP, VK_RETURN}) PressKeys({key});  // Language > Russian
   ASSERT_TRUE(Eventually([&] { return TopLevelWindows({L"#32768", Pid(), true}).empty(); }));
   EXPECT_TRUE(Eventually([&] { return !SamePixels(Shot(sticker), english); }));

@@ -99,6 +99,7 @@ TEST_F(ManagerWindow, OpensOnTheInstanceCommandAndALaterStartListingEverySticker
   ASSERT_TRUE(ManagerShown());
   EXPECT_EQ(Rows(F::kSG), 3);  // the hidden sticker too
   EXPECT_EQ(SelectedRow(F::kSG), -1);
+  ASSERT_TRUE(WaitForKeyboard(Manager()));
   PressKeys({VK_ESCAPE});
   EXPECT_TRUE(ManagerHidden());
   EXPECT_EQ(StickerWindowsOf(Pid()).size(), 2u);  // only the manager went
@@ -118,6 +119,7 @@ TEST_F(ManagerWindow, CtrlFTypingAndEnterOpenTheNoteFound) {
   ASSERT_TRUE(WaitForStickerWindows(Pid(), 2));
   Instance(kInstanceShowManager, kInstanceShowManager);
   ASSERT_TRUE(ManagerShown());
+  ASSERT_TRUE(WaitForKeyboard(Manager()));
   PressKeys({VK_CONTROL, 'F'});
   for (WORD key : {'A', 'N', 'N'}) PressKeys({key});
   ASSERT_TRUE(Eventually([&] { return Rows(F::kSG) == 1; })) << Rows(F::kSG);
@@ -128,6 +130,7 @@ TEST_F(ManagerWindow, CtrlFTypingAndEnterOpenTheNoteFound) {
   PostMessageW(settings, WM_CLOSE, 0, 0);
   ASSERT_TRUE(Eventually([&] { return !IsWindowVisible(settings); }));
   Instance(kInstanceShowManager, kInstanceShowManager);  // back to the manager, as a user would click it
+  ASSERT_TRUE(WaitForKeyboard(Manager()));
   PressKeys({VK_ESCAPE});
   EXPECT_TRUE(Eventually([&] { return Rows(F::kSG) == 3; }));
   EXPECT_TRUE(IsWindowVisible(Manager()));
@@ -262,6 +265,7 @@ TEST_F(ManagerWindow, AKillDuringTaskWritesNeverLeavesAPartialPlanDb) {
     Start({});
     Instance(kInstanceShowManager, kInstanceShowManager);
     ASSERT_TRUE(ManagerShown());
+    ASSERT_TRUE(WaitForKeyboard(Manager()));
     PressKeys({VK_CONTROL, VK_TAB});
     ASSERT_TRUE(Eventually([&] { return IsWindowVisible(Find(F::kTSPlan)) != FALSE; }));
     ASSERT_EQ(Rows(F::kSGPlan), 3);
@@ -276,9 +280,9 @@ TEST_F(ManagerWindow, AKillDuringTaskWritesNeverLeavesAPartialPlanDb) {
     }
     HWND button = Find(F::kBLUPlan);
     const ULONGLONG end = GetTickCount64() + delays[round];
-    while (GetTickCount64() < end) {
-      PostMessageW(button, BM_CLICK, 0, 0);
-      Sleep(1);
+    while (GetTickCount64() < end) {  // each click handled before the next: the program sets the pace
+      DWORD_PTR ignored;
+      SendMessageTimeoutW(button, BM_CLICK, 0, 0, SMTO_NORMAL, 1000, &ignored);
     }
     program->Kill();
     program.reset();

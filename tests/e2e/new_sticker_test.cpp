@@ -44,6 +44,7 @@ TEST_F(NewSticker, OkWithAnEmptyClipboardMakesADefaultStickerThatIsWrittenAtOnce
   ASSERT_NE(form, nullptr);
   Press(form, TFormStickerMess::kBOK);
   ASSERT_TRUE(WaitForStickerWindows(Pid(), 1));
+  ASSERT_TRUE(Answers(main));  // the handler that shows the sticker writes it too, before it returns
   RECT shown{};
   GetWindowRect(StickerWindowsOf(Pid()).front(), &shown);
   program->Kill();  // nothing more: the file already holds it
@@ -65,8 +66,10 @@ TEST_F(NewSticker, ASecondStartOpensTheFormOnlyOnce) {
   EXPECT_TRUE(second.WaitForExit());
   HWND form = Form();
   ASSERT_NE(form, nullptr);
-  DoubleClickTray();  // already showing: only brought to the front
-  Sleep(500);
+  // Already showing: only brought to the front. Sent, so that it has been
+  // handled when the call returns.
+  DWORD_PTR ignored;
+  ASSERT_TRUE(SendMessageTimeoutW(Tray(), kTrayCallbackMessage, 1, WM_LBUTTONDBLCLK, SMTO_NORMAL, 10000, &ignored));
   EXPECT_EQ(TopLevelWindows({L"TFormStickerMess", Pid(), true}).size(), 1u);
   Press(form, TFormStickerMess::kBNO);
   EXPECT_TRUE(Eventually([&] { return !IsWindowVisible(form); }));
@@ -104,12 +107,13 @@ TEST_F(NewSticker, SaveAsDefaultIsWrittenAndUsedByTheNextSticker) {
   ASSERT_NE(style, nullptr);
   SendMessageW(style, CB_SETCURSEL, kStyleAero, 0);
   Press(form, StickerEditor::kBSaveDefault);
-  ASSERT_TRUE(Eventually([&] { return FileExists(copy.File(L"default_settings.txt")); }));
-  Sleep(300);  // written key by key
-  const std::string saved = ReadText(copy.File(L"default_settings.txt"));
-  EXPECT_NE(saved.find("Style=8"), std::string::npos) << saved;
-  EXPECT_NE(saved.find("text_sixe="), std::string::npos) << saved;
-  EXPECT_NE(saved.find("collapce_caption="), std::string::npos) << saved;
+  std::string saved;
+  EXPECT_TRUE(Eventually([&] {  // written key by key, and held open while a key is written
+    const FileReadResult file = ReadWholeFile(copy.File(L"default_settings.txt"), SIZE_MAX);
+    saved.assign(file.bytes.begin(), file.bytes.end());
+    return file.status == FileReadResult::Status::kOk && saved.find("Style=8") != std::string::npos &&
+           saved.find("text_sixe=") != std::string::npos && saved.find("collapce_caption=") != std::string::npos;
+  })) << saved;
   Press(form, TFormStickerMess::kBOK);
   ASSERT_TRUE(WaitForStickerWindows(Pid(), 2));
   const auto stickers = Saved();

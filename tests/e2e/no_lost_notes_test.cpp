@@ -136,7 +136,7 @@ TEST_F(NoLostNotes, AShellRestartKeepsWhatWasNotWrittenYet) {
   DWORD_PTR ignored;
   SendMessageTimeoutW(main, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0, SMTO_NORMAL, 10000, &ignored);
   EXPECT_TRUE(WaitForStickerWindows(Pid(), 1));
-  Sleep(300);
+  ASSERT_TRUE(PostedMessagesHandled(StickerWindowsOf(Pid()).front()));  // whatever the restart posted has run
   EXPECT_EQ(StickerWindowsOf(Pid()).size(), 1u);
   const auto saved = OnDisk();
   ASSERT_EQ(saved.size(), 2u);
@@ -178,7 +178,9 @@ TEST_F(NoLostNotes, AWindowClosedWhileItsHandlerWaitsOnABoxIsFreedAfterwards) {
   ASSERT_NE(box.window, nullptr);
   PostMessageW(main, WM_INSTANCE_COMMAND, kInstanceHideAll, kInstanceHideAll);
   EXPECT_TRUE(WaitForStickerWindows(Pid(), 0));
-  Sleep(300);  // the release of closed windows has run meanwhile
+  // Answered once the hide-all has run to its end: the release of closed
+  // windows it posted comes before the box's Ok.
+  Answers(main);
   lock.Reset();
   DismissMessageBox(box);
   EXPECT_EQ(program->SendUserCommand(kUserVersionProbe), kVersionProbeAnswer);

@@ -16,6 +16,7 @@
 #include "support/program_run_win.h"
 #include "support/sticker_samples.h"
 #include "support/sticker_windows_win.h"
+#include "support/wait_win.h"
 #include "support/window_search_win.h"
 
 namespace {
@@ -291,13 +292,17 @@ TEST(ProgramStart, KillingItWhileItSavesNeverLeavesABrokenDatabase) {
     HWND main = program.MainWindow();
     ASSERT_NE(main, nullptr);
     std::atomic<bool> stop{false};
+    std::atomic<int> saves{0};
     std::thread saver([&] {
       while (!stop) {
         DWORD_PTR ignored;
         if (!SendMessageTimeoutW(main, WM_USER, 0, kUserSaveDatabase, SMTO_ABORTIFHUNG, 2000, &ignored)) break;
+        ++saves;
       }
     });
-    Sleep(200 + random() % 400);
+    // Killed somewhere in a run of saves, a different place each round.
+    const int killAfter = 1 + static_cast<int>(random() % 20);
+    EXPECT_TRUE(Eventually([&] { return saves >= killAfter; }));
     program.Kill();
     stop = true;
     saver.join();

@@ -15,9 +15,7 @@ class SettingsForm : public StickerProgram {
  protected:
   // "Properties", the last item of the sticker's menu.
   HWND OpenFor(HWND sticker) {
-    RECT r{};
-    GetWindowRect(sticker, &r);
-    ClickWithMouse({r.left + 30, r.top + 12}, true);
+    if (!OpenStickerMenu(sticker)) return nullptr;
     PressKeys({VK_UP});
     PressKeys({VK_RETURN});
     return ShownWindow(L"TSettingsForm");

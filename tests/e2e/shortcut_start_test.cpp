@@ -23,9 +23,7 @@ TEST_F(Shortcut, CreateShortCutWritesALinkThatTogglesTheSticker) {
   SetStickerText(note, "Dentist at 9:30\r\nbring the card");
   HWND sticker = StartOne(note);
   ASSERT_NE(sticker, nullptr);
-  RECT r{};
-  GetWindowRect(sticker, &r);
-  ClickWithMouse({r.left + 30, r.top + 12}, true);
+  ASSERT_TRUE(OpenStickerMenu(sticker));
   for (int i = 0; i < 3; ++i) PressKeys({VK_UP});  // Properties, Minimize, Create ShortCut
   PressKeys({VK_RETURN});
   HWND prompt = nullptr;

@@ -171,8 +171,7 @@ TEST_F(StickerWindows, AMoveThatEndsWhereItBeganWritesNothing) {
   HWND sticker = StickerWindowsOf(Pid()).front();
   RECT r{};
   GetWindowRect(sticker, &r);
-  DragWithMouse({r.left + 60, r.top + 30}, {r.left + 60, r.top + 30});
-  Sleep(300);
+  DragWithMouse({r.left + 60, r.top + 30}, {r.left + 60, r.top + 30});  // returns with the end of the move handled
   EXPECT_EQ(ReadBytes(copy.File(L"base.db")), before);
 }
 
@@ -356,7 +355,6 @@ TEST_F(StickerWindows, ALockedStickerMovesOnlyWithShiftHeld) {
   GetWindowRect(sticker, &before);
   const POINT from{before.left + 60, before.top + 30}, to{before.left + 160, before.top + 90};
   DragWithMouse(from, to);
-  Sleep(500);
   RECT after{};
   GetWindowRect(sticker, &after);
   EXPECT_EQ(after.left, before.left);
@@ -433,7 +431,6 @@ TEST_F(StickerWindows, RebuildRedrawAndFloatingCommandsChangeWhatIsShown) {
   // goes with the next write.
   const auto before = ReadBytes(copy.File(L"base.db"));
   DragWithMouse({r.left + 60, r.top + 30}, {r.left + 60, r.top + 30});
-  Sleep(300);
   EXPECT_EQ(ReadBytes(copy.File(L"base.db")), before);
   EXPECT_EQ(Saved()[0].width, wider);
 
@@ -467,7 +464,7 @@ TEST_F(StickerWindows, RemoveStickerFromTheMenuFreesTheSlotAndWrites) {
   HWND sticker = WindowOf(1);
   RECT r{};
   GetWindowRect(sticker, &r);
-  ClickWithMouse({r.left + 30, r.top + 12}, true);
+  ASSERT_TRUE(OpenStickerMenu(sticker));
   for (int i = 0; i < 3; ++i) PressKeys({VK_DOWN});  // Duplicate, Hide, Remove
   PressKeys({VK_RETURN});
   EXPECT_TRUE(WaitForStickerWindows(Pid(), 1));

@@ -29,7 +29,7 @@ class TrayMenu : public StickerProgram {
   // The menu as the icon opens it on a right click.
   bool OpenMenu() {
     PostMessageW(Tray(), kTrayCallbackMessage, 1, WM_RBUTTONUP);
-    return Eventually([&] { return !TopLevelWindows({L"#32768", Pid(), true}).empty(); });
+    return WaitForMenuKeys(Pid());
   }
   bool MenuClosed() {
     return Eventually([&] { return TopLevelWindows({L"#32768", Pid(), true}).empty(); });

@@ -30,8 +30,6 @@
 namespace {
 
 constexpr UINT kTrayCallbackMessage = 1124;
-constexpr int kMenuAttempts = 3;
-constexpr DWORD kMenuSettle = 100;  // ms
 constexpr int kStickers = 256, kOpenRounds = 20, kRedraws = 10000, kDialogRounds = 100, kLanguageRounds = 100;
 // Growth allowed between the first round and the end.
 constexpr long long kWindowMargin = 0, kObjectMargin = 16;
@@ -153,21 +151,13 @@ class Soak : public StickerProgram {
   HWND Manager() { return ShownWindow(L"TFormManager"); }
   void Click(int id) { PostMessageW(ControlById(Manager(), id), BM_CLICK, 0, 0); }
 
-  // The tray menu, walked with the arrow keys as a user would. A menu shows
-  // a moment before it takes the keyboard; keys that came too early leave it
-  // open, and the user closes it and tries again.
+  // The tray menu, walked with the arrow keys as a user would once it has
+  // the keyboard.
   void ChooseFromTrayMenu(std::initializer_list<WORD> keys) {
-    const auto menuShown = [&] { return !TopLevelWindows({L"#32768", Pid(), true}).empty(); };
-    for (int attempt = 0; attempt < kMenuAttempts; ++attempt) {
-      PostMessageW(TopLevelWindows({L"TTrayIconAdv", Pid()}).front(), kTrayCallbackMessage, 1, WM_RBUTTONUP);
-      ASSERT_TRUE(Eventually(menuShown));
-      Sleep(kMenuSettle);
-      for (WORD key : keys) PressKeys({key});
-      if (Eventually([&] { return !menuShown(); }, 3000)) return;
-      for (int level = 0; level < 3 && menuShown(); ++level) PressKeys({VK_ESCAPE});
-      ASSERT_TRUE(Eventually([&] { return !menuShown(); }));
-    }
-    FAIL() << "the tray menu took no keys";
+    PostMessageW(TopLevelWindows({L"TTrayIconAdv", Pid()}).front(), kTrayCallbackMessage, 1, WM_RBUTTONUP);
+    ASSERT_TRUE(WaitForMenuKeys(Pid()));
+    for (WORD key : keys) PressKeys({key});
+    ASSERT_TRUE(Eventually([&] { return TopLevelWindows({L"#32768", Pid(), true}).empty(); }));
   }
 
   void OpenEveryDialog() {

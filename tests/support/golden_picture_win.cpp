@@ -8,11 +8,14 @@
 #include <algorithm>
 #include <cstdlib>
 #include <sstream>
+#include <utility>
 
 #include "win/handles_win.h"
 #include "win/text_convert_win.h"
 #include "win/file_io_win.h"
 #include "support/png_codec.h"
+#include "support/same_pictures.h"
+#include "support/wait_win.h"
 
 namespace {
 
@@ -94,6 +97,28 @@ testing::AssertionResult MatchesGolden(const Picture32& picture, const std::stri
     return failure(why.str());
   }
   return testing::AssertionSuccess();
+}
+
+namespace {
+
+bool OneColour(const Picture32& picture) {
+  for (int y = 0; y < picture.Height(); ++y)
+    for (int x = 0; x < picture.Width(); ++x)
+      if (!(picture.At(x, y) == picture.At(0, 0))) return false;
+  return true;
+}
+
+}  // namespace
+
+Picture32 SettledScreenPicture(const RECT& r) {
+  Picture32 last = ScreenPicture(r);
+  Eventually([&] {
+    Picture32 now = ScreenPicture(r);
+    const bool settled = !OneColour(now) && SamePixels(now, last);
+    last = std::move(now);
+    return settled;
+  });
+  return last;
 }
 
 Picture32 ScreenPicture(const RECT& r) {

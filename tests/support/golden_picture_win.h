@@ -33,3 +33,6 @@ std::wstring FolderFromEnvironment(const char* variable);
 
 // What the screen shows in the rectangle, opaque.
 Picture32 ScreenPicture(const RECT& r);
+// The same once the X server, which shows what it is handed a moment later,
+// shows a picture (not one colour) that stays as it is from one look to the next.
+Picture32 SettledScreenPicture(const RECT& r);

@@ -6,11 +6,8 @@
 
 #include "app/single_instance_win.h"
 #include "win/text_convert_win.h"
+#include "support/wait_win.h"
 #include "support/window_search_win.h"
-
-namespace {
-
-}  // namespace
 
 std::wstring BuiltProgramFolder() {
   const char* folder = std::getenv("QUILLORY_PROGRAM_DIR");
@@ -59,19 +56,14 @@ int CountMainWindows() { return static_cast<int>(TopLevelWindows({kMainWindowCla
 
 HWND RunningProgram::MainWindow(DWORD timeoutMs) {
   const ULONGLONG end = GetTickCount64() + timeoutMs;
-  do {
-    if (HWND window = FindMainWindowOf(processId_)) {
-      // The window exists from the first step of start-up on; a sent message
-      // is answered only once start-up has finished (or shows a box), so a
-      // test never races the steps that are still running.
-      DWORD_PTR ignored = 0;
-      const ULONGLONG now = GetTickCount64();
-      SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, static_cast<UINT>(now < end ? end - now : 1), &ignored);
-      return window;
-    }
-    Sleep(20);
-  } while (GetTickCount64() < end);
-  return nullptr;
+  HWND window = nullptr;
+  if (!Eventually([&] { return (window = FindMainWindowOf(processId_)) != nullptr; }, timeoutMs)) return nullptr;
+  // The window exists from the first step of start-up on; a sent message is
+  // answered only once start-up has finished (or shows a box), so a test
+  // never races the steps that are still running.
+  const ULONGLONG now = GetTickCount64();
+  Answers(window, static_cast<DWORD>(now < end ? end - now : 1));
+  return window;
 }
 
 LRESULT RunningProgram::SendUserCommand(LPARAM command, WPARAM argument) {
@@ -114,21 +106,20 @@ BOOL CALLBACK CollectText(HWND child, LPARAM context) {
 
 // A box is shown before its texts are filled in: wait for both.
 ShownMessageBox WaitForMessageBox(DWORD processId, const std::wstring& expected, DWORD timeoutMs) {
-  const ULONGLONG end = GetTickCount64() + timeoutMs;
   ShownMessageBox box;
-  while (GetTickCount64() < end) {
-    const std::vector<HWND> dialogs = TopLevelWindows({L"#32770", processId, true});
-    box = {dialogs.empty() ? nullptr : dialogs.front(), L""};
-    if (box.window) EnumChildWindows(box.window, CollectText, reinterpret_cast<LPARAM>(&box.text));
-    if (box.window && box.text.find(expected) != std::wstring::npos) return box;
-    Sleep(20);
-  }
+  Eventually(
+      [&] {
+        const std::vector<HWND> dialogs = TopLevelWindows({L"#32770", processId, true});
+        box = {dialogs.empty() ? nullptr : dialogs.front(), L""};
+        if (box.window) EnumChildWindows(box.window, CollectText, reinterpret_cast<LPARAM>(&box.text));
+        return box.window && box.text.find(expected) != std::wstring::npos;
+      },
+      timeoutMs);
   return box;
 }
 
 // Presses OK and waits until the box is gone, so the program has gone on.
 void DismissMessageBox(const ShownMessageBox& box) {
   PostMessageW(box.window, WM_COMMAND, IDOK, 0);
-  const ULONGLONG end = GetTickCount64() + 10000;
-  while (IsWindow(box.window) && GetTickCount64() < end) Sleep(20);
+  Eventually([&] { return !IsWindow(box.window); }, 10000);
 }

@@ -10,6 +10,7 @@
 #include "support/program_run_win.h"
 #include "support/sticker_samples.h"
 #include "support/sticker_windows_win.h"
+#include "support/wait_win.h"
 #include "support/window_search_win.h"
 #include "win/messages.h"
 
@@ -19,17 +20,6 @@ inline StickerRecord Placed(std::int32_t id, int left, int top, bool visible = t
   r.left = left;
   r.top = top;
   return r;
-}
-
-// Input is handled after the call that sends it returns: poll for its effect.
-template <typename Condition>
-bool Eventually(Condition condition, DWORD timeoutMs = 5000) {
-  const ULONGLONG end = GetTickCount64() + timeoutMs;
-  while (!condition()) {
-    if (GetTickCount64() >= end) return false;
-    Sleep(20);
-  }
-  return true;
 }
 
 // A corner of the virtual screen where no test puts a sticker.

@@ -4,6 +4,7 @@
 
 #include "win/messages.h"
 #include "support/temp_folder_win.h"
+#include "support/wait_win.h"
 #include "support/window_search_win.h"
 
 namespace {
@@ -36,27 +37,43 @@ HWND Receiver() {
   return window;
 }
 
-void SendMouse(DWORD flags, POINT at = {}) {
+// Wine hands each pointer event on to the X server and takes the X pointer
+// back from it; events closer together than a hand gives them overtake that
+// and land where the pointer was. This paces the events as a hand would; it
+// is not a wait for the program, which callers wait for by its effects.
+constexpr DWORD kHandPaceMs = 30;
+
+// Returns once the system has the pointer at the point.
+void SendMouse(DWORD flags, POINT at) {
   INPUT input{};
   input.type = INPUT_MOUSE;
-  input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE;
+  input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
   input.mi.dx = at.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
   input.mi.dy = at.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
   SendInput(1, &input, sizeof(input));
-  Sleep(30);
+  Eventually([&] {
+    POINT now{};
+    return GetCursorPos(&now) && now.x == at.x && now.y == at.y;
+  });
+  Sleep(kHandPaceMs);
 }
+
+GUITHREADINFO ThreadState(DWORD thread) {
+  GUITHREADINFO info{sizeof(info)};
+  if (!GetGUIThreadInfo(thread, &info)) info.flags = 0;
+  return info;
+}
+
+// A press that moves a window starts the system's move loop at once; one on a
+// locked sticker never does, so that wait is short.
+constexpr DWORD kMoveLoopWait = 1500;
 
 }  // namespace
 
 std::vector<HWND> StickerWindowsOf(DWORD processId) { return TopLevelWindows({L"TStickForm", processId, true}); }
 
 bool WaitForStickerWindows(DWORD processId, std::size_t count, DWORD timeoutMs) {
-  const ULONGLONG end = GetTickCount64() + timeoutMs;
-  while (StickerWindowsOf(processId).size() != count) {
-    if (GetTickCount64() >= end) return false;
-    Sleep(20);
-  }
-  return true;
+  return Eventually([&] { return StickerWindowsOf(processId).size() == count; }, timeoutMs);
 }
 
 std::vector<StickerRecord> ReadDatabase(const std::wstring& path) {
@@ -72,6 +89,21 @@ void SendCopyData(HWND window, WPARAM selector, const void* data, std::size_t si
   SendMessageTimeoutW(window, WM_COPYDATA, selector, reinterpret_cast<LPARAM>(&copy), SMTO_NORMAL, 10000, &ignored);
 }
 
+// Posted messages are handled in their order, after any sent one: the
+// record's arrival proves that the thread has handled what was posted before.
+bool PostedMessagesHandled(HWND sticker) {
+  receivedRecord = false;
+  PostMessageW(sticker, WM_STICKER_COMMAND, reinterpret_cast<WPARAM>(Receiver()), kStickerCommandSendLiveRecord);
+  return Eventually([] { return receivedRecord; });
+}
+
+bool WaitForKeyboard(HWND window) {
+  return Eventually([&] {
+    HWND focus = FocusIn(window);
+    return GetForegroundWindow() == window && (focus == window || IsChild(window, focus));
+  });
+}
+
 bool LiveRecordOf(HWND sticker, StickerRecord& record) {
   receivedRecord = false;
   DWORD_PTR ignored;
@@ -81,40 +113,82 @@ bool LiveRecordOf(HWND sticker, StickerRecord& record) {
   return receivedRecord;
 }
 
+// The window's thread answers once the move loop has ended and the end of the
+// move has been handled.
 void DragWithMouse(POINT from, POINT to) {
-  SendMouse(MOUSEEVENTF_MOVE, from);
+  HWND window = GetAncestor(WindowFromPoint(from), GA_ROOT);
+  const DWORD thread = GetWindowThreadProcessId(window, nullptr);
+  SendMouse(0, from);
   SendMouse(MOUSEEVENTF_LEFTDOWN, from);
+  const bool moving = Eventually([&] { return InMoveLoop(thread); }, kMoveLoopWait);
   for (int step = 1; step <= 5; ++step)
-    SendMouse(MOUSEEVENTF_MOVE, {from.x + (to.x - from.x) * step / 5, from.y + (to.y - from.y) * step / 5});
+    SendMouse(0, {from.x + (to.x - from.x) * step / 5, from.y + (to.y - from.y) * step / 5});
   SendMouse(MOUSEEVENTF_LEFTUP, to);
-  Sleep(200);
+  if (moving) Eventually([&] { return !InMoveLoop(thread); });
+  Answers(window);
 }
 
+// A left click gives the keyboard to what it lands on (a sticker, a grid)
+// unless it closes its window: returns once that has happened and the press
+// has let go of the mouse (a list's drag detection takes the keys that come
+// while it holds it), so that keys pressed next go there.
 void ClickWithMouse(POINT at, bool right) {
-  SendMouse(MOUSEEVENTF_MOVE, at);
+  HWND target = WindowFromPoint(at);
+  HWND window = GetAncestor(target, GA_ROOT);
+  SendMouse(0, at);
   SendMouse(right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN, at);
   SendMouse(right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP, at);
-  Sleep(200);
+  if (right) return;
+  Eventually([&] {
+    HWND focus = FocusIn(window);
+    const bool released = !ThreadState(GetWindowThreadProcessId(window, nullptr)).hwndCapture;
+    return !IsWindowVisible(window) ||
+           (GetForegroundWindow() == window && (focus == target || IsChild(target, focus)) && released);
+  });
 }
 
 void DoubleClickWithMouse(POINT at) {
-  SendMouse(MOUSEEVENTF_MOVE, at);
+  SendMouse(0, at);
   for (int i = 0; i < 2; ++i) {
     SendMouse(MOUSEEVENTF_LEFTDOWN, at);
     SendMouse(MOUSEEVENTF_LEFTUP, at);
   }
-  Sleep(200);
+}
+
+bool MenuTakesKeys(DWORD processId) {
+  const GUITHREADINFO foreground = ThreadState(0);
+  DWORD owner = 0;
+  if (foreground.hwndMenuOwner) GetWindowThreadProcessId(foreground.hwndMenuOwner, &owner);
+  return (foreground.flags & GUI_INMENUMODE) && owner == processId &&
+         !TopLevelWindows({L"#32768", processId, true}).empty();
+}
+
+bool WaitForMenuKeys(DWORD processId) { return Eventually([&] { return MenuTakesKeys(processId); }); }
+
+// A sticker that has just opened lets clicks through until its picture is
+// handed over: the click waits until the sticker is what the point hits.
+bool OpenStickerMenu(HWND sticker) {
+  RECT r{};
+  GetWindowRect(sticker, &r);
+  const POINT at{r.left + 30, r.top + 12};
+  DWORD processId = 0;
+  GetWindowThreadProcessId(sticker, &processId);
+  const auto hit = [&] { return GetAncestor(WindowFromPoint(at), GA_ROOT) == sticker; };
+  if (!PostedMessagesHandled(sticker) || !Eventually(hit)) return false;
+  ClickWithMouse(at, true);
+  return WaitForMenuKeys(processId);
 }
 
 void ChooseFromMenu(HWND sticker, int downPresses) {
-  RECT r{};
-  GetWindowRect(sticker, &r);
-  ClickWithMouse({r.left + 30, r.top + 12}, true);
+  if (!OpenStickerMenu(sticker)) return;
   for (int i = 0; i < downPresses; ++i) PressKeys({VK_DOWN});
   PressKeys({VK_RETURN});
+  DWORD processId = 0;
+  GetWindowThreadProcessId(sticker, &processId);
+  Eventually([&] { return TopLevelWindows({L"#32768", processId, true}).empty(); });
 }
 
-void MoveMouse(POINT to) { SendMouse(MOUSEEVENTF_MOVE, to); }
+void MoveMouse(POINT to) { SendMouse(0, to); }
 
 void PressKeys(std::initializer_list<WORD> keys) {
   std::vector<INPUT> input;
@@ -122,7 +196,6 @@ void PressKeys(std::initializer_list<WORD> keys) {
   for (auto key = std::rbegin(keys); key != std::rend(keys); ++key)
     input.push_back(INPUT{INPUT_KEYBOARD, {.ki = {*key, 0, KEYEVENTF_KEYUP, 0, 0}}});
   SendInput(static_cast<UINT>(input.size()), input.data(), sizeof(INPUT));
-  Sleep(200);
 }
 
 std::wstring ClipboardText() {
@@ -138,8 +211,10 @@ std::wstring ClipboardText() {
   return text;
 }
 
+// The program may hold the clipboard open a moment longer than its text
+// shows there.
 void SetClipboardText(const std::wstring& text) {
-  if (!OpenClipboard(nullptr)) return;
+  if (!Eventually([] { return OpenClipboard(nullptr) != FALSE; })) return;
   EmptyClipboard();
   const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
   HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);

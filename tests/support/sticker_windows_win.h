@@ -20,21 +20,38 @@ std::vector<StickerRecord> ReadDatabase(const std::wstring& path);
 // Hands bytes to a window in WM_COPYDATA, as another program would.
 void SendCopyData(HWND window, WPARAM selector, const void* data, std::size_t size);
 
+// True once the sticker's thread has handled every message posted to it
+// before (the program's own included); false on time-out.
+bool PostedMessagesHandled(HWND sticker);
+// Waits until the window is in the foreground with the focus on it or on one
+// of its controls, where keys pressed now go.
+bool WaitForKeyboard(HWND window);
+
 // Asks a sticker window for its live record (command 101) and returns it.
 bool LiveRecordOf(HWND sticker, StickerRecord& record);
 
-// Real input: a left-button drag from one screen point to another.
+// Real input. Each returns once the system has it; what the program makes of
+// it is for the caller to wait for.
+// A left-button drag from one screen point to another; a drag that moves a
+// window returns once the program has handled the end of the move.
 void DragWithMouse(POINT from, POINT to);
 void ClickWithMouse(POINT at, bool right = false);
-
 void DoubleClickWithMouse(POINT at);
-// Opens a sticker's own menu with a right click on it and picks the item
-// `downPresses` below the top with the keyboard, as a user would.
-void ChooseFromMenu(HWND sticker, int downPresses);
 void MoveMouse(POINT to);
 // Presses the keys in order and lets them go in reverse order: {VK_CONTROL,
-// 'C'} is Ctrl+C, {VK_DOWN} one press of the arrow.
+// 'C'} is Ctrl+C, {VK_DOWN} one press of the arrow. They go to the window
+// that has the keyboard when the program reads them: wait for it first.
 void PressKeys(std::initializer_list<WORD> keys);
+
+// A popup menu of the process shows and has the keyboard: a menu shows a
+// moment before it does, and keys pressed meanwhile go elsewhere.
+bool MenuTakesKeys(DWORD processId);
+bool WaitForMenuKeys(DWORD processId);
+// Opens a sticker's own menu with a right click on it; true once it takes keys.
+bool OpenStickerMenu(HWND sticker);
+// Opens a sticker's own menu and picks the item `downPresses` below the top
+// with the keyboard, as a user would; returns once the menu has closed.
+void ChooseFromMenu(HWND sticker, int downPresses);
 // The clipboard's Unicode text ("" when none).
 std::wstring ClipboardText();
 void SetClipboardText(const std::wstring& text);

@@ -19,6 +19,7 @@
 #include "manager/about_form_win.h"
 #include "support/golden_picture_win.h"
 #include "support/sticker_artwork_win.h"
+#include "support/wait_win.h"
 
 namespace {
 
@@ -37,16 +38,6 @@ RECT WindowRect(HWND window) {
   RECT r{};
   GetWindowRect(window, &r);
   return r;
-}
-
-void DispatchPending() {
-  MSG message;
-  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
-}
-
-// The X server shows what the system hands it a moment later.
-void LetTheScreenCatchUp() {
-  for (int i = 0; i < 10; ++i, Sleep(30)) DispatchPending();
 }
 
 // HKEY_CLASSES_ROOT of this process only, so a test says which browser the
@@ -134,10 +125,12 @@ class AboutForm : public testing::Test {
   }
 
   void Send(UINT message, POINT p) { SendMessageW(card_, message, 0, MAKELPARAM(p.x, p.y)); }
-  // The real pointer onto a point of the card, its messages let in.
-  void PointAt(POINT p) {
+  // The real pointer onto a point of the card, until the card shows it has
+  // seen it there.
+  template <typename Seen>
+  void PointAt(POINT p, Seen seen) {
     SetCursorPos(WindowRect(card_).left + p.x, WindowRect(card_).top + p.y);
-    LetTheScreenCatchUp();
+    Eventually(seen);
   }
 
   static inline std::unique_ptr<TAboutForm> form_;
@@ -164,10 +157,10 @@ TEST_F(AboutForm, ShowsAsALayeredCardCentredInTheWorkArea) {
 
 
   if (const std::wstring gallery = FolderFromEnvironment("QUILLORY_GALLERY_DIR"); !gallery.empty()) {
-    PointAt(kOnButton);
+    PointAt(kOnButton, [] { return form_->DrawnLook() == ButtonLook::kOver; });
     EXPECT_TRUE(SavePng(form_->Composite(), gallery + L"about_card.png"));
-    PointAt(kOnWeb);
-    EXPECT_TRUE(SavePng(ScreenPicture({0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}),
+    PointAt(kOnWeb, [] { return form_->DrawnLook() == ButtonLook::kNormal; });
+    EXPECT_TRUE(SavePng(SettledScreenPicture({0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}),
                         gallery + L"about_screen.png"));
   }
 }
@@ -199,15 +192,18 @@ TEST_F(AboutForm, TheCloseButtonFollowsTheMouseAndAClickOnlyHides) {
   // forgotten, and on the screen with soft edges over what is beneath.
   const RECT centred = WindowRect(card_);
   SetWindowPos(card_, nullptr, 5, 5, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  LetTheScreenCatchUp();
-  const Picture32 beneath = ScreenPicture(centred);
+  DispatchPending();
+  const Picture32 beneath = SettledScreenPicture(centred);
   form_->Show();
   EXPECT_TRUE(IsWindowVisible(card_));
   EXPECT_EQ(WindowRect(card_).left, centred.left);
   EXPECT_EQ(WindowRect(card_).top, centred.top);
   EXPECT_EQ(form_->DrawnLook(), ButtonLook::kNormal);
-  LetTheScreenCatchUp();
-  EXPECT_EQ(PixelsNotShownAsComposed(form_->Composite(), beneath, ScreenPicture(centred)), 0);
+  int notShown = -1;
+  EXPECT_TRUE(Eventually([&] {
+    notShown = PixelsNotShownAsComposed(form_->Composite(), beneath, ScreenPicture(centred));
+    return notShown == 0;
+  })) << notShown << " pixels";
   Send(WM_MOUSEMOVE, kOnButton);
   EXPECT_EQ(form_->DrawnLook(), ButtonLook::kOver);
 
@@ -247,10 +243,10 @@ TEST_F(AboutForm, LinksShowTheHandAndTheirAddressElsewhereTheArrowAndNoHint) {
   EXPECT_FALSE(HintOf(card_).first);
 
   // The same with the real pointer, whose cursor the card sets in WM_SETCURSOR.
-  PointAt(kOnWeb);
+  PointAt(kOnWeb, [&] { return CursorIs(IDC_HAND) && HintOf(card_).first; });
   EXPECT_TRUE(CursorIs(IDC_HAND));
   EXPECT_EQ(HintOf(card_), std::make_pair(true, std::wstring(kWebHint)));
-  PointAt(kOnCard);
+  PointAt(kOnCard, [&] { return CursorIs(IDC_ARROW) && !HintOf(card_).first; });
   EXPECT_TRUE(CursorIs(IDC_ARROW));
   EXPECT_FALSE(HintOf(card_).first);
 }
@@ -287,10 +283,11 @@ TEST_F(AboutForm, LinksOpenWithTheLeftOrMiddleButtonAndTheRightDoesNothing) {
 // ends a loop that the release did not.
 TEST_F(AboutForm, DraggingTheCardMovesIt) {
   SetForegroundWindow(card_);
-  LetTheScreenCatchUp();
+  ASSERT_TRUE(Eventually([&] { return GetForegroundWindow() == card_; }));
   const RECT before = WindowRect(card_);
   const int x = before.left + kOnCard.x, y = before.top + kOnCard.y, dx = 40, dy = 30;
-  std::atomic<bool> moved = false;
+  const DWORD cardThread = GetCurrentThreadId();
+  std::atomic<bool> done = false;
   std::thread hand([&] {
     const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
     const auto mouse = [&](int px, int py, DWORD flags) {
@@ -298,25 +295,26 @@ TEST_F(AboutForm, DraggingTheCardMovesIt) {
       input.mi = {px * 65535 / (width - 1), py * 65535 / (height - 1), 0,
                   MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | flags};
       SendInput(1, &input, sizeof(input));
-      Sleep(100);
+      Eventually([&] {
+        POINT at{};
+        return GetCursorPos(&at) && at.x == px && at.y == py;
+      });
     };
     mouse(x, y, 0);
     mouse(x, y, MOUSEEVENTF_LEFTDOWN);
+    Eventually([&] { return InMoveLoop(cardThread); });
     mouse(x + dx / 2, y + dy / 2, 0);
     mouse(x + dx, y + dy, 0);
     mouse(x + dx, y + dy, MOUSEEVENTF_LEFTUP);
-    Sleep(1000);
-    if (moved) return;
-    INPUT escape[2] = {{INPUT_KEYBOARD}, {INPUT_KEYBOARD}};
-    escape[0].ki.wVk = escape[1].ki.wVk = VK_ESCAPE;
-    escape[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, escape, sizeof(INPUT));
+    if (!Eventually([&] { return !InMoveLoop(cardThread); })) {
+      INPUT escape[2] = {{INPUT_KEYBOARD}, {INPUT_KEYBOARD}};
+      escape[0].ki.wVk = escape[1].ki.wVk = VK_ESCAPE;
+      escape[1].ki.dwFlags = KEYEVENTF_KEYUP;
+      SendInput(2, escape, sizeof(INPUT));
+    }
+    done = true;
   });
-  for (const DWORD deadline = GetTickCount() + 3000; GetTickCount() < deadline && !moved; Sleep(20)) {
-    DispatchPending();
-    moved = WindowRect(card_).left != before.left;
-  }
-  moved = true;
+  EXPECT_TRUE(Eventually([&] { return done.load(); }, 3 * kUsualWait));  // the card's messages, the move loop too, run here
   hand.join();
   EXPECT_EQ(WindowRect(card_).left, before.left + dx);
   EXPECT_EQ(WindowRect(card_).top, before.top + dy);

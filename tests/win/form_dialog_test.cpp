@@ -6,6 +6,7 @@
 
 #include "lang/tmui.h"
 #include "manager/form_dialog_win.h"
+#include "support/wait_win.h"
 
 namespace {
 
@@ -16,7 +17,7 @@ class WhenShown {
   template <typename Act>
   WhenShown(HWND dialog, Act act)
       : thread_([dialog, act] {
-          for (int i = 0; i < 500 && !IsWindowVisible(dialog); ++i) Sleep(10);
+          Eventually([&] { return IsWindowVisible(dialog); });
           act();
         }) {}
   ~WhenShown() { thread_.join(); }
@@ -27,11 +28,33 @@ class WhenShown {
 
 // A key pressed in the control that has the focus.
 void Press(HWND dialog, WPARAM key) {
-  HWND focus = nullptr;
-  GUITHREADINFO info{sizeof(info)};
-  if (GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &info)) focus = info.hwndFocus;
+  HWND focus = FocusIn(dialog);
   PostMessageW(focus ? focus : dialog, WM_KEYDOWN, key, 0);
 }
+
+// A window of the calling thread that can take the activation from the dialog.
+class OtherWindow {
+ public:
+  OtherWindow()
+      : window_(CreateWindowExW(0, L"STATIC", L"Another program", WS_POPUP | WS_VISIBLE, 0, 0, 80, 40, nullptr,
+                                nullptr, GetModuleHandleW(nullptr), nullptr)) {}
+  ~OtherWindow() { DestroyWindow(window_); }
+  OtherWindow(const OtherWindow&) = delete;
+  OtherWindow& operator=(const OtherWindow&) = delete;
+
+  // The user goes to this window and comes back to the dialog later, as a
+  // window manager or Alt+Tab hand the activation around: true when the
+  // dialog then has the focus on `control`.
+  bool LeaveAndComeBack(HWND dialog, HWND control) const {
+    SetForegroundWindow(window_);
+    if (!Eventually([&] { return GetForegroundWindow() == window_; })) return false;
+    SetForegroundWindow(dialog);
+    return Eventually([&] { return GetForegroundWindow() == dialog && FocusIn(dialog) == control; });
+  }
+
+ private:
+  HWND window_;
+};
 
 std::wstring TextOf(HWND window) {
   wchar_t text[256] = {};
@@ -91,18 +114,16 @@ TEST_F(FormDialogTest, AMessageReturnsAtOnceAndStaysOnTop) {
 
 TEST_F(FormDialogTest, InputStartsInTheEditWithTheProposalAndKeepsItOnCancel) {
   std::wstring name = L"Shopping list";
-  HWND focused = nullptr;
+  bool focused = false;
   {
     WhenShown type(dialog.Handle(), [&] {
-      GUITHREADINFO info{sizeof(info)};
-      GetGUIThreadInfo(GetWindowThreadProcessId(dialog.Handle(), nullptr), &info);
-      focused = info.hwndFocus;
+      focused = Eventually([&] { return FocusIn(dialog.Handle()) == Edit(); });
       SendMessageW(Edit(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"Groceries"));
       Press(dialog.Handle(), VK_RETURN);
     });
     EXPECT_TRUE(dialog.Input(L"Create ShortCut", L"Name of the shortcut:", name));
   }
-  EXPECT_EQ(focused, Edit());
+  EXPECT_TRUE(focused);
   EXPECT_EQ(name, L"Groceries");
   {
     WhenShown type(dialog.Handle(), [&] {
@@ -112,6 +133,36 @@ TEST_F(FormDialogTest, InputStartsInTheEditWithTheProposalAndKeepsItOnCancel) {
     EXPECT_FALSE(dialog.Input(L"c", L"p", name));
   }
   EXPECT_EQ(name, L"Groceries");
+}
+
+// The focus the user left in a waiting dialog is where it was when the dialog
+// is activated again; keys would otherwise go nowhere.
+TEST_F(FormDialogTest, TheFocusComesBackWithTheActivation) {
+  std::wstring name = L"Shopping list";
+  HWND tabbedTo = nullptr;
+  bool cameBack = false;
+  {
+    WhenShown tab(dialog.Handle(), [&] {
+      Eventually([&] { return FocusIn(dialog.Handle()) == Edit(); });
+      Press(dialog.Handle(), VK_TAB);
+      Eventually([&] { return FocusIn(dialog.Handle()) != Edit(); });
+      tabbedTo = FocusIn(dialog.Handle());
+      cameBack = OtherWindow().LeaveAndComeBack(dialog.Handle(), tabbedTo);
+      Press(dialog.Handle(), VK_ESCAPE);
+    });
+    EXPECT_FALSE(dialog.Input(L"c", L"p", name));
+  }
+  EXPECT_EQ(tabbedTo, dialog.Control(TFormDialog::kBOK));
+  EXPECT_TRUE(cameBack);
+}
+
+// A message does not wait: the user may be elsewhere when it shows, and its
+// Ok button takes the keys once the user comes to it.
+TEST_F(FormDialogTest, AMessageActivatedLaterHasItsButtonFocused) {
+  OtherWindow other;
+  dialog.Message(L"Quillory", L"Time for tea");
+  EXPECT_TRUE(other.LeaveAndComeBack(dialog.Handle(), dialog.Control(TFormDialog::kBOK)));
+  dialog.EndDialog(0);
 }
 
 TEST_F(FormDialogTest, ButtonsFollowTheLanguage) {

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "support/golden_picture_win.h"
+#include "support/wait_win.h"
 #include "support/window_search_win.h"
 #include "win/caption_fitting_win.h"
 #include "win/colour_box_win.h"
@@ -216,9 +217,8 @@ TEST(KitControlsCaptionFitting, FitsANewCaptionOnceKeepingLeftAndTop) {
 std::thread AnswerChooser(std::optional<COLORREF> colour, HWND& owner) {
   return std::thread([colour, &owner] {
     std::vector<HWND> found;
-    for (int i = 0; i < 500 && found.empty(); ++i, Sleep(10))
-      found = TopLevelWindows({L"#32770", GetCurrentProcessId(), true});
-    if (found.empty()) return;
+    if (!Eventually([&] { return !(found = TopLevelWindows({L"#32770", GetCurrentProcessId(), true})).empty(); }))
+      return;
     owner = GetWindow(found[0], GW_OWNER);
     if (colour)
       for (const auto& [edit, value] : {std::pair{COLOR_RED, GetRValue(*colour)}, {COLOR_GREEN, GetGValue(*colour)},
@@ -259,7 +259,7 @@ Picture32 OnScreen(HWND window) {
   RECT r{};
   GetClientRect(window, &r);
   MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&r), 2);
-  return ScreenPicture(r);
+  return SettledScreenPicture(r);
 }
 
 TEST(KitControlsGallery, EachControlOnADialog) {
@@ -282,10 +282,7 @@ TEST(KitControlsGallery, EachControlOnADialog) {
   ShowWindow(parent.Get(), SW_SHOW);
   SetForegroundWindow(parent.Get());
   SetFocus(GetDlgItem(open, 5));
-  for (int i = 0; i < 10; ++i, Sleep(30)) {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
-  }
+  DispatchPending();
   EXPECT_TRUE(SavePng(OnScreen(parent.Get()), folder + L"kit_controls.png"));
 }
 

@@ -7,13 +7,9 @@
 #include <vector>
 
 #include "app/tray_icon_win.h"
+#include "support/wait_win.h"
 
 namespace {
-
-void Pump() {
-  MSG message;
-  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
-}
 
 class TrayIconTest : public ::testing::Test {
  protected:
@@ -40,7 +36,7 @@ TEST_F(TrayIconTest, GesturesRestoreThenOpenTheMenuThenFireTheirEvent) {
   tray.SetPopupMenu([&](POINT) { seen.push_back("menu"); });
   for (LPARAM mouse : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONDOWN, WM_RBUTTONDBLCLK}) {
     SendMessageW(tray.Handle(), kTrayCallbackMessage, 1, mouse);
-    Pump();
+    DispatchPending();
   }
   EXPECT_TRUE(seen.empty());
   SendMessageW(tray.Handle(), kTrayCallbackMessage, 1, WM_LBUTTONDBLCLK);
