@@ -101,7 +101,7 @@ add_test(NAME e2e_tests_russian COMMAND ${test_launcher} $<TARGET_FILE:e2e_tests
 # Each end-to-end test starts its own Quillory.exe; only one may run per prefix
 # because the program allows a single instance.
 set(program_dir_env "QUILLORY_PROGRAM_DIR=${program_dir_arg}")
-set_tests_properties(e2e_tests PROPERTIES RUN_SERIAL ON TIMEOUT 600 ENVIRONMENT "${program_dir_env}")
+set_tests_properties(e2e_tests PROPERTIES RUN_SERIAL ON TIMEOUT 1200 ENVIRONMENT "${program_dir_env}")
 set_tests_properties(e2e_tests_russian PROPERTIES RUN_SERIAL ON TIMEOUT 600 ENVIRONMENT "${program_dir_env};${russian_locale}")
 set_tests_properties(win_tests PROPERTIES TIMEOUT 600 ENVIRONMENT "${program_dir_env}")
 set_tests_properties(win_tests_russian PROPERTIES RUN_SERIAL ON TIMEOUT 600 ENVIRONMENT "${program_dir_env};${russian_locale}")

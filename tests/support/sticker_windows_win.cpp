@@ -1,5 +1,7 @@
 #include "support/sticker_windows_win.h"
 
+#include <gtest/gtest.h>
+
 #include <cstring>
 
 #include "win/messages.h"
@@ -167,20 +169,34 @@ bool WaitForMenuKeys(DWORD processId) { return Eventually([&] { return MenuTakes
 
 // A sticker that has just opened lets clicks through until its picture is
 // handed over: the click waits until the sticker is what the point hits.
+// Another window (Wine's own tray window in a corner, say) may lie over part
+// of the sticker: the first of a few points of it that the sticker is hit at.
 bool OpenStickerMenu(HWND sticker) {
   RECT r{};
   GetWindowRect(sticker, &r);
-  const POINT at{r.left + 30, r.top + 12};
+  const POINT candidates[] = {{r.left + 30, r.top + 12}, {(r.left + r.right) / 2, (r.top + r.bottom) / 2},
+                              {r.right - 40, r.top + 12}};
+  POINT at{};
   DWORD processId = 0;
   GetWindowThreadProcessId(sticker, &processId);
-  const auto hit = [&] { return GetAncestor(WindowFromPoint(at), GA_ROOT) == sticker; };
+  const auto hit = [&] {
+    for (const POINT p : candidates)
+      if (GetAncestor(WindowFromPoint(p), GA_ROOT) == sticker) {
+        at = p;
+        return true;
+      }
+    return false;
+  };
   if (!PostedMessagesHandled(sticker) || !Eventually(hit)) return false;
   ClickWithMouse(at, true);
   return WaitForMenuKeys(processId);
 }
 
 void ChooseFromMenu(HWND sticker, int downPresses) {
-  if (!OpenStickerMenu(sticker)) return;
+  if (!OpenStickerMenu(sticker)) {
+    ADD_FAILURE() << "the sticker's menu did not open";
+    return;
+  }
   for (int i = 0; i < downPresses; ++i) PressKeys({VK_DOWN});
   PressKeys({VK_RETURN});
   DWORD processId = 0;
