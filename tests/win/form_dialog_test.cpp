@@ -81,9 +81,9 @@ TEST_F(FormDialogTest, InputStartsInTheEditWithTheProposalAndKeepsItOnCancel) {
   HWND focused = nullptr;
   {
     WhenShown type(dialog.Handle(), [&] {
-      // The focus follows the showing: wait for it rather than read it the
-      // moment the window appears.
-      for (int i = 0; i < 500 && !focused; ++i, Sleep(10)) {
+      // The focus follows the showing: wait for it to reach the edit rather
+      // than read it the moment the window appears.
+      for (int i = 0; i < 500 && focused != Edit(); ++i, Sleep(10)) {
         GUITHREADINFO info{sizeof(info)};
         GetGUIThreadInfo(GetWindowThreadProcessId(dialog.Handle(), nullptr), &info);
         focused = info.hwndFocus;

@@ -127,50 +127,57 @@ enum class Dismiss { kClickOk, kEnter, kEscape };
 
 struct DialogCase {
   const char* name;
+  // Shown before the dialog opens (the dialog's modal run must not disable
+  // it) or while it waits (the dialog must not swallow it).
+  bool reminderFirst;
   Dismiss dismiss;
   // Opens the dialog and waits in it; returns its window through `window`
   // before waiting.
   std::function<void(TFormDialog&, TFormPlan&, HWND& window)> open;
 };
 
-TEST_F(RemindersTest, AReminderDueWhileADialogWaitsShowsAndTheUserCanCloseIt) {
+void OpenWizard(TFormDialog&, TFormPlan& wizard, HWND& window) {
+  window = wizard.Handle();
+  TaskRecord task = NewTask(0);
+  wizard.Edit(task);
+}
+
+TEST_F(RemindersTest, AReminderShowsWhateverDialogWaitsAndTheUserCanCloseIt) {
   Tmassiv store;
   TFormDialog dialog{texts};
   TFormPlan wizard{texts, store};
   ASSERT_TRUE(dialog.Create());
   ASSERT_TRUE(wizard.Create());
   const DialogCase cases[] = {
-      {"confirmation", Dismiss::kClickOk,
+      {"confirmation", false, Dismiss::kEnter,
        [](TFormDialog& d, TFormPlan&, HWND& w) {
          w = d.Handle();
          d.Confirm(L"Quillory: Confirmation", L"Delete the sticker?");
        }},
-      {"name prompt", Dismiss::kEnter,
+      {"name prompt", true, Dismiss::kClickOk,
        [](TFormDialog& d, TFormPlan&, HWND& w) {
          w = d.Handle();
          std::wstring name = L"Shopping list";
          d.Input(L"Create ShortCut", L"Name of the shortcut:", name);
        }},
-      {"task wizard", Dismiss::kEscape,
-       [](TFormDialog&, TFormPlan& p, HWND& w) {
-         w = p.Handle();
-         TaskRecord task = NewTask(0);
-         p.Edit(task);
-       }},
+      {"task wizard", false, Dismiss::kEscape, OpenWizard},
+      {"task wizard", true, Dismiss::kClickOk, OpenWizard},
   };
   const LoopCaller caller;
   for (const DialogCase& c : cases) {
-    SCOPED_TRACE(c.name);
+    SCOPED_TRACE(std::string(c.name) + (c.reminderFirst ? ", reminder first" : ", reminder while it waits"));
     HWND modal = nullptr;
     SeenDuringDialog seen;
+    HWND reminder = nullptr;
+    const auto fire = [&] {
+      actions.ShowBalloon("A balloon too");  // comes and goes without waiting for any dialog
+      seen.shownReported = actions.ShowMessage("Water the plants");
+      if (!reminders.OpenWindows().empty()) reminder = reminders.OpenWindows().back();
+    };
+    if (c.reminderFirst) fire();
     std::thread user([&] {
       if (!Eventually([&] { return modal && IsWindowVisible(modal); })) return;
-      HWND reminder = nullptr;
-      caller.Run([&] {
-        actions.ShowBalloon("A balloon too");  // comes and goes without waiting for the dialog
-        seen.shownReported = actions.ShowMessage("Water the plants");
-        if (!reminders.OpenWindows().empty()) reminder = reminders.OpenWindows().back();
-      });
+      if (!c.reminderFirst) caller.Run(fire);
       seen.dialogStillOpen = IsWindowVisible(modal);
       if (!reminder) return;
       seen.visible = IsWindowVisible(reminder);
