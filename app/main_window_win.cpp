@@ -74,6 +74,8 @@ bool TQuillor::Create() {
   mui_.Hooks().Register([this](const TMUI&) { menu_->Relabel(); });
   dialog_ = std::make_unique<TFormDialog>(mui_);
   if (!dialog_->Create()) return false;
+  reminders_ = std::make_unique<Reminders>(mui_);
+  if (!reminders_->Create()) return false;
   about_ = std::make_unique<TAboutForm>();
   if (const std::wstring error = about_->Create(); !error.empty()) ShowErrorText(error);
   if (!CreateEditors()) return false;
@@ -122,7 +124,7 @@ void TQuillor::AddWelcomeSticker() {
 
 bool TQuillor::CreateManager() {
   schedulerActions_ = std::make_unique<ProgramSchedulerActions>(ProgramSchedulerActionsArgs{
-      stickers_.get(), tray_.get(), dialog_.get(), &mui_, [this] { return SaveTasks(); }});
+      stickers_.get(), tray_.get(), reminders_.get(), [this] { return SaveTasks(); }});
   wizard_ = std::make_unique<TFormPlan>(mui_, *store_);
   if (!wizard_->Create()) return false;
   manager_ = std::make_unique<TFormManager>(ManagerArgs{&mui_, store_.get(), this, dialog_.get(), schedulerActions_.get(),

@@ -22,6 +22,7 @@
 #include "manager/form_dialog_win.h"
 #include "manager/manager_commands.h"
 #include "manager/manager_form_win.h"
+#include "manager/reminders_win.h"
 #include "win/window_base_win.h"
 #include "lang/tmui.h"
 #include "sticker/menu_glyphs_win.h"
@@ -127,6 +128,7 @@ class TQuillor final : public WindowBase, private ManagerCommands {
   UniqueImageList flags_;  // the language menu's flags, 25 x 15
   std::unique_ptr<MainMenu> menu_;
   std::unique_ptr<TFormDialog> dialog_;
+  std::unique_ptr<Reminders> reminders_;
   std::unique_ptr<TAboutForm> about_;
   std::unique_ptr<IconChoices> icons_;
   std::unique_ptr<TSettingsForm> settings_;

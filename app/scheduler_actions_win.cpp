@@ -1,6 +1,5 @@
 #include "app/scheduler_actions_win.h"
 
-#include "lang/text_id.h"
 #include "win/text_convert_win.h"
 
 namespace {
@@ -12,13 +11,12 @@ void ProgramSchedulerActions::ShowSticker(std::int32_t id) { a_.stickers->Show(i
 void ProgramSchedulerActions::HideSticker(std::int32_t id) { a_.stickers->Hide(id); }
 void ProgramSchedulerActions::DeleteSticker(std::int32_t id) { a_.stickers->Delete(id); }
 
+// The shell shows the balloon; nothing here waits for any dialog of the
+// program, so a balloon comes while a question is open, as a reminder does.
 void ProgramSchedulerActions::ShowBalloon(std::string_view text) {
   a_.tray->ShowBalloon(kBalloonTitle, WideFromAnsi(text), kNoBalloonIcon);
 }
 
-// Titled as the scheduler's, so that the user knows where it comes from.
-void ProgramSchedulerActions::ShowMessage(std::string_view text) {
-  a_.messages->Message(a_.texts->Text({L"Plan", L"caption"}), WideFromAnsi(text));
-}
+bool ProgramSchedulerActions::ShowMessage(std::string_view text) { return a_.reminders->Show(WideFromAnsi(text)); }
 
 void ProgramSchedulerActions::SaveTasks() { a_.saveTasks(); }

@@ -1,20 +1,19 @@
 #pragma once
 // What the scheduler's tasks do in the program: stickers shown, hidden or
 // deleted by the sticker operations, as the user would (written at once),
-// balloons over the tray icon, the shared message window, and plan.db.
+// balloons over the tray icon, reminder windows, and plan.db.
 
 #include <functional>
 
 #include "app/sticker_operations_win.h"
 #include "app/tray_icon_win.h"
-#include "manager/form_dialog_win.h"
+#include "manager/reminders_win.h"
 #include "manager/scheduler.h"
 
 struct ProgramSchedulerActionsArgs {
   StickerOperations* stickers;    // not owned
   TTrayIconAdv* tray;             // not owned
-  TFormDialog* messages;          // not owned
-  const TMUI* texts;              // not owned
+  Reminders* reminders;           // not owned
   std::function<bool()> saveTasks;
 };
 
@@ -26,7 +25,7 @@ class ProgramSchedulerActions final : public SchedulerActions {
   void HideSticker(std::int32_t id) override;
   void DeleteSticker(std::int32_t id) override;
   void ShowBalloon(std::string_view text) override;
-  void ShowMessage(std::string_view text) override;
+  bool ShowMessage(std::string_view text) override;
   void SaveTasks() override;
 
  private:

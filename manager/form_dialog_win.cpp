@@ -10,7 +10,7 @@
 namespace {
 
 constexpr int kClientWidth = 313, kClientHeight = 113;
-// Where the text stands: a question or message fills its box, centred both
+// Where the text stands: a question fills its box, centred both
 // ways; a prompt is one line above the edit.
 constexpr RECT kQuestionBox{8, 8, 8 + 297, 8 + 57};
 constexpr int kPromptLeft = 13, kPromptTop = 16, kPromptWidth = 281;
@@ -45,7 +45,6 @@ bool TFormDialog::Create() {
 }
 
 void TFormDialog::Prepare(const std::wstring& caption, const std::wstring& text, bool input) {
-  if (IsWindowVisible(Handle()) && !IsModal()) EndDialog(0);  // a message still showing gives way
   SetWindowTextW(Handle(), caption.c_str());
   HWND label = Control(kLText);
   SetControlText(kLText, text);
@@ -68,13 +67,6 @@ bool TFormDialog::Confirm(const std::wstring& caption, const std::wstring& text)
   if (IsModal()) return false;
   Prepare(caption, text, false);
   return ShowModal() == 1;
-}
-
-void TFormDialog::Message(const std::wstring& caption, const std::wstring& text) {
-  if (IsModal()) return;
-  Prepare(caption, text, false);
-  ShowModeless();
-  SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
 }
 
 bool TFormDialog::Input(const std::wstring& caption, const std::wstring& prompt, std::wstring& text) {

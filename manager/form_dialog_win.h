@@ -1,7 +1,8 @@
 #pragma once
-// TFormDialog: the program's own question, message and name prompt, one
-// window for the whole run. Confirm asks and waits; Message shows a text above
-// all windows and returns at once; Input asks for one line of text.
+// TFormDialog: the program's own question and name prompt, one window for the
+// whole run. Confirm asks and waits; Input asks for one line of text. The
+// scheduler's reminders have windows of their own (TReminderForm), so that a
+// question never hides or replaces one.
 
 #include <array>
 #include <string>
@@ -15,7 +16,6 @@ class TFormDialog final : public DialogBase {
   [[nodiscard]] bool Create();
   // True when Ok was pressed.
   bool Confirm(const std::wstring& caption, const std::wstring& text);
-  void Message(const std::wstring& caption, const std::wstring& text);
   // The edit starts with `text` and, on Ok, leaves its content there.
   bool Input(const std::wstring& caption, const std::wstring& prompt, std::wstring& text);
 

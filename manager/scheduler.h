@@ -21,8 +21,9 @@ class SchedulerActions {
   virtual void DeleteSticker(std::int32_t id) = 0;
   // A tray balloon with the text (ANSI bytes), titled with the program's name.
   virtual void ShowBalloon(std::string_view text) = 0;
-  // The shared message window, above all windows, showing only the latest text.
-  virtual void ShowMessage(std::string_view text) = 0;
+  // A reminder window of its own with the text (ANSI bytes), above all
+  // windows until the user closes it; true once it is on screen.
+  virtual bool ShowMessage(std::string_view text) = 0;
   virtual void SaveTasks() = 0;
 
  protected:

@@ -8,6 +8,9 @@ namespace {
 
 constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kDialogExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+// Asks a window whether a modal run must leave it enabled; only dialogs that
+// stay enabled answer 1.
+constexpr UINT kStaysEnabledQuery = WM_APP + 0x3F1;
 
 // The messages whose lParam points into the sender's memory. Only our own
 // thread's controls and message loop send them; another thread or program that
@@ -49,6 +52,7 @@ bool DialogBase::Create(const DialogArgs& a) {
   RegisterKitControls();
   if (!CreateWindowFor(args)) return false;
   captionText_ = a.captionText;
+  staysEnabled_ = a.staysEnabled;
   font_ = MessageFont();
   CreateControls();
   watch_ = texts_.WatchTexts([this] { Relabel(); });
@@ -132,7 +136,8 @@ void DialogBase::DisableOtherWindows() {
       GetCurrentThreadId(),
       [](HWND window, LPARAM context) -> BOOL {
         auto* self = reinterpret_cast<DialogBase*>(context);
-        if (window != self->Handle() && IsWindowVisible(window) && IsWindowEnabled(window)) {
+        if (window != self->Handle() && IsWindowVisible(window) && IsWindowEnabled(window) &&
+            !SendMessageW(window, kStaysEnabledQuery, 0, 0)) {
           EnableWindow(window, FALSE);
           self->disabled_.push_back(window);
         }
@@ -160,7 +165,7 @@ int DialogBase::ShowModal() {
   MSG message{};
   bool quit = false;
   while (!ended_ && !(quit = GetMessageW(&message, nullptr, 0, 0) <= 0)) {
-    if (OnKey(message) || IsDialogMessageW(Handle(), &message)) continue;
+    if (OnKey(message) || IsDialogMessageW(Handle(), &message) || RouteDialogKey(message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }
@@ -233,6 +238,8 @@ LRESULT DialogBase::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case kFormKeyMessage:
       return !FromAnotherThread() && OnKey(*reinterpret_cast<const MSG*>(lParam));
+    case kStaysEnabledQuery:
+      return staysEnabled_;
     case WM_HSCROLL:
     case WM_VSCROLL:
       if (lParam) RunCommand(GetDlgCtrlID(reinterpret_cast<HWND>(lParam)));

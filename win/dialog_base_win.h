@@ -59,6 +59,9 @@ struct DialogArgs {
   int captionText = kNoText;  // the title bar's text, or kNoText to set it by hand
   DWORD style = 0;            // besides the dialog frame: WS_MINIMIZEBOX, say
   DWORD exStyle = 0;
+  // Left enabled while another dialog runs modally: a window the user must be
+  // able to answer whatever else the program asks meanwhile (a reminder).
+  bool staysEnabled = false;
 };
 
 class DialogBase : public WindowBase {
@@ -69,7 +72,8 @@ class DialogBase : public WindowBase {
   // Creates the hidden dialog and its controls.
   [[nodiscard]] bool Create(const DialogArgs& args);
   // Shows the dialog centred on the screen and waits until EndDialog; the
-  // program's other windows take no input meanwhile. A dialog that is already
+  // program's other windows take no input meanwhile, but for those made to
+  // stay enabled, which get their dialog keys. A dialog that is already
   // showing modally answers 0 at once.
   int ShowModal();
   void ShowModeless();
@@ -128,5 +132,6 @@ class DialogBase : public WindowBase {
   int result_ = 0;
   int focusId_ = 0;
   HWND lastFocus_ = nullptr;  // not owned: the control that had the focus when the dialog lost the activation
+  bool staysEnabled_ = false;
   std::vector<HWND> disabled_;  // not owned: the windows a modal run disabled
 };

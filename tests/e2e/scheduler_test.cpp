@@ -7,12 +7,13 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <string>
 #include <vector>
 
-#include "manager/form_dialog_win.h"
+#include "manager/reminder_form_win.h"
 #include "manager/manager_form_win.h"
 #include "manager/task_wizard_form_win.h"
 #include "store/date_time.h"
@@ -63,19 +64,23 @@ class Scheduler : public StickerProgram {
     if (GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES) return {};
     return TasksIn(ReadBytes(path));
   }
+  std::vector<HWND> Reminders() { return TopLevelWindows({L"TReminderForm", Pid(), true}); }
 };
 
-// At one moment: sticker 1 is hidden by a task that then removes itself, a
-// message pops up above all windows, and a blocked task leaves sticker 2 be.
+// At one moment: sticker 1 is hidden by a task that then removes itself, two
+// reminders pop up above all windows, each in its own window, and a blocked
+// task leaves sticker 2 be.
 TEST_F(Scheduler, DueTasksFireTheirActionsAndAutoDeleteRewritesThePlan) {
   const DateTime moment = SecondsFromNow(6);
   TaskRecord hide = Task(kTaskHideSticker, moment, 1, "hide one");
   hide.auto_delete = 1;
-  TaskRecord message = Task(kTaskMessageWindow, moment, kNoTaskSticker, "say");
-  message.message.Assign("Stand up and stretch");
+  TaskRecord stretch = Task(kTaskMessageWindow, moment, kNoTaskSticker, "say");
+  stretch.message.Assign("Stand up and stretch");
+  TaskRecord water = Task(kTaskMessageWindow, moment, kNoTaskSticker, "say too");
+  water.message.Assign("Water the plants");
   TaskRecord blocked = Task(kTaskHideSticker, moment, 2, "hide two");
   blocked.active = 0;
-  WriteBytes(copy.File(L"plan.db"), ImageOf({hide, message, blocked}));
+  WriteBytes(copy.File(L"plan.db"), ImageOf({hide, stretch, water, blocked}));
   Start({Placed(1, 100, 100), Placed(2, 400, 100)});
   ASSERT_TRUE(Eventually([&] { return WindowOf(1) && WindowOf(2); }));
 
@@ -86,15 +91,40 @@ TEST_F(Scheduler, DueTasksFireTheirActionsAndAutoDeleteRewritesThePlan) {
     const auto saved = OnDisk();
     return saved.size() == 2 && saved[0].visible == 0 && saved[1].visible == 1;
   }));
-  HWND shown = ShownWindow(L"TFormDialog");
-  ASSERT_NE(shown, nullptr);
-  EXPECT_EQ(TextOf(ControlById(shown, TFormDialog::kLText)), L"Stand up and stretch");
-  EXPECT_TRUE(GetWindowLongW(shown, GWL_EXSTYLE) & WS_EX_TOPMOST);
-  ASSERT_TRUE(Eventually([&] { return TaskFile().size() == 2; }));
+  ASSERT_TRUE(Eventually([&] { return Reminders().size() == 2; }));
+  std::vector<std::wstring> said;
+  for (HWND reminder : Reminders()) {
+    said.push_back(TextOf(ControlById(reminder, TReminderForm::kLText)));
+    EXPECT_TRUE(GetWindowLongW(reminder, GWL_EXSTYLE) & WS_EX_TOPMOST);
+  }
+  std::sort(said.begin(), said.end());
+  EXPECT_EQ(said, (std::vector<std::wstring>{L"Stand up and stretch", L"Water the plants"}));
+  ASSERT_TRUE(Eventually([&] { return TaskFile().size() == 3; }));
   const auto left = TaskFile();
   EXPECT_EQ(left[0].name.Str(), "say");
-  EXPECT_EQ(left[1].name.Str(), "hide two");
-  EXPECT_EQ(left[1].active, 0);
+  EXPECT_EQ(left[2].name.Str(), "hide two");
+  EXPECT_EQ(left[2].active, 0);
+}
+
+// A reminder that falls due while the settings dialog waits shows above it,
+// takes the keyboard and closes with Enter; the dialog stays open.
+TEST_F(Scheduler, AReminderDueWhileTheSettingsDialogIsOpenCanBeClosed) {
+  TaskRecord tea = Task(kTaskMessageWindow, SecondsFromNow(8), kNoTaskSticker, "tea");
+  tea.message.Assign("Time for tea");
+  WriteBytes(copy.File(L"plan.db"), ImageOf({tea}));
+  HWND sticker = StartOne(Placed(1, 100, 100));
+  ASSERT_NE(sticker, nullptr);
+  HWND settings = OpenSettingsOf(sticker);
+  ASSERT_NE(settings, nullptr);
+
+  ASSERT_TRUE(Eventually([&] { return Reminders().size() == 1; }, 20000));
+  HWND reminder = Reminders().front();
+  EXPECT_TRUE(IsWindowEnabled(reminder));
+  EXPECT_TRUE(IsWindowVisible(settings));
+  ASSERT_TRUE(Eventually([&] { return GetForegroundWindow() == reminder; }));
+  PressKeys({VK_RETURN});
+  EXPECT_TRUE(Eventually([&] { return Reminders().empty(); }));
+  EXPECT_TRUE(IsWindowVisible(settings));
 }
 
 // Through the pages as a user clicks them: Show sticker, a time of day,

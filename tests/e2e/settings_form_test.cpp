@@ -13,13 +13,6 @@ namespace {
 
 class SettingsForm : public StickerProgram {
  protected:
-  // "Properties", the last item of the sticker's menu.
-  HWND OpenFor(HWND sticker) {
-    if (!OpenStickerMenu(sticker)) return nullptr;
-    PressKeys({VK_UP});
-    PressKeys({VK_RETURN});
-    return ShownWindow(L"TSettingsForm");
-  }
   static HWND Find(HWND dialog, int id) { return ControlById(dialog, id); }
   static void Click(HWND dialog, int id) {
     DWORD_PTR ignored;
@@ -37,7 +30,7 @@ TEST_F(SettingsForm, ApplyShowsTheChangeAtOnceAndWritesTheMergedRecordAndCancelK
   ASSERT_NE(sticker, nullptr);
   RECT before{};
   GetWindowRect(sticker, &before);
-  HWND dialog = OpenFor(sticker);
+  HWND dialog = OpenSettingsOf(sticker);
   ASSERT_NE(dialog, nullptr);
 
   SetText(dialog, TSettingsForm::kECaption, L"WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW");  // 32, the most a caption holds
@@ -73,7 +66,7 @@ TEST_F(SettingsForm, ApplyShowsTheChangeAtOnceAndWritesTheMergedRecordAndCancelK
 TEST_F(SettingsForm, APatternIsSavedInItsFileOrderListedAndRemoved) {
   HWND sticker = StartOne(Placed(1, 100, 100));
   ASSERT_NE(sticker, nullptr);
-  HWND dialog = OpenFor(sticker);
+  HWND dialog = OpenSettingsOf(sticker);
   ASSERT_NE(dialog, nullptr);
   PostMessageW(Find(dialog, TSettingsForm::kBsavePattern), BM_CLICK, 0, 0);
   HWND prompt = ShownWindow(L"TFormDialog");

@@ -73,6 +73,14 @@ class StickerProgram : public ::testing::Test {
     });
     return shown;
   }
+  // The sticker's settings dialog, opened with "Properties", the last item
+  // of its menu; null when none shows.
+  HWND OpenSettingsOf(HWND sticker) {
+    if (!OpenStickerMenu(sticker)) return nullptr;
+    PressKeys({VK_UP});
+    PressKeys({VK_RETURN});
+    return ShownWindow(L"TSettingsForm");
+  }
   // The open window of the sticker with this id, or null.
   HWND WindowOf(std::int32_t id) {
     for (HWND w : StickerWindowsOf(Pid())) {

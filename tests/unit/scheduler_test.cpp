@@ -20,7 +20,10 @@ struct RecordingActions final : SchedulerActions {
   void HideSticker(std::int32_t id) override { calls.push_back("hide " + std::to_string(id)); }
   void DeleteSticker(std::int32_t id) override { calls.push_back("delete " + std::to_string(id)); }
   void ShowBalloon(std::string_view text) override { calls.push_back("balloon " + std::string(text)); }
-  void ShowMessage(std::string_view text) override { calls.push_back("message " + std::string(text)); }
+  bool ShowMessage(std::string_view text) override {
+    calls.push_back("message " + std::string(text));
+    return true;
+  }
   void SaveTasks() override { ++saves; }
 };
 

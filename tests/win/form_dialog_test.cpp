@@ -1,4 +1,4 @@
-// The program's question, message and name prompt, driven by its keys.
+// The program's question and name prompt, driven by its keys.
 
 #include <gtest/gtest.h>
 
@@ -96,19 +96,6 @@ TEST_F(FormDialogTest, ConfirmShowsEachQuestionAndOnlyOkSaysYes) {
   {
     WhenShown close(dialog.Handle(), [&] { PostMessageW(dialog.Handle(), WM_CLOSE, 0, 0); });
     EXPECT_FALSE(dialog.Confirm(L"c", L"Close box?"));
-  }
-}
-
-TEST_F(FormDialogTest, AMessageReturnsAtOnceAndStaysOnTop) {
-  dialog.Message(L"Quillory", L"Time for tea");
-  EXPECT_TRUE(IsWindowVisible(dialog.Handle()));
-  EXPECT_TRUE(GetWindowLongW(dialog.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
-  EXPECT_EQ(TextOf(Label()), L"Time for tea");
-  dialog.Message(L"Quillory", L"The latest message");
-  EXPECT_EQ(TextOf(Label()), L"The latest message");
-  {
-    WhenShown enter(dialog.Handle(), [&] { Press(dialog.Handle(), VK_RETURN); });
-    EXPECT_TRUE(dialog.Confirm(L"c", L"A question after a message"));
   }
 }
 
