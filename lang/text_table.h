@@ -18,7 +18,7 @@ struct TextEntry {
   std::wstring_view russian;
 };
 
-inline constexpr std::size_t kTextCount = 183;
+inline constexpr std::size_t kTextCount = 185;
 
 // One text for every entry of the table, in table order.
 using TextSet = std::array<std::wstring, kTextCount>;
@@ -216,4 +216,7 @@ inline constexpr std::array<TextEntry, kTextCount> kTextTable = {{
      L"Файл заметок не удалось прочитать. Ничего не потеряно: он сохранён без изменений как"},
     {L"Tray", L"storeFull", L"Quillory holds at most 256 stickers, and all of them are in use. Remove a sticker you no longer need, then try again.",
      L"Quillory хранит не больше 256 стикеров, и все они заняты. Удалите ненужный стикер и повторите."},
+    {L"Manager", L"sticker_gone", L"(its sticker was deleted)", L"(его стикер удалён)"},
+    {L"Plan", L"unknown_kind", L"A task of a kind this version does not know: shown read-only, kept as it is.",
+     L"Задание неизвестного этой версии вида: только для просмотра, сохраняется как есть."},
 }};

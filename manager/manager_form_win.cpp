@@ -96,7 +96,7 @@ void EnableItem(HMENU menu, int id, bool enabled) {
 TFormManager::TFormManager(ManagerArgs args)
     : DialogBase(*args.texts, kControls),
       a_(args),
-      scheduler_(*args.store),
+      scheduler_(*args.store, clock_),
       tabs_(*this, kPC, kPageIds, kPageTexts) {}
 
 TFormManager::~TFormManager() = default;
@@ -116,31 +116,39 @@ bool TFormManager::Create() {
   SetButtonGlyphs();
   SendMessageW(Control(kCBSortStick), BM_SETCHECK, a_.sortByName ? BST_CHECKED : BST_UNCHECKED, 0);
   tabs_.Show(a_.page);
-  scheduler_.Start(LocalNow());
+  scheduler_.Start();
   Relabel();
   SetTimer(Handle(), kSchedulerTimer, kSchedulerInterval, nullptr);
   return true;
 }
 
 void TFormManager::ComputeNextEvent() {
-  scheduler_.ComputeNextEvent(LocalNow());
+  scheduler_.ComputeNextEvent();
   RefillTasks();
 }
 
 // The timer keeps running while a modal dialog of the program is open.
 void TFormManager::OnTimer() {
-  const Scheduler::TickResult tick = scheduler_.Tick(LocalNow(), *a_.actions);
-  if (!tick.fired) return;
-  RefillStickers();
-  RefillTasks();
+  const Scheduler::TickResult tick = scheduler_.Tick(*a_.actions);
+  if (tick.fired || tick.dateChanged) {
+    RefillStickers();
+    RefillTasks();
+  }
   if (tick.dateChanged) a_.commands->RebuildShownStickers();
 }
 
-// The system clock was set: moments that are now past no longer fire.
+// The system clock was set: what it stepped over fires now, once.
 void TFormManager::OnTimeChange() {
+  OnTimer();
   ComputeNextEvent();
   RefillStickers();
   a_.commands->RebuildShownStickers();
+}
+
+// Back from sleep the timer may wait up to a second; the reminders missed
+// while asleep should not.
+void TFormManager::OnPowerBroadcast(WPARAM event) {
+  if (event == PBT_APMRESUMEAUTOMATIC || event == PBT_APMRESUMESUSPEND) OnTimer();
 }
 
 void TFormManager::CreateMenus() {
@@ -457,6 +465,9 @@ LRESULT TFormManager::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     case WM_TIMECHANGE:
       OnTimeChange();
       return 0;
+    case WM_POWERBROADCAST:
+      OnPowerBroadcast(wParam);
+      return TRUE;
     case WM_CONTEXTMENU: {
       // From a grid, or from its page, which passes on the grid's request.
       const auto from = reinterpret_cast<HWND>(wParam);

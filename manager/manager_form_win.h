@@ -14,6 +14,7 @@
 #include "manager/manager_commands.h"
 #include "manager/manager_rows.h"
 #include "manager/scheduler.h"
+#include "manager/scheduler_clock_win.h"
 #include "manager/task_wizard_form_win.h"
 #include "sticker/menu_glyphs_win.h"
 #include "store/tmassiv.h"
@@ -102,6 +103,7 @@ class TFormManager final : public DialogBase {
   void ComputeNextEvent();
   void OnTimer();
   void OnTimeChange();
+  void OnPowerBroadcast(WPARAM event);
 
   // Grid drawing and texts (manager_grids_win.cpp).
   void PaintStickerRow(const ReportGrid::RowPaint& paint) const;
@@ -114,6 +116,7 @@ class TFormManager final : public DialogBase {
   void FitColumns(const ReportGrid& grid, int pictureColumn, int lastColumn) const;
 
   ManagerArgs a_;
+  SystemSchedulerClock clock_;
   Scheduler scheduler_;
   TabPages tabs_;
   HMENU mainMenu_ = nullptr;  // the window's menu bar: it goes with the window

@@ -57,6 +57,13 @@ int TextWidth(HWND window, std::span<const std::wstring> texts) {
   return widest;
 }
 
+// A task whose sticker was deleted says so after its name.
+std::wstring TaskName(const TaskRow& row, const TextSource& texts) {
+  std::wstring name = WideFromAnsi(row.name);
+  if (row.stickerGone) name += L' ' + texts.TextAt(TextIndex(L"Manager", L"sticker_gone"));
+  return name;
+}
+
 bool SystemLess(const std::wstring& a, const std::wstring& b) {
   return CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.c_str(), static_cast<int>(a.size()), b.c_str(),
                         static_cast<int>(b.size())) == CSTR_LESS_THAN;
@@ -175,7 +182,7 @@ void TFormManager::PaintTaskRow(const ReportGrid::RowPaint& p) const {
     ImageList_Draw(a_.glyphs, kDueGlyph, p.dc, p.cells[2].left + 2, p.cells[2].top + 2, ILD_TRANSPARENT);
     textLeft = 20;
   }
-  DrawCellText(p.dc, p.cells[2], textLeft, WideFromAnsi(row.name), kEllipsis);
+  DrawCellText(p.dc, p.cells[2], textLeft, TaskName(row, Texts()), kEllipsis);
   RECT time = p.cells[3];
   time.right -= kTimeRightMargin;
   DrawCellText(p.dc, time, 0, row.time, DT_RIGHT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_NOCLIP);
@@ -194,7 +201,7 @@ std::wstring TFormManager::TaskCellText(int row, int column) const {
     case 0:
       return std::to_wstring(row + 1);
     case 2:
-      return WideFromAnsi(task.name);
+      return TaskName(task, Texts());
     case 3:
       return task.time;
     default:

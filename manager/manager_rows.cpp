@@ -94,8 +94,9 @@ std::vector<TaskRow> TaskRows(const Tmassiv& store, DateTime now, const TaskTime
     const std::string flags = TaskFlags(task, now);
     const bool due = flags.find('f') != std::string::npos;
     const bool upcoming = flags.find('c') != std::string::npos;
+    const bool stickerGone = task.action <= kTaskStickerBalloon && store.FindSticker(task.sticker_id) < 0;
     rows.push_back({slot, TaskTimeText(task, now, words), task.active != 0, due, upcoming, task.name.View(),
-                    task.sticker_id});
+                    task.sticker_id, stickerGone});
   }
   return rows;
 }

@@ -45,6 +45,7 @@ struct TaskRow {
   bool upcoming;  // "c": later today, or hourly
   std::string_view name;  // ANSI bytes
   std::int32_t stickerId;
+  bool stickerGone;  // a sticker action whose sticker was deleted: it does nothing
 };
 
 struct TaskTimeWords {

@@ -1,13 +1,15 @@
 #pragma once
-// The scheduler: fires the tasks of the task table at their moments. It
-// never scans for overdue work: it computes one next-event moment within the
-// current day (or the next full hour for hourly tasks), waits for it, fires
-// every task that belongs to that moment, and computes the next one. The
-// clock is passed in; the actions go to the program through an interface.
+// The scheduler: fires the tasks of the task table at their moments. Every
+// check covers the stretch of local time since the one before, so a check
+// that comes late (after a sleep, a clock set forward, a busy program) still
+// fires what fell inside it: each task once, for its latest moment there, in
+// time order. Moments more than a day old are let go. The clock and the
+// actions come from the program through interfaces.
 
 #include <cstdint>
 #include <string_view>
 
+#include "manager/scheduler_clock.h"
 #include "store/tmassiv.h"
 
 // What firing tasks asks of the program.
@@ -24,6 +26,7 @@ class SchedulerActions {
   // A reminder window of its own with the text (ANSI bytes), above all
   // windows until the user closes it; true once it is on screen.
   virtual bool ShowMessage(std::string_view text) = 0;
+  // May run a message loop (an error box), in which the timer ticks again.
   virtual void SaveTasks() = 0;
 
  protected:
@@ -32,40 +35,49 @@ class SchedulerActions {
 
 class Scheduler {
  public:
-  explicit Scheduler(Tmassiv& store) : store_(store) {}
+  Scheduler(Tmassiv& store, const SchedulerClock& clock) : store_(store), clock_(clock) {}
 
-  // At the manager's creation: the last check is today, then the first
-  // computation.
-  void Start(DateTime now);
-  // Marks the tasks of the next event due and arms the scheduler when any
-  // task has a moment in the rest of the day (or an hourly task exists).
-  void ComputeNextEvent(DateTime now);
+  // At the manager's creation: moments before this reading never fire.
+  void Start();
+  // Marks the tasks of the next moment due (the manager's list colours them)
+  // and arms the scheduler when a task has a moment in the rest of the day
+  // (or an hourly task exists).
+  void ComputeNextEvent();
 
   struct TickResult {
-    bool fired = false;        // tasks fired and the next event was computed
-    bool dateChanged = false;  // the date changed since the last computation
+    bool fired = false;        // tasks fired: the lists changed
+    bool dateChanged = false;  // a new day since the last check
   };
-  // The timer's second: fires what is due; after a change of date also what
-  // was due at the new day's 00:00:00.
-  TickResult Tick(DateTime now, SchedulerActions& actions);
-  // Fires every due task in slot order; auto-block and auto-delete apply and
-  // save the task file.
-  void FireDueTasks(SchedulerActions& actions);
+  // The timer's second, a change of the system clock, a resume from sleep:
+  // fires what fell due since the last check. A tick that starts while one
+  // runs does nothing; what comes due meanwhile fires with the next tick.
+  TickResult Tick(SchedulerActions& actions);
 
   bool Armed() const { return armed_; }
   DateTime NextEvent() const { return nextEvent_; }
 
  private:
-  void MarkMidnightTasksDue(DateTime today);
-  void Fire(int slot, SchedulerActions& actions);
+  using Millis = std::int64_t;
+  struct Due {
+    Millis moment;
+    int slot;
+  };
+
+  bool FireBetween(Millis after, Millis upTo, SchedulerActions& actions);
+  bool Carry(const TaskRecord& task, bool superseded, SchedulerActions& actions);
+  void ComputeNextEventAfter(Millis after);
 
   Tmassiv& store_;
+  const SchedulerClock& clock_;
+  Millis checkedLocal_ = 0;      // moments up to here were handled
+  Millis checkedUniversal_ = 0;  // the universal time of the last check
   DateTime nextEvent_ = 0;
-  DateTime lastCheck_ = 0;
   bool armed_ = false;
+  bool ticking_ = false;
 };
 
-// The moment of a task on the day of `now`: once-tasks their stored moment,
-// daily tasks today at their time of day, hourly tasks the next full hour;
-// false for a kind the scheduler does not know.
-bool TaskMoment(const TaskRecord& task, DateTime now, DateTime& moment);
+// The latest moment of a task at or before `upTo` (local milliseconds):
+// once-tasks their stored moment, daily tasks their time of day today or
+// yesterday, hourly tasks the last full hour; false for a kind the scheduler
+// does not know or a once-task still to come.
+bool LatestTaskMoment(const TaskRecord& task, std::int64_t upTo, std::int64_t& moment);

@@ -55,6 +55,7 @@ std::vector<WizardSticker> WizardStickers(const Tmassiv& store) {
 }
 
 void ApplyWizardChoices(const WizardChoices& c, TaskRecord& task) {
+  if (!IsKnownTaskKind(task.kind)) return;
   task.action = static_cast<std::uint8_t>(c.action.value_or(kTaskShowSticker));
   if (c.chosenTime)
     task.kind = c.daily ? kTaskDaily : kTaskOnce;

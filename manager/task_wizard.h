@@ -56,6 +56,10 @@ struct WizardChoices {
   std::string stickerPageName, namePageName, message;  // ANSI
   std::optional<std::int32_t> stickerId;
 };
+// A task of a kind this version does not know (from a later one, or a
+// damaged file) is shown read-only and never rewritten as another kind.
+inline bool IsKnownTaskKind(std::uint8_t kind) { return kind <= kTaskHourly; }
+// Leaves a task of an unknown kind as it is.
 void ApplyWizardChoices(const WizardChoices& choices, TaskRecord& task);
 // The follow-up time written with every save: five minutes after the moment.
 inline constexpr double kFollowUpDays = 5.0 / 1440.0;

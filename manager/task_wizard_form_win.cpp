@@ -67,7 +67,7 @@ bool TFormPlan::Create() {
 
 bool TFormPlan::Edit(TaskRecord& task) {
   Open(task);
-  if (ShowModal() != 1) return false;
+  if (ShowModal() != 1 || readOnly_) return false;
   ApplyWizardChoices(Choices(), task);
   return true;
 }
@@ -75,6 +75,7 @@ bool TFormPlan::Edit(TaskRecord& task) {
 // Opening: the first page, and every control set from the task.
 void TFormPlan::Open(const TaskRecord& task) {
   taskName_ = WideFromAnsi(task.name.View());
+  readOnly_ = !IsKnownTaskKind(task.kind);
   Relabel();
   Check(kCBLock, !task.active);
   for (int button : kActionButtons) Check(button, false);
@@ -166,10 +167,13 @@ void TFormPlan::EveryDayClick() { EnableWindow(Control(kDTP), !Checked(kCBEveryD
 
 void TFormPlan::ShowPage(int page) {
   page_ = page;
-  for (int i = 0; i < kWizardPageCount; ++i) ShowWindow(Control(kPages[i]), i == page ? SW_SHOW : SW_HIDE);
+  for (int i = 0; i < kWizardPageCount; ++i) {
+    ShowWindow(Control(kPages[i]), i == page ? SW_SHOW : SW_HIDE);
+    EnableWindow(Control(kPages[i]), !readOnly_);
+  }
   const TMUI& texts = static_cast<const TMUI&>(Texts());
   SetControlText(kLCaptBold, texts.Text(kTitles[page].bold));
-  SetControlText(kLCapt, texts.Text(kTitles[page].title));
+  SetControlText(kLCapt, texts.Text(readOnly_ ? TextId(L"Plan", L"unknown_kind") : kTitles[page].title));
   const bool final = page == kPageSticker || page == kPageTaskName;
   SetControlText(kBNext, texts.Text(final ? TextId(L"Plan", L"Button_done") : TextId(L"Plan", L"Button_next")));
   EnableWindow(Control(kBPrev), page != kPageAction);

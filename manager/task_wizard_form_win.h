@@ -56,6 +56,7 @@ class TFormPlan final : public DialogBase {
   WizardRoute route_;
   int page_ = kPageAction;
   std::wstring taskName_;  // the edited task's, for the caption
+  bool readOnly_ = false;  // a task of an unknown kind: shown, never written
   UniqueFont boldFont_;
 
   static const std::array<ControlRow, 40> kControls;

@@ -127,6 +127,19 @@ TEST_F(Scheduler, AReminderDueWhileTheSettingsDialogIsOpenCanBeClosed) {
   EXPECT_TRUE(IsWindowVisible(settings));
 }
 
+// A hidden sticker shown by a task a few seconds ahead, closed by the test
+// at once: a second firing of the same moment would open it again.
+TEST_F(Scheduler, ATaskFiresExactlyOnceWithRealTime) {
+  constexpr DWORD kLongerThanTwoTicks = 3000;
+  WriteBytes(copy.File(L"plan.db"), ImageOf({Task(kTaskShowSticker, SecondsFromNow(3), 1, "show one")}));
+  Start({Placed(1, 100, 100, false)});
+  ASSERT_EQ(WindowOf(1), nullptr);
+  ASSERT_TRUE(Eventually([&] { return WindowOf(1) != nullptr; }, 15000));
+  Command(WindowOf(1), kStickerCommandClose);
+  ASSERT_TRUE(Eventually([&] { return WindowOf(1) == nullptr; }));
+  EXPECT_FALSE(Eventually([&] { return WindowOf(1) != nullptr; }, kLongerThanTwoTicks));
+}
+
 // Through the pages as a user clicks them: Show sticker, a time of day,
 // Daily, no options, the name and the first sticker; OK.
 TEST_F(Scheduler, AWizardMadeDailyTaskReachesTheListAndThePlan) {

@@ -64,6 +64,26 @@ TEST(TaskRows, RowsAreTheUsedSlotsInSlotOrder) {
   EXPECT_TRUE(rows[1].upcoming);
 }
 
+// Only a sticker action can lose its sticker; the message tasks need none.
+TEST(TaskRows, ATaskWhoseStickerWasDeletedIsMarked) {
+  auto store = std::make_unique<Tmassiv>();
+  store->AddRecord(MakeSticker(3));
+  const struct {
+    std::uint8_t action;
+    std::int32_t sticker;
+    bool gone;
+  } cases[] = {{kTaskShowSticker, 3, false}, {kTaskHideSticker, 4, true}, {kTaskStickerBalloon, 4, true},
+               {kTaskDeleteSticker, kNoTaskSticker, true}, {kTaskMessageWindow, kNoTaskSticker, false}};
+  for (int slot = 0; slot < static_cast<int>(std::size(cases)); ++slot) {
+    TaskRecord task = Task(kTaskOnce, kNow);
+    task.action = cases[slot].action;
+    task.sticker_id = cases[slot].sticker;
+    store->WriteTask(slot, task);
+  }
+  const auto rows = TaskRows(*store, kNow, kWords);
+  for (std::size_t i = 0; i < rows.size(); ++i) EXPECT_EQ(rows[i].stickerGone, cases[i].gone) << i;
+}
+
 bool IgnoringCase(const std::wstring& a, const std::wstring& b) {
   return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
                                       [](wchar_t x, wchar_t y) { return std::towlower(x) < std::towlower(y); });

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -83,6 +84,25 @@ TEST(TaskWizard, FinishingWritesTheChoicesIntoTheTask) {
   EXPECT_EQ(task.name.Str(), "On sticker");
   EXPECT_EQ(task.sticker_id, 77);
   EXPECT_EQ(task.active, 0);
+}
+
+// Whatever the pages hold, a task of a kind this version does not know is
+// written back byte for byte as it came.
+TEST(TaskWizard, FinishingLeavesATaskOfAnUnknownKindAsItIs) {
+  for (const std::uint8_t kind : {std::uint8_t{3}, std::uint8_t{200}}) {
+    TaskRecord task = NewTask(46000.25);
+    task.kind = kind;
+    task.message.Assign("from a later version");
+    const TaskRecord before = task;
+    WizardChoices c;
+    c.action = kTaskMessageBalloon;
+    c.chosenTime = true;
+    c.daily = true;
+    c.timeOfDay = 45000.75;
+    c.message = "changed";
+    ApplyWizardChoices(c, task);
+    EXPECT_EQ(std::memcmp(&task, &before, sizeof task), 0) << int(kind);
+  }
 }
 
 }  // namespace
