@@ -1,6 +1,7 @@
 // Long use of a running Quillory.exe, driven from outside as a user would:
 // 256 stickers opened and closed 20 times, one sticker redrawn 10,000 times,
-// every dialog opened and closed 100 times, the language switched 100 times.
+// every dialog opened and closed 100 times, the language switched 100 times,
+// while reminders of the scheduler fall due every half minute.
 // The process's object counts and memory are read after a first round of
 // everything (so that what is made once, such as the manager and the fonts,
 // is counted on both sides) and again at the end; they must stay flat.
@@ -25,12 +26,17 @@
 #include <vector>
 
 #include "manager/manager_form_win.h"
+#include "store/local_time_win.h"
+#include "store/task_record.h"
 #include "support/sticker_program_win.h"
 
 namespace {
 
 constexpr UINT kTrayCallbackMessage = 1124;
 constexpr int kStickers = 256, kOpenRounds = 20, kRedraws = 10000, kDialogRounds = 100, kLanguageRounds = 100;
+// Reminders due every half minute from the start, all within the first rounds.
+constexpr int kReminders = 8;
+constexpr double kReminderSpacingSeconds = 30;
 // Growth allowed between the first round and the end.
 constexpr long long kWindowMargin = 0, kObjectMargin = 16;
 constexpr double kMemoryMarginMegabytes = 16;
@@ -117,6 +123,16 @@ class Soak : public StickerProgram {
               "[Base]\r\nportable=yes\r\n[Language]\r\nDefualtLanguageEng=1\r\nDefualtLanguageRus=0\r\n");
     std::vector<StickerRecord> records;
     for (int i = 0; i < kStickers; ++i) records.push_back(Placed(i + 1, 40 + (i % 16) * 52, 40 + (i / 16) * 40, i == 0));
+    std::vector<TaskRecord> reminders;
+    for (int i = 1; i <= kReminders; ++i) {
+      TaskRecord task = NewTask(LocalNow() + i * kReminderSpacingSeconds / kSecondsPerDay);
+      task.action = kTaskMessageWindow;
+      task.message.Assign("Reminder " + std::to_string(i));
+      reminders.push_back(task);
+    }
+    std::vector<std::uint8_t> plan(reminders.size() * kTaskRecordSize);
+    std::memcpy(plan.data(), reminders.data(), plan.size());
+    WriteBytes(copy.File(L"plan.db"), plan);
     Start(records);
     ASSERT_TRUE(WaitForStickerWindows(Pid(), 1));
   }
@@ -200,7 +216,21 @@ class Soak : public StickerProgram {
     Report("languages");
   }
 
-  void Report(const char* part) { Print(part, UsageOf(Pid())); }
+  // The reminders on screen are closed as the user closes them, and counted.
+  void CloseReminders() {
+    for (HWND reminder : TopLevelWindows({L"TReminderForm", Pid(), true})) {
+      PostMessageW(reminder, WM_CLOSE, 0, 0);
+      ASSERT_TRUE(Eventually([&] { return !IsWindowVisible(reminder); }));
+      ++remindersSeen;
+    }
+  }
+
+  void Report(const char* part) {
+    CloseReminders();
+    Print(part, UsageOf(Pid()));
+  }
+
+  int remindersSeen = 0;
 
   static std::string Utf8(const wchar_t* text) { return std::string(text, text + wcslen(text)); }
 };
@@ -227,6 +257,13 @@ TEST_F(Soak, LongUseLeavesTheObjectCountsAndMemoryFlat) {
   EXPECT_LE(end.workingSetMegabytes, warm.workingSetMegabytes + kMemoryMarginMegabytes);
   EXPECT_LE(end.committedMegabytes, warm.committedMegabytes + kMemoryMarginMegabytes);
   EXPECT_EQ(program->SendUserCommand(kUserCountStickers), kStickers);  // nothing lost on the way
+  // Every reminder came, once, whatever the program was busy with.
+  ASSERT_TRUE(Eventually([&] {
+    CloseReminders();
+    return remindersSeen >= kReminders;
+  }, static_cast<DWORD>(kReminders * kReminderSpacingSeconds * 1000)));
+  CloseReminders();
+  EXPECT_EQ(remindersSeen, kReminders);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "lang/tmui.h"
 #include "manager/form_dialog_win.h"
+#include "manager/reminders_win.h"
 #include "support/wait_win.h"
 
 namespace {
@@ -143,13 +144,17 @@ TEST_F(FormDialogTest, TheFocusComesBackWithTheActivation) {
   EXPECT_TRUE(cameBack);
 }
 
-// A message does not wait: the user may be elsewhere when it shows, and its
+// A reminder does not wait: the user may be elsewhere when it shows, and its
 // Ok button takes the keys once the user comes to it.
-TEST_F(FormDialogTest, AMessageActivatedLaterHasItsButtonFocused) {
+TEST_F(FormDialogTest, AReminderActivatedLaterHasItsButtonFocused) {
   OtherWindow other;
-  dialog.Message(L"Quillory", L"Time for tea");
-  EXPECT_TRUE(other.LeaveAndComeBack(dialog.Handle(), dialog.Control(TFormDialog::kBOK)));
-  dialog.EndDialog(0);
+  Reminders reminders(texts);
+  ASSERT_TRUE(reminders.Create());
+  ASSERT_TRUE(reminders.Show(L"Time for tea"));
+  HWND reminder = reminders.OpenWindows().front();
+  EXPECT_TRUE(other.LeaveAndComeBack(reminder, GetDlgItem(reminder, TReminderForm::kBOK)));
+  PostMessageW(reminder, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(Eventually([&] { return reminders.OpenWindows().empty(); }));
 }
 
 TEST_F(FormDialogTest, ButtonsFollowTheLanguage) {
