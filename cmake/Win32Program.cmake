@@ -96,12 +96,22 @@ file(GLOB e2e_test_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*_tes
 add_executable(e2e_tests ${e2e_test_sources})
 target_link_libraries(e2e_tests PRIVATE test_support gtest_main)
 add_dependencies(e2e_tests Quillory)
-add_test(NAME e2e_tests COMMAND ${test_launcher} $<TARGET_FILE:e2e_tests> --gtest_filter=-RussianLocale*)
-add_test(NAME e2e_tests_russian COMMAND ${test_launcher} $<TARGET_FILE:e2e_tests> --gtest_filter=RussianLocale*)
-# Each end-to-end test starts its own Quillory.exe; only one may run per prefix
-# because the program allows a single instance.
+# Each end-to-end test is an entry of its own, so that a failure names it and
+# a retry repeats it alone. Each starts its own Quillory.exe; only one may run
+# per prefix because the program allows a single instance.
 set(program_dir_env "QUILLORY_PROGRAM_DIR=${program_dir_arg}")
-set_tests_properties(e2e_tests PROPERTIES RUN_SERIAL ON TIMEOUT 1200 ENVIRONMENT "${program_dir_env}")
+foreach(source ${e2e_test_sources})
+  file(STRINGS ${source} declarations REGEX "^TEST(_F)?\\([A-Za-z0-9_]+, *[A-Za-z0-9_]+\\)")
+  foreach(declaration ${declarations})
+    string(REGEX REPLACE "^TEST(_F)?\\(([A-Za-z0-9_]+), *([A-Za-z0-9_]+)\\).*" "\\2.\\3" case "${declaration}")
+    if(case MATCHES "^RussianLocale")
+      continue()
+    endif()
+    add_test(NAME e2e.${case} COMMAND ${test_launcher} $<TARGET_FILE:e2e_tests> --gtest_filter=${case})
+    set_tests_properties(e2e.${case} PROPERTIES RUN_SERIAL ON TIMEOUT 300 ENVIRONMENT "${program_dir_env}")
+  endforeach()
+endforeach()
+add_test(NAME e2e_tests_russian COMMAND ${test_launcher} $<TARGET_FILE:e2e_tests> --gtest_filter=RussianLocale*)
 set_tests_properties(e2e_tests_russian PROPERTIES RUN_SERIAL ON TIMEOUT 600 ENVIRONMENT "${program_dir_env};${russian_locale}")
 set_tests_properties(win_tests PROPERTIES TIMEOUT 600 ENVIRONMENT "${program_dir_env}")
 set_tests_properties(win_tests_russian PROPERTIES RUN_SERIAL ON TIMEOUT 600 ENVIRONMENT "${program_dir_env};${russian_locale}")
