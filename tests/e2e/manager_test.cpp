@@ -66,13 +66,27 @@ class ManagerWindow : public StickerProgram {
     SendMessageTimeoutW(Find(id), BM_CLICK, 0, 0, SMTO_NORMAL, 10000, &ignored);
   }
   // A click on the first row gives the grid the focus; the arrows do the rest.
+  // Each key waits for the one before it to have moved the selection: a key
+  // that comes while the list still decides whether the click began a drag
+  // is lost.
   void SelectRow(int grid, int row) {
     RECT header{};
     GetWindowRect(reinterpret_cast<HWND>(SendMessageW(Find(grid), LVM_GETHEADER, 0, 0)), &header);
-    ClickWithMouse({header.left + 120, header.bottom + 5});
+    // A sticker may lie over part of the row: the click goes where the list is hit.
+    POINT at{header.left + 120, header.bottom + 5};
+    for (const int x : {header.left + 120, (header.left + header.right) / 2, header.right - 60})
+      if (WindowFromPoint({x, at.y}) == Find(grid)) {
+        at.x = x;
+        break;
+      }
+    ClickWithMouse(at);
+    EXPECT_TRUE(Eventually([&] { return FocusIn(Manager()) == Find(grid); }));
     PressKeys({VK_HOME});
-    for (int i = 0; i < row; ++i) PressKeys({VK_DOWN});
-    EXPECT_TRUE(Eventually([&] { return SelectedRow(grid) == row; })) << SelectedRow(grid);
+    EXPECT_TRUE(Eventually([&] { return SelectedRow(grid) == 0; })) << SelectedRow(grid);
+    for (int i = 1; i <= row; ++i) {
+      PressKeys({VK_DOWN});
+      EXPECT_TRUE(Eventually([&] { return SelectedRow(grid) == i; })) << SelectedRow(grid);
+    }
   }
   // Delete on the selected row, answered with the dialog's button of that id.
   void DeleteSelected(int answer) {
