@@ -34,14 +34,8 @@ TEST_F(FailedSettingsWrite, SaveAsDefaultReportsAFailure) {
   CreateDirectoryW(copy.File(L"default_settings.txt").c_str(), nullptr);  // where the file should go
   Start({});
   program->SendUserCommand(kUserNewSticker, kUserNewStickerArgument);
-  HWND form = nullptr;
-  ASSERT_TRUE(Eventually(
-      [&] {
-        const auto forms = TopLevelWindows({L"TFormStickerMess", Pid(), true});
-        form = forms.empty() ? nullptr : forms.front();
-        return form != nullptr;
-      },
-      30000));
+  HWND form = ShownWindow(L"TFormStickerMess", 30000);  // the form waits for the start-up
+  ASSERT_NE(form, nullptr);
   PostMessageW(form, WM_COMMAND, StickerEditor::kBSaveDefault, 0);
   ExpectOneBoxNaming(Pid(), L"default_settings.txt");
   EXPECT_EQ(program->SendUserCommand(kUserVersionProbe), kVersionProbeAnswer);  // the box is gone, no other waits

@@ -169,14 +169,8 @@ TEST_F(ManagerWindow, TheListFollowsWhatOtherWindowsDoToStickers) {
 
   // A new sticker from the form.
   program->SendUserCommand(kUserNewSticker, kUserNewStickerArgument);
-  HWND form = nullptr;
-  ASSERT_TRUE(Eventually(
-      [&] {
-        const auto found = TopLevelWindows({L"TFormStickerMess", Pid(), true});
-        form = found.empty() ? nullptr : found.front();
-        return form != nullptr;
-      },
-      30000));
+  HWND form = ShownWindow(L"TFormStickerMess", 30000);  // the form waits for the start-up
+  ASSERT_NE(form, nullptr);
   PostMessageW(form, WM_COMMAND, TFormStickerMess::kBOK, 0);
   ASSERT_TRUE(WaitForStickerWindows(Pid(), 2));
   EXPECT_TRUE(Eventually([&] { return Rows(F::kSG) == 3; })) << Rows(F::kSG);

@@ -85,14 +85,8 @@ TEST_F(NoLostNotes, ABaseDbHeldThroughTheStartLosesNoNoteAtTheFirstChange) {
   EXPECT_EQ(ReadBytes(copy.File(L"base.db")), original);
 
   program->SendUserCommand(kUserNewSticker, kUserNewStickerArgument);
-  HWND form = nullptr;
-  ASSERT_TRUE(Eventually(
-      [&] {
-        const auto forms = TopLevelWindows({L"TFormStickerMess", Pid(), true});
-        form = forms.empty() ? nullptr : forms.front();
-        return form != nullptr;
-      },
-      30000));
+  HWND form = ShownWindow(L"TFormStickerMess", 30000);  // the form waits for the start-up
+  ASSERT_NE(form, nullptr);
   PostMessageW(form, WM_COMMAND, IDOK, 0);
   EXPECT_TRUE(WaitForStickerWindows(Pid(), 3));  // the new note and the two saved open
   ASSERT_TRUE(Eventually([&] { return OnDisk().size() == 4; }));

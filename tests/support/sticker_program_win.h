@@ -64,13 +64,15 @@ class StickerProgram : public ::testing::Test {
   DWORD Pid() const { return program->ProcessId(); }
   // The program's shown window of that class, once there is one; null when
   // none shows within the usual wait.
-  HWND ShownWindow(const wchar_t* className) {
+  HWND ShownWindow(const wchar_t* className, DWORD timeoutMs = kUsualWait) {
     HWND shown = nullptr;
-    Eventually([&] {
-      const auto found = TopLevelWindows({className, Pid(), true});
-      shown = found.empty() ? nullptr : found.front();
-      return shown != nullptr;
-    });
+    Eventually(
+        [&] {
+          const auto found = TopLevelWindows({className, Pid(), true});
+          shown = found.empty() ? nullptr : found.front();
+          return shown != nullptr;
+        },
+        timeoutMs);
     return shown;
   }
   // The sticker's settings dialog, opened with "Properties", the last item

@@ -35,7 +35,7 @@ bool PumpUntil(const std::function<bool()>& condition) {
       TranslateMessage(&message);
       DispatchMessageW(&message);
     }
-    Sleep(10);
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);  // wakes at once for a message
   }
   return true;
 }
