@@ -28,6 +28,9 @@ TEST_F(NoLostNotes, DuplicatesGetIdsOfTheirOwnAndReachBaseDbBeforeAnyCrash) {
   ChooseFromMenu(original, 1);  // "Duplicate sticker", twice within about a second
   ChooseFromMenu(original, 1);
   ASSERT_TRUE(WaitForStickerWindows(Pid(), 3));  // each copy has its own window
+  // A copy's window shows while its command is still being handled: the kill
+  // comes once that command has ended, with no later save to wait for.
+  ASSERT_TRUE(PostedMessagesHandled(original));
   program->Kill();                                // no save request, no orderly end
   const auto saved = OnDisk();
   ASSERT_EQ(saved.size(), 3u);
