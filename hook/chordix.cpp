@@ -1,8 +1,10 @@
 // Chordix.dll: the program's system-wide keyboard hook. It tells the target
 // window (the program's main window) when a watched key is pressed, posting
 // WM_USER with the key's notice and 12, and swallows the keys the program
-// asked for. The state is this process's own; the hook runs on the thread
-// that installed it, so it needs no locks.
+// asked for. The state is this process's own. The program installs the hook
+// and passes the table from one thread of its own that only reads messages,
+// and the hook is called on the thread that installed it: everything here
+// runs on that one thread, so it needs no locks.
 
 #include <windows.h>
 
