@@ -1,26 +1,19 @@
 #include "store/guarded_file_win.h"
 
+#include "win/busy_file_win.h"
 #include "win/file_io_win.h"
 
 namespace {
 
-constexpr std::chrono::milliseconds kPoll{100};
-
-// Another program holding the file, or a drive still waking up: worth a
-// second look. A missing folder or a folder where the file should be is not.
-bool MayPass(DWORD error) {
-  return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION || error == ERROR_NOT_READY;
-}
-
 FileReadResult ReadPatiently(const std::wstring& path, std::size_t largest, std::chrono::milliseconds patience) {
-  const auto deadline = std::chrono::steady_clock::now() + patience;
-  for (;;) {
-    FileReadResult file = ReadWholeFile(path, largest);
-    if (file.status != FileReadResult::Status::kFailed || !MayPass(file.error) ||
-        std::chrono::steady_clock::now() >= deadline)
-      return file;
-    Sleep(static_cast<DWORD>(kPoll.count()));
-  }
+  FileReadResult file;
+  RetryWhileBusy(
+      [&] {
+        file = ReadWholeFile(path, largest);
+        return file.status == FileReadResult::Status::kFailed ? file.error : DWORD{0};
+      },
+      FileBusy, patience);
+  return file;
 }
 
 }  // namespace
@@ -55,7 +48,8 @@ bool GuardedFile::Write(const std::function<Bytes()>& image, const std::function
     lastReadFailed_ = false;
   }
   if (a_.backup) a_.backup->BeforeWrite(path_);
-  const DWORD error = WriteFileAtomically(path_, image());
+  const Bytes bytes = image();
+  const DWORD error = RetryWhileBusy([&] { return WriteFileAtomically(path_, bytes); }, ReplacedFileBusy, a_.writePatience);
   if (error != 0) a_.reports.fileError(FileErrorKind::kCreate, path_, error);
   return error == 0;
 }

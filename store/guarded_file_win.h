@@ -11,7 +11,9 @@
 // and the user is told where; if it cannot even be kept, the write fails and
 // is reported, so the data is never overwritten.
 //
-// With a daily backup, the first write of each day first copies the file.
+// A write that finds the file held by a reader tries again for a moment
+// before it reports. With a daily backup, the first write of each day first
+// copies the file.
 
 #include <windows.h>
 
@@ -38,6 +40,9 @@ struct GuardedFileArgs {
   DataFileReports reports;
   // How long a read waits for a file another program holds.
   std::chrono::milliseconds patience{5000};
+  // How long a write waits for a reader to let go: the user is at work, and
+  // a scanner or a sync tool holds a file for a moment only.
+  std::chrono::milliseconds writePatience{2000};
 };
 
 class GuardedFile {

@@ -65,7 +65,9 @@ bool FileExists(const std::wstring& path) {
 
 FileReadResult ReadWholeFile(const std::wstring& path, std::size_t maxBytes) {
   FileReadResult result;
-  UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  // A writer that replaces the file whole may do so while it is read here.
+  UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) {
     result.error = GetLastError();
     result.status = IsMissingFile(path, result.error) ? FileReadResult::Status::kMissing : FileReadResult::Status::kFailed;

@@ -2,10 +2,13 @@
 
 #include <windows.h>
 
+#include "win/busy_file_win.h"
 #include "win/error_box_win.h"
 
 namespace {
 constexpr DWORD kLongestValue = 4096;
+// Each key is written alone: a program reading the file holds it a moment.
+constexpr std::chrono::milliseconds kWritePatience{1000};
 }
 
 std::wstring IniFile::ReadString(std::wstring_view section, std::wstring_view key, std::wstring_view fallback) const {
@@ -18,10 +21,15 @@ std::wstring IniFile::ReadString(std::wstring_view section, std::wstring_view ke
 
 void IniFile::WriteString(std::wstring_view section, std::wstring_view key, std::wstring_view value) {
   const std::wstring s(section), k(key), v(value);
-  if (WritePrivateProfileStringW(s.c_str(), k.c_str(), v.c_str(), path_.c_str()) || writeError_ != 0) return;
-  // Some failures leave no reason behind; the box still needs one.
-  const DWORD error = GetLastError();
-  writeError_ = error != 0 ? error : static_cast<DWORD>(ERROR_WRITE_FAULT);
+  if (writeError_ != 0) return;
+  writeError_ = RetryWhileBusy(
+      [&] {
+        if (WritePrivateProfileStringW(s.c_str(), k.c_str(), v.c_str(), path_.c_str())) return DWORD{0};
+        // Some failures leave no reason behind; the box still needs one.
+        const DWORD error = GetLastError();
+        return error != 0 ? error : static_cast<DWORD>(ERROR_WRITE_FAULT);
+      },
+      FileBusy, kWritePatience);
 }
 
 bool ReportWriteFailure(const IniFile& file) {

@@ -44,7 +44,8 @@ struct HeardReports {
                           errors.emplace_back(kind, error);
                         },
                         .keptUnread = [this](const std::wstring& keptAs) { kept.push_back(keptAs); }},
-            .patience = patience};
+            .patience = patience,
+            .writePatience = patience};
   }
 };
 
@@ -201,6 +202,30 @@ TEST(UnreadDataFile, AFileHeldForAMomentIsReadOnceItIsFree) {
   EXPECT_EQ(heard.errors.size(), 1u);
 }
 
+// A scanner or a sync tool reading base.db the moment it is replaced: the
+// write waits for it to let go, and nothing is said.
+TEST(UnreadDataFile, AWriteWaitsForAReaderOfAMomentAndSaysNothing) {
+  TempFolder folder;
+  const std::wstring path = folder.File(L"base.db");
+  WriteBytes(path, DatabaseImageOf({MakeSticker(1)}));
+  UniqueFile reader(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+  ASSERT_TRUE(reader);
+  ASSERT_NE(WriteFileAtomically(path, Bytes("refused while it is read")), 0u);
+  std::thread holder([&] {
+    Sleep(400);  // how long the other program reads
+    reader.Reset();
+  });
+  HeardReports heard;
+  StickerDatabaseFile file(path, heard.Args(std::chrono::seconds(10)));
+  auto store = std::make_unique<Tmassiv>();
+  store->AddRecord(MakeSticker(1));
+  store->AddRecord(MakeSticker(2));
+  EXPECT_TRUE(Save(file, *store));
+  holder.join();
+  EXPECT_TRUE(heard.errors.empty());
+  EXPECT_EQ(ReadDatabase(path).size(), 2u);
+}
+
 // Held through the whole start and released before the first change: the
 // change is written and every older note and task is still there. Held
 // still: nothing is written. Unreadable for good: set aside, said once.
@@ -316,6 +341,24 @@ TEST(ProfileFiles, AFailedWriteIsRememberedWithItsReason) {
   EXPECT_TRUE(lost.WriteFailed());
   EXPECT_NE(lost.WriteError(), 0u);
   EXPECT_FALSE(FolderExists(folder.File(L"gone")));
+}
+
+// A sync tool reading the file while a key is written: the key waits for it.
+TEST(ProfileFiles, AKeyWaitsForAReaderOfAMoment) {
+  TempFolder folder;
+  const std::wstring path = folder.File(L"default_settings.txt");
+  WriteText(path, "[Default]\r\nStyle=1\r\n");
+  UniqueFile reader(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+  ASSERT_TRUE(reader);
+  std::thread holder([&] {
+    Sleep(300);  // how long the other program reads
+    reader.Reset();
+  });
+  IniFile file(path);
+  file.WriteInt(L"Default", L"Style", 8);
+  holder.join();
+  EXPECT_FALSE(file.WriteFailed()) << file.WriteError();
+  EXPECT_EQ(file.ReadString(L"Default", L"Style", L""), L"8");
 }
 
 // The Win32 side knows each code page's lead bytes; cut with them, text in
