@@ -65,22 +65,33 @@ class ManagerWindow : public StickerProgram {
     DWORD_PTR ignored;
     SendMessageTimeoutW(Find(id), BM_CLICK, 0, 0, SMTO_NORMAL, 10000, &ignored);
   }
+  static std::string ClassOf(HWND window) {
+    char name[64] = {};
+    GetClassNameA(window, name, 64);
+    return name;
+  }
+  static std::string ClassAt(POINT at) { return ClassOf(WindowFromPoint(at)); }
+  // Stickers may lie over parts of the first row: the first point along it
+  // where the list itself is hit. (Another process's list gives its item
+  // rectangles only into its own memory; its header's window is enough.)
+  POINT VisiblePointOfFirstRow(int grid) {
+    HWND list = Find(grid);
+    RECT header{};
+    GetWindowRect(reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0)), &header);
+    const int y = header.bottom + 5;
+    for (int x = header.left + 40; x < header.right - 8; x += 16)
+      if (WindowFromPoint({x, y}) == list) return {x, y};
+    return {header.left + 40, y};
+  }
   // A click on the first row gives the grid the focus; the arrows do the rest.
   // Each key waits for the one before it to have moved the selection: a key
   // that comes while the list still decides whether the click began a drag
   // is lost.
   void SelectRow(int grid, int row) {
-    RECT header{};
-    GetWindowRect(reinterpret_cast<HWND>(SendMessageW(Find(grid), LVM_GETHEADER, 0, 0)), &header);
-    // A sticker may lie over part of the row: the click goes where the list is hit.
-    POINT at{header.left + 120, header.bottom + 5};
-    for (const int x : {header.left + 120, (header.left + header.right) / 2, header.right - 60})
-      if (WindowFromPoint({x, at.y}) == Find(grid)) {
-        at.x = x;
-        break;
-      }
+    const POINT at = VisiblePointOfFirstRow(grid);
     ClickWithMouse(at);
-    EXPECT_TRUE(Eventually([&] { return FocusIn(Manager()) == Find(grid); }));
+    EXPECT_TRUE(Eventually([&] { return FocusIn(Manager()) == Find(grid); }))
+        << "clicked at " << at.x << "," << at.y << " on " << ClassAt(at) << ", foreground " << ClassOf(GetForegroundWindow());
     PressKeys({VK_HOME});
     EXPECT_TRUE(Eventually([&] { return SelectedRow(grid) == 0; })) << SelectedRow(grid);
     for (int i = 1; i <= row; ++i) {

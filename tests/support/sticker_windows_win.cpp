@@ -165,7 +165,27 @@ bool MenuTakesKeys(DWORD processId) {
          !TopLevelWindows({L"#32768", processId, true}).empty();
 }
 
-bool WaitForMenuKeys(DWORD processId) { return Eventually([&] { return MenuTakesKeys(processId); }); }
+// A menu opens where the pointer is, and Wine selects the item under the
+// pointer whenever a menu window appears beneath it: a submenu opened by a
+// key could then move the selection between two keys. The pointer goes to
+// the corner of the screen farthest from the menu, where no submenu reaches.
+void MovePointerAwayFromMenus(DWORD processId) {
+  RECT menus{};
+  for (HWND menu : TopLevelWindows({L"#32768", processId, true})) {
+    RECT r{};
+    GetWindowRect(menu, &r);
+    UnionRect(&menus, &menus, &r);
+  }
+  const int right = GetSystemMetrics(SM_CXSCREEN) - 1, bottom = GetSystemMetrics(SM_CYSCREEN) - 1;
+  const bool menuOnLeft = menus.left + menus.right < right, menuOnTop = menus.top + menus.bottom < bottom;
+  SendMouse(0, {menuOnLeft ? right : 0, menuOnTop ? bottom : 0});
+}
+
+bool WaitForMenuKeys(DWORD processId) {
+  if (!Eventually([&] { return MenuTakesKeys(processId); })) return false;
+  MovePointerAwayFromMenus(processId);
+  return true;
+}
 
 // A sticker that has just opened lets clicks through until its picture is
 // handed over: the click waits until the sticker is what the point hits.
@@ -212,6 +232,7 @@ void PressKeys(std::initializer_list<WORD> keys) {
   for (auto key = std::rbegin(keys); key != std::rend(keys); ++key)
     input.push_back(INPUT{INPUT_KEYBOARD, {.ki = {*key, 0, KEYEVENTF_KEYUP, 0, 0}}});
   SendInput(static_cast<UINT>(input.size()), input.data(), sizeof(INPUT));
+  Answers(GetForegroundWindow());
 }
 
 std::wstring ClipboardText() {

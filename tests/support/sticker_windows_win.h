@@ -41,11 +41,17 @@ void MoveMouse(POINT to);
 // Presses the keys in order and lets them go in reverse order: {VK_CONTROL,
 // 'C'} is Ctrl+C, {VK_DOWN} one press of the arrow. They go to the window
 // that has the keyboard when the program reads them: wait for it first.
+// Returns once the thread of the window with the keyboard answers, so that
+// presses come one after another as a hand gives them: the program's
+// keyboard hook hands each key on from a thread of its own, and a burst of
+// keys could reach a menu while it still opens a submenu.
 void PressKeys(std::initializer_list<WORD> keys);
 
 // A popup menu of the process shows and has the keyboard: a menu shows a
 // moment before it does, and keys pressed meanwhile go elsewhere.
 bool MenuTakesKeys(DWORD processId);
+// Waits until a menu of the process takes keys, then moves the pointer off
+// it, so that only keys choose its items.
 bool WaitForMenuKeys(DWORD processId);
 // Opens a sticker's own menu with a right click on it; true once it takes keys.
 bool OpenStickerMenu(HWND sticker);
