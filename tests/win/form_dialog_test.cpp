@@ -2,36 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <thread>
-
 #include "lang/tmui.h"
 #include "manager/form_dialog_win.h"
 #include "manager/reminders_win.h"
-#include "support/wait_win.h"
+#include "support/modal_user_win.h"
 
 namespace {
-
-// Runs `act` on another thread once the dialog shows, as a user would press a
-// key only then; the dialog's own thread is waiting in it meanwhile.
-class WhenShown {
- public:
-  template <typename Act>
-  WhenShown(HWND dialog, Act act)
-      : thread_([dialog, act] {
-          Eventually([&] { return IsWindowVisible(dialog); });
-          act();
-        }) {}
-  ~WhenShown() { thread_.join(); }
-
- private:
-  std::thread thread_;
-};
-
-// A key pressed in the control that has the focus.
-void Press(HWND dialog, WPARAM key) {
-  HWND focus = FocusIn(dialog);
-  PostMessageW(focus ? focus : dialog, WM_KEYDOWN, key, 0);
-}
 
 // A window of the calling thread that can take the activation from the dialog.
 class OtherWindow {
