@@ -217,6 +217,6 @@ inline constexpr std::array<TextEntry, kTextCount> kTextTable = {{
     {L"Tray", L"storeFull", L"Quillory holds at most 256 stickers, and all of them are in use. Remove a sticker you no longer need, then try again.",
      L"Quillory хранит не больше 256 стикеров, и все они заняты. Удалите ненужный стикер и повторите."},
     {L"Manager", L"sticker_gone", L"(its sticker was deleted)", L"(его стикер удалён)"},
-    {L"Plan", L"unknown_kind", L"A task of a kind this version does not know: shown read-only, kept as it is.",
-     L"Задание неизвестного этой версии вида: только для просмотра, сохраняется как есть."},
+    {L"Plan", L"unknown_kind", L"A task of an unknown kind: read-only, kept as it is.",
+     L"Задание неизвестного вида: только просмотр, без изменений."},
 }};

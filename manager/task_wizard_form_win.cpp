@@ -94,6 +94,7 @@ void TFormPlan::Open(const TaskRecord& task) {
   SetControlText(kEText, name);
   SetControlText(kEEndMess, name);
   SetControlText(kETextMess, WideFromAnsi(task.message.View()));
+  AllowChanges(!readOnly_);
   EveryDayClick();
   FillStickers(task.sticker_id);
   ShowPage(kPageAction);
@@ -163,14 +164,19 @@ void TFormPlan::ActionClick() {
 void TFormPlan::EventClick() { SetHourly(route_, Checked(kRBEveryHour)); }
 
 // A daily task keeps only its time of day.
-void TFormPlan::EveryDayClick() { EnableWindow(Control(kDTP), !Checked(kCBEveryDay)); }
+void TFormPlan::EveryDayClick() { EnableWindow(Control(kDTP), !readOnly_ && !Checked(kCBEveryDay)); }
+
+// Each control that changes the task is itself disabled, so that it also
+// looks it (a disabled page alone leaves its controls drawn as usable);
+// Back, Next and Cancel stay, for looking through the pages.
+void TFormPlan::AllowChanges(bool allowed) const {
+  for (const ControlRow& row : kControls)
+    if ((row.parent != 0 || row.id == kCBLock) && (row.style & WS_TABSTOP)) EnableWindow(Control(row.id), allowed);
+}
 
 void TFormPlan::ShowPage(int page) {
   page_ = page;
-  for (int i = 0; i < kWizardPageCount; ++i) {
-    ShowWindow(Control(kPages[i]), i == page ? SW_SHOW : SW_HIDE);
-    EnableWindow(Control(kPages[i]), !readOnly_);
-  }
+  for (int i = 0; i < kWizardPageCount; ++i) ShowWindow(Control(kPages[i]), i == page ? SW_SHOW : SW_HIDE);
   const TMUI& texts = static_cast<const TMUI&>(Texts());
   SetControlText(kLCaptBold, texts.Text(kTitles[page].bold));
   SetControlText(kLCapt, texts.Text(readOnly_ ? TextId(L"Plan", L"unknown_kind") : kTitles[page].title));

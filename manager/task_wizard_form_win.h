@@ -44,6 +44,7 @@ class TFormPlan final : public DialogBase {
 
   void ShowPage(int page);
   void Open(const TaskRecord& task);
+  void AllowChanges(bool allowed) const;
   WizardChoices Choices() const;
   void FillStickers(std::int32_t selectedId);
   std::wstring ProposedName() const;

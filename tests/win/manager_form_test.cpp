@@ -7,12 +7,14 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstring>
 #include <memory>
 #include <vector>
 
 #include "manager/manager_form_win.h"
 #include "support/scheduler_fakes.h"
 #include "support/sticker_samples.h"
+#include "support/task_wizard_user_win.h"
 #include "win/messages.h"
 
 namespace {
@@ -245,6 +247,24 @@ TEST_F(ManagerFormTest, BlockingATaskInvertsItsActiveByteSavesAndRelabelsTheButt
   Click(F::kBLUPlan);
   EXPECT_EQ(store->Task(3).active, 1);
   EXPECT_EQ(commands.taskSaves, 2);
+}
+
+// The wizard hands back a task of a kind this version does not know as not
+// edited, even when the user finishes it; the manager then writes nothing.
+TEST_F(ManagerFormTest, FinishingTheWizardOnATaskOfAnUnknownKindWritesNothing) {
+  TaskRecord later = store->Task(3);
+  later.kind = 3;
+  later.message.Assign("from a later version");
+  store->WriteTask(3, later);
+  Select(F::kSGPlan, 1);  // slot 3
+  bool finished = false;
+  {
+    WhenShown user(wizard.Handle(), [&] { finished = FinishWizard(wizard.Handle()); });
+    Click(F::kBEditPlan);
+  }
+  EXPECT_TRUE(finished);
+  EXPECT_EQ(std::memcmp(&store->Task(3), &later, sizeof later), 0);
+  EXPECT_EQ(commands.taskSaves, 0);
 }
 
 }  // namespace
