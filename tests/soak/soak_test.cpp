@@ -1,5 +1,5 @@
 // Long use of a running Quillory.exe, driven from outside as a user would:
-// 256 stickers opened and closed 20 times, one sticker redrawn 10,000 times,
+// 255 stickers opened and closed 20 times, one sticker redrawn 10,000 times,
 // every dialog opened and closed 100 times, the language switched 100 times,
 // while reminders of the scheduler fall due every half minute.
 // The process's object counts and memory are read after a first round of
@@ -19,13 +19,16 @@
 #include <psapi.h>
 #include <winternl.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "manager/manager_form_win.h"
+#include "manager/reminder_form_win.h"
 #include "store/local_time_win.h"
 #include "store/task_record.h"
 #include "support/sticker_program_win.h"
@@ -33,7 +36,10 @@
 namespace {
 
 constexpr UINT kTrayCallbackMessage = 1124;
-constexpr int kStickers = 256, kOpenRounds = 20, kRedraws = 10000, kDialogRounds = 100, kLanguageRounds = 100;
+// One slot stays free: with a full store, New sticker says so instead of
+// opening its form.
+constexpr int kStickers = kStickerSlotCount - 1, kOpenRounds = 20, kRedraws = 10000, kDialogRounds = 100,
+              kLanguageRounds = 100;
 // Reminders due every half minute from the start, all within the first rounds.
 constexpr int kReminders = 8;
 constexpr double kReminderSpacingSeconds = 30;
@@ -127,7 +133,7 @@ class Soak : public StickerProgram {
     for (int i = 1; i <= kReminders; ++i) {
       TaskRecord task = NewTask(LocalNow() + i * kReminderSpacingSeconds / kSecondsPerDay);
       task.action = kTaskMessageWindow;
-      task.message.Assign("Reminder " + std::to_string(i));
+      task.message.Assign(ReminderText(i));
       reminders.push_back(task);
     }
     std::vector<std::uint8_t> plan(reminders.size() * kTaskRecordSize);
@@ -216,12 +222,16 @@ class Soak : public StickerProgram {
     Report("languages");
   }
 
-  // The reminders on screen are closed as the user closes them, and counted.
+  static std::string ReminderText(int number) { return "Reminder " + std::to_string(number); }
+
+  // The reminders on screen are read and closed as the user closes them.
   void CloseReminders() {
     for (HWND reminder : TopLevelWindows({L"TReminderForm", Pid(), true})) {
+      char text[64] = {};
+      GetWindowTextA(GetDlgItem(reminder, TReminderForm::kLText), text, sizeof text);
+      remindersSeen.push_back(text);
       PostMessageW(reminder, WM_CLOSE, 0, 0);
       ASSERT_TRUE(Eventually([&] { return !IsWindowVisible(reminder); }));
-      ++remindersSeen;
     }
   }
 
@@ -230,7 +240,7 @@ class Soak : public StickerProgram {
     Print(part, UsageOf(Pid()));
   }
 
-  int remindersSeen = 0;
+  std::vector<std::string> remindersSeen;  // in the order they were closed
 
   static std::string Utf8(const wchar_t* text) { return std::string(text, text + wcslen(text)); }
 };
@@ -260,10 +270,16 @@ TEST_F(Soak, LongUseLeavesTheObjectCountsAndMemoryFlat) {
   // Every reminder came, once, whatever the program was busy with.
   ASSERT_TRUE(Eventually([&] {
     CloseReminders();
-    return remindersSeen >= kReminders;
+    return remindersSeen.size() >= static_cast<std::size_t>(kReminders);
   }, static_cast<DWORD>(kReminders * kReminderSpacingSeconds * 1000)));
   CloseReminders();
-  EXPECT_EQ(remindersSeen, kReminders);
+  std::printf("soak reminders %zu seen:", remindersSeen.size());
+  for (const std::string& text : remindersSeen) std::printf(" [%s]", text.c_str());
+  std::printf("\n");
+  std::vector<std::string> expected, seen = remindersSeen;
+  for (int i = 1; i <= kReminders; ++i) expected.push_back(ReminderText(i));
+  std::sort(seen.begin(), seen.end());
+  EXPECT_EQ(seen, expected);
 }
 
 }  // namespace
