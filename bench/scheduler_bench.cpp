@@ -20,7 +20,7 @@ struct SilentActions final : SchedulerActions {
   void HideSticker(std::int32_t) override {}
   void DeleteSticker(std::int32_t) override {}
   void ShowBalloon(std::string_view) override {}
-  void ShowMessage(std::string_view) override {}
+  bool ShowMessage(std::string_view) override { return true; }
   void SaveTasks() override {}
 };
 
