@@ -80,6 +80,7 @@ class StickerProgram : public ::testing::Test {
   HWND OpenSettingsOf(HWND sticker) {
     if (!OpenStickerMenu(sticker)) return nullptr;
     PressKeys({VK_UP});
+    if (!MenuTakesKeys(Pid())) ADD_FAILURE() << "the sticker's menu closed before its item was chosen";
     PressKeys({VK_RETURN});
     return ShownWindow(L"TSettingsForm");
   }

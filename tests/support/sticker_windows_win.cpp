@@ -209,7 +209,13 @@ bool OpenStickerMenu(HWND sticker) {
   };
   if (!PostedMessagesHandled(sticker) || !Eventually(hit)) return false;
   ClickWithMouse(at, true);
-  return WaitForMenuKeys(processId);
+  if (!WaitForMenuKeys(processId)) return false;
+  // The menu must still be open once the sticker's thread has handled what
+  // the click brought; say so if it was not, so that a log tells the case.
+  Answers(sticker);
+  if (MenuTakesKeys(processId)) return true;
+  ADD_FAILURE() << "the sticker's menu closed by itself once it had opened";
+  return false;
 }
 
 void ChooseFromMenu(HWND sticker, int downPresses) {
@@ -218,9 +224,10 @@ void ChooseFromMenu(HWND sticker, int downPresses) {
     return;
   }
   for (int i = 0; i < downPresses; ++i) PressKeys({VK_DOWN});
-  PressKeys({VK_RETURN});
   DWORD processId = 0;
   GetWindowThreadProcessId(sticker, &processId);
+  if (!MenuTakesKeys(processId)) ADD_FAILURE() << "the sticker's menu closed before its item was chosen";
+  PressKeys({VK_RETURN});
   Eventually([&] { return TopLevelWindows({L"#32768", processId, true}).empty(); });
 }
 
