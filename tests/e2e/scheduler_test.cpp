@@ -159,7 +159,7 @@ TEST_F(Scheduler, AWizardMadeDailyTaskReachesTheListAndThePlan) {
   click(TFormPlan::kCBEveryDay);
   EXPECT_FALSE(IsWindowEnabled(ControlById(wizard, TFormPlan::kDTP)));
   click(TFormPlan::kBNext);
-  EXPECT_EQ(TextOf(title), L"Setup additional options");
+  EXPECT_EQ(TextOf(title), L"Additional options");
   click(TFormPlan::kBNext);
   EXPECT_EQ(TextOf(ControlById(wizard, TFormPlan::kBNext)), L"OK");
   EXPECT_EQ(TextOf(ControlById(wizard, TFormPlan::kEText)), L"New Task");

@@ -24,7 +24,7 @@ TEST_F(Shortcut, CreateShortCutWritesALinkThatTogglesTheSticker) {
   HWND sticker = StartOne(note);
   ASSERT_NE(sticker, nullptr);
   ASSERT_TRUE(OpenStickerMenu(sticker));
-  for (int i = 0; i < 3; ++i) PressKeys({VK_UP});  // Properties, Minimize, Create ShortCut
+  for (int i = 0; i < 3; ++i) PressKeys({VK_UP});  // Properties, Minimize, Create shortcut
   PressKeys({VK_RETURN});
   HWND prompt = nullptr;
   ASSERT_TRUE(Eventually([&] {

@@ -86,17 +86,37 @@ TEST(BuiltinTexts, MatchTheSystemsOwnTextsAcrossAllSections) {
       {{L"Tray", L"dialCaptionDeleteAll"}, L"Quillory: Confirmation", L"Quillory: Подтверждение"},
       {{L"Setting", L"wd7"}, L"Sun", L"Вс"},
       {{L"Setting", L"m5"}, L"May", L"Май"},
-      {{L"Plan", L"capt_bold_main"}, L"Shedule Wizard", L"Мастер планировки заданий"},
-      {{L"Plan", L"every_hour"}, L"Hourly (f.ex., at 12:00, 13:00, 14:00 etc)",
+      {{L"Sticker", L"dfRazver"}, L"Restore sticker", L"Развернуть стикер"},
+      {{L"Plan", L"caption"}, L"Scheduler", L"Планировщик"},
+      {{L"Plan", L"capt_bold_main"}, L"Schedule Wizard", L"Мастер планировки заданий"},
+      {{L"Plan", L"hint_show"}, L"Show the sticker's text in a tray balloon", L"Показать подсказку в трее из стикера"},
+      {{L"Plan", L"every_hour"}, L"Hourly (for example at 12:00, 13:00, 14:00)",
        L"Ежечасно (например, в 12:00, 13:00, 14:00 и тд)"},
       {{L"Plan", L"Name"}, L"New Task", L"Новое задание"},
-      {{L"Manager", L"ts_manager"}, L"Sticker manageer", L"Менеджер стикеров"},
-      {{L"Manager", L"dialog_del_stick_caption"}, L"Remove Stiker", L"Удаление стикера"},
+      {{L"Manager", L"Link"}, L"Create shortcut", L"Создать ярлык"},
+      {{L"Manager", L"ts_plan"}, L"Scheduler", L"Планировщик"},
+      {{L"Manager", L"ts_manager"}, L"Sticker manager", L"Менеджер стикеров"},
+      {{L"Manager", L"dialog_del_stick_caption"}, L"Remove Sticker", L"Удаление стикера"},
+      {{L"Manager", L"dialog_del_stick"}, L"Are you sure you want to delete this sticker?", L"Вы хотите удалить стикер?"},
   };
   TMUI mui;
   for (const Case& c : cases) EXPECT_EQ(mui.Text(c.id), c.english) << Lower(c.id.Entry().key);
   mui.ApplyBuiltin(BuiltinLanguage::kRussian);
   for (const Case& c : cases) EXPECT_EQ(mui.Text(c.id), c.russian) << Lower(c.id.Entry().key);
+}
+
+// Every page of the task wizard carries the same bold title; a change to one
+// of its seven copies that misses another shows as two wizards.
+TEST(BuiltinTexts, TheWizardsPagesShareOneTitleInEitherLanguage) {
+  const TextId titles[] = {{L"Plan", L"capt_bold_main"}, {L"Plan", L"capt_bold_period"},
+                           {L"Plan", L"capt_bold_time"}, {L"Plan", L"capt_bold_auto"},
+                           {L"Plan", L"capt_bold_mess"}, {L"Plan", L"capt_bold_mess_end"},
+                           {L"Plan", L"capt_bold_stick"}};
+  TMUI mui;
+  for (BuiltinLanguage language : {BuiltinLanguage::kEnglish, BuiltinLanguage::kRussian}) {
+    mui.ApplyBuiltin(language);
+    for (const TextId& title : titles) EXPECT_EQ(mui.Text(title), mui.Text(titles[0])) << Lower(title.Entry().key);
+  }
 }
 
 // Written with escapes, so a compiler that misreads the UTF-8 source fails here.

@@ -63,12 +63,12 @@ class MainMenuTest : public ::testing::Test {
 
 TEST_F(MainMenuTest, ItemsStandInTheirOrderWithTheirCaptionsInEveryLanguage) {
   const std::vector<std::wstring> english = {L"New sticker", L"-", L"Language", L"Chordix", L"Stickers",
-                                             L"Sticker manageer", L"About", L"-", L"Action", L"-", L"Close"};
+                                             L"Sticker manager", L"About", L"-", L"Actions", L"-", L"Close"};
   EXPECT_EQ(Captions(menu->Handle()), english);
   const std::vector<std::wstring> actions = {L"Show all stickers", L"Hide all stickers", L"Remove all stickers", L"-",
                                              L"Show off-screen stickers", L"Show transparent stickers"};
   EXPECT_EQ(Captions(Sub(MainMenu::kActionsPosition)), actions);
-  EXPECT_EQ(Captions(Sub(MainMenu::kHotKeysPosition)), (std::vector<std::wstring>{L"New sticker", L"Sticker manageer"}));
+  EXPECT_EQ(Captions(Sub(MainMenu::kHotKeysPosition)), (std::vector<std::wstring>{L"New sticker", L"Sticker manager"}));
 
   texts.ApplyBuiltin(BuiltinLanguage::kRussian);
   const std::vector<std::wstring> russian = {L"Новый стикер", L"-", L"Язык", L"Горячие клавиши", L"Стикеры",

@@ -241,7 +241,7 @@ TEST_F(ManagerFormTest, BlockingATaskInvertsItsActiveByteSavesAndRelabelsTheButt
   EXPECT_EQ(store->Task(0).active, 0);
   EXPECT_EQ(commands.taskSaves, 1);
   Select(F::kSGPlan, 0);
-  EXPECT_EQ(Text(F::kBLUPlan), L"Release task");
+  EXPECT_EQ(Text(F::kBLUPlan), L"Unblock task");
 
   Select(F::kSGPlan, 1);  // the second row is slot 3
   Click(F::kBLUPlan);

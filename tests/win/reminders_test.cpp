@@ -192,7 +192,7 @@ TEST_F(RemindersTest, AReminderShowsWhateverDialogWaitsAndTheUserCanCloseIt) {
     EXPECT_TRUE(seen.enabled);
     EXPECT_TRUE(seen.topmost);
     EXPECT_EQ(seen.text, L"Water the plants");
-    EXPECT_EQ(seen.caption, L"Sheduler");
+    EXPECT_EQ(seen.caption, L"Scheduler");
     EXPECT_TRUE(seen.dismissed);
     EXPECT_TRUE(seen.dialogOpenAfterwards);  // closing the reminder answers nothing of the dialog
     EXPECT_TRUE(reminders.OpenWindows().empty());
@@ -276,7 +276,7 @@ TEST_F(RemindersTest, AReminderSpeaksTheCurrentLanguage) {
   EXPECT_EQ(TextOf(reminder), L"Планировщик");
   EXPECT_EQ(TextOf(Ok(reminder)), L"Ok");
   texts.ApplyBuiltin(BuiltinLanguage::kEnglish);
-  EXPECT_EQ(TextOf(reminder), L"Sheduler");
+  EXPECT_EQ(TextOf(reminder), L"Scheduler");
   EXPECT_EQ(TextOf(Label(reminder)), L"Tea");
 }
 
