@@ -6,17 +6,16 @@
 
 namespace {
 
-constexpr int kFavouritesTag = 5;
-constexpr std::array<const wchar_t*, kHotKeyMenuItems> kCaptions{L"-/-",     L"Win+\"+\"", L"Find", L"Back",
-                                                                 L"Forward", nullptr,      L"WWW"};
+constexpr std::array<const wchar_t*, kHotKeyMenuItems> kCaptions{L"-/-",     L"Win+\"+\"",  L"Find", L"Back",
+                                                                 L"Forward", L"Favourite", L"WWW"};
 constexpr std::array<int, kHotKeyMenuItems> kPictures{kNoPicture, kNoPicture, 16, 23, 24, 25, 27};
 constexpr MenuItemLook kLook{.height = 22, .pictureLeft = 3, .boxWidth = 16, .boxHeight = 16, .captionLeft = 32,
                              .lightenPercent = 15, .darkenBy = 15, .fadedOpacity = 128};
 
 }  // namespace
 
-HotKeyMenu::HotKeyMenu(HMENU menu, UINT firstCommand, const wchar_t* favouritesCaption, HIMAGELIST glyphs)
-    : menu_(menu), first_(firstCommand), favourites_(favouritesCaption), glyphs_(glyphs) {
+HotKeyMenu::HotKeyMenu(HMENU menu, UINT firstCommand, HIMAGELIST glyphs)
+    : menu_(menu), first_(firstCommand), glyphs_(glyphs) {
   for (UINT tag = 0; tag < kHotKeyMenuItems; ++tag) {
     MENUITEMINFOW info{sizeof(info)};
     info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_DATA;
@@ -38,10 +37,7 @@ std::optional<int> HotKeyMenu::Choose(UINT command) const {
   return KeyIndexOfMenuTag(static_cast<int>(command - first_));
 }
 
-const wchar_t* HotKeyMenu::Caption(UINT command) const {
-  const int tag = static_cast<int>(command - first_);
-  return tag == kFavouritesTag ? favourites_ : kCaptions[static_cast<std::size_t>(tag)];
-}
+const wchar_t* HotKeyMenu::Caption(UINT command) const { return Owns(command) ? kCaptions[command - first_] : L""; }
 
 bool HotKeyMenu::Measure(MEASUREITEMSTRUCT& item) const {
   if (item.CtlType != ODT_MENU || !Owns(item.itemID)) return false;

@@ -12,9 +12,8 @@
 
 class HotKeyMenu {
  public:
-  // Fills `menu` (lent) with commands firstCommand..firstCommand+6; the
-  // favourites item has its own caption in each menu.
-  HotKeyMenu(HMENU menu, UINT firstCommand, const wchar_t* favouritesCaption, HIMAGELIST glyphs);
+  // Fills `menu` (lent) with commands firstCommand..firstCommand+6.
+  HotKeyMenu(HMENU menu, UINT firstCommand, HIMAGELIST glyphs);
 
   // Checks the item of the key index, or none (the Mail key has no item).
   void Show(int keyIndex) const;
@@ -24,13 +23,13 @@ class HotKeyMenu {
 
   bool Measure(MEASUREITEMSTRUCT& item) const;
   bool Draw(const DRAWITEMSTRUCT& item) const;
+  // The caption drawn for a command of this menu; empty for any other.
+  const wchar_t* Caption(UINT command) const;
 
  private:
   bool Owns(UINT command) const { return command >= first_ && command < first_ + kHotKeyMenuItems; }
-  const wchar_t* Caption(UINT command) const;
 
   HMENU menu_;  // not owned
   UINT first_;
-  const wchar_t* favourites_;
   HIMAGELIST glyphs_;  // not owned
 };

@@ -59,8 +59,8 @@ MainMenu::MainMenu(TMUI& texts, const MenuGlyphs& glyphs, HIMAGELIST glyphList, 
       managerKeyMenu_(CreatePopupMenu()),
       stickers_(CreatePopupMenu()),
       actions_(CreatePopupMenu()),
-      newStickerKeys_(newStickerKeyMenu_, kFirstNewStickerKey, L"Favourite", glyphList),
-      managerKeys_(managerKeyMenu_, kFirstManagerKey, L"Favorit", glyphList) {
+      newStickerKeys_(newStickerKeyMenu_, kFirstNewStickerKey, glyphList),
+      managerKeys_(managerKeyMenu_, kFirstManagerKey, glyphList) {
   HMENU m = menu_.Get();
   Item(m, kNewSticker);
   Separator(m);

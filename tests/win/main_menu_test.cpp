@@ -86,6 +86,19 @@ TEST_F(MainMenuTest, ItemsStandInTheirOrderWithTheirCaptionsInEveryLanguage) {
   EXPECT_EQ(Caption(menu->Handle(), 2), L"Language");  // a key the file lacks: English
 }
 
+// The keys of the two hot-key sub-menus are one list: the same names, item
+// by item, whichever command they choose a key for.
+TEST_F(MainMenuTest, BothHotKeyMenusNameTheKeysAlike) {
+  HMENU create = GetSubMenu(Sub(MainMenu::kHotKeysPosition), 0), manager = GetSubMenu(Sub(MainMenu::kHotKeysPosition), 1);
+  ASSERT_EQ(GetMenuItemCount(create), kHotKeyMenuItems);
+  ASSERT_EQ(GetMenuItemCount(manager), kHotKeyMenuItems);
+  const std::vector<std::wstring> names = {L"-/-", L"Win+\"+\"", L"Find", L"Back", L"Forward", L"Favourite", L"WWW"};
+  for (int i = 0; i < kHotKeyMenuItems; ++i) {
+    EXPECT_EQ(menu->NewStickerKeys().Caption(GetMenuItemID(create, i)), names[static_cast<std::size_t>(i)]);
+    EXPECT_EQ(menu->ManagerKeys().Caption(GetMenuItemID(manager, i)), names[static_cast<std::size_t>(i)]);
+  }
+}
+
 TEST_F(MainMenuTest, OpenStickersAreListedByTheirTextWithTheirOwnCommands) {
   EXPECT_TRUE(Grayed(menu->Handle(), MainMenu::kStickersPosition));
   (void)store.AddRecord(WithText(1, "hidden one", false));
