@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <utility>
+
 #include "editors/settings_conversions.h"
 #include "lang/text_id.h"
 #include "store/folder_paths.h"
@@ -95,12 +97,18 @@ StickerRecord TSettingsForm::BuildRecord() const {
   r.body.shadow_color = BoxColour(Control(kCBColorSh));
   r.body.use_shadow = Checked(kCBShadText) ? 1 : 0;
   r.body.font_size = static_cast<std::uint8_t>(FontSizeOfIndex(Selection(kCBsizetext)));
-  r.body.font_name.Assign(AnsiFromWide(ControlText(kCBFontNameText)));
   for (StickerTextBlock* block : {&r.caption, &r.date_line}) {
     block->color = r.body.color;
     block->shadow_color = r.body.shadow_color;
     block->use_shadow = r.body.use_shadow;
-    block->font_name = r.body.font_name;
+  }
+  // A font the list lacks (uninstalled, or named on another computer) shows
+  // as no selection: the blocks then keep the fonts they had.
+  const std::wstring font = SelectedFont();
+  for (auto [block, stored] : {std::pair{&r.body, &record_.body}, {&r.caption, &record_.caption},
+                               {&r.date_line, &record_.date_line}}) {
+    if (font.empty()) block->font_name = stored->font_name;
+    else block->font_name.Assign(AnsiFromWide(font));
   }
   r.caption.line_text.Assign(AnsiFromWide(ControlText(kECaption)));
   r.date_line.line_text.Assign(AnsiFromWide(ControlText(kEdateText)));

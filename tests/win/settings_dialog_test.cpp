@@ -1,0 +1,239 @@
+// The settings dialog built by the program's own code over a program folder
+// of its own, used from inside its modal loop as a user would: what it shows
+// when it opens and what Ok hands back.
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include "editors/settings_form_win.h"
+#include "lang/tmui.h"
+#include "manager/form_dialog_win.h"
+#include "store/pattern_file.h"
+#include "support/sticker_artwork_win.h"
+#include "support/temp_folder_win.h"
+#include "support/wait_win.h"
+#include "win/colour_box_win.h"
+
+namespace {
+
+using F = TSettingsForm;
+
+// Runs `act` once `window` shows. The dialogs are modal, so the act runs on
+// their own thread from inside their message loop, between the messages they
+// handle, as a user's input would. A window the act leaves open is closed,
+// so that a failed check cannot keep the test waiting.
+class WhenShown {
+ public:
+  WhenShown(HWND window, std::function<void()> act) : window_(window), act_(std::move(act)) {
+    timer_ = SetTimer(nullptr, 0, kLookEveryMs, Look);
+    Waiting()[timer_] = this;
+  }
+  ~WhenShown() {
+    KillTimer(nullptr, timer_);
+    Waiting().erase(timer_);
+  }
+  WhenShown(const WhenShown&) = delete;
+  WhenShown& operator=(const WhenShown&) = delete;
+
+ private:
+  static constexpr UINT kLookEveryMs = 10;
+  static std::map<UINT_PTR, WhenShown*>& Waiting() {
+    static std::map<UINT_PTR, WhenShown*> waiting;
+    return waiting;
+  }
+  static void CALLBACK Look(HWND, UINT, UINT_PTR timer, DWORD) {
+    const auto found = Waiting().find(timer);
+    if (found == Waiting().end() || !IsWindowVisible(found->second->window_)) return;
+    WhenShown& self = *found->second;
+    KillTimer(nullptr, timer);
+    Waiting().erase(found);
+    self.act_();
+    if (IsWindowVisible(self.window_)) PostMessageW(self.window_, WM_CLOSE, 0, 0);
+  }
+
+  HWND window_;
+  std::function<void()> act_;
+  UINT_PTR timer_ = 0;
+};
+
+constexpr std::int32_t kId = 1700000000;
+
+// A sticker that uses the last entry of every list, a font size and a hide
+// interval between the steps, and the opposite of every default.
+StickerRecord Groceries() {
+  StickerRecord r = NewStickerRecord(0x123456);
+  r.id = kId;
+  r.caption.line_text.Assign("Groceries");
+  r.date_line.line_text.Assign("12.03.2026");
+  r.date_line.show = 1;
+  SetStickerText(r, "Milk\r\nBread");
+  r.alpha = 255;
+  r.style = 17;
+  r.icon = 34;
+  r.position = kPositionDesktop;
+  r.lock_move = 1;
+  r.floating = 1;
+  r.hide_from_mouse = 1;
+  r.hide_interval = 610;
+  r.body.font_name.Assign("Tahoma");
+  r.body.font_size = 13;
+  r.body.color = 0x0000FF;
+  r.body.shadow_color = 0x00FF00;
+  r.body.use_shadow = 0;
+  r.use_color = 1;
+  r.word_wrap = 0;
+  r.align = 2;
+  r.font_style = 3;
+  r.popup_buttons = 0;
+  return r;
+}
+
+class SettingsDialogTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(BuiltArtwork::Get().Loaded());
+    CreateDirectoryW(PatternsFolder(program.Path()).c_str(), nullptr);
+    ASSERT_TRUE(prompt.Create());
+    const ContentSources art = BuiltArtwork::Get().Sources(&userIcons);
+    icons = std::make_unique<IconChoices>(art);
+    form = std::make_unique<F>(SettingsFormArgs{{&texts, program.Path(), art, icons.get(), &glyphs},
+                                                program.File(L"config.txt"),
+                                                &prompt,
+                                                [this](std::int32_t id, const StickerRecord& edited) {
+                                                  EXPECT_EQ(id, kId);
+                                                  applied.push_back(edited);
+                                                }});
+    ASSERT_TRUE(form->Create());
+  }
+
+  // Opens the dialog on the record and runs `act` while it shows.
+  void OpenAnd(const StickerRecord& record, std::function<void()> act) {
+    WhenShown user(form->Handle(), std::move(act));
+    form->Open(kId, record);
+  }
+
+  HWND Control(int id) const { return form->Control(id); }
+  std::wstring Text(int id) const { return form->ControlText(id); }
+  bool Checked(int id) const { return SendMessageW(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+  bool Enabled(int id) const { return IsWindowEnabled(Control(id)) != FALSE; }
+  int Selection(int id) const { return static_cast<int>(SendMessageW(Control(id), CB_GETCURSEL, 0, 0)); }
+  int Slider(int id) const { return static_cast<int>(SendMessageW(Control(id), TBM_GETPOS, 0, 0)); }
+  COLORREF Colour(int id) const { return BoxColour(Control(id)); }
+  void Click(int id) const { SendMessageW(Control(id), BM_CLICK, 0, 0); }
+  std::wstring SelectedFont() const {
+    wchar_t name[LF_FACESIZE] = {};
+    const LRESULT index = SendMessageW(Control(F::kCBFontNameText), CB_GETCURSEL, 0, 0);
+    if (index != CB_ERR) SendMessageW(Control(F::kCBFontNameText), CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(name));
+    return name;
+  }
+  TempFolder program;
+  TMUI texts;
+  TATBitmap userIcons;
+  MenuGlyphs glyphs;  // none: the pattern buttons go without pictures
+  TFormDialog prompt{texts};
+  std::unique_ptr<IconChoices> icons;
+  std::unique_ptr<F> form;
+  std::vector<StickerRecord> applied;
+};
+
+TEST_F(SettingsDialogTest, OpensWithEveryValueOfTheStickerAndOkHandsThemBack) {
+  const StickerRecord sticker = Groceries();
+  OpenAnd(sticker, [&] {
+    wchar_t title[64] = {};
+    GetWindowTextW(form->Handle(), title, 64);
+    EXPECT_STREQ(title, L"Properties: Groceries");
+    EXPECT_EQ(Text(F::kECaption), L"Groceries");
+    EXPECT_TRUE(Checked(F::kCBDatause));
+    EXPECT_EQ(Text(F::kEdateText), L"12.03.2026");
+    EXPECT_TRUE(Enabled(F::kEdateText));
+    EXPECT_EQ(Text(F::kMemo), L"Milk\r\nBread");
+    EXPECT_EQ(Text(F::kLCount), L"11/2048");
+    EXPECT_FALSE(Checked(F::kCBAutoPer));
+    EXPECT_TRUE(GetWindowLongW(Control(F::kMemo), GWL_STYLE) & WS_HSCROLL);  // no wrap: it scrolls sideways
+    EXPECT_EQ(SelectedFont(), L"Tahoma");
+    EXPECT_EQ(Selection(F::kCBsizetext), 3);  // 13 points: the entry "12"
+    EXPECT_EQ(Colour(F::kCBColor), 0x0000FFu);
+    EXPECT_EQ(Colour(F::kCBColorSh), 0x00FF00u);
+    EXPECT_FALSE(Checked(F::kCBShadText));
+    EXPECT_TRUE(Checked(F::kSBStyleB));
+    EXPECT_TRUE(Checked(F::kSBStyleI));
+    EXPECT_FALSE(Checked(F::kSBTextL));
+    EXPECT_FALSE(Checked(F::kSBTextC));
+    EXPECT_TRUE(Checked(F::kSBTextR));
+
+    EXPECT_EQ(Slider(F::kTrackBar), 255);
+    EXPECT_EQ(Selection(F::kCBStyle), 17);
+    EXPECT_EQ(Selection(F::kCBIcons), 34);
+    EXPECT_FALSE(Checked(F::kCbUsePin));
+    EXPECT_TRUE(Checked(F::kCBuseColor));
+    EXPECT_TRUE(Enabled(F::kCBColorMask));
+    EXPECT_EQ(Colour(F::kCBColorMask), 0x123456u);
+
+    for (int id : {F::kRBUpp, F::kRBNormalPos, F::kRBBackPos}) EXPECT_FALSE(Checked(id)) << id;
+    EXPECT_TRUE(Checked(F::kRBBott));
+    EXPECT_TRUE(Checked(F::kCBLockMove));
+    EXPECT_TRUE(Checked(F::kCBFloat));
+    EXPECT_TRUE(Checked(F::kCBMouseAtas));
+    EXPECT_EQ(Slider(F::kTBMa), 30);  // 610 ms in steps of 20
+    EXPECT_EQ(Text(F::kLSec), L"0,60 sec.");
+    Click(IDOK);
+  });
+
+  ASSERT_EQ(applied.size(), 1u);
+  const StickerRecord& r = applied[0];
+  EXPECT_EQ(r.caption.line_text.View(), "Groceries");
+  EXPECT_EQ(r.date_line.line_text.View(), "12.03.2026");
+  EXPECT_EQ(r.date_line.show, 1);
+  EXPECT_EQ(GetStickerText(r), "Milk\r\nBread");
+  EXPECT_EQ(r.alpha, 255);
+  EXPECT_EQ(r.style, 17);
+  EXPECT_EQ(r.icon, 34);
+  EXPECT_EQ(r.position, kPositionDesktop);
+  EXPECT_EQ(r.lock_move, 1);
+  EXPECT_EQ(r.floating, 1);
+  EXPECT_EQ(r.hide_from_mouse, 1);
+  EXPECT_EQ(r.hide_interval, 600);
+  EXPECT_EQ(r.popup_buttons, 0);
+  EXPECT_EQ(r.use_color, 1);
+  EXPECT_EQ(r.color, 0x123456u);
+  EXPECT_EQ(r.word_wrap, 0);
+  EXPECT_EQ(r.align, 2);
+  EXPECT_EQ(r.font_style, 3);
+  for (const StickerTextBlock* block : {&r.body, &r.caption, &r.date_line}) {
+    EXPECT_EQ(block->font_name.View(), "Tahoma");
+    EXPECT_EQ(block->color, 0x0000FFu);
+    EXPECT_EQ(block->shadow_color, 0x00FF00u);
+    EXPECT_EQ(block->use_shadow, 0);
+  }
+  EXPECT_EQ(r.body.font_size, 12);
+}
+
+// A sticker written on a computer with other fonts: nothing in the list is
+// selected, and Ok keeps every block's font as it was.
+TEST_F(SettingsDialogTest, AFontTheListLacksIsKeptInEveryBlock) {
+  StickerRecord sticker = Groceries();
+  sticker.body.font_name.Assign("Body Face Nobody Has");
+  sticker.caption.font_name.Assign("Caption Face Nobody Has");
+  sticker.date_line.font_name.Assign("Date Face Nobody Has");
+  OpenAnd(sticker, [&] {
+    EXPECT_EQ(Selection(F::kCBFontNameText), CB_ERR);
+    Click(F::kBPRIM);
+    Click(IDOK);
+  });
+  ASSERT_EQ(applied.size(), 2u);  // Apply, then Ok
+  for (const StickerRecord& r : applied) {
+    EXPECT_EQ(r.body.font_name.View(), "Body Face Nobody Has");
+    EXPECT_EQ(r.caption.font_name.View(), "Caption Face Nobody Has");
+    EXPECT_EQ(r.date_line.font_name.View(), "Date Face Nobody Has");
+  }
+}
+
+}  // namespace
