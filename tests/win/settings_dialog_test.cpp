@@ -1,6 +1,6 @@
 // The settings dialog built by the program's own code over a program folder
 // of its own, used from inside its modal loop as a user would: what it shows
-// when it opens and what Ok hands back.
+// when it opens, what Ok hands back, and loading a pattern.
 
 #include <gtest/gtest.h>
 
@@ -128,6 +128,7 @@ class SettingsDialogTest : public ::testing::Test {
   int Slider(int id) const { return static_cast<int>(SendMessageW(Control(id), TBM_GETPOS, 0, 0)); }
   COLORREF Colour(int id) const { return BoxColour(Control(id)); }
   void Click(int id) const { SendMessageW(Control(id), BM_CLICK, 0, 0); }
+  int Patterns() const { return static_cast<int>(SendMessageW(Control(F::kCBPress), LB_GETCOUNT, 0, 0)); }
   std::wstring SelectedFont() const {
     wchar_t name[LF_FACESIZE] = {};
     const LRESULT index = SendMessageW(Control(F::kCBFontNameText), CB_GETCURSEL, 0, 0);
@@ -234,6 +235,58 @@ TEST_F(SettingsDialogTest, AFontTheListLacksIsKeptInEveryBlock) {
     EXPECT_EQ(r.caption.font_name.View(), "Caption Face Nobody Has");
     EXPECT_EQ(r.date_line.font_name.View(), "Date Face Nobody Has");
   }
+}
+
+// Loading takes the pattern's look and leaves what the sticker says, where it
+// stands and how it behaves.
+TEST_F(SettingsDialogTest, LoadingAPatternChangesTheLookOnly) {
+  WriteText(program.File(L"patterns\\evening.ptr"),
+            "[Info]\r\nname=Evening\r\n"
+            "[Text]\r\nColor=16711680\r\nColorShadow=65535\r\nuse_shadow=1\r\nfont=Marlett\r\nSize=16\r\nAlign=1\r\n"
+            "Styletext=0\r\n"
+            "[Window]\r\nTransparent=100\r\nStyle=3\r\nuse_color=0\r\nColor=1193046\r\nIco=5\r\n");
+  OpenAnd(Groceries(), [&] {
+    ASSERT_EQ(Patterns(), 1);
+    EXPECT_EQ(SendMessageW(Control(F::kCBPress), LB_GETCURSEL, 0, 0), 0);
+    ASSERT_TRUE(Enabled(F::kBPressPrim));
+    Click(F::kBPressPrim);
+
+    EXPECT_FALSE(Enabled(F::kBPressPrim));
+    EXPECT_EQ(Colour(F::kCBColor), 0xFF0000u);
+    EXPECT_EQ(Colour(F::kCBColorSh), 0x00FFFFu);
+    EXPECT_TRUE(Checked(F::kCBShadText));
+    EXPECT_EQ(SelectedFont(), L"Marlett");
+    EXPECT_EQ(Selection(F::kCBsizetext), 5);
+    EXPECT_TRUE(Checked(F::kSBTextC));
+    EXPECT_FALSE(Checked(F::kSBTextR));
+    EXPECT_FALSE(Checked(F::kSBStyleB));
+    EXPECT_FALSE(Checked(F::kSBStyleI));
+    EXPECT_EQ(Slider(F::kTrackBar), 100);
+    EXPECT_EQ(Selection(F::kCBStyle), 3);
+    EXPECT_FALSE(Checked(F::kCBuseColor));
+    EXPECT_FALSE(Enabled(F::kCBColorMask));
+    EXPECT_EQ(Colour(F::kCBColorMask), 1193046u);
+    EXPECT_EQ(Selection(F::kCBIcons), 5);
+
+    EXPECT_EQ(Text(F::kECaption), L"Groceries");
+    EXPECT_EQ(Text(F::kMemo), L"Milk\r\nBread");
+    EXPECT_TRUE(Checked(F::kRBBott));
+    EXPECT_TRUE(Checked(F::kCBLockMove));
+    EXPECT_TRUE(Checked(F::kCBMouseAtas));
+    Click(IDOK);
+  });
+  ASSERT_EQ(applied.size(), 1u);
+  const StickerRecord& r = applied[0];
+  EXPECT_EQ(r.alpha, 100);
+  EXPECT_EQ(r.style, 3);
+  EXPECT_EQ(r.icon, 5);
+  EXPECT_EQ(r.align, 1);
+  EXPECT_EQ(r.body.font_size, 16);
+  EXPECT_EQ(r.caption.font_name.View(), "Marlett");
+  EXPECT_EQ(r.caption.color, 0xFF0000u);
+  EXPECT_EQ(GetStickerText(r), "Milk\r\nBread");
+  EXPECT_EQ(r.position, kPositionDesktop);
+  EXPECT_EQ(r.floating, 1);
 }
 
 }  // namespace
