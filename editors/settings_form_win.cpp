@@ -161,15 +161,18 @@ StickerRecord TSettingsForm::PatternSource() const {
   return r;
 }
 
+// The prompt proposes the name given last, ready to be kept or typed over.
 void TSettingsForm::BsavePatternClick() {
-  std::wstring name;
   if (!prompt_->Input(Texts().TextAt(TextIndex(L"Setting", L"dialCaptionSavePattern")),
-                        Texts().TextAt(TextIndex(L"Setting", L"dPattFile")), name))
+                      Texts().TextAt(TextIndex(L"Setting", L"dPattFile")), patternName_))
     return;
-  if (SavePattern(ProgramFolder(), name, PatternSource(), LocalNow())) FillPatterns(L"");
+  if (SavePattern(ProgramFolder(), patternName_, PatternSource(), LocalNow())) FillPatterns(L"");
 }
 
+// The list follows at once, so that a deleted pattern cannot still be chosen.
 void TSettingsForm::BdelPatternClick() {
   const std::wstring selected = SelectedPattern();
-  if (!selected.empty()) DeletePattern(ProgramFolder(), selected);
+  if (selected.empty()) return;
+  DeletePattern(ProgramFolder(), selected);
+  FillPatterns(L"");
 }

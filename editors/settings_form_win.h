@@ -44,5 +44,6 @@ class TSettingsForm final : public StickerEditor {
   std::int32_t stickerId_ = 0;
   StickerRecord record_{};
   std::wstring rememberedPattern_;
+  std::wstring patternName_;  // the name a pattern was last saved under
   static const std::array<ControlRow, 54> kControls;
 };

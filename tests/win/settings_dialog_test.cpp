@@ -1,6 +1,6 @@
 // The settings dialog built by the program's own code over a program folder
 // of its own, used from inside its modal loop as a user would: what it shows
-// when it opens, what Ok hands back, and loading a pattern.
+// when it opens, what Ok hands back, loading and keeping patterns.
 
 #include <gtest/gtest.h>
 
@@ -135,6 +135,17 @@ class SettingsDialogTest : public ::testing::Test {
     if (index != CB_ERR) SendMessageW(Control(F::kCBFontNameText), CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(name));
     return name;
   }
+  // Saves the current look as a pattern: `check` sees the name proposed,
+  // then `name` is typed over it.
+  void SavePattern(const std::function<void(const std::wstring&)>& check, const wchar_t* name) {
+    WhenShown user(prompt.Handle(), [&] {
+      check(prompt.ControlText(TFormDialog::kEText));
+      prompt.SetControlText(TFormDialog::kEText, name);
+      SendMessageW(prompt.Control(TFormDialog::kBOK), BM_CLICK, 0, 0);
+    });
+    Click(F::kBsavePattern);
+  }
+
   TempFolder program;
   TMUI texts;
   TATBitmap userIcons;
@@ -287,6 +298,30 @@ TEST_F(SettingsDialogTest, LoadingAPatternChangesTheLookOnly) {
   EXPECT_EQ(GetStickerText(r), "Milk\r\nBread");
   EXPECT_EQ(r.position, kPositionDesktop);
   EXPECT_EQ(r.floating, 1);
+}
+
+// The name prompt proposes the name given last; a deleted pattern leaves the
+// list at once, so that it cannot be loaded after its file is gone.
+TEST_F(SettingsDialogTest, SavedPatternsAreNamedFromTheLastNameAndADeletedOneLeavesTheList) {
+  OpenAnd(Groceries(), [&] {
+    EXPECT_EQ(Patterns(), 0);
+    SavePattern([](const std::wstring& proposed) { EXPECT_EQ(proposed, L""); }, L"Morning");
+    EXPECT_EQ(Patterns(), 1);
+    SavePattern([](const std::wstring& proposed) { EXPECT_EQ(proposed, L"Morning"); }, L"Evening");
+    ASSERT_EQ(Patterns(), 2);
+
+    SendMessageW(Control(F::kCBPress), LB_SETCURSEL, 1, 0);
+    Click(F::kBdelPattern);
+    ASSERT_EQ(Patterns(), 1);
+    std::wstring left(64, L'\0');
+    left.resize(static_cast<std::size_t>(SendMessageW(Control(F::kCBPress), LB_GETTEXT, 0, reinterpret_cast<LPARAM>(left.data()))));
+    EXPECT_EQ(SplitPatternEntry(left).name, L"Evening");  // the list is sorted: Morning was the second
+    EXPECT_EQ(SendMessageW(Control(F::kCBPress), LB_GETCURSEL, 0, 0), 0);
+    Click(F::kBdelPattern);
+    EXPECT_EQ(Patterns(), 0);
+    Click(IDCANCEL);
+  });
+  EXPECT_TRUE(applied.empty());
 }
 
 }  // namespace
