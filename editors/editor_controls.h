@@ -35,9 +35,9 @@ constexpr std::array<ControlRow, 19> TextTab(int textPanelTop, int textPanelCapt
   return {{
       {L"TP_caption", S::kTPCaption, kPanel, 4, 4, 409, 21, 0, TextIndex(L"Setting", L"tabCapt"), &Handler<&S::PanelChange>, S::kPageText},
       {L"LCapt", S::kLCapt, WC_STATICW, 10, 26, 126, 16, SS_NOPREFIX, TextIndex(L"Setting", L"capLtext"), nullptr, S::kTPCaption},
-      {L"ECaption", S::kECaption, WC_EDITW, 140, 23, 260, 20, kEdit, kNoText, nullptr, S::kTPCaption},
+      {L"ECaption", S::kECaption, WC_EDITW, 140, 23, 260, 20, kEdit, kNoText, &Handler<&S::LineTextChange>, S::kTPCaption},
       {L"CBDatause", S::kCBDatause, kCheck, 10, 46, 104, 18, kCheckStyle, TextIndex(L"Setting", L"capCBusedata"), &Handler<&S::CBDatauseClick>, S::kTPCaption},
-      {L"EdateText", S::kEdateText, WC_EDITW, 140, 44, 260, 20, kEdit, kNoText, nullptr, S::kTPCaption},
+      {L"EdateText", S::kEdateText, WC_EDITW, 140, 44, 260, 20, kEdit, kNoText, &Handler<&S::LineTextChange>, S::kTPCaption},
       {L"Memo", S::kMemo, WC_EDITW, 4, 29, 409, 150, WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | kTab, kNoText, &Handler<&StickerEditor::MemoChange>, S::kPageText},
       {L"LCount", S::kLCount, WC_STATICW, 313, 184, 100, 16, SS_RIGHT | SS_NOPREFIX, kNoText, nullptr, S::kPageText},
       {L"CB_autoPer", S::kCBAutoPer, kCheck, 4, 183, 200, 18, kCheckStyle, TextIndex(L"Setting", L"capCBAutoPer"), &Handler<&S::CBAutoPerClick>, S::kPageText},

@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "editors/field_fit.h"
 #include "editors/settings_conversions.h"
 #include "editors/sticker_editor_win.h"
 #include "lang/language_file.h"
@@ -48,6 +49,23 @@ void StickerEditor::ShowAppearance(const StickerRecord& r, int iconLimit) {
 }
 
 void StickerEditor::CBDatauseClick() { EnableWindow(Control(kEdateText), Checked(kCBDatause)); }
+
+// The caption and the date line show no more than their record fields keep.
+// The edits' own limit counts characters, exact for a single-byte code page;
+// in a double-byte one a character may take two of the field's bytes.
+void StickerEditor::LineTextChange() {
+  for (int id : {kECaption, kEdateText}) {
+    HWND edit = Control(id);
+    const std::wstring text = ControlText(id);
+    DWORD caret = 0;
+    SendMessageW(edit, EM_GETSEL, 0, reinterpret_cast<LPARAM>(&caret));
+    const FittedText fitted = FitToField(text, caret, kLineTextCapacity,
+                                         [](std::wstring_view character) { return AnsiFromWide(character).size(); });
+    if (fitted.text == text) continue;
+    SetWindowTextW(edit, fitted.text.c_str());  // changes the edit again, which then fits
+    SendMessageW(edit, EM_SETSEL, fitted.caret, static_cast<LPARAM>(fitted.caret));
+  }
+}
 
 void StickerEditor::CBuseColorClick() { EnableWindow(Control(kCBColorMask), Checked(kCBuseColor)); }
 

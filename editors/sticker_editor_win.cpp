@@ -82,6 +82,7 @@ bool StickerEditor::CreateEditor() {
   SendMessageW(Control(kTBMa), TBM_SETLINESIZE, 0, kIntervalStep);
   SendMessageW(Control(kTBMa), TBM_SETPAGESIZE, 0, kIntervalStep);
   SendMessageW(Control(kMemo), EM_SETLIMITTEXT, kStickerTextCapacity, 0);
+  for (int id : {kECaption, kEdateText}) SendMessageW(Control(id), EM_SETLIMITTEXT, kLineTextCapacity, 0);
   a_.icons->Fill(Control(kCBIcons));
   ShowPage(0);
   Relayout();

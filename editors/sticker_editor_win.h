@@ -53,6 +53,7 @@ class StickerEditor : public DialogBase {
 
   // Handlers the editors share, named after their controls.
   void CBDatauseClick();
+  void LineTextChange();
   void MemoChange();
   void CBAutoPerClick();
   void MemoFontChange();

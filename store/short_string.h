@@ -13,6 +13,7 @@
 
 template <std::size_t N>
 struct ShortString {
+  static constexpr std::size_t kCapacity = N;
   std::uint8_t length;
   char chars[N];
 

@@ -30,6 +30,8 @@ struct StickerTextBlock {
   std::uint8_t reserved113[3];
 };
 
+// The most bytes a caption or a date line keeps.
+inline constexpr std::size_t kLineTextCapacity = decltype(StickerTextBlock::line_text)::kCapacity;
 inline constexpr std::size_t kStickerTextCapacity = 2048;
 
 struct StickerRecord {

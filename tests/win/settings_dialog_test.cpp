@@ -1,6 +1,7 @@
 // The settings dialog built by the program's own code over a program folder
 // of its own, used from inside its modal loop as a user would: what it shows
-// when it opens, what Ok hands back, loading and keeping patterns.
+// when it opens, what Ok hands back, loading and keeping patterns, and how
+// much a caption may hold.
 
 #include <gtest/gtest.h>
 
@@ -322,6 +323,22 @@ TEST_F(SettingsDialogTest, SavedPatternsAreNamedFromTheLastNameAndADeletedOneLea
     Click(IDCANCEL);
   });
   EXPECT_TRUE(applied.empty());
+}
+
+// A caption and a date line keep 32 bytes: the edits take no more, typed or
+// set.
+TEST_F(SettingsDialogTest, TheCaptionAndDateLineTakeNoMoreThanTheyKeep) {
+  OpenAnd(Groceries(), [&] {
+    SetWindowTextW(Control(F::kECaption), L"");
+    for (int i = 0; i < 40; ++i) SendMessageW(Control(F::kECaption), WM_CHAR, L'a' + i % 26, 0);
+    EXPECT_EQ(Text(F::kECaption), L"abcdefghijklmnopqrstuvwxyzabcdef");
+    SetWindowTextW(Control(F::kEdateText), std::wstring(40, L'9').c_str());
+    EXPECT_EQ(Text(F::kEdateText), std::wstring(32, L'9'));
+    Click(IDOK);
+  });
+  ASSERT_EQ(applied.size(), 1u);
+  EXPECT_EQ(applied[0].caption.line_text.View(), "abcdefghijklmnopqrstuvwxyzabcdef");
+  EXPECT_EQ(applied[0].date_line.line_text.View(), std::string(32, '9'));
 }
 
 }  // namespace
