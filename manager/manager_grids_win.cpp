@@ -80,14 +80,11 @@ std::wstring TFormManager::StickerName(const StickerRow& row) const {
 }
 
 void TFormManager::SortStickers() {
-  std::vector<std::wstring> keys;
-  keys.reserve(stickerRows_.size());
-  for (const StickerRow& row : stickerRows_) {
-    const std::wstring start = row.calendar ? CalendarTitle(*row.calendar, *a_.texts)
-                                            : WideFromAnsi(row.text.substr(0, 4 * kSortKeyLength)).substr(0, kSortKeyLength);
-    keys.push_back(StickerSortKey(start, row.id));
-  }
-  SortStickerRows(stickerRows_, keys, SystemLess);
+  std::vector<std::wstring> starts;
+  starts.reserve(stickerRows_.size());
+  for (const StickerRow& row : stickerRows_)
+    starts.push_back(WideFromAnsi(row.text.substr(0, 4 * kSortKeyLength)).substr(0, kSortKeyLength));
+  SortStickerRows(stickerRows_, starts, SystemLess);
 }
 
 // The selection stays on the same sticker when it is still listed.

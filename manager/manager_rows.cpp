@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <numeric>
+#include <utility>
 
 namespace {
 
@@ -42,11 +43,21 @@ std::wstring StickerSortKey(std::wstring_view start, std::int32_t id) {
   return std::wstring(start.substr(0, kSortKeyLength)) + L"||" + std::to_wstring(id);
 }
 
-void SortStickerRows(std::vector<StickerRow>& rows, const std::vector<std::wstring>& keys,
+void SortStickerRows(std::vector<StickerRow>& rows, const std::vector<std::wstring>& starts,
                      const std::function<bool(const std::wstring&, const std::wstring&)>& less) {
+  std::vector<std::wstring> keys;
+  keys.reserve(rows.size());
+  for (std::size_t i = 0; i < rows.size(); ++i) keys.push_back(StickerSortKey(rows[i].calendar ? L"" : starts[i], rows[i].id));
+  const auto before = [&](std::size_t a, std::size_t b) {
+    const std::optional<CalendarMonth>&x = rows[a].calendar, &y = rows[b].calendar;
+    if (x.has_value() != y.has_value()) return x.has_value();
+    if (x && (x->year != y->year || x->month != y->month))
+      return std::pair(x->year, x->month) < std::pair(y->year, y->month);
+    return less(keys[a], keys[b]);
+  };
   std::vector<std::size_t> order(rows.size());
   std::iota(order.begin(), order.end(), std::size_t{0});
-  std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return less(keys[a], keys[b]); });
+  std::stable_sort(order.begin(), order.end(), before);
   std::vector<StickerRow> sorted;
   sorted.reserve(rows.size());
   for (const std::size_t i : order) sorted.push_back(rows[i]);

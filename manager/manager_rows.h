@@ -28,13 +28,17 @@ struct StickerRow {
 std::vector<StickerRow> StickerRows(const Tmassiv& store, const CivilTime& today);
 
 // The sort key of a row whose name starts with `start` (the first ten
-// characters of the text, or a calendar's month and year): ties of the start
-// go by the decimal text of the id, so id 12 comes before id 9.
+// characters of the text): ties of the start go by the decimal text of the
+// id, so id 12 comes before id 9.
 std::wstring StickerSortKey(std::wstring_view start, std::int32_t id);
 inline constexpr std::size_t kSortKeyLength = 10;
-// Orders the rows by their keys with the given comparison (the system's
-// case-insensitive one in the program), stably.
-void SortStickerRows(std::vector<StickerRow>& rows, const std::vector<std::wstring>& keys,
+// Orders the rows by name, stably. Calendars come first, in the order of the
+// months they show (year, then month), as dates go before words in a sorted
+// list; the other rows follow by their keys made from `starts` (one per row,
+// ignored for calendars) with the given comparison (the system's
+// case-insensitive one in the program). Calendars of one month go by id as
+// above.
+void SortStickerRows(std::vector<StickerRow>& rows, const std::vector<std::wstring>& starts,
                      const std::function<bool(const std::wstring&, const std::wstring&)>& less);
 
 struct TaskRow {

@@ -89,6 +89,19 @@ bool IgnoringCase(const std::wstring& a, const std::wstring& b) {
                                       [](wchar_t x, wchar_t y) { return std::towlower(x) < std::towlower(y); });
 }
 
+// What the manager sorts by: the text of every row (a calendar's is unused).
+std::vector<std::wstring> Starts(const std::vector<StickerRow>& rows) {
+  std::vector<std::wstring> starts;
+  for (const StickerRow& row : rows) starts.emplace_back(row.text.begin(), row.text.end());
+  return starts;
+}
+
+std::vector<std::int32_t> Ids(const std::vector<StickerRow>& rows) {
+  std::vector<std::int32_t> ids;
+  for (const StickerRow& row : rows) ids.push_back(row.id);
+  return ids;
+}
+
 TEST(StickerRows, SortingIgnoresCaseAndTiesGoByTheIdsDecimalText) {
   auto store = std::make_unique<Tmassiv>();
   for (auto [id, text] : {std::pair{9, "Shopping list 1"}, {12, "shopping list 2"}, {5, "apples"}, {7, "[3.2025/m]"}}) {
@@ -102,16 +115,27 @@ TEST(StickerRows, SortingIgnoresCaseAndTiesGoByTheIdsDecimalText) {
   EXPECT_EQ(rows[3].calendar->month, 3);
   EXPECT_TRUE(rows[3].shown);
   EXPECT_FALSE(rows[3].floating);
-  std::vector<std::wstring> keys;
-  for (const StickerRow& row : rows) {
-    const std::wstring start = row.calendar ? L"March 2025" : std::wstring(row.text.begin(), row.text.end());
-    keys.push_back(StickerSortKey(start, row.id));
+  EXPECT_EQ(StickerSortKey(L"Shopping list 1", 9), L"Shopping l||9");  // ten characters of the text
+  SortStickerRows(rows, Starts(rows), IgnoringCase);
+  EXPECT_EQ(Ids(rows), (std::vector<std::int32_t>{7, 5, 12, 9}));  // the calendar first
+}
+
+// Calendars go by the month they show, whatever its name; the same month
+// twice goes by the ids' decimal text. A long month name is no reason to
+// lose the year.
+TEST(StickerRows, CalendarsAreSortedByYearThenMonthBeforeTheNotes) {
+  auto store = std::make_unique<Tmassiv>();
+  const std::pair<std::int32_t, const char*> stickers[] = {
+      {1, "[9.2026/m]"}, {6, "apples"}, {2, "[3.2025/]"}, {3, "[12.2025/wm]"}, {4, "[9.2025/]"},
+      {5, "[n/]"},       {10, "[09-2025/c]"}, {7, "[8.2026/]"}};
+  for (auto [id, text] : stickers) {
+    StickerRecord r = MakeSticker(id);
+    SetStickerText(r, text);
+    store->AddRecord(r);
   }
-  EXPECT_EQ(keys[0], L"Shopping l||9");  // ten characters of the text
-  SortStickerRows(rows, keys, IgnoringCase);
-  std::vector<std::int32_t> ids;
-  for (const StickerRow& row : rows) ids.push_back(row.id);
-  EXPECT_EQ(ids, (std::vector<std::int32_t>{5, 7, 12, 9}));
+  auto rows = StickerRows(*store, {2026, 12, 8});
+  SortStickerRows(rows, Starts(rows), IgnoringCase);
+  EXPECT_EQ(Ids(rows), (std::vector<std::int32_t>{2, 10, 4, 3, 7, 1, 5, 6}));
 }
 
 TEST(CalendarNotation, TheMonthOfACalendarTextOrTheFallbackMonth) {
