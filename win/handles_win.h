@@ -171,10 +171,11 @@ class ScopedGetDC {
   HDC dc_ = nullptr;
 };
 
-// The clipboard, open for as long as the owner lives.
+// The clipboard, open for as long as the owner lives. A clipboard manager or
+// another program may hold it a moment: the opening tries again for a while.
 class ScopedClipboard {
  public:
-  explicit ScopedClipboard(HWND owner) : open_(OpenClipboard(owner) != FALSE) {}
+  explicit ScopedClipboard(HWND owner) : open_(Open(owner)) {}
   ~ScopedClipboard() {
     if (open_) CloseClipboard();
   }
@@ -183,5 +184,14 @@ class ScopedClipboard {
   bool IsOpen() const { return open_; }
 
  private:
+  static bool Open(HWND owner) {
+    constexpr int kTries = 50;
+    constexpr DWORD kLookAgainMs = 10;
+    for (int attempt = 1; attempt < kTries; ++attempt) {
+      if (OpenClipboard(owner)) return true;
+      Sleep(kLookAgainMs);
+    }
+    return OpenClipboard(owner) != FALSE;
+  }
   bool open_;
 };

@@ -6,6 +6,8 @@
 #include <shlobj.h>
 
 #include <cstring>
+#include <future>
+#include <thread>
 #include <string>
 
 #include "app/data_folder_win.h"
@@ -148,6 +150,22 @@ TEST_F(Clipboard, TextGoesAsUnicodeOnlyWhenTheClipboardOffersUnicodeText) {
     EXPECT_EQ(PlacedFormat(), c.placed) << static_cast<int>(c.held);
     EXPECT_EQ(UnicodeText(), c.readBack) << static_cast<int>(c.held);
   }
+}
+
+// A clipboard manager that holds the clipboard a moment: the text still lands.
+TEST_F(Clipboard, TextWaitsForAProgramThatHoldsTheClipboardAMoment) {
+  Hold(Held::kUnicodeText);
+  std::promise<void> opened;
+  std::thread other([&] {
+    const bool held = OpenClipboard(nullptr) != FALSE;
+    opened.set_value();
+    Sleep(200);  // how long the other program holds it
+    if (held) CloseClipboard();
+  });
+  opened.get_future().wait();
+  PutTextOnClipboard(owner_.Get(), L"copied");
+  other.join();
+  EXPECT_EQ(UnicodeText(), L"copied");
 }
 
 TEST_F(Clipboard, EmptyTextLeavesTheClipboardAsItWas) {
