@@ -1,8 +1,9 @@
 #!/bin/sh
-# Draws docs/screenshot.png for the README: a few stickers on a virtual
-# desktop with the tray menu open, from the program this tree builds, in a
-# Wine prefix of its own. Run it deliberately after a change of look, look at
-# the picture, and commit it.
+# Draws the README's pictures from the program this tree builds, in a Wine
+# prefix of its own, on a wallpaper drawn here: docs/screenshot.png (a few
+# stickers with the tray menu open) and docs/manager.png (the manager with its
+# find field in use). Run it deliberately
+# after a change of look, look at the pictures, and commit them.
 set -e
 cd "$(dirname "$0")/.."
 tools/install-deps.sh
@@ -51,12 +52,23 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   wineboot -i >/dev/null 2>&1 && wineserver -w
   mkdir -p "$WINEPREFIX/drive_c/windows/Fonts" && cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
 fi
+# The wallpaper: an evening gradient with a few soft lights.
+convert -size 1024x768 gradient:'#2b5876-#4e4376' \( -size 1024x768 xc:none \
+  -fill 'rgba(255,255,255,0.10)' -draw 'circle 180,620 180,420' -draw 'circle 880,160 880,20' \
+  -fill 'rgba(255,220,180,0.12)' -draw 'circle 760,650 760,540' -draw 'circle 90,120 90,60' -blur 0x18 \) \
+  -composite -fill 'rgba(255,255,255,0.06)' -draw 'polygon 0,520 1024,380 1024,768 0,768' "$work/wallpaper.png"
 xvfb-run -a -s "-screen 0 1024x768x24" sh -c "
+  display -window root '$work/wallpaper.png'
   wine '$work/program/Quillory.exe' &
   sleep 8
   xdotool mousemove 1010 750; sleep 1
   xdotool mousemove 12 32 click 3; sleep 2
   xdotool key Down Down Down Down Down; sleep 1
   import -window root '$PWD/docs/screenshot.png'
+  xdotool key Escape Escape; sleep 1
+  wine '$work/program/Quillory.exe' manager; sleep 4
+  xdotool key ctrl+f; sleep 1
+  xdotool key --delay 200 c a l l; sleep 2
+  import -window root '$PWD/docs/manager.png'
   wineserver -k"
-echo "docs/screenshot.png written: look at it before committing it"
+echo "docs/screenshot.png and docs/manager.png written: look at them before committing them"
