@@ -186,8 +186,11 @@ TEST_F(StickerWindows, DoubleClickOnTheCaptionCollapsesAndTheCollapseButtonExpan
     const auto saved = ReadDatabase(copy.File(L"base.db"));
     return saved.size() == 1 && saved[0].expanded == 0;
   }));
-  GetWindowRect(sticker, &r);
-  EXPECT_LT(r.bottom - r.top, expandedHeight);
+  // The record is written first; the window takes its new size right after.
+  EXPECT_TRUE(Eventually([&] {
+    GetWindowRect(sticker, &r);
+    return r.bottom - r.top < expandedHeight;
+  })) << r.bottom - r.top;
   const int width = r.right - r.left, height = r.bottom - r.top;
   // Collapsed, the buttons move 18 pixels left; the collapse button is the fourth.
   ClickWithMouse({r.left + width - 44 - 54 + 8, r.top + height - 25 + 7});
