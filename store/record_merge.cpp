@@ -37,6 +37,12 @@ void CopyShortString(std::uint8_t* to, const std::uint8_t* from, std::size_t siz
   std::memcpy(to + 1, from + 1, n);
 }
 
+bool AnyDiffers(const StickerRecord& a, const StickerRecord& b, RecordRule rule) {
+  for (const RecordField& f : StickerRecordFields())
+    if ((f.rules & rule) && FieldDiffers(a, b, f)) return true;
+  return false;
+}
+
 }  // namespace
 
 void MergeStickerSettings(StickerRecord& stored, const StickerRecord& edited) {
@@ -68,9 +74,17 @@ StickerRecord WindowCopyOf(const StickerRecord& delivered, const StickerRecord& 
 }
 
 bool NeedsFullRebuild(const StickerRecord& before, const StickerRecord& after) {
+  return AnyDiffers(before, after, kRuleLayout);
+}
+
+bool EditChanges(const StickerRecord& before, const StickerRecord& after) {
+  return AnyDiffers(before, after, kRuleEdited);
+}
+
+void RevertEdit(StickerRecord& stored, const StickerRecord& before, const StickerRecord& after) {
   for (const RecordField& f : StickerRecordFields())
-    if ((f.rules & kRuleLayout) && FieldDiffers(before, after, f)) return true;
-  return false;
+    if ((f.rules & kRuleEdited) && FieldDiffers(before, after, f))
+      std::memcpy(BytesOf(stored) + f.offset, BytesOf(before) + f.offset, f.size);
 }
 
 // Fields are little-endian, so a narrower one widens by its low bytes.

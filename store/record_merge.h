@@ -26,6 +26,15 @@ StickerRecord WindowCopyOf(const StickerRecord& delivered, const StickerRecord& 
 // layout, not only a redraw.
 bool NeedsFullRebuild(const StickerRecord& before, const StickerRecord& after);
 
+// Whether the change from `before` to `after` touched anything an edit
+// carries (text and look), as opposed to place, expansion or visibility.
+bool EditChanges(const StickerRecord& before, const StickerRecord& after);
+// Takes back one change: each field an edit carries that differs between
+// `before` and `after` gets its `before` value in `stored`. Fields the change
+// left alone keep whatever they hold now, so a later move, pin click or
+// collapse survives.
+void RevertEdit(StickerRecord& stored, const StickerRecord& before, const StickerRecord& after);
+
 // A sticker window's hide interval: a delivered value of 0 or less (which
 // would hide the window for good) becomes the interval a window starts with.
 inline constexpr std::int32_t kInitialHideInterval = 3000;

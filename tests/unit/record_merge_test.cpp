@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
+#include <tuple>
 #include <vector>
 
 #include "store/compact_record.h"
@@ -131,6 +133,63 @@ TEST(NeedsFullRebuild, FollowsEveryFontAndTheDateLine) {
     change(after);
     EXPECT_TRUE(NeedsFullRebuild(base, after)) << name;
   }
+}
+
+// Text and look count as an edit; place, expansion, visibility, the window
+// and the layout values a window keeps for itself do not.
+TEST(EditChanges, SeesTextAndLookButNotPlaceOrState) {
+  const StickerRecord base = MakeSticker(5);
+  const std::vector<std::tuple<const char*, void (*)(StickerRecord&), bool>> changes = {
+      {"text", [](StickerRecord& r) { SetStickerText(r, "pasted"); }, true},
+      {"caption", [](StickerRecord& r) { r.caption.line_text.Assign("Caption"); }, true},
+      {"body colour", [](StickerRecord& r) { r.body.color = 0x123456; }, true},
+      {"style", [](StickerRecord& r) { r.style = 9; }, true},
+      {"position", [](StickerRecord& r) { r.position = kPositionTopmost; }, true},
+      {"left", [](StickerRecord& r) { r.left = 400; }, false},
+      {"expanded", [](StickerRecord& r) { r.expanded = 0; }, false},
+      {"visible", [](StickerRecord& r) { r.visible = 0; }, false},
+      {"window", [](StickerRecord& r) { r.window = 0x42; }, false},
+      {"body layout", [](StickerRecord& r) { r.body.layout_x = 500; }, false},
+      {"bytes behind a short string", [](StickerRecord& r) { r.caption.line_text.chars[20] = 'x'; }, false},
+  };
+  for (const auto& [name, change, counts] : changes) {
+    StickerRecord after = base;
+    change(after);
+    EXPECT_EQ(EditChanges(base, after), counts) << name;
+  }
+  EXPECT_FALSE(EditChanges(base, base));
+}
+
+TEST(RevertEdit, TakesBackWhatTheChangeTouchedAndKeepsWhatCameSince) {
+  StickerRecord before = MakeSticker(5);
+  before.caption.line_text.Assign("Shopping");
+  StickerRecord after = before;
+  SetStickerText(after, "a stray paste");
+  after.body.color = 0x0000FF;
+  StickerRecord stored = after;
+  stored.left = 400;                   // moved since
+  stored.position = kPositionTopmost;  // pinned since
+  stored.expanded = 0;                 // collapsed since
+  RevertEdit(stored, before, after);
+  EXPECT_EQ(GetStickerText(stored), "note 5");
+  EXPECT_EQ(stored.body.color, before.body.color);
+  EXPECT_EQ(stored.caption.line_text.View(), "Shopping");
+  EXPECT_EQ(stored.left, 400);
+  EXPECT_EQ(stored.position, kPositionTopmost);
+  EXPECT_EQ(stored.expanded, 0);
+}
+
+// A longer text that the change made shorter comes back whole: the length
+// and every byte of the buffer are taken back together.
+TEST(RevertEdit, BringsBackALongerTextWhole) {
+  StickerRecord before = MakeSticker(5);
+  SetStickerText(before, std::string(1500, 'n') + "\r\nlast line");
+  StickerRecord after = before;
+  SetStickerText(after, "x");
+  StickerRecord stored = after;
+  RevertEdit(stored, before, after);
+  EXPECT_EQ(GetStickerText(stored), GetStickerText(before));
+  EXPECT_EQ(std::memcmp(stored.text, before.text, kStickerTextCapacity), 0);
 }
 
 TEST(CompactRecord, IsReadAtItsOwnOffsetsAndOnlyAtItsSize) {
