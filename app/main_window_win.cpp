@@ -83,7 +83,7 @@ bool TQuillor::Create() {
   tasks_->Read(*store_);
   defaultSticker_ = ReadDefaultSettings(IniFile(DataFile(kDefaultSettingsFile)));
   stickers_ = std::make_unique<StickerOperations>(StickerOperationsArgs{
-      store_.get(), ContentSources{&skinBitmaps_, &userIcons_, nullptr, &mui_, nullptr, &frames_}, &mui_, &menuGlyphs_, Handle(),
+      store_.get(), ContentSources{&skinBitmaps_, &userIcons_, nullptr, &mui_, &clock_, &frames_}, &mui_, &menuGlyphs_, Handle(),
       [this] { return SaveDatabase(); },
       [this] { RefillManager(); },
       [this] { ReportStoreFull(); },
@@ -129,7 +129,7 @@ bool TQuillor::CreateManager() {
   if (!wizard_->Create()) return false;
   manager_ = std::make_unique<TFormManager>(ManagerArgs{&mui_, store_.get(), this, dialog_.get(), schedulerActions_.get(),
                                                         wizard_.get(), &menuGlyphs_, glyphList_.Get(), configuration_.managerSort,
-                                                        configuration_.managerPage});
+                                                        configuration_.managerPage, &clock_});
   if (!manager_->Create()) return false;
   return true;
 }

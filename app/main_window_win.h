@@ -28,6 +28,7 @@
 #include "sticker/menu_glyphs_win.h"
 #include "store/default_settings.h"
 #include "store/skin_bitmaps.h"
+#include "store/system_clock_win.h"
 #include "store/data_files_win.h"
 #include "store/tat_bitmap.h"
 #include "store/tmassiv.h"
@@ -109,6 +110,7 @@ class TQuillor final : public WindowBase, private ManagerCommands {
   std::int32_t startStickerId_;
   std::unique_ptr<StickerDatabaseFile> database_;
   std::unique_ptr<TaskFile> tasks_;
+  SystemClock clock_;  // the scheduler's time and the calendars' today, read alike
   SkinBitmaps skinBitmaps_;
   FrameCache frames_;  // shared by the sticker windows
   TATBitmap userIcons_;

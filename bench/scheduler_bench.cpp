@@ -10,7 +10,7 @@ namespace {
 
 constexpr double kSecond = 1.0 / kSecondsPerDay;
 
-struct SteppingClock final : SchedulerClock {
+struct SteppingClock final : Clock {
   DateTime local = 0;
   ClockReading Now() const override { return {local, local}; }
 };

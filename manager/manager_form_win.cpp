@@ -96,7 +96,7 @@ void EnableItem(HMENU menu, int id, bool enabled) {
 TFormManager::TFormManager(ManagerArgs args)
     : DialogBase(*args.texts, kControls),
       a_(args),
-      scheduler_(*args.store, clock_),
+      scheduler_(*args.store, args.clock ? *args.clock : systemClock_),
       tabs_(*this, kPC, kPageIds, kPageTexts) {}
 
 TFormManager::~TFormManager() = default;

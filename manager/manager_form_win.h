@@ -14,9 +14,9 @@
 #include "manager/manager_commands.h"
 #include "manager/manager_rows.h"
 #include "manager/scheduler.h"
-#include "manager/scheduler_clock_win.h"
 #include "manager/task_wizard_form_win.h"
 #include "sticker/menu_glyphs_win.h"
+#include "store/system_clock_win.h"
 #include "store/tmassiv.h"
 #include "win/dialog_base_win.h"
 #include "win/report_grid_win.h"
@@ -33,6 +33,7 @@ struct ManagerArgs {
   HIMAGELIST glyphs;            // not owned: the same pictures, magenta clear, for the grids and buttons
   bool sortByName = false;      // remembered in config.txt
   int page = 0;
+  const Clock* clock = nullptr; // not owned: the scheduler's time; the system clock when null
 };
 
 class TFormManager final : public DialogBase {
@@ -116,7 +117,7 @@ class TFormManager final : public DialogBase {
   void FitColumns(const ReportGrid& grid, int pictureColumn, int lastColumn) const;
 
   ManagerArgs a_;
-  SystemSchedulerClock clock_;
+  SystemClock systemClock_;
   Scheduler scheduler_;
   TabPages tabs_;
   HMENU mainMenu_ = nullptr;  // the window's menu bar: it goes with the window

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "manager/scheduler_clock.h"
+#include "store/clock.h"
 #include "store/tmassiv.h"
 
 // What firing tasks asks of the program.
@@ -35,7 +35,7 @@ class SchedulerActions {
 
 class Scheduler {
  public:
-  Scheduler(Tmassiv& store, const SchedulerClock& clock) : store_(store), clock_(clock) {}
+  Scheduler(Tmassiv& store, const Clock& clock) : store_(store), clock_(clock) {}
 
   // At the manager's creation: moments before this reading never fire.
   void Start();
@@ -68,7 +68,7 @@ class Scheduler {
   void ComputeNextEventAfter(Millis after);
 
   Tmassiv& store_;
-  const SchedulerClock& clock_;
+  const Clock& clock_;
   Millis checkedLocal_ = 0;      // moments up to here were handled
   Millis checkedUniversal_ = 0;  // the universal time of the last check
   DateTime nextEvent_ = 0;

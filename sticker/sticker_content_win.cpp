@@ -179,8 +179,6 @@ const TMUI& TextsOf(const ContentSources& sources) {
   return sources.texts ? *sources.texts : builtinEnglish;
 }
 
-CivilTime TodayOf(const ContentSources& sources) { return DecodeDateTime(sources.today ? sources.today() : LocalNow()); }
-
 const StickerFonts& FontsOf(const StickerPictures& pictures, const StickerRecord& record, StickerFonts& local) {
   if (pictures.fonts.Valid()) return pictures.fonts;
   local = StickerFonts(record);
@@ -194,6 +192,10 @@ StickerFonts::StickerFonts(const StickerRecord& record)
       date_(MakeStickerFont(record.date_line.font_name, record.date_line.font_size, false, false)),
       body_(MakeStickerFont(record.body.font_name, record.body.font_size, (record.font_style & 1) != 0,
                      (record.font_style & 2) != 0)) {}
+
+CivilTime TodayOf(const ContentSources& sources) {
+  return DecodeDateTime(sources.clock ? sources.clock->Now().local : LocalNow());
+}
 
 std::wstring BodyTextOf(const StickerRecord& record) { return WideFromAnsi(GetStickerText(record)); }
 

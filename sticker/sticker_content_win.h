@@ -18,6 +18,7 @@
 #include "win/handles_win.h"
 #include "sticker/content_layout.h"
 #include "pixels/picture.h"
+#include "store/clock.h"
 #include "store/date_time.h"
 #include "store/sticker_record.h"
 
@@ -32,7 +33,7 @@ struct ContentSources {
   const TATBitmap* userIcons = nullptr;  // not owned
   HMODULE iconModule = nullptr;          // holds BITMAP_0..BITMAP_33; the program itself when null
   const TMUI* texts = nullptr;           // not owned: calendars' names; built-in English when null
-  DateTime (*today)() = nullptr;         // calendars' today; the local clock when null
+  const Clock* clock = nullptr;          // not owned: calendars' today; the system clock when null
   FrameCache* frames = nullptr;          // not owned: frames shared between windows; none kept when null
 };
 
@@ -51,6 +52,9 @@ class StickerFonts {
   UniqueFont caption_, date_, body_;
 };
 
+
+// Today for the calendars drawn from these sources.
+CivilTime TodayOf(const ContentSources& sources);
 
 // The body text as drawn: the record's ANSI text in the system code page.
 std::wstring BodyTextOf(const StickerRecord& record);

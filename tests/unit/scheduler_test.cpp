@@ -17,7 +17,7 @@ DateTime At(int day, int hour, int minute, int second = 0, int month = 12) {
   return EncodeDateTime({2026, month, day, hour, minute, second});
 }
 
-struct FakeClock final : SchedulerClock {
+struct FakeClock final : Clock {
   ClockReading reading;
   void Set(DateTime local, double offsetHours = kCentralEurope) { reading = {local, local - offsetHours / 24}; }
   ClockReading Now() const override { return reading; }

@@ -6,20 +6,21 @@
 
 #include "lang/tmui.h"
 #include "sticker/sticker_content_win.h"
+#include "support/fixed_clock.h"
 #include "support/golden_picture_win.h"
 #include "support/sticker_artwork_win.h"
 #include "support/sticker_drawing_win.h"
 
 namespace {
 
-DateTime EighthOfDecember() { return EncodeDateTime({2026, 12, 8, 10, 30}); }
+const FixedClock kEighthOfDecember(EncodeDateTime({2026, 12, 8, 10, 30}));
 
 Picture32 DrawCalendar(int style, const char* notation, BuiltinLanguage language, int* width = nullptr) {
   TMUI texts;
   texts.ApplyBuiltin(language);
   ContentSources sources = BuiltArtwork::Get().Sources();
   sources.texts = &texts;
-  sources.today = &EighthOfDecember;
+  sources.clock = &kEighthOfDecember;
   const StickerRecord record = NoteRecord(style, notation, "Calendar", "08.12.26", 0x70B0F0);
   StickerPictures pictures;
   Picture32 composite;

@@ -1,4 +1,4 @@
-#include "manager/scheduler_clock_win.h"
+#include "store/system_clock_win.h"
 
 #include <windows.h>
 
@@ -12,7 +12,7 @@ DateTime FromSystemTime(const SYSTEMTIME& t) {
 
 // The local time is derived from the same universal reading, so the two can
 // never straddle a tick of the clock.
-ClockReading SystemSchedulerClock::Now() const {
+ClockReading SystemClock::Now() const {
   FILETIME now{};
   GetSystemTimeAsFileTime(&now);
   SYSTEMTIME universal{};
