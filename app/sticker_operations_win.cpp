@@ -194,6 +194,7 @@ void StickerOperations::Delete(std::int32_t id) {
   if (!record) return;
   CloseWindowOf(*record);
   record->in_use = 0;
+  undo_.erase(id);
   change.Made(kStored | kListed);
 }
 
@@ -205,6 +206,7 @@ void StickerOperations::DeleteAll() {
     CloseWindowOf(record);
     record.in_use = 0;
   }
+  undo_.clear();
   change.Made(kStored | kListed);  // written even when empty: the file says so
 }
 
@@ -260,7 +262,7 @@ void StickerOperations::ChangePosition(std::int32_t id, int position) {
   if (!r || position < kPositionNormal || position > kPositionDesktop) return;
   StickerRecord edited = *r;
   edited.position = static_cast<std::uint8_t>(position);
-  ApplyStickerSettings(id, edited);
+  MergeEdit(id, edited, false);  // a place in the stack, not text or look: the step back stays
 }
 
 void StickerOperations::BringToFront(std::int32_t id) {
@@ -304,10 +306,41 @@ void StickerOperations::Duplicate(std::int32_t id) {
 }
 
 void StickerOperations::ApplyStickerSettings(std::int32_t id, const StickerRecord& edited) {
+  MergeEdit(id, edited, true);
+}
+
+void StickerOperations::MergeEdit(std::int32_t id, const StickerRecord& edited, bool undoable) {
   Change change(*this);
   StickerRecord* r = Record(id);
   if (!r) return;
+  const StickerRecord before = *r;
   MergeStickerSettings(*r, edited);
+  if (undoable) NoteStep(id, before, *r);
+  if (TStickForm* window = OpenWindowOf(*r)) window->Apply(*r);
+  change.Made(kStored | kListed);
+}
+
+// An edit that changed nothing (Ok on an untouched dialog) leaves the step
+// before it, so that it can still be taken back.
+void StickerOperations::NoteStep(std::int32_t id, const StickerRecord& before, const StickerRecord& after) {
+  if (EditChanges(before, after)) undo_.insert_or_assign(id, UndoStep{before, after});
+}
+
+void StickerOperations::NoteDelivered(std::int32_t id, const StickerRecord& before, const StickerRecord& after) {
+  if (Record(id)) NoteStep(id, before, after);
+}
+
+bool StickerOperations::CanUndo(std::int32_t id) const { return undo_.contains(id) && a_.store->FindSticker(id) >= 0; }
+
+// The store's record gets back what the step changed, and its window the
+// whole record, as after any edit.
+void StickerOperations::Undo(std::int32_t id) {
+  Change change(*this);
+  StickerRecord* r = Record(id);
+  const auto step = undo_.find(id);
+  if (!r || step == undo_.end()) return;
+  RevertEdit(*r, step->second.before, step->second.after);
+  undo_.erase(step);
   if (TStickForm* window = OpenWindowOf(*r)) window->Apply(*r);
   change.Made(kStored | kListed);
 }

@@ -16,6 +16,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -91,6 +92,9 @@ class StickerOperations final : public StickerHost {
   void Delete(std::int32_t id) override;
   void Duplicate(std::int32_t id) override;
   void ApplyStickerSettings(std::int32_t id, const StickerRecord& edited) override;
+  void NoteDelivered(std::int32_t id, const StickerRecord& before, const StickerRecord& after) override;
+  bool CanUndo(std::int32_t id) const override;
+  void Undo(std::int32_t id) override;
   void OpenSettings(std::int32_t id) override;
   void CreateShortcut(std::int32_t id) override;
 
@@ -114,6 +118,16 @@ class StickerOperations final : public StickerHost {
     StickerOperations& operations_;
   };
 
+  // One change of a sticker's text and look, as it can be taken back.
+  struct UndoStep {
+    StickerRecord before;
+    StickerRecord after;
+  };
+
+  // The edited record merged into the stored one, which goes to its window.
+  void MergeEdit(std::int32_t id, const StickerRecord& edited, bool undoable);
+  // Keeps the change as the sticker's one step back, if it changed text or look.
+  void NoteStep(std::int32_t id, const StickerRecord& before, const StickerRecord& after);
   // `monitors`: the screen as it is now, for windows left outside it.
   bool ShowSlot(int slot, const std::vector<Monitor>& monitors);
   // Closes the record's window, if it has one, and marks it hidden.
@@ -130,6 +144,9 @@ class StickerOperations final : public StickerHost {
   StickerOperationsArgs a_;
   std::vector<std::unique_ptr<TStickForm>> windows_;  // open
   std::vector<std::unique_ptr<TStickForm>> closed_;   // gone, waiting to be freed
+  // The last change of each sticker that has one, for as long as the program
+  // runs: a sticker hidden and shown again keeps it.
+  std::map<std::int32_t, UndoStep> undo_;
   int depth_ = 0;
   unsigned pending_ = 0;
 };

@@ -18,7 +18,7 @@ struct TextEntry {
   std::wstring_view russian;
 };
 
-inline constexpr std::size_t kTextCount = 185;
+inline constexpr std::size_t kTextCount = 186;
 
 // One text for every entry of the table, in table order.
 using TextSet = std::array<std::wstring, kTextCount>;
@@ -219,4 +219,5 @@ inline constexpr std::array<TextEntry, kTextCount> kTextTable = {{
     {L"Manager", L"sticker_gone", L"(its sticker was deleted)", L"(его стикер удалён)"},
     {L"Plan", L"unknown_kind", L"A task of an unknown kind: read-only, kept as it is.",
      L"Задание неизвестного вида: только просмотр, без изменений."},
+    {L"Sticker", L"mUndo", L"Undo", L"Отменить"},
 }};

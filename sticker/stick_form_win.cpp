@@ -89,9 +89,16 @@ void TStickForm::ApplySettings(std::span<const std::uint8_t> payload) {
   FullRebuild();
 }
 
+// What another program hands over can be taken back like an edit.
 LRESULT TStickForm::OnCopyData(WPARAM selector, const COPYDATASTRUCT& data) {
   if (!data.lpData && data.cbData != 0) return 0;
-  const std::span<const std::uint8_t> payload(static_cast<const std::uint8_t*>(data.lpData), data.cbData);
+  const StickerRecord before = record_;
+  TakeDelivery(selector, std::span<const std::uint8_t>(static_cast<const std::uint8_t*>(data.lpData), data.cbData));
+  host_.NoteDelivered(record_.id, before, record_);
+  return 1;
+}
+
+void TStickForm::TakeDelivery(WPARAM selector, std::span<const std::uint8_t> payload) {
   if (payload.size() == kStickerRecordSize) {
     StickerRecord delivered;
     std::memcpy(&delivered, payload.data(), kStickerRecordSize);
@@ -102,7 +109,6 @@ LRESULT TStickForm::OnCopyData(WPARAM selector, const COPYDATASTRUCT& data) {
     text_ = BodyTextOf(record_);
     FullRebuild();
   }
-  return 1;
 }
 
 void TStickForm::SendLiveRecord(HWND target) {
@@ -449,6 +455,7 @@ LRESULT TStickForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (GetKeyState(VK_CONTROL) & 0x8000) {
         if (wParam == 'C') CopyText();
         if (wParam == 'V') PasteText();
+        if (wParam == 'Z') host_.Undo(record_.id);
       }
       break;
     case WM_USER:

@@ -52,6 +52,7 @@ class TStickForm final : public WindowBase {
 
   void ApplySettings(std::span<const std::uint8_t> payload);
   LRESULT OnCopyData(WPARAM selector, const COPYDATASTRUCT& data);
+  void TakeDelivery(WPARAM selector, std::span<const std::uint8_t> payload);
   void OnCommand(LPARAM command, WPARAM argument);
   void SendLiveRecord(HWND target);
 

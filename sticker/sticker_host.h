@@ -26,8 +26,16 @@ class StickerHost {
   virtual void Delete(std::int32_t id) = 0;
   virtual void Duplicate(std::int32_t id) = 0;
   // Merges the edited record into the store, writes base.db and gives the
-  // result to the window.
+  // result to the window. What it changed can be undone.
   virtual void ApplyStickerSettings(std::int32_t id, const StickerRecord& edited) = 0;
+  // The window took a record, or part of one, from another program: what it
+  // changed from `before` to `after` can be undone.
+  virtual void NoteDelivered(std::int32_t id, const StickerRecord& before, const StickerRecord& after) = 0;
+  // Whether the sticker has a change to take back.
+  virtual bool CanUndo(std::int32_t id) const = 0;
+  // Brings back the text and look the sticker had before its last change by
+  // an edit, a paste or a delivered record; writes base.db. One step only.
+  virtual void Undo(std::int32_t id) = 0;
   virtual void OpenSettings(std::int32_t id) = 0;
   // Asks for a name and puts a shortcut that opens the sticker on the desktop.
   virtual void CreateShortcut(std::int32_t id) = 0;

@@ -191,7 +191,7 @@ TEST_F(ManagerWindow, TheListFollowsWhatOtherWindowsDoToStickers) {
   std::set<std::int32_t> earlier;
   for (const auto& r : OnDisk()) earlier.insert(r.id);
   ASSERT_EQ(earlier.size(), 3u);
-  ChooseFromMenu(WindowOf(1), 1);
+  ChooseFromMenu(WindowOf(1), kMenuPlaceDuplicate);
   ASSERT_TRUE(WaitForStickerWindows(Pid(), 3));
   EXPECT_TRUE(Eventually([&] { return Rows(F::kSG) == 4; })) << Rows(F::kSG);
   std::int32_t copyId = 0;
@@ -201,7 +201,7 @@ TEST_F(ManagerWindow, TheListFollowsWhatOtherWindowsDoToStickers) {
     return copyId != 0;
   }));
   ASSERT_NE(WindowOf(copyId), nullptr);
-  ChooseFromMenu(WindowOf(copyId), 3);
+  ChooseFromMenu(WindowOf(copyId), kMenuPlaceRemove);
   ASSERT_TRUE(WaitForStickerWindows(Pid(), 2));
   EXPECT_TRUE(Eventually([&] { return Rows(F::kSG) == 3; })) << Rows(F::kSG);
   EXPECT_EQ(program->SendUserCommand(kUserCountStickers), 3);

@@ -25,8 +25,8 @@ UniqueFile LockExclusively(const std::wstring& path) {
 TEST_F(NoLostNotes, DuplicatesGetIdsOfTheirOwnAndReachBaseDbBeforeAnyCrash) {
   HWND original = StartOne(Placed(1, 100, 100));
   ASSERT_NE(original, nullptr);
-  ChooseFromMenu(original, 1);  // "Duplicate sticker", twice within about a second
-  ChooseFromMenu(original, 1);
+  ChooseFromMenu(original, kMenuPlaceDuplicate);  // twice within about a second
+  ChooseFromMenu(original, kMenuPlaceDuplicate);
   ASSERT_TRUE(WaitForStickerWindows(Pid(), 3));  // each copy has its own window
   // A copy's window shows while its command is still being handled: the kill
   // comes once that command has ended, with no later save to wait for.

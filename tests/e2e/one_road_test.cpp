@@ -67,7 +67,7 @@ TEST_F(OneRoad, TheManagerFollowsEveryRouteAndIsFilledAfreshWhenOpened) {
   HWND manager = OpenManager();
   ASSERT_NE(manager, nullptr);
   ASSERT_EQ(Rows(manager), 2);
-  ChooseFromMenu(WindowOf(1), 1);  // the sticker's own "Duplicate sticker"
+  ChooseFromMenu(WindowOf(1), kMenuPlaceDuplicate);  // from the sticker's own menu
   EXPECT_TRUE(Eventually([&] { return Rows(manager) == 3; })) << Rows(manager);
   PostMessageW(manager, WM_CLOSE, 0, 0);
   ASSERT_TRUE(Eventually([&] { return !IsWindowVisible(manager); }));

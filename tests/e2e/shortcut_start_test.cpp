@@ -23,9 +23,7 @@ TEST_F(Shortcut, CreateShortCutWritesALinkThatTogglesTheSticker) {
   SetStickerText(note, "Dentist at 9:30\r\nbring the card");
   HWND sticker = StartOne(note);
   ASSERT_NE(sticker, nullptr);
-  ASSERT_TRUE(OpenStickerMenu(sticker));
-  for (int i = 0; i < 3; ++i) PressKeys({VK_UP});  // Properties, Minimize, Create shortcut
-  PressKeys({VK_RETURN});
+  ChooseFromMenu(sticker, kMenuPlaceShortcut);
   HWND prompt = nullptr;
   ASSERT_TRUE(Eventually([&] {
     const auto shown = TopLevelWindows({L"TFormDialog", Pid(), true});

@@ -464,12 +464,7 @@ TEST_F(StickerWindows, ANewBodyFontSizeShowsAtOnce) {
 TEST_F(StickerWindows, RemoveStickerFromTheMenuFreesTheSlotAndWrites) {
   Start({Placed(1, 100, 100), Placed(2, 400, 100)});
   ASSERT_TRUE(WaitForStickerWindows(Pid(), 2));
-  HWND sticker = WindowOf(1);
-  RECT r{};
-  GetWindowRect(sticker, &r);
-  ASSERT_TRUE(OpenStickerMenu(sticker));
-  for (int i = 0; i < 3; ++i) PressKeys({VK_DOWN});  // Duplicate, Hide, Remove
-  PressKeys({VK_RETURN});
+  ChooseFromMenu(WindowOf(1), kMenuPlaceRemove);
   EXPECT_TRUE(WaitForStickerWindows(Pid(), 1));
   EXPECT_TRUE(Eventually([&] { return OnDisk().size() == 1 && OnDisk()[0].id == 2; }));
   EXPECT_EQ(program->SendUserCommand(kUserCountStickers), 1);

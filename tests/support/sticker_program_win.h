@@ -75,13 +75,10 @@ class StickerProgram : public ::testing::Test {
         timeoutMs);
     return shown;
   }
-  // The sticker's settings dialog, opened with "Properties", the last item
-  // of its menu; null when none shows.
+  // The sticker's settings dialog, opened with "Properties" of its menu;
+  // null when none shows.
   HWND OpenSettingsOf(HWND sticker) {
-    if (!OpenStickerMenu(sticker)) return nullptr;
-    PressKeys({VK_UP});
-    if (!MenuTakesKeys(Pid())) ADD_FAILURE() << "the sticker's menu closed before its item was chosen";
-    PressKeys({VK_RETURN});
+    ChooseFromMenu(sticker, kMenuPlaceProperties);
     return ShownWindow(L"TSettingsForm");
   }
   // The open window of the sticker with this id, or null.

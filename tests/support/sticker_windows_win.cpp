@@ -222,12 +222,12 @@ bool OpenStickerMenu(HWND sticker) {
   return false;
 }
 
-void ChooseFromMenu(HWND sticker, int downPresses) {
+void ChooseFromMenu(HWND sticker, StickerMenuPlace place) {
   if (!OpenStickerMenu(sticker)) {
     ADD_FAILURE() << "the sticker's menu did not open";
     return;
   }
-  for (int i = 0; i < downPresses; ++i) PressKeys({VK_DOWN});
+  for (int i = 0; i < place; ++i) PressKeys({VK_DOWN});
   DWORD processId = 0;
   GetWindowThreadProcessId(sticker, &processId);
   if (!MenuTakesKeys(processId)) ADD_FAILURE() << "the sticker's menu closed before its item was chosen";

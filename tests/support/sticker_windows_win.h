@@ -55,9 +55,27 @@ bool MenuTakesKeys(DWORD processId);
 bool WaitForMenuKeys(DWORD processId);
 // Opens a sticker's own menu with a right click on it; true once it takes keys.
 bool OpenStickerMenu(HWND sticker);
-// Opens a sticker's own menu and picks the item `downPresses` below the top
-// with the keyboard, as a user would; returns once the menu has closed.
-void ChooseFromMenu(HWND sticker, int downPresses);
+// A sticker's own menu as the Down key walks it from the top, passing over
+// the separators: the presses that reach each item.
+enum StickerMenuPlace : int {
+  kMenuPlaceDuplicate = 1,
+  kMenuPlaceHide,
+  kMenuPlaceRemove,
+  kMenuPlaceFloating,
+  kMenuPlaceTopmost,
+  kMenuPlaceNormal,
+  kMenuPlaceBehindAll,
+  kMenuPlaceOnDesktop,
+  kMenuPlaceCopy,
+  kMenuPlacePaste,
+  kMenuPlaceShortcut,
+  kMenuPlaceCollapse,
+  kMenuPlaceProperties,
+  kMenuPlaceUndo,
+};
+// Opens a sticker's own menu and picks the item at that place with the
+// keyboard, as a user would; returns once the menu has closed.
+void ChooseFromMenu(HWND sticker, StickerMenuPlace place);
 // The clipboard's Unicode text ("" when none).
 std::wstring ClipboardText();
 void SetClipboardText(const std::wstring& text);

@@ -24,10 +24,10 @@ TEST(TextTable, HoldsItsSectionsInTheFixedOrder) {
   // The two confirmation texts of "Tray" stand among the "Setting" entries;
   // texts added later (the find field's label, the kept-file notice, the full
   // store, the marker of a task whose sticker is gone, the wizard's note on
-  // an unknown task kind) end the table.
+  // an unknown task kind, a sticker's Undo) end the table.
   const std::vector<Run> expected = {{L"Sticker", 8}, {L"Tray", 15},   {L"Setting", 55}, {L"Tray", 2},
                                      {L"Setting", 32}, {L"Plan", 45},  {L"Manager", 25}, {L"Tray", 1},
-                                     {L"Manager", 1},  {L"Plan", 1}};
+                                     {L"Manager", 1},  {L"Plan", 1},   {L"Sticker", 1}};
   std::vector<Run> runs;
   for (const TextEntry& entry : kTextTable) {
     if (runs.empty() || runs.back().section != entry.section) runs.push_back({entry.section, 0});

@@ -93,7 +93,8 @@ TEST(LanguageFiles, TheShippedGermanFileHasEveryTextInWindows1252) {
                             {{L"Setting", L"fConfig"}, L"Eigenschaften:"},
                             {{L"Tray", L"mFindSreen"}, L"Notizen au\u00DFerhalb des Bildschirms holen"},
                             {{L"Manager", L"close"}, L"Schlie\u00DFen"},
-                            {{L"Plan", L"grid_everyday"}, L"T\u00E4glich um"}};
+                            {{L"Plan", L"grid_everyday"}, L"T\u00E4glich um"},
+                            {{L"Sticker", L"mUndo"}, L"R\u00FCckg\u00E4ngig"}};
   ExpectShippedLanguage(L"German.lng", {L"Deutsch", FlagIndex(L"de")}, samples);
 }
 
@@ -104,7 +105,8 @@ TEST(RussianLocaleLanguageFiles, TheShippedUkrainianFileHasEveryTextInWindows125
                             {{L"Setting", L"wd7"}, L"\u041D\u0434"},                             // Нд
                             {{L"Setting", L"m1"}, L"\u0421\u0456\u0447\u0435\u043D\u044C"},      // Січень
                             {{L"Setting", L"fConfig"}, L"\u0412\u043B\u0430\u0441\u0442\u0438\u0432\u043E\u0441\u0442\u0456:"},
-                            {{L"Manager", L"refresh"}, L"\u041E\u043D\u043E\u0432\u0438\u0442\u0438"}};  // Оновити
+                            {{L"Manager", L"refresh"}, L"\u041E\u043D\u043E\u0432\u0438\u0442\u0438"},  // Оновити
+                            {{L"Sticker", L"mUndo"}, L"\u0421\u043A\u0430\u0441\u0443\u0432\u0430\u0442\u0438"}};  // Скасувати
   ExpectShippedLanguage(L"Ukrainian.lng",
                         {L"\u0423\u043A\u0440\u0430\u0457\u043D\u0441\u044C\u043A\u0430", FlagIndex(L"ua")}, samples);
 }
