@@ -13,6 +13,7 @@
 #include "pixels/pixel_routines.h"
 #include "sticker/skin_styles.h"
 #include "sticker/sticker_geometry.h"
+#include "sticker/sticker_title_win.h"
 #include "sticker/work_area_win.h"
 #include "store/record_merge.h"
 
@@ -61,6 +62,7 @@ bool TStickForm::Open(const StickerRecord& record) {
   record_.window = StoredWindowHandle(Handle());
   StoreStackingPosition(record_.position);
   LayeredUpdate(record_.alpha);
+  UpdateTitle();
   return true;
 }
 
@@ -108,6 +110,8 @@ void TStickForm::TakeDelivery(WPARAM selector, std::span<const std::uint8_t> pay
   } else if (ApplyDeliveredString(record_, static_cast<int>(selector), PayloadString(payload))) {
     text_ = BodyTextOf(record_);
     FullRebuild();
+  } else {
+    UpdateTitle();  // a new caption is taken quietly, but the window is named by it at once
   }
 }
 
@@ -183,6 +187,16 @@ void TStickForm::Redraw() {
     composite_ = DibPicture32(picture.Width(), picture.Height());
   Premultiply(picture.View(), composite_.View());
   LayeredUpdate(record_.alpha);
+  UpdateTitle();
+}
+
+// Screen readers say the window's text, and window lists show it.
+void TStickForm::UpdateTitle() {
+  if (!Handle()) return;
+  std::wstring title = StickerWindowTitle(record_, texts_, TodayOf(art_));
+  if (title == title_) return;
+  title_ = std::move(title);
+  SetWindowTextW(Handle(), title_.c_str());
 }
 
 // The composite keeps straight alpha everywhere else; the system composes

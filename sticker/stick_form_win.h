@@ -58,6 +58,8 @@ class TStickForm final : public WindowBase {
 
   void FullRebuild();
   void Redraw();
+  // The window's text follows the caption and the text.
+  void UpdateTitle();
   void LayeredUpdate(int alpha);
   void Release();
 
@@ -95,6 +97,7 @@ class TStickForm final : public WindowBase {
 
   StickerRecord record_{};
   std::wstring text_;
+  std::wstring title_;  // the window's text as last set
   StickerPicture picture_;
   DibPicture32 composite_{0, 0};
 

@@ -6,6 +6,14 @@
 #include <string>
 
 #include "lang/tmui.h"
+#include "store/date_time.h"
 #include "store/sticker_record.h"
 
+// A calendar's month as of `today`.
+std::wstring StickerTitle(const StickerRecord& record, const TMUI& texts, std::size_t length, const CivilTime& today);
+// A calendar's month as of now.
 std::wstring StickerTitle(const StickerRecord& record, const TMUI& texts, std::size_t length);
+
+// What a sticker's window is called, for screen readers and window lists:
+// its caption, or its title as above when the caption is blank.
+std::wstring StickerWindowTitle(const StickerRecord& record, const TMUI& texts, const CivilTime& today);

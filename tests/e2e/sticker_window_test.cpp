@@ -139,6 +139,34 @@ TEST_F(StickerWindows, ThePinMakesAStickerTopmostAndTheCloseButtonHidesIt) {
   }));
 }
 
+// Screen readers and window lists name a sticker by its caption, or by the
+// start of its text when the caption is blank, and follow every change.
+TEST_F(StickerWindows, AStickerWindowIsNamedByItsCaptionElseItsText) {
+  HWND sticker = StartOne(Placed(1, 100, 100));
+  ASSERT_NE(sticker, nullptr);
+  const auto title = [&] {
+    wchar_t text[128] = {};
+    GetWindowTextW(sticker, text, 128);
+    return std::wstring(text);
+  };
+  EXPECT_EQ(title(), L"note 1");
+  const char caption[] = "Groceries";
+  SendCopyData(sticker, 1, caption, sizeof(caption));  // a caption is taken quietly, but named at once
+  EXPECT_EQ(title(), L"Groceries");
+  const char blank[] = "  ";
+  SendCopyData(sticker, 1, blank, sizeof(blank));
+  EXPECT_EQ(title(), L"note 1");
+  const char body[] = "Dentist at 9:30\r\nbring the card";
+  SendCopyData(sticker, 2, body, sizeof(body));
+  EXPECT_EQ(title(), L"Dentist at 9:30...");
+  const char calendar[] = "[12.2026/wm]";
+  SendCopyData(sticker, 2, calendar, sizeof(calendar));
+  EXPECT_EQ(title(), L"December 2026");
+  SetClipboardText(L"Call the plumber");
+  ChooseFromMenu(sticker, kMenuPlacePaste);
+  EXPECT_TRUE(Eventually([&] { return title() == L"Call the plumber"; })) << title().size();
+}
+
 TEST_F(StickerWindows, HidingIsWrittenAtOnceAndDuplicatingAddsAMovedCopy) {
   Start({Placed(1, 100, 100), Placed(2, 400, 100)});
   ASSERT_TRUE(WaitForStickerWindows(Pid(), 2));
