@@ -139,6 +139,54 @@ TEST_F(StickerWindows, ThePinMakesAStickerTopmostAndTheCloseButtonHidesIt) {
   }));
 }
 
+// From Topmost the pin goes back where the sticker was last put below the
+// others: behind all windows when that was the last choice, else on the
+// desktop (which needs the desktop's own window).
+TEST_F(StickerWindows, ThePinTogglesBackFromTopmost) {
+  HWND sticker = StartOne(Placed(1, 100, 100));
+  ASSERT_NE(sticker, nullptr);
+  RECT r{};
+  GetWindowRect(sticker, &r);
+  // Two points of the pin of a template style, far enough apart that two
+  // quick clicks are not a double click (which would collapse the sticker).
+  const POINT pins[] = {{r.right - 20, r.top + 9}, {r.right - 14, r.top + 15}};
+  int clicks = 0;
+  const auto clickPin = [&] { ClickWithMouse(pins[clicks++ % 2]); };
+  const auto stored = [&](int position) {
+    return Eventually([&] { return OnDisk().size() == 1 && OnDisk()[0].position == position; });
+  };
+  const auto topmost = [&] { return (GetWindowLongW(sticker, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; };
+  ChooseFromMenu(sticker, kMenuPlaceBehindAll);
+  ASSERT_TRUE(stored(kPositionBottom));
+  clickPin();
+  EXPECT_TRUE(stored(kPositionTopmost));
+  EXPECT_TRUE(topmost());
+  clickPin();
+  EXPECT_TRUE(stored(kPositionBottom));
+  EXPECT_TRUE(Eventually([&] { return !topmost(); }));
+
+  clickPin();  // on top again, so that the desktop's window comes up below it
+  ASSERT_TRUE(stored(kPositionTopmost));
+  WNDCLASSW wc{};
+  wc.lpfnWndProc = DefWindowProcW;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.lpszClassName = L"Progman";
+  RegisterClassW(&wc);
+  HWND host = CreateWindowW(L"Progman", L"Program Manager", WS_POPUP | WS_VISIBLE, 0, 0, 1024, 768, nullptr, nullptr,
+                            wc.hInstance, nullptr);
+  ASSERT_NE(host, nullptr);
+  ChooseFromMenu(sticker, kMenuPlaceOnDesktop);
+  ASSERT_TRUE(stored(kPositionDesktop));
+  ASSERT_EQ(GetAncestor(sticker, GA_PARENT), host);
+  clickPin();
+  EXPECT_TRUE(stored(kPositionTopmost));
+  EXPECT_EQ(GetAncestor(sticker, GA_PARENT), GetDesktopWindow());
+  clickPin();
+  EXPECT_TRUE(stored(kPositionDesktop));
+  EXPECT_EQ(GetAncestor(sticker, GA_PARENT), host);
+  DestroyWindow(host);
+}
+
 // Screen readers and window lists name a sticker by its caption, or by the
 // start of its text when the caption is blank, and follow every change.
 TEST_F(StickerWindows, AStickerWindowIsNamedByItsCaptionElseItsText) {
