@@ -1,6 +1,7 @@
 #pragma once
 // The controls both sticker editors lay out alike: the kinds and styles of
-// their rows, and the whole text tab.
+// their rows, and the whole text tab. A picture button carries its tool tip
+// as its text too, which screen readers say and the picture hides.
 
 #include <windows.h>
 #include <commctrl.h>
@@ -47,9 +48,9 @@ constexpr std::array<ControlRow, 19> TextTab(int textPanelTop, int textPanelCapt
       {L"CBColor", S::kCBColor, kColour, 262, 28, 40, 22, kTab, kNoText, nullptr, S::kTPText},
       {L"SB_style_b", S::kSBStyleB, WC_BUTTONW, 308, 28, 24, 22, kToggle, kNoText, &Handler<&S::MemoFontChange>, S::kTPText, TextIndex(L"Setting", L"Bstyle")},
       {L"SB_style_i", S::kSBStyleI, WC_BUTTONW, 334, 28, 24, 22, kToggle, kNoText, &Handler<&S::MemoFontChange>, S::kTPText, TextIndex(L"Setting", L"Istyle")},
-      {L"SB_text_l", S::kSBTextL, WC_BUTTONW, 10, 62, 24, 24, kRadioStyle | BS_PUSHLIKE | BS_BITMAP | WS_GROUP, kNoText, nullptr, S::kTPText, TextIndex(L"Setting", L"aligL")},
-      {L"SB_text_c", S::kSBTextC, WC_BUTTONW, 36, 62, 24, 24, kRadioStyle | BS_PUSHLIKE | BS_BITMAP, kNoText, nullptr, S::kTPText, TextIndex(L"Setting", L"aligC")},
-      {L"SB_text_r", S::kSBTextR, WC_BUTTONW, 62, 62, 24, 24, kRadioStyle | BS_PUSHLIKE | BS_BITMAP, kNoText, nullptr, S::kTPText, TextIndex(L"Setting", L"aligR")},
+      {L"SB_text_l", S::kSBTextL, WC_BUTTONW, 10, 62, 24, 24, kRadioStyle | BS_PUSHLIKE | BS_BITMAP | WS_GROUP, TextIndex(L"Setting", L"aligL"), nullptr, S::kTPText, TextIndex(L"Setting", L"aligL")},
+      {L"SB_text_c", S::kSBTextC, WC_BUTTONW, 36, 62, 24, 24, kRadioStyle | BS_PUSHLIKE | BS_BITMAP, TextIndex(L"Setting", L"aligC"), nullptr, S::kTPText, TextIndex(L"Setting", L"aligC")},
+      {L"SB_text_r", S::kSBTextR, WC_BUTTONW, 62, 62, 24, 24, kRadioStyle | BS_PUSHLIKE | BS_BITMAP, TextIndex(L"Setting", L"aligR"), nullptr, S::kTPText, TextIndex(L"Setting", L"aligR")},
       {L"CBShadText", S::kCBShadText, kCheck, 100, 66, 150, 18, kCheckStyle | WS_GROUP, TextIndex(L"Setting", L"vidCBST"), nullptr, S::kTPText},
       {L"CBColorSh", S::kCBColorSh, kColour, 262, 64, 40, 22, kTab, kNoText, nullptr, S::kTPText},
   }};

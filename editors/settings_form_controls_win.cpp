@@ -50,8 +50,8 @@ const std::array<ControlRow, 54> TSettingsForm::kControls = Join(
         // Patterns
         {L"CB_press", F::kCBPress, WC_LISTBOXW, 4, 4, 256, 48, WS_BORDER | WS_VSCROLL | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_SORT | LBS_NOTIFY | kTab, kNoText, &Handler<&F::CBPressClick>, F::kPagePatterns},
         {L"B_press_prim", F::kBPressPrim, WC_BUTTONW, 266, 4, 90, 25, kTab, TextIndex(L"Setting", L"bPattPrim"), &Handler<&F::BPressPrimClick>, F::kPagePatterns},
-        {L"BsavePattern", F::kBsavePattern, WC_BUTTONW, 362, 4, 24, 24, BS_BITMAP | kTab, kNoText, &Handler<&F::BsavePatternClick>, F::kPagePatterns, TextIndex(L"Setting", L"bPattSave")},
-        {L"BdelPattern", F::kBdelPattern, WC_BUTTONW, 389, 4, 24, 24, BS_BITMAP | kTab, kNoText, &Handler<&F::BdelPatternClick>, F::kPagePatterns, TextIndex(L"Setting", L"bPattDel")},
+        {L"BsavePattern", F::kBsavePattern, WC_BUTTONW, 362, 4, 24, 24, BS_BITMAP | kTab, TextIndex(L"Setting", L"bPattSave"), &Handler<&F::BsavePatternClick>, F::kPagePatterns, TextIndex(L"Setting", L"bPattSave")},
+        {L"BdelPattern", F::kBdelPattern, WC_BUTTONW, 389, 4, 24, 24, BS_BITMAP | kTab, TextIndex(L"Setting", L"bPattDel"), &Handler<&F::BdelPatternClick>, F::kPagePatterns, TextIndex(L"Setting", L"bPattDel")},
         {L"GB_prew_press", F::kGBPrewPress, WC_BUTTONW, 4, 50, 409, 198, kGroup, kNoText, nullptr, F::kPagePatterns},
         {L"I_press", F::kIPress, WC_STATICW, 16, 66, 377, 177, SS_OWNERDRAW, kNoText, nullptr, F::kPagePatterns},
     }});

@@ -63,6 +63,26 @@ TEST_F(SettingsForm, ApplyShowsTheChangeAtOnceAndWritesTheMergedRecordAndCancelK
   EXPECT_EQ(saved[0].style, kStyleAero);  // Cancel does not undo the Apply
 }
 
+// Screen readers name a button by its text: the picture buttons carry their
+// tool tips.
+TEST_F(SettingsForm, ItsPictureButtonsAreNamed) {
+  HWND sticker = StartOne(Placed(1, 100, 100));
+  ASSERT_NE(sticker, nullptr);
+  HWND dialog = OpenSettingsOf(sticker);
+  ASSERT_NE(dialog, nullptr);
+  const std::pair<int, const wchar_t*> names[] = {{TSettingsForm::kSBTextL, L"Left"},
+                                                  {TSettingsForm::kSBTextC, L"Center"},
+                                                  {TSettingsForm::kSBTextR, L"Right"},
+                                                  {TSettingsForm::kBsavePattern, L"Save"},
+                                                  {TSettingsForm::kBdelPattern, L"Remove"}};
+  for (const auto& [id, name] : names) {
+    wchar_t text[64] = {};
+    GetWindowTextW(Find(dialog, id), text, 64);
+    EXPECT_EQ(std::wstring(text), name) << id;
+  }
+  Click(dialog, IDCANCEL);
+}
+
 TEST_F(SettingsForm, APatternIsSavedInItsFileOrderListedAndRemoved) {
   HWND sticker = StartOne(Placed(1, 100, 100));
   ASSERT_NE(sticker, nullptr);
