@@ -76,7 +76,7 @@ bool TQuillor::Create() {
   if (!dialog_->Create()) return false;
   reminders_ = std::make_unique<Reminders>(mui_);
   if (!reminders_->Create()) return false;
-  about_ = std::make_unique<TAboutForm>();
+  about_ = std::make_unique<TAboutForm>(mui_);
   if (const std::wstring error = about_->Create(); !error.empty()) ShowErrorText(error);
   if (!CreateEditors()) return false;
   tray_->SetHint(kTrayHint);

@@ -1,5 +1,6 @@
 #include "manager/about_form_win.h"
 
+#include <commctrl.h>
 #include <shellapi.h>
 #include <windowsx.h>
 
@@ -7,6 +8,7 @@
 
 #include "pixels/pixel_routines.h"
 #include "sticker/work_area_win.h"
+#include "lang/text_id.h"
 #include "store/resource_bitmap_win.h"
 #include "win/layered_window_win.h"
 
@@ -37,6 +39,15 @@ std::wstring BrowserCommand() {
 
 void ShowCursorFor(CardSpot spot) { SetCursor(LoadCursorW(nullptr, IsLink(spot) ? IDC_HAND : IDC_ARROW)); }
 
+// A window over a part of the card that names it. A static control without
+// SS_NOTIFY lets the pointer through to the card; owner-drawn, it leaves the
+// picture alone, as the card draws nothing for it.
+HWND NameArea(HWND card, const Rect& area, const wchar_t* name) {
+  return CreateWindowExW(0, WC_STATICW, name, WS_CHILD | WS_VISIBLE | SS_OWNERDRAW, area.left, area.top,
+                         area.right - area.left, area.bottom - area.top, card, nullptr, GetModuleHandleW(nullptr),
+                         nullptr);
+}
+
 }  // namespace
 
 // A link that does not open has nothing to report: the card stays as it is.
@@ -44,7 +55,12 @@ void OpenWithShell(const std::wstring& file, const std::wstring& parameters) {
   ShellExecuteW(nullptr, L"open", file.c_str(), parameters.empty() ? nullptr : parameters.c_str(), nullptr, SW_SHOW);
 }
 
-TAboutForm::TAboutForm(HMODULE resources, LinkOpener opener) : resources_(resources), opener_(std::move(opener)) {}
+TAboutForm::TAboutForm(TextSource& texts, HMODULE resources, LinkOpener opener)
+    : texts_(texts), resources_(resources), opener_(std::move(opener)) {}
+
+TAboutForm::~TAboutForm() {
+  if (watch_) texts_.StopWatching(watch_);
+}
 
 std::wstring TAboutForm::Create() {
   if (std::wstring failure = LoadPictures(); !failure.empty()) return failure;
@@ -57,7 +73,21 @@ std::wstring TAboutForm::Create() {
   args.height = background_.Height();
   if (!CreateWindowFor(args) || !tooltip_.Create(Handle())) return kWindowFailure;
   handedOver_ = DibPicture32(background_.Width(), background_.Height());
+  CreateNames();
   return {};
+}
+
+// The links are named by the addresses the card shows.
+void TAboutForm::CreateNames() {
+  NameArea(Handle(), kWebLinkArea, kWebAddress);
+  NameArea(Handle(), kMailLinkArea, kMailAddress);
+  closeName_ = NameArea(Handle(), kCloseButtonArea, L"");
+  NameCloseButton();
+  watch_ = texts_.WatchTexts([this] { NameCloseButton(); });
+}
+
+void TAboutForm::NameCloseButton() {
+  SetWindowTextW(closeName_, texts_.TextAt(TextIndex(L"Manager", L"close")).c_str());
 }
 
 std::wstring TAboutForm::LoadPictures() {

@@ -1,7 +1,9 @@
 #pragma once
 // TAboutForm: the About window, a borderless layered card with a close button
 // and two links. It is created once at start-up; closing it only hides it, and
-// Show() brings it back centred on the work area.
+// Show() brings it back centred on the work area. The button and the links are
+// parts of one picture; windows of their own lie over them, named for screen
+// readers, and let the pointer through to the card.
 
 #include <windows.h>
 
@@ -15,6 +17,7 @@
 #include "pixels/picture.h"
 #include "win/dib_picture_win.h"
 #include "win/handles_win.h"
+#include "win/text_source.h"
 #include "win/window_base_win.h"
 
 inline constexpr wchar_t kAboutWindowClass[] = L"TAboutForm";
@@ -27,8 +30,10 @@ void OpenWithShell(const std::wstring& file, const std::wstring& parameters);
 class TAboutForm final : public WindowBase {
  public:
   // Pictures come from the resources of `resources` (the program itself when
-  // null); the links are opened through `opener`.
-  explicit TAboutForm(HMODULE resources = nullptr, LinkOpener opener = OpenWithShell);
+  // null); the links are opened through `opener`; `texts` names the close
+  // button in the current language.
+  explicit TAboutForm(TextSource& texts, HMODULE resources = nullptr, LinkOpener opener = OpenWithShell);
+  ~TAboutForm() override;
 
   // Loads the pictures and creates the hidden window. Answers "" when the
   // window is ready, otherwise the text of what failed.
@@ -45,6 +50,8 @@ class TAboutForm final : public WindowBase {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   [[nodiscard]] std::wstring LoadPictures();
+  void CreateNames();
+  void NameCloseButton();
   void Draw(ButtonLook look);
   void DrawChanged(std::optional<ButtonLook> look);
   void Hide();
@@ -56,8 +63,11 @@ class TAboutForm final : public WindowBase {
   void ShowHintFor(CardSpot spot, int x, int y);
   void OpenWebPage();
 
+  TextSource& texts_;
+  int watch_ = 0;
   HMODULE resources_;  // not owned
   LinkOpener opener_;
+  HWND closeName_ = nullptr;  // not owned: a child of the card
 
   Picture32 background_;
   std::array<Picture32, kButtonLookCount> buttonPictures_;

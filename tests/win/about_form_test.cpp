@@ -16,6 +16,7 @@
 #include <thread>
 #include <vector>
 
+#include "lang/tmui.h"
 #include "manager/about_form_win.h"
 #include "support/golden_picture_win.h"
 #include "support/sticker_artwork_win.h"
@@ -109,14 +110,17 @@ int PixelsNotShownAsComposed(const Picture32& composed, const Picture32& beneath
 class AboutForm : public testing::Test {
  protected:
   static void SetUpTestSuite() {
-    form_ = std::make_unique<TAboutForm>(BuiltArtwork::Get().Module(),
+    form_ = std::make_unique<TAboutForm>(texts_, BuiltArtwork::Get().Module(),
                                          [](const std::wstring& file, const std::wstring& parameters) {
                                            opened_.push_back({file, parameters});
                                          });
     createFailure_ = form_->Create();
     hiddenAfterCreate_ = !IsWindowVisible(form_->Handle());
   }
-  static void TearDownTestSuite() { form_.reset(); }
+  static void TearDownTestSuite() {
+    form_.reset();
+    texts_.ApplyBuiltin(BuiltinLanguage::kEnglish);
+  }
   void SetUp() override {
     ASSERT_EQ(createFailure_, L"") << "QUILLORY_PROGRAM_DIR must name the built program folder";
     card_ = form_->Handle();
@@ -133,6 +137,7 @@ class AboutForm : public testing::Test {
     Eventually(seen);
   }
 
+  static inline TMUI texts_;
   static inline std::unique_ptr<TAboutForm> form_;
   static inline std::wstring createFailure_;
   static inline bool hiddenAfterCreate_ = false;
@@ -210,6 +215,26 @@ TEST_F(AboutForm, TheCloseButtonFollowsTheMouseAndAClickOnlyHides) {
   SendMessageW(card_, WM_CLOSE, 0, 0);  // Alt+F4
   EXPECT_FALSE(IsWindowVisible(card_));
   EXPECT_TRUE(IsWindow(card_));
+}
+
+// Screen readers find the close button and the links as windows of their
+// own, named, where the card shows them; the pointer goes through them to the
+// card (the hint and cursor tests hold with the real pointer).
+TEST_F(AboutForm, ItsButtonAndLinksAreNamedWhereTheyLie) {
+  const auto nameAt = [&](POINT at) {
+    HWND part = ChildWindowFromPointEx(card_, at, CWP_SKIPINVISIBLE);
+    wchar_t name[64] = {};
+    if (part && part != card_) GetWindowTextW(part, name, 64);
+    return std::wstring(name);
+  };
+  EXPECT_EQ(nameAt(kOnButton), L"Close");
+  EXPECT_EQ(nameAt(kOnWeb), kWebHint);
+  EXPECT_EQ(nameAt(kOnMail), kMailHint);
+  EXPECT_EQ(nameAt(kOnCard), L"");
+  texts_.ApplyBuiltin(BuiltinLanguage::kRussian);
+  EXPECT_EQ(nameAt(kOnButton), L"\u0417\u0430\u043A\u0440\u044B\u0442\u044C");  // Закрыть
+  texts_.ApplyBuiltin(BuiltinLanguage::kEnglish);
+  EXPECT_EQ(nameAt(kOnButton), L"Close");
 }
 
 TEST_F(AboutForm, APressDraggedOffTheButtonIsNoClick) {
