@@ -279,14 +279,7 @@ TEST_F(StickerWindows, DoubleClickOnTheCaptionCollapsesAndTheCollapseButtonExpan
 TEST_F(StickerWindows, ControlCCopiesTheTextAndControlVReplacesAndSavesIt) {
   HWND sticker = StartOne(Placed(1, 100, 100));
   ASSERT_NE(sticker, nullptr);
-  RECT r{};
-  GetWindowRect(sticker, &r);
-  // Keys go to the window with the focus: click until the sticker has it.
-  for (int attempt = 0; attempt < 3 && GetForegroundWindow() != sticker; ++attempt) {
-    ClickWithMouse({r.left + 60, r.top + 30});
-    Eventually([&] { return GetForegroundWindow() == sticker; }, 2000);
-  }
-  ASSERT_EQ(GetForegroundWindow(), sticker);
+  ASSERT_TRUE(FocusSticker(sticker));  // keys go to the window with the focus
   SetClipboardText(L"");
   PressKeys({VK_CONTROL, 'C'});
   EXPECT_TRUE(Eventually([] { return ClipboardText() == L"note 1"; })) << ClipboardText().size();

@@ -14,16 +14,6 @@ namespace {
 
 class Undo : public StickerProgram {
  protected:
-  // Keys go to the window with the focus: clicks until the sticker has it.
-  static bool Focus(HWND sticker) {
-    RECT r{};
-    GetWindowRect(sticker, &r);
-    for (int attempt = 0; attempt < 3 && GetForegroundWindow() != sticker; ++attempt) {
-      ClickWithMouse({r.left + 60, r.top + 30});
-      Eventually([&] { return GetForegroundWindow() == sticker; }, 2000);
-    }
-    return WaitForKeyboard(sticker);
-  }
   bool DiskText(const std::string& text) {
     return Eventually([&] {
       const auto saved = OnDisk();
@@ -40,7 +30,7 @@ class Undo : public StickerProgram {
 TEST_F(Undo, ControlZTakesBackAStrayPasteAndWritesIt) {
   HWND sticker = StartOne(Placed(1, 100, 100));
   ASSERT_NE(sticker, nullptr);
-  ASSERT_TRUE(Focus(sticker));
+  ASSERT_TRUE(FocusSticker(sticker));
   SetClipboardText(L"a stray paste");
   PressKeys({VK_CONTROL, 'V'});
   ASSERT_TRUE(DiskText("a stray paste"));

@@ -189,17 +189,15 @@ bool WaitForMenuKeys(DWORD processId) {
 }
 
 // A sticker that has just opened lets clicks through until its picture is
-// handed over: the click waits until the sticker is what the point hits.
+// handed over: a click waits until the sticker is what the point hits.
 // Another window (Wine's own tray window in a corner, say) may lie over part
 // of the sticker: the first of a few points of it that the sticker is hit at.
-bool OpenStickerMenu(HWND sticker) {
+namespace {
+bool PointOnSticker(HWND sticker, POINT& at) {
   RECT r{};
   GetWindowRect(sticker, &r);
   const POINT candidates[] = {{r.left + 30, r.top + 12}, {(r.left + r.right) / 2, (r.top + r.bottom) / 2},
                               {r.right - 40, r.top + 12}};
-  POINT at{};
-  DWORD processId = 0;
-  GetWindowThreadProcessId(sticker, &processId);
   const auto hit = [&] {
     for (const POINT p : candidates)
       if (GetAncestor(WindowFromPoint(p), GA_ROOT) == sticker) {
@@ -208,10 +206,18 @@ bool OpenStickerMenu(HWND sticker) {
       }
     return false;
   };
+  return PostedMessagesHandled(sticker) && Eventually(hit);
+}
+}  // namespace
+
+bool OpenStickerMenu(HWND sticker) {
+  DWORD processId = 0;
+  GetWindowThreadProcessId(sticker, &processId);
   // Under Wine a focus change that the X server reports late may end a menu
   // that has just opened; a user then clicks again, and so does this, once.
   for (int attempt = 0; attempt < 2; ++attempt) {
-    if (!PostedMessagesHandled(sticker) || !Eventually(hit)) return false;
+    POINT at{};
+    if (!PointOnSticker(sticker, at)) return false;
     ClickWithMouse(at, true);
     if (!WaitForMenuKeys(processId)) return false;
     Answers(sticker);
@@ -219,6 +225,18 @@ bool OpenStickerMenu(HWND sticker) {
     std::fprintf(stderr, "note: the sticker's menu closed by itself once it had opened\n");
   }
   ADD_FAILURE() << "the sticker's menu closed by itself twice";
+  return false;
+}
+
+// Under Wine a click does not always bring the focus (the X server may report
+// it late): a user clicks again, and so does this, up to three times.
+bool FocusSticker(HWND sticker) {
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    POINT at{};
+    if (!PointOnSticker(sticker, at)) return false;
+    ClickWithMouse(at);  // waits for the focus a while
+    if (GetForegroundWindow() == sticker && FocusIn(sticker) == sticker) return true;
+  }
   return false;
 }
 
