@@ -284,6 +284,7 @@ TEST_F(StickerWindows, ControlCCopiesTheTextAndControlVReplacesAndSavesIt) {
   PressKeys({VK_CONTROL, 'C'});
   EXPECT_TRUE(Eventually([] { return ClipboardText() == L"note 1"; })) << ClipboardText().size();
   SetClipboardText(L"pasted text");
+  ASSERT_TRUE(FocusSticker(sticker));
   PressKeys({VK_CONTROL, 'V'});
   EXPECT_TRUE(Eventually([&] {
     const auto saved = ReadDatabase(copy.File(L"base.db"));

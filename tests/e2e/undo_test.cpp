@@ -34,10 +34,12 @@ TEST_F(Undo, ControlZTakesBackAStrayPasteAndWritesIt) {
   SetClipboardText(L"a stray paste");
   PressKeys({VK_CONTROL, 'V'});
   ASSERT_TRUE(DiskText("a stray paste"));
+  ASSERT_TRUE(FocusSticker(sticker));
   PressKeys({VK_CONTROL, 'Z'});
   EXPECT_TRUE(DiskText("note 1"));
   EXPECT_EQ(LiveText(sticker), "note 1");
 
+  ASSERT_TRUE(FocusSticker(sticker));
   PressKeys({VK_CONTROL, 'Z'});
   SetClipboardText(L"");
   PressKeys({VK_CONTROL, 'C'});  // handled after the second Ctrl+Z

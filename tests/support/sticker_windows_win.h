@@ -55,7 +55,8 @@ bool MenuTakesKeys(DWORD processId);
 bool WaitForMenuKeys(DWORD processId);
 // Opens a sticker's own menu with a right click on it; true once it takes keys.
 bool OpenStickerMenu(HWND sticker);
-// Gives a sticker the keyboard with a left click on it; true once it has it.
+// Gives a sticker the keyboard with a left click on it unless it has it
+// already; true once it has it. Call it before each key a sticker must get.
 bool FocusSticker(HWND sticker);
 // A sticker's own menu as the Down key walks it from the top, passing over
 // the separators: the presses that reach each item.
