@@ -196,8 +196,10 @@ namespace {
 bool PointOnSticker(HWND sticker, POINT& at) {
   RECT r{};
   GetWindowRect(sticker, &r);
-  const POINT candidates[] = {{r.left + 30, r.top + 12}, {(r.left + r.right) / 2, (r.top + r.bottom) / 2},
-                              {r.right - 40, r.top + 12}};
+  const POINT candidates[] = {{r.left + 30, r.top + 12},
+                              {(r.left + r.right) / 2, (r.top + r.bottom) / 2},
+                              {r.right - 40, r.top + 12},
+                              {r.right - 16, r.bottom - 14}};  // clear of a sticker copied onto it
   const auto hit = [&] {
     for (const POINT p : candidates)
       if (GetAncestor(WindowFromPoint(p), GA_ROOT) == sticker) {
@@ -206,7 +208,12 @@ bool PointOnSticker(HWND sticker, POINT& at) {
       }
     return false;
   };
-  return PostedMessagesHandled(sticker) && Eventually(hit);
+  if (PostedMessagesHandled(sticker) && Eventually(hit)) return true;
+  wchar_t over[64] = {};
+  GetClassNameW(GetAncestor(WindowFromPoint(candidates[1]), GA_ROOT), over, 64);
+  std::fprintf(stderr, "note: no point of the sticker at (%ld,%ld)-(%ld,%ld) is on top; a %ls is\n", r.left, r.top,
+               r.right, r.bottom, over);
+  return false;
 }
 }  // namespace
 
@@ -220,7 +227,9 @@ bool FocusSticker(HWND sticker) {
     if (!PointOnSticker(sticker, at)) return false;
     ClickWithMouse(at);  // waits for the focus a while
   }
-  return hasKeyboard();
+  if (hasKeyboard()) return true;
+  std::fprintf(stderr, "note: three clicks did not give the sticker the keyboard\n");
+  return false;
 }
 
 // Under Wine without a window manager, a sticker that the right click itself
