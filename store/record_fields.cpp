@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr unsigned E = kRuleEdited, D = kRuleDelivered, L = kRuleLayout;
+constexpr unsigned E = kRuleEdited, D = kRuleDelivered, L = kRuleLayout, S = kRuleStored, T = kRuleTyped;
 constexpr FieldKind kBytes = FieldKind::kBytes, kString = FieldKind::kShortString;
 
 // A field of the three text blocks, with its rules in the caption, the date
@@ -21,37 +21,44 @@ struct BlockField {
 };
 
 constexpr BlockField kBlockFields[] = {
-    {offsetof(StickerTextBlock, color), 4, kBytes, {E | D, E | D, E | D}},
-    {offsetof(StickerTextBlock, shadow_color), 4, kBytes, {E | D, E | D, E | D}},
-    {offsetof(StickerTextBlock, use_shadow), 1, kBytes, {E | D, E | D, E | D}},
-    {offsetof(StickerTextBlock, font_size), 1, kBytes, {L, L, E | D | L}},
-    {offsetof(StickerTextBlock, font_name), 49, kString, {E | D | L, E | D | L, E | D | L}},
-    {offsetof(StickerTextBlock, line_text), 33, kString, {E | D | L, E | D | L, D}},
-    {offsetof(StickerTextBlock, show), 1, kBytes, {0, E | D | L, 0}},
+    {offsetof(StickerTextBlock, color), 4, kBytes, {E | D | S, E | D | S, E | D | S}},
+    {offsetof(StickerTextBlock, shadow_color), 4, kBytes, {E | D | S, E | D | S, E | D | S}},
+    {offsetof(StickerTextBlock, use_shadow), 1, kBytes, {E | D | S, E | D | S, E | D | S}},
+    {offsetof(StickerTextBlock, font_size), 1, kBytes, {L, L, E | D | L | S}},
+    {offsetof(StickerTextBlock, font_name), 49, kString, {E | D | L | S, E | D | L | S, E | D | L | S}},
+    {offsetof(StickerTextBlock, line_text), 33, kString, {E | D | L | S | T, E | D | L | S | T, D}},
+    {offsetof(StickerTextBlock, show), 1, kBytes, {0, E | D | L | S, 0}},
 };
 
 constexpr std::size_t kBlocks[] = {offsetof(StickerRecord, caption), offsetof(StickerRecord, date_line),
                                    offsetof(StickerRecord, body)};
 
-// What the window owns itself (handle, id, place, visibility) is in no rule.
+static_assert(offsetof(StickerRecord, text_length) == offsetof(StickerRecord, text) + kStickerTextCapacity);
+constexpr std::size_t kBodyTextSize = kStickerTextCapacity + sizeof(std::uint32_t);
+
+// What the window owns itself (handle, id, place, visibility) is in no rule
+// but the stored one: the place and whether the sticker is shown are the
+// user's. The handle is the run's own, and the id names the sticker.
 constexpr RecordField kOwnFields[] = {
-    {offsetof(StickerRecord, alpha), 1, kBytes, E | D},
-    {offsetof(StickerRecord, lock_move), 1, kBytes, E | D},
-    {offsetof(StickerRecord, style), 2, kBytes, E | D | L},
-    {offsetof(StickerRecord, use_color), 1, kBytes, E | D},
-    {offsetof(StickerRecord, color), 4, kBytes, E | D},
-    {offsetof(StickerRecord, expanded), 1, kBytes, D | L},  // collapsing is no edit
-    {offsetof(StickerRecord, icon), 2, kBytes, E | D | L},
-    {offsetof(StickerRecord, position), 1, kBytes, E | D},
-    {offsetof(StickerRecord, word_wrap), 1, kBytes, E | D | L},
-    {offsetof(StickerRecord, align), 1, kBytes, E | D},
-    {offsetof(StickerRecord, hide_from_mouse), 1, kBytes, E | D},
-    {offsetof(StickerRecord, hide_interval), 4, kBytes, E | D},
-    {offsetof(StickerRecord, popup_buttons), 1, kBytes, E | D},
-    {offsetof(StickerRecord, font_style), 1, kBytes, E | D | L},
-    {offsetof(StickerRecord, floating), 1, kBytes, E | D},
-    {offsetof(StickerRecord, text), kStickerTextCapacity, kBytes, E | D | L},
-    {offsetof(StickerRecord, text_length), 4, kBytes, E | D | L},
+    {offsetof(StickerRecord, left), 4, kBytes, S},
+    {offsetof(StickerRecord, top), 4, kBytes, S},
+    {offsetof(StickerRecord, alpha), 1, kBytes, E | D | S},
+    {offsetof(StickerRecord, lock_move), 1, kBytes, E | D | S},
+    {offsetof(StickerRecord, style), 2, kBytes, E | D | L | S},
+    {offsetof(StickerRecord, use_color), 1, kBytes, E | D | S},
+    {offsetof(StickerRecord, color), 4, kBytes, E | D | S},
+    {offsetof(StickerRecord, expanded), 1, kBytes, D | L | S},  // collapsing is no edit
+    {offsetof(StickerRecord, icon), 2, kBytes, E | D | L | S},
+    {offsetof(StickerRecord, position), 1, kBytes, E | D | S},
+    {offsetof(StickerRecord, word_wrap), 1, kBytes, E | D | L | S},
+    {offsetof(StickerRecord, align), 1, kBytes, E | D | S},
+    {offsetof(StickerRecord, hide_from_mouse), 1, kBytes, E | D | S},
+    {offsetof(StickerRecord, hide_interval), 4, kBytes, E | D | S},
+    {offsetof(StickerRecord, popup_buttons), 1, kBytes, E | D | S},
+    {offsetof(StickerRecord, font_style), 1, kBytes, E | D | L | S},
+    {offsetof(StickerRecord, floating), 1, kBytes, E | D | S},
+    {offsetof(StickerRecord, text), kBodyTextSize, FieldKind::kBodyText, E | D | L | S | T},
+    {offsetof(StickerRecord, visible), 1, kBytes, S},
 };
 
 std::vector<RecordField> AllFields() {

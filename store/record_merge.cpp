@@ -12,20 +12,21 @@ constexpr int kDuplicateOffset = 18;
 std::uint8_t* BytesOf(StickerRecord& record) { return reinterpret_cast<std::uint8_t*>(&record); }
 const std::uint8_t* BytesOf(const StickerRecord& record) { return reinterpret_cast<const std::uint8_t*>(&record); }
 
-// Every field of the rule, byte for byte.
-void CopyFields(StickerRecord& to, const StickerRecord& from, RecordRule rule) {
-  for (const RecordField& f : StickerRecordFields())
-    if (f.rules & rule) std::memcpy(BytesOf(to) + f.offset, BytesOf(from) + f.offset, f.size);
+// The characters a counted field holds, never beyond its capacity.
+std::string_view CharactersOf(const std::uint8_t* field, const RecordField& f) {
+  const auto* chars = reinterpret_cast<const char*>(field);
+  if (f.kind == FieldKind::kShortString) return {chars + 1, std::min<std::size_t>(field[0], f.size - 1)};
+  std::uint32_t length = 0;  // kBodyText: the characters, then their count
+  const std::size_t capacity = f.size - sizeof(length);
+  std::memcpy(&length, field + capacity, sizeof(length));
+  return {chars, std::min<std::size_t>(length, capacity)};
 }
 
 bool FieldDiffers(const StickerRecord& a, const StickerRecord& b, const RecordField& f) {
   const std::uint8_t* x = BytesOf(a) + f.offset;
   const std::uint8_t* y = BytesOf(b) + f.offset;
   if (f.kind == FieldKind::kBytes) return std::memcmp(x, y, f.size) != 0;
-  // A short string: a length byte and the characters it counts.
-  const std::size_t capacity = f.size - 1;
-  const std::size_t n = std::min<std::size_t>(x[0], capacity);
-  return n != std::min<std::size_t>(y[0], capacity) || std::memcmp(x + 1, y + 1, n) != 0;
+  return CharactersOf(x, f) != CharactersOf(y, f);
 }
 
 // A foreign length byte is cut to the capacity, and nothing behind the
@@ -37,13 +38,18 @@ void CopyShortString(std::uint8_t* to, const std::uint8_t* from, std::size_t siz
   std::memcpy(to + 1, from + 1, n);
 }
 
-bool AnyDiffers(const StickerRecord& a, const StickerRecord& b, RecordRule rule) {
+}  // namespace
+
+void CopyFields(StickerRecord& to, const StickerRecord& from, RecordRule rule) {
   for (const RecordField& f : StickerRecordFields())
-    if ((f.rules & rule) && FieldDiffers(a, b, f)) return true;
-  return false;
+    if (f.rules & rule) std::memcpy(BytesOf(to) + f.offset, BytesOf(from) + f.offset, f.size);
 }
 
-}  // namespace
+bool FieldsDiffer(const StickerRecord& a, const StickerRecord& b, RecordRule rule, unsigned except) {
+  for (const RecordField& f : StickerRecordFields())
+    if ((f.rules & rule) && !(f.rules & except) && FieldDiffers(a, b, f)) return true;
+  return false;
+}
 
 void MergeStickerSettings(StickerRecord& stored, const StickerRecord& edited) {
   CopyFields(stored, edited, kRuleEdited);
@@ -74,11 +80,11 @@ StickerRecord WindowCopyOf(const StickerRecord& delivered, const StickerRecord& 
 }
 
 bool NeedsFullRebuild(const StickerRecord& before, const StickerRecord& after) {
-  return AnyDiffers(before, after, kRuleLayout);
+  return FieldsDiffer(before, after, kRuleLayout);
 }
 
 bool EditChanges(const StickerRecord& before, const StickerRecord& after) {
-  return AnyDiffers(before, after, kRuleEdited);
+  return FieldsDiffer(before, after, kRuleEdited);
 }
 
 void RevertEdit(StickerRecord& stored, const StickerRecord& before, const StickerRecord& after) {

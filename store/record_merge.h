@@ -8,7 +8,14 @@
 #include <string_view>
 
 #include "store/compact_record.h"
+#include "store/record_fields.h"
 #include "store/sticker_record.h"
+
+// Every field of the rule, byte for byte.
+void CopyFields(StickerRecord& to, const StickerRecord& from, RecordRule rule);
+// Whether a field of the rule that takes part in none of the `except` rules
+// differs, each compared as its kind says.
+bool FieldsDiffer(const StickerRecord& a, const StickerRecord& b, RecordRule rule, unsigned except = 0);
 
 // The appearance and text of an edited record merged into the stored one;
 // window, bounds, expanded, visible, id, layout values and reserved bytes stay.
