@@ -3,6 +3,7 @@
 // slot first, byte for byte, with nothing between them.
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 // `recordOf(slot)` gives the slot's record, or null for a free slot.
@@ -17,4 +18,11 @@ std::vector<std::uint8_t> ImageOfUsedSlots(int slots, int used, RecordOf recordO
     image.insert(image.end(), bytes, bytes + sizeof(Record));
   }
   return image;
+}
+
+// The file image of records in their order.
+template <typename Record>
+std::vector<std::uint8_t> ImageOfRecords(std::span<const Record> records) {
+  const auto* bytes = reinterpret_cast<const std::uint8_t*>(records.data());
+  return std::vector<std::uint8_t>(bytes, bytes + records.size_bytes());
 }

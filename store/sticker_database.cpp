@@ -23,6 +23,12 @@ StickerRecord RecordAt(std::span<const std::uint8_t> image, std::size_t k) {
 
 }  // namespace
 
+std::vector<StickerRecord> DatabaseRecords(std::span<const std::uint8_t> image) {
+  std::vector<StickerRecord> records(RecordCount(image));
+  for (std::size_t k = 0; k < records.size(); ++k) records[k] = RecordAt(image, k);
+  return records;
+}
+
 void LoadDatabaseImage(std::span<const std::uint8_t> image, Tmassiv& store, std::int32_t& startStickerId) {
   for (std::size_t k = 0; k < RecordCount(image); ++k) {
     StickerRecord record = RecordAt(image, k);

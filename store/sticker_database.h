@@ -11,6 +11,10 @@
 
 std::vector<std::uint8_t> BuildDatabaseImage(const Tmassiv& store);
 
+// The whole records of an image in file order, each with a text length above
+// the buffer cut to the buffer.
+std::vector<StickerRecord> DatabaseRecords(std::span<const std::uint8_t> image);
+
 // Adds every whole record of the image to the store (a trailing partial record
 // is ignored, records that find no free slot are dropped). A record whose id
 // equals startStickerId is loaded visible and startStickerId becomes 0, so only

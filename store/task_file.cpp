@@ -10,13 +10,16 @@ std::vector<std::uint8_t> BuildTaskImage(const Tmassiv& store) {
   });
 }
 
+std::vector<TaskRecord> TaskRecords(std::span<const std::uint8_t> image) {
+  std::vector<TaskRecord> tasks(image.size() / kTaskRecordSize);
+  if (!tasks.empty()) std::memcpy(tasks.data(), image.data(), tasks.size() * kTaskRecordSize);
+  return tasks;
+}
+
 void LoadTaskImage(std::span<const std::uint8_t> image, Tmassiv& store) {
-  const std::size_t count = image.size() / kTaskRecordSize;
-  for (std::size_t k = 0; k < count; ++k) {
+  for (TaskRecord task : TaskRecords(image)) {
     const int slot = store.FirstFreeTaskSlot();
     if (slot < 0) return;
-    TaskRecord task;
-    std::memcpy(&task, image.data() + k * kTaskRecordSize, kTaskRecordSize);
     task.in_use = 1;
     store.WriteTask(slot, task);
   }

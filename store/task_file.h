@@ -11,6 +11,9 @@
 
 std::vector<std::uint8_t> BuildTaskImage(const Tmassiv& store);
 
+// The whole records of an image, in file order, as they are.
+std::vector<TaskRecord> TaskRecords(std::span<const std::uint8_t> image);
+
 // Puts every whole record of the image into the lowest free slot, in file
 // order, marked used; a trailing partial record is ignored and records that
 // find no free slot are dropped.
