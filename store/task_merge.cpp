@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 #include <optional>
 #include <unordered_map>
 #include <utility>
@@ -38,7 +39,7 @@ class TaskMerge {
   TaskMergeReport Run() {
     Collect();
     std::vector<std::size_t> arrivals;
-    for (const Group& group : groups_) MergeGroup(group, arrivals);
+    for (Group& group : groups_) MergeGroup(group, arrivals);
     std::sort(arrivals.begin(), arrivals.end());  // in the file's order
     for (std::size_t i : arrivals) Bring(theirs_[i]);
     return std::move(report_);
@@ -58,25 +59,57 @@ class TaskMerge {
     for (std::size_t i = 0; i < theirs_.size(); ++i) GroupOf(theirs_[i]).theirs.push_back(i);
   }
 
-  // How many of the identity stay: the side that changed the number wins,
-  // and where both did, the larger keeps what either made.
-  std::size_t Kept(const Group& g) const {
-    const std::size_t ours = g.ourSlots.size(), base = g.base.size(), theirs = g.theirs.size();
+  // A number three-way: the side that changed it wins, and where both did,
+  // the larger keeps what either made.
+  std::size_t Merged(std::size_t ours, std::size_t base, std::size_t theirs) const {
     if (!base_) return std::max(ours, theirs);
     if (ours == base) return theirs;
     if (theirs == base) return ours;
     return std::max(ours, theirs);
   }
 
-  void MergeGroup(const Group& g, std::vector<std::size_t>& arrivals) {
-    const std::size_t kept = Kept(g);
-    for (std::size_t k = kept; k < g.ourSlots.size(); ++k) {
-      report_.removed.push_back(store_.Task(g.ourSlots[k]));
-      store_.FreeTask(g.ourSlots[k]);
+  // The base and the file choose the way: they are the same when the same
+  // file is merged again, so a second merge goes the way the first went.
+  void MergeGroup(Group& g, std::vector<std::size_t>& arrivals) {
+    if (g.base.size() > 1 || g.theirs.size() > 1) MergeByState(g, arrivals);
+    else MergeOne(g, arrivals);
+  }
+
+  // The usual case, one such task in the base and in the file: it is there
+  // or not as the count merges, and its state merges like a field.
+  void MergeOne(Group& g, std::vector<std::size_t>& arrivals) {
+    Count(g.ourSlots, g.base, g.theirs, arrivals);
+    if (base_ && g.base.size() == 1 && g.theirs.size() == 1 && !g.ourSlots.empty())
+      MergeState(g.ourSlots[0], (*base_)[g.base[0]], theirs_[g.theirs[0]]);
+  }
+
+  // Several identical tasks: the active and the blocked ones are two numbers
+  // that merge on their own.
+  void MergeByState(const Group& g, std::vector<std::size_t>& arrivals) {
+    for (const bool active : {true, false}) {
+      std::vector<int> ours;
+      std::vector<std::size_t> base, theirs;
+      std::copy_if(g.ourSlots.begin(), g.ourSlots.end(), std::back_inserter(ours),
+                   [&](int slot) { return Active(store_.Task(slot)) == active; });
+      std::copy_if(g.base.begin(), g.base.end(), std::back_inserter(base),
+                   [&](std::size_t i) { return Active((*base_)[i]) == active; });
+      std::copy_if(g.theirs.begin(), g.theirs.end(), std::back_inserter(theirs),
+                   [&](std::size_t i) { return Active(theirs_[i]) == active; });
+      Count(ours, base, theirs, arrivals);
     }
-    for (std::size_t k = 0; k < std::min(kept, g.ourSlots.size()); ++k)
-      if (k < g.base.size() && k < g.theirs.size()) MergeState(g.ourSlots[k], (*base_)[g.base[k]], theirs_[g.theirs[k]]);
-    for (std::size_t k = g.ourSlots.size(); k < kept; ++k) arrivals.push_back(g.theirs[k]);
+  }
+
+  // Removes ours beyond the merged number, last first, or asks for the
+  // file's that bring it up to it; `ours` keeps the slots that stay.
+  void Count(std::vector<int>& ours, const std::vector<std::size_t>& base, const std::vector<std::size_t>& theirs,
+             std::vector<std::size_t>& arrivals) {
+    const std::size_t kept = Merged(ours.size(), base.size(), theirs.size());
+    for (std::size_t k = kept; k < ours.size(); ++k) {
+      report_.removed.push_back(store_.Task(ours[k]));
+      store_.FreeTask(ours[k]);
+    }
+    for (std::size_t k = ours.size(); k < kept; ++k) arrivals.push_back(theirs[k]);
+    if (kept < ours.size()) ours.resize(kept);
   }
 
   void MergeState(int slot, const TaskRecord& base, const TaskRecord& theirs) {

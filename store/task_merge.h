@@ -15,8 +15,8 @@
 //   reserved bytes mean nothing about the task and never count.
 // Against the base, for each identity: made on one side or both, the task is
 // there once; deleted on one side and untouched on the other, it is gone.
-// Identical tasks (the same identity several times) count as a number that
-// merges the same way.
+// Where the base or the file holds one task several times over, its active
+// and its blocked copies are two numbers, each merged the same way.
 //
 // The table holds 256 tasks; what a merge cannot place is handed back.
 
