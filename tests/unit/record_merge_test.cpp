@@ -255,13 +255,17 @@ TEST(DeliveredStrings, StopAtTheZeroOrThePayloadAndFitTheirField) {
 }
 
 // An edit that the window would not take would reach base.db and stay
-// unseen until the next start; fields that overlap would copy one another's
-// bytes.
-TEST(RecordFields, EveryEditReachesTheWindowAndNoFieldsOverlap) {
+// unseen until the next start; one that is not stored would be lost when
+// another computer's base.db is merged; fields that overlap would copy one
+// another's bytes.
+TEST(RecordFields, EveryEditReachesTheWindowAndTheMergeAndNoFieldsOverlap) {
   std::vector<int> owner(kStickerRecordSize, -1);
   int index = 0;
   for (const RecordField& f : StickerRecordFields()) {
     if (f.rules & kRuleEdited) EXPECT_TRUE(f.rules & kRuleDelivered) << "field at " << f.offset;
+    if (f.rules & (kRuleEdited | kRuleTyped)) {
+      EXPECT_TRUE(f.rules & kRuleStored) << "field at " << f.offset;
+    }
     ASSERT_LE(f.offset + f.size, kStickerRecordSize);
     for (std::size_t at = f.offset; at < f.offset + f.size; ++at) {
       EXPECT_EQ(owner[at], -1) << "byte " << at;
