@@ -56,15 +56,22 @@ bool HasTexts(const StickerRecord& record) {
   return record.caption.line_text.length || record.date_line.line_text.length || record.text_length;
 }
 
+// Which parts of a sticker one side changed against the base.
+struct Changes {
+  bool look, texts;
+  Changes(const StickerRecord& side, const StickerRecord& base)
+      : look(LookDiffers(side, base)), texts(TextsDiffer(side, base)) {}
+};
+
 // Each part of the record, the texts and the rest, is the file's where only
 // the file changed it, and ours otherwise.
-StickerRecord Merged(const StickerRecord& ours, const StickerRecord& base, const StickerRecord& theirs) {
+StickerRecord Merged(const StickerRecord& ours, Changes here, const StickerRecord& theirs, Changes there) {
   StickerRecord merged = ours;
-  if (LookDiffers(theirs, base) && !LookDiffers(ours, base)) {
+  if (there.look && !here.look) {
     merged = theirs;
     CopyFields(merged, ours, kRuleTyped);
   }
-  if (TextsDiffer(theirs, base) && !TextsDiffer(ours, base)) CopyFields(merged, theirs, kRuleTyped);
+  if (there.texts && !here.texts) CopyFields(merged, theirs, kRuleTyped);
   merged.window = ours.window;
   merged.id = ours.id;
   merged.in_use = ours.in_use;
@@ -134,8 +141,9 @@ class DatabaseMerge {
 
   void MergeBoth(int slot, const StickerRecord& base, const StickerRecord& theirs) {
     StickerRecord& ours = store_.Sticker(slot);
-    const bool textsClash = TextsDiffer(ours, base) && TextsDiffer(theirs, base) && TextsDiffer(ours, theirs);
-    const StickerRecord merged = Merged(ours, base, theirs);
+    const Changes here(ours, base), there(theirs, base);
+    const bool textsClash = here.texts && there.texts && TextsDiffer(ours, theirs);
+    const StickerRecord merged = Merged(ours, here, theirs, there);
     if (std::memcmp(&merged, &ours, sizeof merged) != 0) {
       ours = merged;
       report_.changedSlots.push_back(slot);
@@ -177,10 +185,13 @@ class DatabaseMerge {
   }
 
   // Whether a sticker of the store, under whatever id, equals the record in
-  // every field of the rule.
+  // every field of the rule. Both rules take in the body text, whose length
+  // tells most stickers apart at once.
   bool StoreHolds(const StickerRecord& record, RecordRule rule) const {
-    for (int slot = 0; slot < kStickerSlotCount; ++slot)
-      if (store_.Sticker(slot).in_use && !FieldsDiffer(store_.Sticker(slot), record, rule)) return true;
+    for (int slot = 0; slot < kStickerSlotCount; ++slot) {
+      const StickerRecord& held = store_.Sticker(slot);
+      if (held.in_use && GetStickerText(held).size() == GetStickerText(record).size() && !FieldsDiffer(held, record, rule)) return true;
+    }
     return false;
   }
 
