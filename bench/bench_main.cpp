@@ -7,6 +7,7 @@ int main(int argc, char** argv) {
   RegisterPixelBenchmarks(reporter);
   RegisterFrameBenchmarks(reporter);
   RegisterSchedulerBenchmarks(reporter);
+  RegisterMergeBenchmarks(reporter);
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks(&reporter);  // calls Finalize, which prints the ratios
   return 0;

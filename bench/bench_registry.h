@@ -9,3 +9,4 @@ inline void Repeated(benchmark::internal::Benchmark* b) { b->Repetitions(5)->Rep
 void RegisterPixelBenchmarks(BenchLineReporter& reporter);
 void RegisterFrameBenchmarks(BenchLineReporter& reporter);
 void RegisterSchedulerBenchmarks(BenchLineReporter& reporter);
+void RegisterMergeBenchmarks(BenchLineReporter& reporter);
