@@ -151,16 +151,21 @@ void ExpectKept(const Records& all, const Records& base, const Records& side, co
     const StickerRecord* there = WithId(other, r.id);
     if (was && SameSticker(r, *was)) continue;  // untouched here: the other side decides
     const bool typedHere = !was || !SameTexts(r, *was);
-    if (typedHere && HasTexts(r)) EXPECT_TRUE(Holds(all, r, SameTexts)) << sideName << " texts of " << r.id << " lost";
+    if (typedHere && HasTexts(r)) {
+      EXPECT_TRUE(Holds(all, r, SameTexts)) << sideName << " texts of " << r.id << " lost";
+    }
     const bool otherLeftIt = was && (!there || SameSticker(*there, *was));
     const bool madeHereOnly = !was && !there;
-    if (otherLeftIt || madeHereOnly) EXPECT_TRUE(Holds(all, r, SameSticker)) << sideName << " sticker " << r.id << " lost";
+    if (otherLeftIt || madeHereOnly) {
+      EXPECT_TRUE(Holds(all, r, SameSticker)) << sideName << " sticker " << r.id << " lost";
+    }
   }
   for (const StickerRecord& b : base) {
     const StickerRecord* here = WithId(side, b.id);
     const StickerRecord* there = WithId(other, b.id);
-    if (!here && there && SameSticker(*there, b))
+    if (!here && there && SameSticker(*there, b)) {
       EXPECT_FALSE(WithId(all, b.id)) << sideName << " deleted " << b.id << " but it stayed";
+    }
     if (here && there && SameSticker(*here, b) && SameSticker(*there, b)) {
       const StickerRecord* kept = WithId(all, b.id);
       EXPECT_TRUE(kept && SameSticker(*kept, b)) << "untouched " << b.id << " changed";
@@ -195,8 +200,9 @@ TEST(DatabaseMergeHistories, NothingMadeIsLostAndMergingAgainChangesNothing) {
     ExpectKept(all, base, theirs, ours, "theirs");
     for (int slot = 0; slot < kStickerSlotCount; ++slot) {
       const StickerRecord& r = result.Sticker(slot);
-      if (r.in_use && before.Sticker(slot).in_use && r.id == before.Sticker(slot).id)
+      if (r.in_use && before.Sticker(slot).in_use && r.id == before.Sticker(slot).id) {
         EXPECT_EQ(r.window, kWindowOfId * static_cast<std::uint32_t>(r.id)) << "window of " << r.id;
+      }
     }
 
     again.CopyOf(result);
@@ -209,7 +215,9 @@ TEST(DatabaseMergeHistories, NothingMadeIsLostAndMergingAgainChangesNothing) {
     EXPECT_TRUE(fromCopy.removed.empty() && fromCopy.changedSlots.empty());
     const Records withCopy = copied.All(fromCopy);
     for (const StickerRecord& r : theirs)
-      if (HasTexts(r)) EXPECT_TRUE(Holds(withCopy, r, SameTexts)) << "copy's texts of " << r.id << " lost";
+      if (HasTexts(r)) {
+        EXPECT_TRUE(Holds(withCopy, r, SameTexts)) << "copy's texts of " << r.id << " lost";
+      }
     copiedAgain.CopyOf(copied);
     EXPECT_FALSE(MergeDatabaseCopy(*copiedAgain, theirImage).StoreChanged());
     if (HasFailure()) return;

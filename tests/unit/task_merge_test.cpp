@@ -250,14 +250,19 @@ TEST_F(TaskMergeTest, HistoriesLoseNothingMadeAndMergeOnce) {
     for (const Census* side : {&o, &t}) {
       const Census& other = side == &o ? t : o;
       for (const auto& [identity, n] : side->count) {
-        if (n > b.Of(identity)) EXPECT_GE(r.Of(identity), 1) << "a task made on one side is lost";
+        if (n > b.Of(identity)) {
+          EXPECT_GE(r.Of(identity), 1) << "a task made on one side is lost";
+        }
         // One task, blocked or unblocked on one side only: that side's state.
         const bool one = n == 1 && b.Of(identity) == 1 && other.Of(identity) == 1;
-        if (one && !side->SameAs(b, identity) && other.SameAs(b, identity))
+        if (one && !side->SameAs(b, identity) && other.SameAs(b, identity)) {
           EXPECT_TRUE(r.SameAs(*side, identity)) << "a change of state is lost";
+        }
       }
       for (const auto& [identity, n] : b.count)
-        if (side->Of(identity) == 0 && other.SameAs(b, identity)) EXPECT_EQ(r.Of(identity), 0) << "a deleted task stayed";
+        if (side->Of(identity) == 0 && other.SameAs(b, identity)) {
+          EXPECT_EQ(r.Of(identity), 0) << "a deleted task stayed";
+        }
     }
     if (HasFailure()) return;
   }
