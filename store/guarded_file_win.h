@@ -14,6 +14,13 @@
 // A write that finds the file held by a reader tries again for a moment
 // before it reports. With a daily backup, the first write of each day first
 // copies the file.
+//
+// The file may be shared with another computer through a sync tool, or with
+// another copy of the program on one folder. What the file held when it was
+// last read or written here is remembered; a write never goes over bytes it
+// has not seen: a file changed since is read and handed to the owner to
+// merge first. Copies of the program on one machine take turns at the
+// check-and-write.
 
 #include <windows.h>
 
@@ -26,6 +33,7 @@
 #include <vector>
 
 #include "store/daily_backup_win.h"
+#include "store/file_snapshot.h"
 #include "win/error_box_win.h"
 
 // Who hears of what went wrong: the error boxes, or a test.
@@ -48,10 +56,14 @@ struct GuardedFileArgs {
 class GuardedFile {
  public:
   using Bytes = std::vector<std::uint8_t>;
+  // Merges the file's bytes now (`theirs`) against the ones last known here.
+  using Merge = std::function<void(std::span<const std::uint8_t> base, const Bytes& theirs)>;
+  enum class Check { kUnchanged, kMerged, kNotYet };
 
-  // Reads give at most `largest` bytes from the start of the file.
-  GuardedFile(std::wstring path, std::size_t largest, GuardedFileArgs args = {})
-      : path_(std::move(path)), largest_(largest), a_(std::move(args)) {}
+  // Reads give at most `largest` bytes from the start of the file; a whole
+  // file is a whole number of `unit`s (records).
+  GuardedFile(std::wstring path, std::size_t largest, std::size_t unit, GuardedFileArgs args = {})
+      : path_(std::move(path)), largest_(largest), unit_(unit), a_(std::move(args)) {}
 
   // Nothing when the file is missing (said nothing) or could not be read
   // (reported and remembered).
@@ -59,14 +71,24 @@ class GuardedFile {
   // Writes what `image` builds. After a failed read, `addLate` first gets the
   // file's bytes if it reads now, before `image` is built. Returns false when
   // the file was not written (reported).
-  bool Write(const std::function<Bytes()>& image, const std::function<void(const Bytes&)>& addLate);
+  // A file changed since it was last known is first given to `merge`.
+  bool Write(const std::function<Bytes()>& image, const std::function<void(const Bytes&)>& addLate, const Merge& merge);
+  // Whether another program changed the file: if so and it reads whole now,
+  // `merge` gets it (kMerged); a file held, or with part of a record (still
+  // arriving), is kNotYet; our own writes are kUnchanged.
+  Check MergeChanges(const Merge& merge);
   bool LastReadFailed() const { return lastReadFailed_; }
 
  private:
   bool MakeWayAfterFailedRead(const std::function<void(const Bytes&)>& addLate);
+  // Before a write: a file still arriving gets a moment to arrive whole.
+  void MergeBeforeWrite(const Merge& merge);
+  void RememberRead(const Bytes& bytes);
 
   std::wstring path_;
   std::size_t largest_;
+  std::size_t unit_;
+  KnownFile known_;
   GuardedFileArgs a_;
   bool lastReadFailed_ = false;
 };

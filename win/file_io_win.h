@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -17,6 +18,14 @@ struct FileReadResult {
 };
 
 bool FileExists(const std::wstring& path);  // a file, not a folder
+
+// A file's size and last-write time (in the file system's 100 ns units).
+struct FileStamp {
+  std::uint64_t size = 0;
+  std::uint64_t writeTime = 0;
+};
+// Nothing for a file that is missing or cannot be looked at.
+std::optional<FileStamp> StampOf(const std::wstring& path);
 bool FolderExists(const std::wstring& path);
 
 // The names of the files of a folder (not the folders), in the order the
