@@ -18,6 +18,7 @@
 #include "store/skin_bitmaps_win.h"
 #include "store/shortcut_win.h"
 #include "store/data_files_win.h"
+#include "store/slot_image.h"
 #include "sticker/sticker_title_win.h"
 #include "store/local_time_win.h"
 #include "store/text_utils.h"
@@ -34,6 +35,12 @@ constexpr wchar_t kApplicationIcon[] = L"MAINICON";
 constexpr int kFlagWidth = 25, kFlagHeight = 15;
 constexpr UINT kOpenNewSticker = WM_APP + 2;
 constexpr UINT kStartUpEnded = WM_APP + 3;
+constexpr UINT kDataFolderChanged = WM_APP + 4;
+constexpr UINT_PTR kSharedRetryTimer = 1;
+// A file held by a sync tool, or still arriving, is looked at again after this.
+constexpr UINT kSharedRetryDelayMs = 500;
+constexpr wchar_t kUnplacedStickers[] = L"base.db.unplaced";
+constexpr wchar_t kUnplacedTasks[] = L"plan.db.unplaced";
 constexpr Colour kWelcomeColour = 0x80E0FF;
 constexpr std::size_t kShortcutNameLength = 64;
 }  // namespace
@@ -59,8 +66,10 @@ bool TQuillor::Create() {
     return GuardedFileArgs{.backup = DailyBackup(DataFile(kBackupFolder), LocalNow),
                            .reports = {.keptUnread = [this](const std::wstring& kept) { ShowKeptUnread(kept); }}};
   };
-  database_ = std::make_unique<StickerDatabaseFile>(DataFile(kDatabaseFile), fileArgs());
-  tasks_ = std::make_unique<TaskFile>(DataFile(kTaskFile), fileArgs());
+  database_ = std::make_unique<StickerDatabaseFile>(
+      DataFile(kDatabaseFile), fileArgs(), [this](const StickerMergeReport& report) { OnStickersMerged(report); });
+  tasks_ = std::make_unique<TaskFile>(DataFile(kTaskFile), fileArgs(),
+                                      [this](const TaskMergeReport& report) { OnTasksMerged(report); });
   store_->ResetTasks(LocalNow());
   taskbarCreatedMessage_ = RegisterWindowMessageW(L"TaskbarCreated");
   LoadSkinPictures();
@@ -96,6 +105,12 @@ bool TQuillor::Create() {
   if (firstStart) AddWelcomeSticker();
   if (!CreateManager()) return false;
   LoadFlags();
+  shared_ = std::make_unique<SharedDataFolder>(SharedDataFolderArgs{
+      dataFolder_, DataFile(kBackupFolder), database_.get(), tasks_.get(), store_.get(), Handle(), kDataFolderChanged,
+      [this](const StickerMergeReport& report) { OnStickersMerged(report); },
+      [this](const TaskMergeReport& report) { OnTasksMerged(report); }, [this] { return SaveDatabase(); },
+      [this] { return SaveTasks(); }});
+  TakeInSharedChanges();
   started_ = true;
   PostMessageW(Handle(), kStartUpEnded, 0, 0);
   return true;
@@ -160,6 +175,32 @@ void TQuillor::SaveDefaults(const TDefaultSettings& defaults) {
 
 void TQuillor::RefillManager() {
   if (manager_) manager_->RefillStickers();
+}
+
+void TQuillor::OnStickersMerged(const StickerMergeReport& report) {
+  if (stickers_) stickers_->ShowMerged(report);
+  KeepUnplaced(kUnplacedStickers, ImageOfRecords<StickerRecord>(report.unplaced));
+}
+
+// Tasks that came in have no due time yet: the scheduler works them out.
+void TQuillor::OnTasksMerged(const TaskMergeReport& report) {
+  if (manager_ && report.TableChanged()) manager_->TaskRefreshClick();
+  KeepUnplaced(kUnplacedTasks, ImageOfRecords<TaskRecord>(report.unplaced));
+}
+
+void TQuillor::KeepUnplaced(const wchar_t* name, std::span<const std::uint8_t> records) {
+  if (records.empty()) return;
+  const std::wstring path = DataFile(name);
+  FileReadResult kept = ReadWholeFile(path, SIZE_MAX);
+  kept.bytes.insert(kept.bytes.end(), records.begin(), records.end());
+  if (const DWORD error = WriteFileAtomically(path, kept.bytes); error != 0)
+    ShowFileError(FileErrorKind::kCreate, path, error);
+}
+
+// What could not be taken in yet is looked at again once, a moment later.
+void TQuillor::TakeInSharedChanges() {
+  KillTimer(Handle(), kSharedRetryTimer);
+  if (!shared_->TakeInChanges()) SetTimer(Handle(), kSharedRetryTimer, kSharedRetryDelayMs, nullptr);
 }
 
 void TQuillor::ShowKeptUnread(const std::wstring& keptAs) {
@@ -263,8 +304,11 @@ void TQuillor::LoadSkinPictures() {
 
 // Notes of a base.db that could be read only now open as they were saved.
 bool TQuillor::SaveDatabase() {
+  if (savingDatabase_) return true;
+  savingDatabase_ = true;
   std::vector<int> late;
   const bool written = database_->Write(*store_, late);
+  savingDatabase_ = false;
   if (!late.empty()) {
     stickers_->ShowLoaded();
     RefillManager();
@@ -362,6 +406,7 @@ void TQuillor::OnStartUpEnded() {
 
 void TQuillor::Shutdown() {
   SaveConfiguration();
+  shared_.reset();  // the watch posts to the window
   chordix_.reset();  // the hook goes before the window it reports to
   DestroyWindow(Handle());
 }
@@ -456,6 +501,12 @@ LRESULT TQuillor::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case kStartUpEnded:
       OnStartUpEnded();
+      return 0;
+    case kDataFolderChanged:
+      if (Ready() && shared_) TakeInSharedChanges();
+      return 0;
+    case WM_TIMER:
+      if (wParam == kSharedRetryTimer && Ready() && shared_) TakeInSharedChanges();
       return 0;
     case WM_CLOSE:  // during start-up (an error box waits), once it is over
       if (Ready())

@@ -13,6 +13,7 @@
 #include "app/key_assignments.h"
 #include "app/main_menu_win.h"
 #include "app/scheduler_actions_win.h"
+#include "app/shared_data_folder_win.h"
 #include "app/sticker_operations_win.h"
 #include "app/tray_icon_win.h"
 #include "editors/icon_choices_win.h"
@@ -81,6 +82,12 @@ class TQuillor final : public WindowBase, private ManagerCommands {
   void PostNewSticker();
   void SaveDefaults(const TDefaultSettings& defaults);
   void ShowKeptUnread(const std::wstring& keptAs);
+  // Another computer's changes, merged into the store, shown.
+  void OnStickersMerged(const StickerMergeReport& report);
+  void OnTasksMerged(const TaskMergeReport& report);
+  // Records a merge found no free slot for are added to a file of their own.
+  void KeepUnplaced(const wchar_t* name, std::span<const std::uint8_t> records);
+  void TakeInSharedChanges();
   void RefillManager();
   void CreateShortcut(std::int32_t id, const StickerRecord& record);
   void NewSticker() override;
@@ -111,6 +118,10 @@ class TQuillor final : public WindowBase, private ManagerCommands {
   std::unique_ptr<StickerDatabaseFile> database_;
   std::unique_ptr<TaskFile> tasks_;
   SystemClock clock_;  // the scheduler's time and the calendars' today, read alike
+  std::unique_ptr<SharedDataFolder> shared_;
+  // A merge may set off a write (a window that moves), which the write under
+  // way, or the next one, already covers.
+  bool savingDatabase_ = false;
   SkinBitmaps skinBitmaps_;
   FrameCache frames_;  // shared by the sticker windows
   TATBitmap userIcons_;

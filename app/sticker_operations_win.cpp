@@ -95,6 +95,23 @@ void StickerOperations::OnWindowClosed(TStickForm* window) {
   PostMessageW(a_.mainWindow, kReleaseClosedStickers, 0, 0);
 }
 
+// A changed sticker's window is made anew: its place, look and texts may all
+// have changed, and a window keeps its own place when given a record.
+void StickerOperations::ShowMerged(const StickerMergeReport& report) {
+  if (!report.StoreChanged()) return;
+  for (const StickerRecord& gone : report.removed) CloseWindowOf(gone);
+  const std::vector<Monitor> monitors = CurrentMonitors();
+  for (const int slot : report.changedSlots) {
+    CloseWindowOf(a_.store->Sticker(slot));
+    if (a_.store->Sticker(slot).visible) ShowSlot(slot, monitors);
+  }
+  for (const int slot : report.addedSlots) {
+    a_.store->Sticker(slot).window = 0;
+    if (a_.store->Sticker(slot).visible) ShowSlot(slot, monitors);
+  }
+  a_.refreshManager();
+}
+
 void StickerOperations::ReleaseClosedWindows() {
   std::erase_if(closed_, [](const auto& window) { return !window->Busy(); });
 }

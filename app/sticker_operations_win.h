@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "lang/tmui.h"
+#include "store/database_merge.h"
 #include "sticker/stick_form_win.h"
 #include "store/tmassiv.h"
 
@@ -79,6 +80,11 @@ class StickerOperations final : public StickerHost {
   // Closes every window and opens the visible records' again, as after a
   // restart of the shell; the store stays as it is.
   void ReopenAll();
+  // Another computer's changes have been merged into the store: the windows
+  // of deleted stickers close, changed ones open again as they are now, new
+  // visible ones open, and the manager is refreshed. Nothing is written: the
+  // store now holds what the file holds, or is about to be written.
+  void ShowMerged(const StickerMergeReport& report);
   // Frees the closed windows none of whose handlers is still running.
   void ReleaseClosedWindows();
 

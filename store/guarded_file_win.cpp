@@ -79,13 +79,16 @@ GuardedFile::Check GuardedFile::MergeChanges(const Merge& merge) {
   const FileReadResult file = ReadWholeFile(path_, largest_);
   if (file.status == FileReadResult::Status::kMissing) return Check::kUnchanged;
   if (file.status != FileReadResult::Status::kOk || file.bytes.size() % unit_ != 0) return Check::kNotYet;
-  if (known_.Differs(file.bytes)) {
-    merge(known_.Base(), file.bytes);
+  if (!known_.Differs(file.bytes)) {
     known_.Remember(file.bytes, stamp->writeTime);
-    return Check::kMerged;
+    return Check::kUnchanged;
   }
+  // Known first: whatever the merge sets off (a window that writes its new
+  // place, say) compares the file with what it holds now.
+  const Bytes base(known_.Base().begin(), known_.Base().end());
   known_.Remember(file.bytes, stamp->writeTime);
-  return Check::kUnchanged;
+  merge(base, file.bytes);
+  return Check::kMerged;
 }
 
 void GuardedFile::MergeBeforeWrite(const Merge& merge) {

@@ -47,6 +47,10 @@ struct FileHandleTraits {  // CreateFile fails with INVALID_HANDLE_VALUE
   static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
   static void Close(HANDLE h) { CloseHandle(h); }
 };
+struct ChangeNotificationTraits {  // FindFirstChangeNotification fails with INVALID_HANDLE_VALUE
+  static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
+  static void Close(HANDLE h) { FindCloseChangeNotification(h); }
+};
 struct RegistryKeyTraits {
   static HKEY Invalid() { return nullptr; }
   static void Close(HKEY h) { RegCloseKey(h); }
@@ -98,6 +102,7 @@ struct ComTraits {  // COM interface pointers, each holding one reference
 
 using UniqueHandle = ScopedHandle<HANDLE, KernelHandleTraits>;
 using UniqueFile = ScopedHandle<HANDLE, FileHandleTraits>;
+using UniqueChangeNotification = ScopedHandle<HANDLE, ChangeNotificationTraits>;
 using UniqueKey = ScopedHandle<HKEY, RegistryKeyTraits>;
 using UniqueWindow = ScopedHandle<HWND, WindowTraits>;
 using UniqueLocal = ScopedHandle<HLOCAL, LocalMemoryTraits>;
