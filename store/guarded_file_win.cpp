@@ -71,6 +71,9 @@ std::optional<GuardedFile::Bytes> GuardedFile::Read() {
 }
 
 GuardedFile::Check GuardedFile::MergeChanges(const Merge& merge) {
+  // A file never read has no base to merge against: the next write adds
+  // its records to the store first.
+  if (lastReadFailed_) return Check::kUnchanged;
   const auto stamp = StampOf(path_);
   // A file gone (deleted, or between a sync tool's steps) is never merged as
   // empty: the next write puts it back.
