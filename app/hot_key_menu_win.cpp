@@ -14,15 +14,29 @@ constexpr MenuItemLook kLook{.height = 22, .pictureLeft = 3, .boxWidth = 16, .bo
 
 }  // namespace
 
+namespace {
+constexpr UINT kItemType = MFT_OWNERDRAW | MFT_RADIOCHECK;
+}
+
 HotKeyMenu::HotKeyMenu(HMENU menu, UINT firstCommand, HIMAGELIST glyphs)
     : menu_(menu), first_(firstCommand), glyphs_(glyphs) {
   for (UINT tag = 0; tag < kHotKeyMenuItems; ++tag) {
     MENUITEMINFOW info{sizeof(info)};
     info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_DATA;
-    info.fType = MFT_OWNERDRAW | MFT_RADIOCHECK;
+    info.fType = kItemType;
     info.wID = first_ + tag;
     info.dwItemData = tag;
     InsertMenuItemW(menu_, tag, TRUE, &info);
+  }
+}
+
+// A changed item is measured again; setting its type is the least change.
+void HotKeyMenu::Remeasure() const {
+  for (UINT tag = 0; tag < kHotKeyMenuItems; ++tag) {
+    MENUITEMINFOW info{sizeof(info)};
+    info.fMask = MIIM_FTYPE;
+    info.fType = kItemType;
+    SetMenuItemInfoW(menu_, first_ + tag, FALSE, &info);
   }
 }
 
@@ -39,14 +53,14 @@ std::optional<int> HotKeyMenu::Choose(UINT command) const {
 
 const wchar_t* HotKeyMenu::Caption(UINT command) const { return Owns(command) ? kCaptions[command - first_] : L""; }
 
-bool HotKeyMenu::Measure(MEASUREITEMSTRUCT& item) const {
+bool HotKeyMenu::Measure(MEASUREITEMSTRUCT& item, const DisplayScale& scale) const {
   if (item.CtlType != ODT_MENU || !Owns(item.itemID)) return false;
-  MeasureMenuItem(item, kLook, Caption(item.itemID));
+  MeasureMenuItem(item, kLook, Caption(item.itemID), scale);
   return true;
 }
 
-bool HotKeyMenu::Draw(const DRAWITEMSTRUCT& item) const {
+bool HotKeyMenu::Draw(const DRAWITEMSTRUCT& item, const DisplayScale& scale) const {
   if (item.CtlType != ODT_MENU || !Owns(item.itemID)) return false;
-  DrawMenuItem(item, kLook, glyphs_, kPictures[item.itemID - first_], Caption(item.itemID));
+  DrawMenuItem(item, kLook, glyphs_, kPictures[item.itemID - first_], Caption(item.itemID), scale);
   return true;
 }

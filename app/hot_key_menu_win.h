@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "app/key_assignments.h"
+#include "pixels/display_scale.h"
 
 class HotKeyMenu {
  public:
@@ -21,8 +22,10 @@ class HotKeyMenu {
   // and for the item already checked.
   std::optional<int> Choose(UINT command) const;
 
-  bool Measure(MEASUREITEMSTRUCT& item) const;
-  bool Draw(const DRAWITEMSTRUCT& item) const;
+  bool Measure(MEASUREITEMSTRUCT& item, const DisplayScale& scale) const;
+  // Has the system ask for the items' sizes again when the menu next opens.
+  void Remeasure() const;
+  bool Draw(const DRAWITEMSTRUCT& item, const DisplayScale& scale) const;
   // The caption drawn for a command of this menu; empty for any other.
   const wchar_t* Caption(UINT command) const;
 

@@ -91,11 +91,19 @@ MainMenu::MainMenu(TMUI& texts, const MenuGlyphs& glyphs, HIMAGELIST glyphList, 
 }
 
 bool MainMenu::Measure(MEASUREITEMSTRUCT& item) const {
-  return languages_.Measure(item) || newStickerKeys_.Measure(item) || managerKeys_.Measure(item);
+  return languages_.Measure(item, scale_) || newStickerKeys_.Measure(item, scale_) || managerKeys_.Measure(item, scale_);
 }
 
 bool MainMenu::Draw(const DRAWITEMSTRUCT& item) const {
-  return languages_.Draw(item) || newStickerKeys_.Draw(item) || managerKeys_.Draw(item);
+  return languages_.Draw(item, scale_) || newStickerKeys_.Draw(item, scale_) || managerKeys_.Draw(item, scale_);
+}
+
+// The language menu is filled anew each time it opens, and so measured anew.
+void MainMenu::SetScale(const DisplayScale& scale) {
+  if (scale == scale_) return;
+  scale_ = scale;
+  newStickerKeys_.Remeasure();
+  managerKeys_.Remeasure();
 }
 
 void MainMenu::SetCaption(HMENU menu, UINT item, bool byPosition, TextId text) const {

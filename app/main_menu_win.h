@@ -49,9 +49,13 @@ class MainMenu {
   LanguageMenu& Languages() { return languages_; }
   const HotKeyMenu& NewStickerKeys() const { return newStickerKeys_; }
   const HotKeyMenu& ManagerKeys() const { return managerKeys_; }
-  // The owner-drawn items of the sub-menus: false for items of no sub-menu.
+  // The owner-drawn items of the sub-menus, at the scale of the monitor the
+  // menu opens on: false for items of no sub-menu.
   bool Measure(MEASUREITEMSTRUCT& item) const;
   bool Draw(const DRAWITEMSTRUCT& item) const;
+  // The scale of the monitor the menu is about to open on; owner-drawn items
+  // measured at another are measured again.
+  void SetScale(const DisplayScale& scale);
   void Relabel();
   // One item for every open sticker, in slot order; "Stickers" is enabled only
   // when there is at least one.
@@ -74,4 +78,5 @@ class MainMenu {
   HMENU hotKeys_, newStickerKeyMenu_, managerKeyMenu_, stickers_, actions_;  // owned by menu_
   HotKeyMenu newStickerKeys_, managerKeys_;
   std::vector<std::int32_t> listedIds_;  // the sticker of each item of stickers_
+  DisplayScale scale_;
 };

@@ -22,6 +22,7 @@
 #include "sticker/sticker_title_win.h"
 #include "store/local_time_win.h"
 #include "store/text_utils.h"
+#include "win/display_dpi_win.h"
 #include "win/text_convert_win.h"
 
 namespace {
@@ -222,13 +223,32 @@ void TQuillor::NewSticker() {
 // First of all, so that the program shows it has started; the menu comes
 // once the windows it needs exist.
 void TQuillor::CreateTray() {
-  const int size = GetSystemMetrics(SM_CXSMICON);
-  trayIcon_.Reset(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), kApplicationIcon, IMAGE_ICON, size, size, 0)));
-  tray_ = std::make_unique<TTrayIconAdv>(Handle(), trayIcon_ ? trayIcon_.Get() : LoadIconW(nullptr, IDI_APPLICATION));
+  LoadTrayIcon();
+  tray_ = std::make_unique<TTrayIconAdv>(Handle(), TrayIcon());
   if (!tray_->Create()) return;
   tray_->SetPopupMenu([this](POINT at) { OpenMainMenu(at); });
   tray_->onLeftButtonDoubleClick = [this] { NewSticker(); };
   tray_->SetEnabled(true);
+}
+
+// The task bar shows the icon at the small-icon size of the primary
+// monitor's scale.
+void TQuillor::LoadTrayIcon() {
+  trayScale_ = MonitorScaleAt({0, 0});
+  const int size = SmallIconSize(trayScale_);
+  trayIcon_.Reset(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), kApplicationIcon, IMAGE_ICON, size, size, 0)));
+}
+
+HICON TQuillor::TrayIcon() const { return trayIcon_ ? trayIcon_.Get() : LoadIconW(nullptr, IDI_APPLICATION); }
+
+// A monitor's scale or the system's changed: every sticker on a monitor of
+// a new scale is drawn anew, and the tray gets an icon of the new size.
+void TQuillor::FollowScale() {
+  stickers_->FollowScale();
+  if (MonitorScaleAt({0, 0}) == trayScale_) return;
+  UniqueIcon old = std::move(trayIcon_);  // the tray shows it until it has the new one
+  LoadTrayIcon();
+  tray_->SetApplicationIcon(TrayIcon());
 }
 
 void TQuillor::LoadFlags() {
@@ -239,6 +259,7 @@ void TQuillor::LoadFlags() {
 void TQuillor::OpenMainMenu(POINT at) {
   if (!Ready()) return;  // an error box of the start-up is still showing
   menu_->ListStickers(*store_);
+  menu_->SetScale(MonitorScaleAt(at));
   const UINT command = static_cast<UINT>(
       TrackPopupMenu(menu_->Handle(), TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, Handle(), nullptr));
   if (command && !menu_->Languages().Choose(command) && !ChooseHotKey(command)) RunMenuChoice(menu_->Decode(command));
@@ -497,7 +518,14 @@ LRESULT TQuillor::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DRAWITEM:
       return Ready() && menu_->Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
     case WM_DISPLAYCHANGE:
-      if (Ready()) stickers_->BringBackStranded();
+      if (Ready()) {
+        stickers_->BringBackStranded();
+        FollowScale();
+      }
+      return 0;
+    case WM_SETTINGCHANGE:
+    case WM_DPICHANGED:  // the hidden window stands on the primary monitor: its scale changed
+      if (Ready()) FollowScale();
       return 0;
     case kStartUpEnded:
       OnStartUpEnded();

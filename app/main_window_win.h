@@ -69,6 +69,9 @@ class TQuillor final : public WindowBase, private ManagerCommands {
   void OnStartUpEnded();
   void Shutdown();
   void CreateTray();
+  void LoadTrayIcon();
+  HICON TrayIcon() const;
+  void FollowScale();
   void LoadFlags();
   void OpenMainMenu(POINT at);
   void RunMenuChoice(const MenuChoice& choice);
@@ -137,6 +140,7 @@ class TQuillor final : public WindowBase, private ManagerCommands {
   std::unique_ptr<TFormPlan> wizard_;
   std::unique_ptr<TFormManager> manager_;
   UniqueIcon trayIcon_;
+  DisplayScale trayScale_;  // the icon's
   std::unique_ptr<TTrayIconAdv> tray_;
   UniqueImageList flags_;  // the language menu's flags, 25 x 15
   std::unique_ptr<MainMenu> menu_;

@@ -67,7 +67,8 @@ bool StickerOperations::ShowSlot(int slot, const std::vector<Monitor>& monitors)
   record.visible = 1;
   record.window = window->StoredHandle();
   if (IsUnplaced(record)) {
-    const ScreenPoint centre = CentredPosition(CurrentWorkArea(), window->PictureWidth(), window->PictureHeight());
+    const ScreenPoint centre = window->StoredPlace(
+        CentredPosition(CurrentWorkArea(), window->PictureWidth(), window->PictureHeight()));
     record.left = centre.x;
     record.top = centre.y;
   }
@@ -144,6 +145,10 @@ void StickerOperations::BringAllOnScreen() {
 void StickerOperations::BringBackStranded() {
   const std::vector<Monitor> monitors = CurrentMonitors();
   for (const auto& window : windows_) window->BringBackIfStranded(monitors);
+}
+
+void StickerOperations::FollowScale() {
+  for (const auto& window : windows_) window->FollowScale();
 }
 
 void StickerOperations::ReopenAll() {

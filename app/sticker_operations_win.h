@@ -73,6 +73,8 @@ class StickerOperations final : public StickerHost {
   // After a change of monitors: windows left wholly outside every monitor
   // come back onto the nearest; their stored places are kept.
   void BringBackStranded();
+  // Each window whose monitor's scale changed is drawn anew at the new one.
+  void FollowScale();
   // Brings the sticker's window to the front until it loses the focus.
   void BringToFront(std::int32_t id);
   // Open windows put the current texts on their menus.

@@ -102,6 +102,11 @@ void TTrayIconAdv::SetHint(const std::wstring& hint) {
   if (enabled_) Notify(NIM_MODIFY);
 }
 
+void TTrayIconAdv::SetApplicationIcon(HICON icon) {
+  applicationIcon_ = icon;
+  if (enabled_) Notify(NIM_MODIFY);
+}
+
 void TTrayIconAdv::SetIcons(std::vector<HICON> icons) {
   icons_ = std::move(icons);
   SetIconIndex(0);

@@ -45,6 +45,9 @@ class TTrayIconAdv final : public WindowBase {
   // The icons the animation cycles through (not owned); without any the
   // application icon shows.
   void SetIcons(std::vector<HICON> icons);
+  // The icon shown without any of `Icons` (not owned), as a new scale needs
+  // one of another size.
+  void SetApplicationIcon(HICON icon);
   void SetIconIndex(int index);
   void SetAnimate(bool animate);
   void SetInterval(UINT milliseconds);

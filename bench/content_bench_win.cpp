@@ -28,7 +28,8 @@ struct Figures {
   double full, redraw;
 };
 
-Figures Time(const StickerRecord& record, const ContentSources& sources, int runs, int& width, int& height) {
+Figures Time(const StickerRecord& record, const ContentSources& sources, int runs, int& width, int& height,
+             const DisplayScale& scale = {}) {
   const std::wstring text = BodyTextOf(record);
   StickerPictures pictures;
   Picture32 composite;
@@ -36,12 +37,12 @@ Figures Time(const StickerRecord& record, const ContentSources& sources, int run
     ComposeSticker(record, text, pictures, composite);
     PlaceIcon(record, pictures, composite);
   };
-  RebuildSticker(record, text, sources, pictures);  // fonts and caches warm
+  RebuildSticker(record, text, sources, scale, pictures);  // fonts and caches warm
   draw();
   width = composite.Width();
   height = composite.Height();
   const double full = MicrosecondsPerRun(runs, [&] {
-    RebuildSticker(record, text, sources, pictures);
+    RebuildSticker(record, text, sources, scale, pictures);
     draw();
   });
   const double redraw = MicrosecondsPerRun(runs, draw);
@@ -80,6 +81,15 @@ void RunContentBenchmarks() {
   std::fprintf(stderr, "typical sticker: %d x %d\n", w, h);
   Report("content_typical_full_rebuild", small.full, "ms");
   Report("content_typical_redraw", small.redraw, "ms");
+  // The same note at 150 % and 200 %, timed in this run so that the ratios
+  // to 100 % compare like with like.
+  const Figures at150 = Time(typical, sources, 200, w, h, DisplayScale(144));
+  std::fprintf(stderr, "typical sticker at 150 %%: %d x %d\n", w, h);
+  const Figures at200 = Time(typical, sources, 200, w, h, DisplayScale(192));
+  std::fprintf(stderr, "typical sticker at 200 %%: %d x %d\n", w, h);
+  Report("typical_sticker_redraw_150pct_to_100pct", at150.redraw / small.redraw, "ratio");
+  Report("typical_sticker_redraw_200pct_to_100pct", at200.redraw / small.redraw, "ratio");
+  Report("typical_sticker_full_rebuild_200pct_to_100pct", at200.full / small.full, "ratio");
   const Figures large = Time(largest, sources, 20, w, h);
   std::fprintf(stderr, "largest sticker: %d x %d\n", w, h);
   Report("content_largest_full_rebuild", large.full, "ms");

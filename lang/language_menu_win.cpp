@@ -95,18 +95,18 @@ void LanguageMenu::Relabel() {
   }
 }
 
-bool LanguageMenu::Measure(MEASUREITEMSTRUCT& m) const {
+bool LanguageMenu::Measure(MEASUREITEMSTRUCT& m, const DisplayScale& scale) const {
   if (m.CtlType != ODT_MENU) return false;
   const Item* item = ItemOf(m.itemID);
   if (!item) return false;
-  MeasureMenuItem(m, kLook, item->caption);
+  MeasureMenuItem(m, kLook, item->caption, scale);
   return true;
 }
 
-bool LanguageMenu::Draw(const DRAWITEMSTRUCT& d) const {
+bool LanguageMenu::Draw(const DRAWITEMSTRUCT& d, const DisplayScale& scale) const {
   if (d.CtlType != ODT_MENU) return false;
   const Item* item = ItemOf(d.itemID);
   if (!item) return false;
-  DrawMenuItem(d, kLook, flags_, item->flag == kNoFlag ? kNoPicture : item->flag, item->caption);
+  DrawMenuItem(d, kLook, flags_, item->flag == kNoFlag ? kNoPicture : item->flag, item->caption, scale);
   return true;
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "lang/tmui.h"
+#include "pixels/display_scale.h"
 #include "win/handles_win.h"
 
 class LanguageMenu {
@@ -25,8 +26,8 @@ class LanguageMenu {
   bool Choose(UINT command);
   void Relabel();
 
-  bool Measure(MEASUREITEMSTRUCT& item) const;
-  bool Draw(const DRAWITEMSTRUCT& item) const;
+  bool Measure(MEASUREITEMSTRUCT& item, const DisplayScale& scale) const;
+  bool Draw(const DRAWITEMSTRUCT& item, const DisplayScale& scale) const;
 
   static constexpr UINT kRussian = 2, kEnglish = 3, kFirstFile = 100, kMaxFiles = 100;
   static constexpr int kItemHeight = 21;

@@ -9,6 +9,9 @@ constexpr int kWeekDays = 7;
 constexpr int kHeaderGap = 4;         // below the title and the week-day line
 constexpr int kWeekDaysMargin = 28;   // around the joined week-day names
 constexpr int kNotepadExtraWidth = 16;
+// Today's ring stands inside its cell; the line under the number one pixel
+// right of centre and one below the cell.
+constexpr int kRingInsetAcross = 2, kRingInsetDown = 3, kLineShift = 1;
 constexpr double kVerticalSpread = 1.2, kHeaderSpread = 1.3, kLineSpread = 1.3;
 
 bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
@@ -49,17 +52,17 @@ int DayInCell(const CalendarPage& page, int row, int column) {
 CalendarSize SizeOfCalendar(const CalendarPage& page, const CalendarMetrics& m) {
   CalendarSize size;
   if (!page.flags.vertical) {
-    size.width = std::max(kWeekDays * m.numberWidth + 8 * m.numberWidth / 2, m.weekDaysWidth + kWeekDaysMargin);
+    size.width = std::max(kWeekDays * m.numberWidth + 8 * m.numberWidth / 2, m.weekDaysWidth + m.scale.Px(kWeekDaysMargin));
     size.height = (page.rows + 1) * m.numberHeight;
-    if (page.flags.weekDays) size.height += m.lineHeight + kHeaderGap;
-    if (page.flags.title) size.height += m.lineHeight + kHeaderGap;
+    if (page.flags.weekDays) size.height += m.lineHeight + m.scale.Px(kHeaderGap);
+    if (page.flags.title) size.height += m.lineHeight + m.scale.Px(kHeaderGap);
     return size;
   }
   size.width = static_cast<int>(m.numberWidth * kVerticalSpread * (page.rows + 1));
   size.height = static_cast<int>(m.numberHeight * kWeekDays * kVerticalSpread);
   if (page.flags.weekDays) size.width += static_cast<int>(m.widestWeekDay * kHeaderSpread);
   if (page.flags.title) {
-    size.height += m.lineHeight + kHeaderGap;
+    size.height += m.lineHeight + m.scale.Px(kHeaderGap);
     size.width = std::max(size.width, m.titleWidth);
   }
   return size;
@@ -68,9 +71,10 @@ CalendarSize SizeOfCalendar(const CalendarPage& page, const CalendarMetrics& m) 
 CalendarPlan PlanCalendar(const CalendarPage& page, const CalendarMetrics& m, const LayoutRect& area) {
   CalendarPlan plan;
   LayoutRect grid = area;
+  const int gap = m.scale.Px(kHeaderGap);
   if (page.flags.title) {
     plan.title = {area.left, grid.top, area.right, grid.top + m.titleHeight};
-    grid.top += m.titleHeight + kHeaderGap;
+    grid.top += m.titleHeight + gap;
   }
   const bool vertical = page.flags.vertical;
   if (page.flags.weekDays) {
@@ -86,7 +90,7 @@ CalendarPlan PlanCalendar(const CalendarPage& page, const CalendarMetrics& m, co
                                      grid.left + Edge(d + 1, width, kWeekDays), grid.top + header});
       }
     }
-    (vertical ? grid.left : grid.top) += header + (vertical ? 0 : kHeaderGap);
+    (vertical ? grid.left : grid.top) += header + (vertical ? 0 : gap);
   }
   const int across = vertical ? page.rows : kWeekDays, down = vertical ? kWeekDays : page.rows;
   for (int row = 0; row < page.rows; ++row)
@@ -106,17 +110,24 @@ bool MarksToday(const CalendarPage& page, const CalendarCell& cell, const CivilT
          today.month == page.month.month && today.day == cell.day;
 }
 
-LayoutRect TodayRing(const LayoutRect& cell) { return {cell.left + 2, cell.top + 3, cell.right - 2, cell.bottom - 3}; }
+LayoutRect TodayRing(const LayoutRect& cell, const DisplayScale& scale) {
+  const int across = scale.Px(kRingInsetAcross), down = scale.Px(kRingInsetDown);
+  return {cell.left + across, cell.top + down, cell.right - across, cell.bottom - down};
+}
 
-LayoutLine TodayLine(const LayoutRect& cell, int numberWidth) {
+LayoutLine TodayLine(const LayoutRect& cell, int numberWidth, const DisplayScale& scale) {
   const int length = static_cast<int>(std::lround(numberWidth * kLineSpread));
   const int side = (cell.Width() - length) / 2;
-  return {cell.left + side + 1, cell.right - side + 1, cell.bottom + 1};
+  const int shift = scale.Px(kLineShift);
+  return {cell.left + side + shift, cell.right - side + shift, cell.bottom + shift};
 }
 
 void FitCalendar(StickerLayout& layout, const CalendarSize& size, bool notepad) {
-  layout.content.right = std::min(layout.content.left + size.width + (notepad ? kNotepadExtraWidth : 0), kMaxContentRight);
-  layout.content.bottom = std::min(layout.content.top + size.height, kMaxContentBottom);
-  layout.title.right = std::min(layout.title.left + size.width, kMaxContentRight);  // title-bar styles frame this
-  layout.title.bottom = std::min(layout.title.top + size.height, kMaxContentBottom);
+  const DisplayScale& scale = layout.scale;
+  const int maxRight = scale.Px(kMaxContentRight), maxBottom = scale.Px(kMaxContentBottom);
+  const int extra = notepad ? scale.Px(kNotepadExtraWidth) : 0;
+  layout.content.right = std::min(layout.content.left + size.width + extra, maxRight);
+  layout.content.bottom = std::min(layout.content.top + size.height, maxBottom);
+  layout.title.right = std::min(layout.title.left + size.width, maxRight);  // title-bar styles frame this
+  layout.title.bottom = std::min(layout.title.top + size.height, maxBottom);
 }

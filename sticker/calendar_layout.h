@@ -31,6 +31,7 @@ struct CalendarMetrics {
   int widestWeekDay;              // the widest name at the body size - 1
   int titleWidth;                 // month and year in the title font (size + 1, bold italic)
   int weekDayHeight, titleHeight; // of a name and of the title in their own fonts
+  DisplayScale scale;             // the fonts' scale: gaps and marks grow with it
 };
 struct CalendarSize {
   int width, height;
@@ -54,7 +55,7 @@ CalendarPlan PlanCalendar(const CalendarPage& page, const CalendarMetrics& m, co
 bool MarksToday(const CalendarPage& page, const CalendarCell& cell, const CivilTime& today);
 // Today's marks: the ring inset 2 and 3 pixels; the line under the number,
 // round(number width x 1.3) long, centred, one pixel below the cell.
-LayoutRect TodayRing(const LayoutRect& cell);
+LayoutRect TodayRing(const LayoutRect& cell, const DisplayScale& scale = {});
 // The calendar's size takes the measured text's place in the content and in
 // the title-bar styles' text rectangle, each keeping its left and top;
 // notepad styles add 16 to the content's width; the size limits apply.
@@ -63,4 +64,4 @@ void FitCalendar(StickerLayout& layout, const CalendarSize& size, bool notepad);
 struct LayoutLine {
   int x1, x2, y;
 };
-LayoutLine TodayLine(const LayoutRect& cell, int numberWidth);
+LayoutLine TodayLine(const LayoutRect& cell, int numberWidth, const DisplayScale& scale = {});

@@ -31,15 +31,16 @@ void DrawCentred(HDC dc, HFONT font, const std::wstring& text, RECT r) {
 }  // namespace
 
 CalendarPainter::CalendarPainter(const StickerRecord& record, HFONT body, std::string_view text, const TMUI& texts,
-                                 const CivilTime& today)
+                                 const CivilTime& today, const DisplayScale& scale)
     : page_(CalendarPageOf(text, today)),
       today_(today),
       body_(body),
       small_(MakeStickerFont(record.body.font_name, std::max(1, record.body.font_size - 1),
-                             (record.font_style & 1) != 0, (record.font_style & 2) != 0)),
-      title_(MakeStickerFont(record.body.font_name, record.body.font_size + 1, true, true)),
+                             (record.font_style & 1) != 0, (record.font_style & 2) != 0, scale)),
+      title_(MakeStickerFont(record.body.font_name, record.body.font_size + 1, true, true, scale)),
       titleText_(CalendarTitle(page_.month, texts)) {
   for (std::size_t d = 0; d < weekDays_.size(); ++d) weekDays_[d] = texts.Text(kWeekDayNames[d]);
+  metrics_.scale = scale;
   Measure();
 }
 
@@ -68,18 +69,18 @@ void CalendarPainter::Draw(HDC dc, int left, int top) const {
   if (page_.flags.title) DrawCentred(dc, title_.Get(), titleText_, Shifted(plan.title, left, top));
   for (std::size_t d = 0; d < plan.weekDayBoxes.size(); ++d)
     DrawCentred(dc, small_.Get(), weekDays_[d], Shifted(plan.weekDayBoxes[d], left, top));
-  const UniquePen pen(CreatePen(PS_SOLID, 1, GetTextColor(dc)));
+  const UniquePen pen(CreatePen(PS_SOLID, metrics_.scale.Px(1), GetTextColor(dc)));
   const ScopedSelectObject penSelection(dc, pen.Get());
   const ScopedSelectObject brushSelection(dc, GetStockObject(NULL_BRUSH));
   for (const CalendarCell& cell : plan.cells) {
     DrawCentred(dc, body_, std::to_wstring(cell.day), Shifted(cell.rect, left, top));
     if (!MarksToday(page_, cell, today_)) continue;
     if (page_.flags.underlineToday) {
-      const LayoutLine line = TodayLine(cell.rect, metrics_.numberWidth);
+      const LayoutLine line = TodayLine(cell.rect, metrics_.numberWidth, metrics_.scale);
       MoveToEx(dc, line.x1 + left, line.y + top, nullptr);
       LineTo(dc, line.x2 + left, line.y + top);
     } else {
-      const LayoutRect ring = TodayRing(cell.rect);
+      const LayoutRect ring = TodayRing(cell.rect, metrics_.scale);
       Rectangle(dc, ring.left + left, ring.top + top, ring.right + left, ring.bottom + top);
     }
   }

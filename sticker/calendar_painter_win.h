@@ -17,8 +17,9 @@
 
 class CalendarPainter {
  public:
+  // `body` is the body font made for `scale`; the painter's own fonts are too.
   CalendarPainter(const StickerRecord& record, HFONT body, std::string_view text, const TMUI& texts,
-                  const CivilTime& today);
+                  const CivilTime& today, const DisplayScale& scale);
 
   CalendarSize Size() const { return SizeOfCalendar(page_, metrics_); }
   // Draws the month with its top-left corner at (left, top).

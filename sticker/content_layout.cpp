@@ -25,11 +25,11 @@ constexpr int kWideBorderTitleLeft = 31, kWideBorderTitleLeftBesideIcon = 35;
 // last one on template and notepad styles leave the icon out.
 constexpr int kSmallIcon = 17, kMediumIcon = 33, kUndrawnIcon = 100;
 constexpr int kMediumIconRows = 18, kLargeIconRowsLess = 2;
-constexpr int kNotepadIconShift = 2, kSmallIconTop = 4;
+constexpr int kNotepadIconShift = 2, kSmallIconTop = 4, kIconLeftOfCaption = 2;
 constexpr int kBuiltInIconCount = 34, kLastBuiltInIconValue = 100;
 
-LayoutRect CapText(LayoutRect r) {
-  r.bottom = std::min(r.bottom, kMaxTextBottom);
+LayoutRect CapText(LayoutRect r, const DisplayScale& scale) {
+  r.bottom = std::min(r.bottom, scale.Px(kMaxTextBottom));
   return r;
 }
 
@@ -51,77 +51,84 @@ TextAlignment AlignmentOf(const StickerRecord& record) {
 
 int LineCountOf(std::wstring_view text) { return 1 + static_cast<int>(std::count(text.begin(), text.end(), L'\r')); }
 
-int MeasureCanvasHeight(int sampleHeight, int textWidth, int lineCount) {
-  const long long lines = static_cast<long long>(std::max(textWidth, 0) / kMeasureCanvasWidth) + std::max(lineCount, 1) + kSpareCanvasLines;
+int MeasureCanvasHeight(int sampleHeight, int textWidth, int lineCount, const DisplayScale& scale) {
+  const long long lines = static_cast<long long>(std::max(textWidth, 0) / scale.Px(kMeasureCanvasWidth)) +
+                          std::max(lineCount, 1) + kSpareCanvasLines;
   const long long height = std::max(sampleHeight, 1) * lines;
-  return static_cast<int>(std::min<long long>(height, kTallestUsefulCanvas));
+  return static_cast<int>(std::min<long long>(height, scale.Px(kTallestUsefulCanvas)));
 }
 
-int BodyRightEdge(const StickerTextBlock& body, int contentRight) {
-  return contentRight >= kWideBodyRight ? contentRight : body.layout_x + body.layout_width;
+int BodyRightEdge(const StickerTextBlock& body, int contentRight, const DisplayScale& scale) {
+  return contentRight >= scale.Px(kWideBodyRight) ? contentRight : scale.Px(body.layout_x + body.layout_width);
 }
 
 StickerLayout MeasureLayout(const LayoutArgs& args, BodyTextMeasurer& measurer) {
   const StickerRecord& record = args.record;
   const StickerTextBlock& body = record.body;
+  const DisplayScale& scale = args.scale;
   StickerLayout layout;
+  layout.scale = scale;
   // Template and notepad styles leave tall icons out; the caption then
   // keeps no room for them.
-  if (!IsTemplateStyle(record.style) || args.iconHeight < kUndrawnIcon) {
+  if (!IsTemplateStyle(record.style) || args.iconHeight < scale.Px(kUndrawnIcon)) {
     layout.iconWidth = args.iconWidth;
     layout.iconHeight = args.iconHeight;
   }
 
   // The body text on a 240-pixel canvas, wider when a line would not fit.
-  const int ownRight = body.layout_x + body.layout_width;
-  int canvasWidth = kMeasureCanvasWidth;
-  int canvasHeight = MeasureCanvasHeight(measurer.SampleHeight(), measurer.TextWidth(), args.lineCount);
-  LayoutRect bounds{body.layout_x, body.layout_y, ownRight, canvasHeight};
-  LayoutRect measured = CapText(measurer.CalcRect(bounds));
+  const int bodyLeft = scale.Px(body.layout_x), bodyTop = scale.Px(body.layout_y);
+  const int ownRight = scale.Px(body.layout_x + body.layout_width);
+  const int margin = scale.Px(kCanvasMargin), widest = scale.Px(kWidestUsefulCanvas);
+  int canvasWidth = scale.Px(kMeasureCanvasWidth);
+  int canvasHeight = MeasureCanvasHeight(measurer.SampleHeight(), measurer.TextWidth(), args.lineCount, scale);
+  LayoutRect bounds{bodyLeft, bodyTop, ownRight, canvasHeight};
+  LayoutRect measured = CapText(measurer.CalcRect(bounds), scale);
   canvasHeight = std::max(canvasHeight, measured.bottom);
   if (measured.right > ownRight) {
-    canvasWidth = std::min(measured.right + kCanvasMargin, kWidestUsefulCanvas);
-    bounds = {body.layout_x, body.layout_y, measured.right, canvasHeight};
-    measured = CapText(measurer.CalcRect(bounds));
+    canvasWidth = std::min(measured.right + margin, widest);
+    bounds = {bodyLeft, bodyTop, measured.right, canvasHeight};
+    measured = CapText(measurer.CalcRect(bounds), scale);
     canvasHeight = std::max(canvasHeight, measured.bottom);
   }
   layout.text = measured;
   layout.title = args.emptyText ? LayoutRect{} : measured;
   bounds.bottom = canvasHeight;
   const InkBox ink = measurer.InkOf(canvasWidth, canvasHeight, bounds);
-  layout.content = {0, ink.top, ink.right, std::max(ink.bottom, kMinContentBottom)};
+  const int minBottom = scale.Px(kMinContentBottom);
+  layout.content = {0, ink.top, ink.right, std::max(ink.bottom, minBottom)};
 
   // A caption and date that need more room than the text widen the sticker,
   // and the text is laid out again in the wider space. Title-bar styles show
   // neither, so theirs never widen the title line.
   if (HasCaptionLine(record.style)) {
-    const StickerTextBlock& caption = record.caption;
+    const int captionLeft = scale.Px(record.caption.layout_x);
     layout.captionExtent =
-        args.captionWidth + caption.layout_x + (LayoutHasIcon(layout) ? layout.iconWidth + kCaptionExtentIconGap : 0);
+        args.captionWidth + captionLeft + (LayoutHasIcon(layout) ? layout.iconWidth + scale.Px(kCaptionExtentIconGap) : 0);
     layout.dateExtent = record.date_line.show ? args.dateWidth : 0;
-    const int needed = layout.captionExtent + layout.dateExtent + caption.layout_x + kCaptionLineSpare;
+    const int needed = layout.captionExtent + layout.dateExtent + captionLeft + scale.Px(kCaptionLineSpare);
     if (needed > layout.content.right) {
       layout.content.right = needed;
-      const int width = std::min(needed + kCanvasMargin, kWidestUsefulCanvas);
-      const int height = layout.content.bottom + kCanvasMargin;
-      const LayoutRect wider{body.layout_x, body.layout_y, BodyRightEdge(body, needed), height};
-      layout.text = CapText(measurer.CalcRect(wider));
+      const int width = std::min(needed + margin, widest);
+      const int height = layout.content.bottom + margin;
+      const LayoutRect wider{bodyLeft, bodyTop, BodyRightEdge(body, needed, scale), height};
+      layout.text = CapText(measurer.CalcRect(wider), scale);
       if (!args.emptyText) layout.title = layout.text;
       const InkBox again = measurer.InkOf(width, height, wider);
       // Without ink the box would only tell the canvas's size, which the
       // margin above has just made larger; the content keeps its height.
       if (HasInk(again, height)) {
         layout.content.top = again.top;
-        layout.content.bottom = std::max(again.bottom, kMinContentBottom);
+        layout.content.bottom = std::max(again.bottom, minBottom);
         layout.content.right = std::max(needed, again.right);
       }
     }
   }
 
-  layout.content.right = std::min(layout.content.right, kMaxContentRight);
-  layout.content.bottom = std::min(layout.content.bottom, kMaxContentBottom);
-  layout.title.right = std::min(layout.title.right, kMaxContentRight);
-  layout.title.bottom = std::min(layout.title.bottom, kMaxContentBottom);
+  const int maxRight = scale.Px(kMaxContentRight), maxBottom = scale.Px(kMaxContentBottom);
+  layout.content.right = std::min(layout.content.right, maxRight);
+  layout.content.bottom = std::min(layout.content.bottom, maxBottom);
+  layout.title.right = std::min(layout.title.right, maxRight);
+  layout.title.bottom = std::min(layout.title.bottom, maxBottom);
   return layout;
 }
 
@@ -152,35 +159,42 @@ bool DrawsDate(const StickerRecord& record) {
 }
 
 LayoutPoint CaptionPosition(const StickerRecord& record, const StickerLayout& layout) {
-  const int iconShift = LayoutHasIcon(layout) ? layout.iconWidth + kCaptionIconGap : 0;
-  return {record.caption.layout_x + iconShift, record.caption.layout_y};
+  const DisplayScale& scale = layout.scale;
+  const int iconShift = LayoutHasIcon(layout) ? layout.iconWidth + scale.Px(kCaptionIconGap) : 0;
+  return {scale.Px(record.caption.layout_x) + iconShift, scale.Px(record.caption.layout_y)};
 }
 
-LayoutPoint DatePosition(int pictureWidth, int dateWidth) { return {pictureWidth - dateWidth - kDateRightMargin, kDateTop}; }
+LayoutPoint DatePosition(int pictureWidth, int dateWidth, const DisplayScale& scale) {
+  return {pictureWidth - dateWidth - scale.Px(kDateRightMargin), scale.Px(kDateTop)};
+}
 
-LayoutPoint DateShadowPosition(int pictureWidth, int dateWidth) {
-  const LayoutPoint p = DatePosition(pictureWidth, dateWidth);
-  return {p.x + 1, p.y + 1};
+LayoutPoint DateShadowPosition(int pictureWidth, int dateWidth, const DisplayScale& scale) {
+  const LayoutPoint p = DatePosition(pictureWidth, dateWidth, scale);
+  return {p.x + ShadowOffset(scale), p.y + ShadowOffset(scale)};
 }
 
 BodyPlacement BodyTextPlacement(const StickerRecord& record, const StickerLayout& layout, int pictureHeight) {
   const StickerTextBlock& body = record.body;
+  const DisplayScale& scale = layout.scale;
   const int style = record.style;
   BodyPlacement placement;
   if (IsTitleBarStyle(style)) {
     const bool icon = LayoutHasIcon(layout);
-    int left = icon ? layout.iconWidth + kTitleLeftBesideIcon : kTitleLeft;
-    if (style == kStyleHz) left = icon ? layout.iconWidth + kWideBorderTitleLeftBesideIcon : kWideBorderTitleLeft;
+    int left = icon ? layout.iconWidth + scale.Px(kTitleLeftBesideIcon) : scale.Px(kTitleLeft);
+    if (style == kStyleHz)
+      left = icon ? layout.iconWidth + scale.Px(kWideBorderTitleLeftBesideIcon) : scale.Px(kWideBorderTitleLeft);
     const int top = (pictureHeight - layout.title.Height()) / 2;
     placement.text = {left, top, left + layout.title.Width(), top + layout.title.Height()};
   } else if (IsNotepadStyle(style)) {
-    placement.text = {body.layout_x, body.layout_y - kNotepadTextRaise, std::max(layout.text.right, kNotepadMinTextRight),
-                      pictureHeight};
+    placement.text = {scale.Px(body.layout_x), scale.Px(body.layout_y - kNotepadTextRaise),
+                      std::max(layout.text.right, scale.Px(kNotepadMinTextRight)), pictureHeight};
   } else {
-    placement.text = {body.layout_x, body.layout_y, BodyRightEdge(body, layout.content.right), pictureHeight};
+    placement.text = {scale.Px(body.layout_x), scale.Px(body.layout_y), BodyRightEdge(body, layout.content.right, scale),
+                      pictureHeight};
   }
   const LayoutRect& t = placement.text;
-  placement.shadow = {t.left + 1, t.top + 1, t.right + 1, t.bottom + 1};
+  const int d = ShadowOffset(scale);
+  placement.shadow = {t.left + d, t.top + d, t.right + d, t.bottom + d};
   return placement;
 }
 
@@ -191,19 +205,19 @@ IconChoice ResolveIcon(int icon) {
   return {IconSource::kUser, 0, icon};
 }
 
-IconPlacement PlaceIconFor(const StickerRecord& record, int iconHeight, int pictureHeight) {
+IconPlacement PlaceIconFor(const StickerRecord& record, int iconHeight, int pictureHeight, const DisplayScale& scale) {
   const int style = record.style;
   const int h = iconHeight;
   if (h <= 0) return {};
   if (IsTitleBarStyle(style)) {
-    const int x = style == kStyleHz ? kWideBorderTitleLeft : kTitleLeft;
+    const int x = scale.Px(style == kStyleHz ? kWideBorderTitleLeft : kTitleLeft);
     return {true, 0, {x, (pictureHeight - h) / 2}};
   }
   const int n = IsNotepadStyle(style) ? kNotepadIconShift : 0;
-  const int x = record.caption.layout_x - 2 + n;
-  if (h < kSmallIcon) return {true, 0, {x, kSmallIconTop - n}};
+  const int x = scale.Px(record.caption.layout_x - kIconLeftOfCaption + n);
+  if (h < scale.Px(kSmallIcon)) return {true, 0, {x, scale.Px(kSmallIconTop - n)}};
   // A 17-pixel icon would need minus one row; it gets none.
-  if (h < kMediumIcon) return {true, std::max(h - kMediumIconRows, 0), {x, 0}};
-  if (h < kUndrawnIcon) return {true, h / 2 - kLargeIconRowsLess, {x, -n}};
+  if (h < scale.Px(kMediumIcon)) return {true, std::max(h - scale.Px(kMediumIconRows), 0), {x, 0}};
+  if (h < scale.Px(kUndrawnIcon)) return {true, h / 2 - scale.Px(kLargeIconRowsLess), {x, -scale.Px(n)}};
   return {};
 }

@@ -6,10 +6,14 @@
 // GDI; everything else here is plain integers.
 //
 // All rectangles are in sticker pixels, left and top inclusive, right and
-// bottom exclusive, as the system's text layout call gives them.
+// bottom exclusive, as the system's text layout call gives them. The lengths
+// named here and the record's layout values are lengths at 100 %; a layout
+// works in the pixels of its scale, and its text is measured in fonts made
+// for that scale.
 
 #include <string_view>
 
+#include "pixels/display_scale.h"
 #include "sticker/frame_builders.h"
 #include "pixels/pixel_routines.h"
 #include "store/sticker_record.h"
@@ -41,6 +45,9 @@ inline constexpr int kCanvasMargin = 24;
 // instead of the record's own text width.
 inline constexpr int kWideBodyRight = 241;
 
+// How far right and down a text's shadow falls: a pixel at 100 %.
+constexpr int ShadowOffset(const DisplayScale& scale) { return scale.Px(1); }
+
 enum class TextAlignment { kLeft = 0, kCentre = 1, kRight = 2 };
 
 // The record's alignment; values outside 0..2 read as left.
@@ -70,6 +77,7 @@ struct StickerLayout {
   int captionExtent = 0;
   int dateExtent = 0;
   int iconWidth = 0, iconHeight = 0;
+  DisplayScale scale;  // what the layout's pixels are
   bool operator==(const StickerLayout&) const = default;
 };
 
@@ -80,6 +88,7 @@ struct LayoutArgs {
   int iconWidth = 0, iconHeight = 0;
   int captionWidth = 0;  // caption.line_text in the caption font
   int dateWidth = 0;     // date_line.line_text in the date font
+  DisplayScale scale;
 };
 
 // 1 + the number of carriage returns.
@@ -88,7 +97,7 @@ int LineCountOf(std::wstring_view text);
 // The first canvas: the sample height times (text width div 240 + lines + 4).
 // Rows far below the tallest content cannot change the result, so a canvas
 // that would be taller than that stops just beyond it.
-int MeasureCanvasHeight(int sampleHeight, int textWidth, int lineCount);
+int MeasureCanvasHeight(int sampleHeight, int textWidth, int lineCount, const DisplayScale& scale = {});
 
 // Measures the body text, then the caption and the date, and applies the
 // limits: the layout a full rebuild builds its frame from.
@@ -109,8 +118,8 @@ bool DrawsDate(const StickerRecord& record);
 LayoutPoint CaptionPosition(const StickerRecord& record, const StickerLayout& layout);
 
 // The date line on a picture of that width; the shadow is at x + 1, y 7.
-LayoutPoint DatePosition(int pictureWidth, int dateWidth);
-LayoutPoint DateShadowPosition(int pictureWidth, int dateWidth);
+LayoutPoint DatePosition(int pictureWidth, int dateWidth, const DisplayScale& scale = {});
+LayoutPoint DateShadowPosition(int pictureWidth, int dateWidth, const DisplayScale& scale = {});
 
 struct BodyPlacement {
   LayoutRect text;
@@ -122,7 +131,7 @@ struct BodyPlacement {
 BodyPlacement BodyTextPlacement(const StickerRecord& record, const StickerLayout& layout, int pictureHeight);
 
 // The right edge the body text is laid out against for a content width.
-int BodyRightEdge(const StickerTextBlock& body, int contentRight);
+int BodyRightEdge(const StickerTextBlock& body, int contentRight, const DisplayScale& scale = {});
 
 enum class IconSource { kNone, kBuiltIn, kUser };
 
@@ -145,4 +154,5 @@ struct IconPlacement {
 };
 
 // Where an icon of that height goes on a picture of that height.
-IconPlacement PlaceIconFor(const StickerRecord& record, int iconHeight, int pictureHeight);
+IconPlacement PlaceIconFor(const StickerRecord& record, int iconHeight, int pictureHeight,
+                           const DisplayScale& scale = {});

@@ -6,6 +6,7 @@
 
 #include "sticker/calendar_notation.h"
 
+#include "win/display_dpi_win.h"
 #include "win/layered_window_win.h"
 #include "win/messages.h"
 #include "win/text_convert_win.h"
@@ -47,13 +48,15 @@ bool TStickForm::Open(const StickerRecord& record) {
   record_.top = record.top;
   record_ = WindowCopyOf(record, record_);
   text_ = BodyTextOf(record_);
+  const ScreenPoint place = StoredUnits(SystemScale(), scale_).ScreenPlace(record_.left, record_.top);
+  scale_ = MonitorScaleAt({place.x, place.y});
   FullRebuild();  // no window yet: only the picture
   WindowCreateArgs args;
   args.className = kStickerWindowClass;
   args.style = WS_POPUP;
   args.exStyle = WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
-  args.x = record_.left;
-  args.y = record_.top;
+  args.x = place.x;
+  args.y = place.y;
   args.width = composite_.Width();
   args.height = composite_.Height();
   // A tool window has no task-bar button and no Alt+Tab entry; with no owner
@@ -61,7 +64,12 @@ bool TStickForm::Open(const StickerRecord& record) {
   if (!CreateWindowFor(args)) return false;
   record_.window = StoredWindowHandle(Handle());
   StoreStackingPosition(record_.position);
-  LayeredUpdate(record_.alpha);
+  if (WindowScale(Handle()) != scale_) {
+    scale_ = WindowScale(Handle());
+    FullRebuild();
+  } else {
+    LayeredUpdate(record_.alpha);
+  }
   UpdateTitle();
   return true;
 }
@@ -69,8 +77,25 @@ bool TStickForm::Open(const StickerRecord& record) {
 void TStickForm::ShowAt(int left, int top) {
   record_.left = left;
   record_.top = top;
+  const ScreenPoint place = Units().ScreenPlace(left, top);
   // One call moves and shows; the picture was handed over when the record was applied.
-  SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+  SetWindowPos(Handle(), nullptr, place.x, place.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+}
+
+StoredUnits TStickForm::Units() const { return {SystemScale(), scale_}; }
+
+void TStickForm::FollowScale() {
+  const DisplayScale now = WindowScale(Handle());
+  if (now == scale_) return;
+  scale_ = now;
+  FullRebuild();
+}
+
+void TStickForm::OnDpiChanged(int dpi, const RECT& suggested) {
+  scale_ = DisplayScale(dpi);
+  FullRebuild();
+  SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, composite_.Width(), composite_.Height(),
+               SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TStickForm::Apply(const StickerRecord& delivered) {
@@ -86,7 +111,8 @@ void TStickForm::Apply(const StickerRecord& delivered) {
 
 void TStickForm::ApplySettings(std::span<const std::uint8_t> payload) {
   if (!ApplyCompactRecord(record_, payload)) return;
-  SetWindowPos(Handle(), nullptr, record_.left, record_.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const ScreenPoint place = Units().ScreenPlace(record_.left, record_.top);
+  SetWindowPos(Handle(), nullptr, place.x, place.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   StoreStackingPosition(record_.position);
   FullRebuild();
 }
@@ -117,12 +143,11 @@ void TStickForm::TakeDelivery(WPARAM selector, std::span<const std::uint8_t> pay
 
 void TStickForm::SendLiveRecord(HWND target) {
   if (!target) return;
-  RECT r{};
-  GetWindowRect(Handle(), &r);
-  record_.left = r.left;
-  record_.top = r.top;
-  record_.width = r.right - r.left;
-  record_.height = r.bottom - r.top;
+  const StoredBounds bounds = Units().Stored(WindowRect());
+  record_.left = bounds.left;
+  record_.top = bounds.top;
+  record_.width = bounds.width;
+  record_.height = bounds.height;
   record_.window = StoredWindowHandle(Handle());
   COPYDATASTRUCT data{kRecordDeliveryData, static_cast<DWORD>(kStickerRecordSize), &record_};
   SendMessageW(target, WM_COPYDATA, kRecordDeliveryTag, reinterpret_cast<LPARAM>(&data));
@@ -173,7 +198,7 @@ void TStickForm::OnCommand(LPARAM command, WPARAM argument) {
 }
 
 void TStickForm::FullRebuild() {
-  picture_.Rebuild(record_, text_, art_);
+  picture_.Rebuild(record_, text_, art_, scale_);
   Redraw();
 }
 
@@ -264,10 +289,10 @@ void TStickForm::OnWindowPosChanging(WINDOWPOS& position) {
 }
 
 void TStickForm::StoreBounds() {
-  const ScreenRect r = WindowRect();
-  record_.left = r.left;
-  record_.top = r.top;
-  host_.SetBounds(record_.id, r.left, r.top, r.right - r.left, r.bottom - r.top);
+  const StoredBounds bounds = Units().Stored(WindowRect());
+  record_.left = bounds.left;
+  record_.top = bounds.top;
+  host_.SetBounds(record_.id, bounds.left, bounds.top, bounds.width, bounds.height);
 }
 
 ScreenRect TStickForm::WindowRect() const {
@@ -293,8 +318,6 @@ void TStickForm::BringBackIfStranded(const std::vector<Monitor>& monitors) {
 void TStickForm::MoveOnScreen(const std::optional<ScreenPoint>& place) {
   if (place) SetWindowPos(Handle(), nullptr, place->x, place->y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
-
-int TStickForm::IconHalf() const { return picture_.IconWidth() > 0 ? picture_.IconWidth() / 2 - 2 : 0; }
 
 void TStickForm::ToggleExpanded() {
   record_.expanded = record_.expanded ? 0 : 1;
@@ -328,7 +351,7 @@ void TStickForm::OnMouseDown(int x, int y, bool right, bool shift) {
   const int w = composite_.Width(), h = composite_.Height();
   if (doubleClickPending_) {
     doubleClickPending_ = false;
-    if (InCollapseZone(x, y, record_.style, picture_.IconWidth()))
+    if (InCollapseZone(x, y, record_.style, picture_.IconWidth(), scale_))
       ToggleExpanded();
     else
       host_.OpenSettings(record_.id);
@@ -339,11 +362,13 @@ void TStickForm::OnMouseDown(int x, int y, bool right, bool shift) {
     return;
   }
   const PopupButton button =
-      focused_ && record_.popup_buttons ? HitPopupButton(x, y, record_.style, record_.expanded != 0, w, h) : kButtonNone;
+      focused_ && record_.popup_buttons ? HitPopupButton(x, y, record_.style, record_.expanded != 0, w, h, scale_)
+                                        : kButtonNone;
   if (button == kButtonNone) {
     const bool pinShown = PinVisible(record_.style, focused_, record_.popup_buttons != 0) && !record_.floating;
     const bool accepts = !IsIconTitleStyle(record_.style) || clickHandled_;
-    if (pinShown && accepts && PinHitArea(record_.style, w, IconHalf()).StrictlyContains(x, y)) {
+    if (pinShown && accepts &&
+        PinHitArea(record_.style, w, IconHalf(picture_.IconWidth(), scale_), scale_).StrictlyContains(x, y)) {
       TogglePin();
       clickHandled_ = true;
       return;
@@ -383,8 +408,8 @@ void TStickForm::OnMouseMove(int x, int y) {
     }
   }
   handCursor_ = record_.popup_buttons && focused_ &&
-                HitPopupButton(x, y, record_.style, record_.expanded != 0, composite_.Width(), composite_.Height()) !=
-                    kButtonNone;
+                HitPopupButton(x, y, record_.style, record_.expanded != 0, composite_.Width(), composite_.Height(),
+                               scale_) != kButtonNone;
 }
 
 void TStickForm::OnHideTimer() {
@@ -429,6 +454,9 @@ LRESULT TStickForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_WINDOWPOSCHANGING:
       OnWindowPosChanging(*reinterpret_cast<WINDOWPOS*>(lParam));
       break;
+    case WM_DPICHANGED:
+      if (lParam) OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+      return 0;
     case WM_SETFOCUS:
       focused_ = true;
       if (record_.popup_buttons && !record_.floating) Redraw();

@@ -19,6 +19,7 @@
 #include "sticker/screen_placement.h"
 #include "sticker/sticker_host.h"
 #include "sticker/sticker_picture_win.h"
+#include "sticker/stored_units.h"
 
 inline constexpr wchar_t kStickerWindowClass[] = L"TStickForm";
 
@@ -32,8 +33,10 @@ class TStickForm final : public WindowBase {
 
   // Creates the hidden window, applies the record and gives it its id.
   [[nodiscard]] bool Open(const StickerRecord& record);
-  // Moves the window to (left, top) and shows it.
+  // Moves the window to (left, top), in stored units, and shows it.
   void ShowAt(int left, int top);
+  // A place on the screen in the units the files keep.
+  ScreenPoint StoredPlace(ScreenPoint screen) const { return Units().StoredPlace(screen); }
   // A window that lies wholly outside every monitor (one no longer connected)
   // is centred on the nearest; the stored position is left as it was.
   void BringBackIfStranded(const std::vector<Monitor>& monitors);
@@ -44,6 +47,10 @@ class TStickForm final : public WindowBase {
   // The window's handle as the record keeps it; still known once it is gone.
   std::uint32_t StoredHandle() const { return record_.window; }
   int PictureHeight() const { return composite_.Height(); }
+  const DisplayScale& Scale() const { return scale_; }
+  // The system's scale or the window's monitor may have changed: a window
+  // whose scale is no longer the one it was drawn at is drawn anew.
+  void FollowScale();
 
  private:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -57,6 +64,10 @@ class TStickForm final : public WindowBase {
   void SendLiveRecord(HWND target);
 
   void FullRebuild();
+  // Drawn anew at the new scale and moved into the rectangle the system
+  // suggests, its size following its picture.
+  void OnDpiChanged(int dpi, const RECT& suggested);
+  StoredUnits Units() const;
   void Redraw();
   // The window's text follows the caption and the text.
   void UpdateTitle();
@@ -77,7 +88,6 @@ class TStickForm final : public WindowBase {
   void OnMouseMove(int x, int y);
   void OnHideTimer();
   void OnKillFocus();
-  int IconHalf() const;  // k: half the icon width less 2, or 0
   void ToggleExpanded();
   void TogglePin();
   void Hide();
@@ -95,7 +105,8 @@ class TStickForm final : public WindowBase {
   HWND mainWindow_;  // not owned
   std::function<void(TStickForm*)> onClosed_;
 
-  StickerRecord record_{};
+  StickerRecord record_{};  // places and sizes in stored units
+  DisplayScale scale_;
   std::wstring text_;
   std::wstring title_;  // the window's text as last set
   StickerPicture picture_;

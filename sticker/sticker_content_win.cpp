@@ -133,11 +133,12 @@ class TextCanvas {
   bool Empty() const { return colour_.View().Empty(); }
 
   // Draws with `draw(dc, offset)` into the text bitmap and the mask: the
-  // shadow one pixel right and down first when asked, then the text.
+  // shadow `shadowOffset` pixels right and down first when it is not 0,
+  // then the text at offset 0.
   template <typename Draw>
-  void Write(HFONT font, bool shadow, Colour shadowColour, Colour textColour, Draw draw) {
-    DrawOn(colourDc_.Get(), font, shadow, PlainColour(shadowColour), PlainColour(textColour), draw);
-    if (mask_.Bitmap()) DrawOn(maskDc_.Get(), font, shadow, kMaskInk, kMaskInk, draw);
+  void Write(HFONT font, int shadowOffset, Colour shadowColour, Colour textColour, Draw draw) {
+    DrawOn(colourDc_.Get(), font, shadowOffset, PlainColour(shadowColour), PlainColour(textColour), draw);
+    if (mask_.Bitmap()) DrawOn(maskDc_.Get(), font, shadowOffset, kMaskInk, kMaskInk, draw);
   }
 
   // Colour from the text bitmap, alpha raised to the mask's coverage.
@@ -154,11 +155,11 @@ class TextCanvas {
 
  private:
   template <typename Draw>
-  static void DrawOn(HDC dc, HFONT font, bool shadow, COLORREF shadowColour, COLORREF textColour, Draw& draw) {
+  static void DrawOn(HDC dc, HFONT font, int shadowOffset, COLORREF shadowColour, COLORREF textColour, Draw& draw) {
     ScopedSelectObject selected(dc, font);
-    if (shadow) {
+    if (shadowOffset != 0) {
       SetTextColor(dc, shadowColour);
-      draw(dc, 1);
+      draw(dc, shadowOffset);
     }
     SetTextColor(dc, textColour);
     draw(dc, 0);
@@ -172,7 +173,10 @@ class TextCanvas {
 };
 
 // The rows a line of text at y in that font can touch, its shadow included.
-int LineBand(HFONT font, int y) { return y + FontHeight(font) + 2; }
+int LineBand(HFONT font, int y, const DisplayScale& scale) { return y + FontHeight(font) + 2 * ShadowOffset(scale); }
+
+// The shadow's offset when the block asks for one, else 0.
+int ShadowOf(bool wanted, const DisplayScale& scale) { return wanted ? ShadowOffset(scale) : 0; }
 
 const TMUI& TextsOf(const ContentSources& sources) {
   static const TMUI builtinEnglish;
@@ -181,17 +185,18 @@ const TMUI& TextsOf(const ContentSources& sources) {
 
 const StickerFonts& FontsOf(const StickerPictures& pictures, const StickerRecord& record, StickerFonts& local) {
   if (pictures.fonts.Valid()) return pictures.fonts;
-  local = StickerFonts(record);
+  local = StickerFonts(record, pictures.layout.scale);
   return local;
 }
 
 }  // namespace
 
-StickerFonts::StickerFonts(const StickerRecord& record)
-    : caption_(MakeStickerFont(record.caption.font_name, record.caption.font_size, false, false)),
-      date_(MakeStickerFont(record.date_line.font_name, record.date_line.font_size, false, false)),
+StickerFonts::StickerFonts(const StickerRecord& record, const DisplayScale& scale)
+    : caption_(MakeStickerFont(record.caption.font_name, record.caption.font_size, false, false, scale)),
+      date_(MakeStickerFont(record.date_line.font_name, record.date_line.font_size, false, false, scale)),
       body_(MakeStickerFont(record.body.font_name, record.body.font_size, (record.font_style & 1) != 0,
-                     (record.font_style & 2) != 0)) {}
+                            (record.font_style & 2) != 0, scale)),
+      scale_(scale) {}
 
 CivilTime TodayOf(const ContentSources& sources) {
   return DecodeDateTime(sources.clock ? sources.clock->Now().local : LocalNow());
@@ -234,6 +239,7 @@ StickerLayout MeasureSticker(const StickerRecord& record, std::wstring_view text
   args.lineCount = LineCountOf(text);
   args.iconWidth = iconWidth;
   args.iconHeight = iconHeight;
+  args.scale = fonts.Scale();
   if (HasCaptionLine(record.style)) {
     args.captionWidth = TextWidthIn(fonts.Caption(), WideFromAnsi(record.caption.line_text.View()));
     args.dateWidth = TextWidthIn(fonts.Date(), WideFromAnsi(record.date_line.line_text.View()));
@@ -242,14 +248,14 @@ StickerLayout MeasureSticker(const StickerRecord& record, std::wstring_view text
 }
 
 void RebuildSticker(const StickerRecord& record, std::wstring_view text, const ContentSources& sources,
-                    StickerPictures& pictures) {
+                    const DisplayScale& scale, StickerPictures& pictures) {
   pictures.sources = sources;
-  pictures.fonts = StickerFonts(record);
+  pictures.fonts = StickerFonts(record, scale);
   LoadStickerIcon(record.icon, sources, pictures.icon);
   pictures.layout = MeasureSticker(record, text, pictures.fonts, pictures.icon.Width(), pictures.icon.Height());
   const std::string_view notation = GetStickerText(record);
   if (IsCalendar(notation)) {
-    const CalendarPainter calendar(record, pictures.fonts.Body(), notation, TextsOf(sources), TodayOf(sources));
+    const CalendarPainter calendar(record, pictures.fonts.Body(), notation, TextsOf(sources), TodayOf(sources), scale);
     FitCalendar(pictures.layout, calendar.Size(), IsNotepadStyle(record.style));
   }
   const SkinBitmaps* skins = sources.skins;
@@ -276,9 +282,10 @@ void DrawCaption(const StickerRecord& record, const StickerPictures& pictures, P
   const StickerFonts& fonts = FontsOf(pictures, record, local);
   const std::wstring caption = WideFromAnsi(record.caption.line_text.View());
   const LayoutPoint at = CaptionPosition(record, pictures.layout);
-  TextCanvas canvas(composite, LineBand(fonts.Caption(), at.y), true);
+  const DisplayScale& scale = fonts.Scale();
+  TextCanvas canvas(composite, LineBand(fonts.Caption(), at.y, scale), true);
   if (canvas.Empty()) return;
-  canvas.Write(fonts.Caption(), record.caption.use_shadow != 0, record.body.shadow_color, record.body.color,
+  canvas.Write(fonts.Caption(), ShadowOf(record.caption.use_shadow != 0, scale), record.body.shadow_color, record.body.color,
                   [&](HDC dc, int offset) {
                     TextOutW(dc, at.x + offset, at.y + offset, caption.data(), static_cast<int>(caption.size()));
                   });
@@ -295,12 +302,13 @@ void DrawBody(const StickerRecord& record, std::wstring_view text, const Sticker
   if (canvas.Empty()) return;
   const std::string_view notation = GetStickerText(record);
   if (IsCalendar(notation)) {  // a month instead of the text, parsed afresh so that it follows the date
-    const CalendarPainter calendar(record, fonts.Body(), notation, TextsOf(pictures.sources), TodayOf(pictures.sources));
-    canvas.Write(fonts.Body(), record.body.use_shadow != 0, record.body.shadow_color, record.body.color,
+    const CalendarPainter calendar(record, fonts.Body(), notation, TextsOf(pictures.sources), TodayOf(pictures.sources),
+                                   fonts.Scale());
+    canvas.Write(fonts.Body(), ShadowOf(record.body.use_shadow != 0, fonts.Scale()), record.body.shadow_color, record.body.color,
                  [&](HDC dc, int offset) { calendar.Draw(dc, placement.text.left + offset, placement.text.top + offset); });
   } else {
-    canvas.Write(fonts.Body(), record.body.use_shadow != 0, record.body.shadow_color, record.body.color,
-                 [&](HDC dc, int offset) {
+    canvas.Write(fonts.Body(), ShadowOf(record.body.use_shadow != 0, fonts.Scale()), record.body.shadow_color,
+                 record.body.color, [&](HDC dc, int offset) {
                    RECT r = ToRect(offset ? placement.shadow : placement.text);
                    DrawTextW(dc, text.data(), static_cast<int>(text.size()), &r, flags);
                  });
@@ -314,11 +322,12 @@ void DrawDate(const StickerRecord& record, const StickerPictures& pictures, Pict
   const StickerFonts& fonts = FontsOf(pictures, record, local);
   const std::wstring date = WideFromAnsi(record.date_line.line_text.View());
   const int width = TextWidthIn(fonts.Date(), date);
-  const LayoutPoint at = DatePosition(composite.Width(), width);
-  const LayoutPoint shadowAt = DateShadowPosition(composite.Width(), width);
-  TextCanvas canvas(composite, LineBand(fonts.Date(), shadowAt.y), false);
+  const DisplayScale& scale = fonts.Scale();
+  const LayoutPoint at = DatePosition(composite.Width(), width, scale);
+  const LayoutPoint shadowAt = DateShadowPosition(composite.Width(), width, scale);
+  TextCanvas canvas(composite, LineBand(fonts.Date(), shadowAt.y, scale), false);
   if (canvas.Empty()) return;
-  canvas.Write(fonts.Date(), record.date_line.use_shadow != 0, record.body.shadow_color, record.date_line.color,
+  canvas.Write(fonts.Date(), ShadowOf(record.date_line.use_shadow != 0, scale), record.body.shadow_color, record.date_line.color,
                   [&](HDC dc, int offset) {
                     const LayoutPoint p = offset ? shadowAt : at;
                     TextOutW(dc, p.x, p.y, date.data(), static_cast<int>(date.size()));
@@ -327,7 +336,7 @@ void DrawDate(const StickerRecord& record, const StickerPictures& pictures, Pict
 }
 
 int PlaceIcon(const StickerRecord& record, const StickerPictures& pictures, Picture32& composite) {
-  const IconPlacement placement = PlaceIconFor(record, pictures.icon.Height(), composite.Height());
+  const IconPlacement placement = PlaceIconFor(record, pictures.icon.Height(), composite.Height(), pictures.layout.scale);
   if (!placement.drawn || pictures.icon.Width() == 0) return 0;
   if (placement.addedRows > 0) Enlarge(composite, 0, placement.addedRows);
   AlphaBlend(pictures.icon.View(), composite.View(), placement.at.x, placement.at.y);

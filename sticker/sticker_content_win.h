@@ -38,18 +38,20 @@ struct ContentSources {
 };
 
 // The caption, date and body fonts of a record, sized in points for the
-// screen's pixels per inch; bold and italic apply to the body only.
+// pixels of a scale; bold and italic apply to the body only.
 class StickerFonts {
  public:
   StickerFonts() = default;
-  explicit StickerFonts(const StickerRecord& record);
+  StickerFonts(const StickerRecord& record, const DisplayScale& scale);
   HFONT Caption() const { return caption_.Get(); }
   HFONT Date() const { return date_.Get(); }
   HFONT Body() const { return body_.Get(); }
+  const DisplayScale& Scale() const { return scale_; }
   bool Valid() const { return caption_ && date_ && body_; }
 
  private:
   UniqueFont caption_, date_, body_;
+  DisplayScale scale_;
 };
 
 
@@ -75,13 +77,14 @@ struct StickerPictures {
 // the list does not hold leaves `icon` as it was.
 void LoadStickerIcon(int iconValue, const ContentSources& sources, Picture32& icon);
 
-// Measures body text, caption and date of a record whose icon has that size.
+// Measures body text, caption and date of a record whose icon has that size,
+// at the scale the fonts were made for.
 StickerLayout MeasureSticker(const StickerRecord& record, std::wstring_view text, const StickerFonts& fonts, int iconWidth,
                              int iconHeight);
 
-// The full rebuild's part: fonts, icon, layout and the untinted frame.
+// The full rebuild's part at a scale: fonts, icon, layout and the untinted frame.
 void RebuildSticker(const StickerRecord& record, std::wstring_view text, const ContentSources& sources,
-                    StickerPictures& pictures);
+                    const DisplayScale& scale, StickerPictures& pictures);
 
 // The redraw's part up to the pin: the composite becomes the frame, tinted
 // when the record uses its colour, with caption, body text and date on it.

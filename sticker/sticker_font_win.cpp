@@ -8,19 +8,12 @@ namespace {
 constexpr int kPointsPerInch = 72;
 }  // namespace
 
-int FontPixelHeight(int points) {
-  static const int pixelsPerInch = [] {
-    const ScopedGetDC screen(nullptr);
-    const int dpi = screen.Get() ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 96;
-    return dpi > 0 ? dpi : 96;
-  }();
-  return MulDiv(points, pixelsPerInch, kPointsPerInch);
-}
+int FontPixelHeight(int points, const DisplayScale& scale) { return MulDivRounded(points, scale.Dpi(), kPointsPerInch); }
 
-UniqueFont MakeStickerFont(const ShortString<48>& name, int points, bool bold, bool italic) {
+UniqueFont MakeStickerFont(const ShortString<48>& name, int points, bool bold, bool italic, const DisplayScale& scale) {
   const std::wstring face = WideFromAnsi(name.View());
   LOGFONTW font{};
-  font.lfHeight = -FontPixelHeight(points);
+  font.lfHeight = -FontPixelHeight(points, scale);
   font.lfWeight = bold ? FW_BOLD : FW_NORMAL;
   font.lfItalic = italic ? TRUE : FALSE;
   font.lfCharSet = DEFAULT_CHARSET;

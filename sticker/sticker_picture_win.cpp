@@ -12,29 +12,31 @@ constexpr std::string_view kButtonNames[kPopupButtonCount] = {"BITMAP_CLOSE_PIN"
                                                               "BITMAP_UP_PIN"};
 constexpr std::string_view kExpandButtonName = "BITMAP_DOWN_PIN";
 
-void DrawPin(Picture32& composite, const StickerRecord& record, const SkinBitmaps& skins, bool on) {
+void DrawPin(Picture32& composite, const StickerRecord& record, const SkinBitmaps& skins, bool on,
+             const DisplayScale& scale) {
   const Picture24* pin = skins.Find24(on ? "BITMAP_POINT_ON" : "BITMAP_POINT_OFF");
   if (!pin) return;
-  const PinPlace place = PinPosition(record.style, composite.Width());
+  const PinPlace place = PinPosition(record.style, composite.Width(), scale);
   ColourKeyBlit(pin->View(), composite.View(), place.x, place.y, kPinKey);
 }
 
-void DrawButtons(Picture32& composite, const StickerRecord& record, const SkinBitmaps& skins) {
+void DrawButtons(Picture32& composite, const StickerRecord& record, const SkinBitmaps& skins, const DisplayScale& scale) {
   const bool expanded = record.expanded != 0;
   for (int b = 0; b < kPopupButtonCount; ++b) {
     const std::string_view name = b == kButtonCollapse && !expanded ? kExpandButtonName : kButtonNames[b];
     const Picture32* picture = skins.Find32(name);
     if (!picture) continue;
     const Rect area = PopupButtonArea(static_cast<PopupButton>(b), record.style, expanded, composite.Width(),
-                                      composite.Height());
+                                      composite.Height(), scale);
     AlphaBlend(picture->View(), composite.View(), area.left, area.top);
   }
 }
 
 }  // namespace
 
-void StickerPicture::Rebuild(const StickerRecord& record, const std::wstring& text, const ContentSources& sources) {
-  RebuildSticker(record, text, sources, pictures_);
+void StickerPicture::Rebuild(const StickerRecord& record, const std::wstring& text, const ContentSources& sources,
+                             const DisplayScale& scale) {
+  RebuildSticker(record, text, sources, scale, pictures_);
 }
 
 // Pin and buttons go on before the icon: rows the icon adds at the top move
@@ -42,8 +44,8 @@ void StickerPicture::Rebuild(const StickerRecord& record, const std::wstring& te
 const Picture32& StickerPicture::Compose(const StickerRecord& record, const std::wstring& text,
                                          const ContentSources& sources, const StickerOverlays& overlays) {
   ComposeSticker(record, text, pictures_, composite_);
-  if (overlays.pin) DrawPin(composite_, record, *sources.skins, overlays.pinOn);
-  if (overlays.buttons) DrawButtons(composite_, record, *sources.skins);
+  if (overlays.pin) DrawPin(composite_, record, *sources.skins, overlays.pinOn, Scale());
+  if (overlays.buttons) DrawButtons(composite_, record, *sources.skins, Scale());
   PlaceIcon(record, pictures_, composite_);
   return composite_;
 }

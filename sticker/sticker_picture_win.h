@@ -16,13 +16,15 @@ struct StickerOverlays {
 
 class StickerPicture {
  public:
-  // Layout and frame for the record (a full rebuild).
-  void Rebuild(const StickerRecord& record, const std::wstring& text, const ContentSources& sources);
+  // Layout and frame for the record at a scale (a full rebuild).
+  void Rebuild(const StickerRecord& record, const std::wstring& text, const ContentSources& sources,
+               const DisplayScale& scale);
   // The composite over the current frame (every redraw).
   const Picture32& Compose(const StickerRecord& record, const std::wstring& text, const ContentSources& sources,
                            const StickerOverlays& overlays);
 
   int IconWidth() const { return pictures_.icon.Width(); }
+  const DisplayScale& Scale() const { return pictures_.layout.scale; }
 
  private:
   StickerPictures pictures_;

@@ -5,6 +5,7 @@
 #include "pixels/pixel_routines.h"
 #include "sticker/style_preview.h"
 #include "store/skin_bitmaps.h"
+#include "win/display_dpi_win.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ RECT WholeOf(const DibPicture24& picture) { return {0, 0, picture.Width(), pictu
 // at the point and centred on it vertically.
 void WriteSampleWord(DibPicture24& picture, PreviewText at) {
   DibDrawingContext dc(picture.Bitmap());
-  const UniqueFont font(CreateFontW(-FontPixelHeight(kTextPoints), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+  const UniqueFont font(CreateFontW(-FontPixelHeight(kTextPoints, SystemScale()), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, kTextFace));
   const ScopedSelectObject selected(dc.Get(), font.Get());
   SetBkMode(dc.Get(), TRANSPARENT);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "win/display_dpi_win.h"
 #include "win/handles_win.h"
 
 namespace {
@@ -57,37 +58,41 @@ void DrawPicture(HDC dc, HIMAGELIST pictures, int picture, POINT at, COLORREF gr
 
 }  // namespace
 
-void MeasureMenuItem(MEASUREITEMSTRUCT& item, const MenuItemLook& look, std::wstring_view caption) {
-  NONCLIENTMETRICSW metrics{sizeof(metrics)};
-  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
-  const UniqueFont font(CreateFontIndirectW(&metrics.lfMenuFont));
+void MeasureMenuItem(MEASUREITEMSTRUCT& item, const MenuItemLook& look, std::wstring_view caption,
+                     const DisplayScale& scale) {
+  const LOGFONTW menuFont = MenuFontAt(scale);
+  const UniqueFont font(CreateFontIndirectW(&menuFont));
   const ScopedGetDC dc(nullptr);
   const ScopedSelectObject selection(dc.Get(), font.Get());
   SIZE size{};
   GetTextExtentPoint32W(dc.Get(), caption.data(), static_cast<int>(caption.size()), &size);
-  item.itemWidth = static_cast<UINT>(look.captionLeft + size.cx + kCaptionRightMargin);
-  item.itemHeight = static_cast<UINT>(look.height);
+  item.itemWidth = static_cast<UINT>(scale.Px(look.captionLeft + kCaptionRightMargin) + size.cx);
+  item.itemHeight = static_cast<UINT>(scale.Px(look.height));
 }
 
 void DrawMenuItem(const DRAWITEMSTRUCT& d, const MenuItemLook& look, HIMAGELIST pictures, int picture,
-                  std::wstring_view caption) {
+                  std::wstring_view caption, const DisplayScale& scale) {
   const bool selected = (d.itemState & ODS_SELECTED) != 0, checked = (d.itemState & ODS_CHECKED) != 0;
   const COLORREF ground = GetSysColor(selected ? COLOR_HIGHLIGHT : COLOR_MENU);
   const UniqueBrush groundBrush(CreateSolidBrush(ground));
   FillRect(d.hDC, &d.rcItem, groundBrush.Get());
   if (checked) DrawCheckedGround(d.hDC, d.rcItem, ground, look);
-  const POINT box{d.rcItem.left + look.pictureLeft, d.rcItem.top + (d.rcItem.bottom - d.rcItem.top - look.boxHeight) / 2};
+  const int boxWidth = scale.Px(look.boxWidth), boxHeight = scale.Px(look.boxHeight);
+  const POINT box{d.rcItem.left + scale.Px(look.pictureLeft), d.rcItem.top + (d.rcItem.bottom - d.rcItem.top - boxHeight) / 2};
   if (picture != kNoPicture) {
-    DrawPicture(d.hDC, pictures, picture, box, checked ? Lightened(ground, look.lightenPercent) : ground,
+    int width = 0, height = 0;
+    ImageList_GetIconSize(pictures, &width, &height);
+    const POINT at{box.x + (boxWidth - width) / 2, box.y + (boxHeight - height) / 2};
+    DrawPicture(d.hDC, pictures, picture, at, checked ? Lightened(ground, look.lightenPercent) : ground,
                 checked ? 255 : look.fadedOpacity);
   } else if (checked) {
     const UniqueBrush fill(CreateSolidBrush(Darkened(GetSysColor(COLOR_MENU), kEmptyBoxDarkening)));
-    const RECT r{box.x, box.y, box.x + look.boxWidth, box.y + look.boxHeight};
+    const RECT r{box.x, box.y, box.x + boxWidth, box.y + boxHeight};
     FillRect(d.hDC, &r, fill.Get());
   }
   SetBkMode(d.hDC, TRANSPARENT);
   SetTextColor(d.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT));
   RECT text = d.rcItem;
-  text.left += look.captionLeft;
+  text.left += scale.Px(look.captionLeft);
   DrawTextW(d.hDC, caption.data(), static_cast<int>(caption.size()), &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
 }

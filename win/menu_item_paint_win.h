@@ -9,6 +9,9 @@
 
 #include <string_view>
 
+#include "pixels/display_scale.h"
+
+// Lengths at 100 %; items are measured and drawn at the menu's scale.
 struct MenuItemLook {
   int height;
   int pictureLeft, boxWidth, boxHeight;  // the picture's box, centred in height
@@ -19,8 +22,9 @@ struct MenuItemLook {
 
 inline constexpr int kNoPicture = -1;
 
-void MeasureMenuItem(MEASUREITEMSTRUCT& item, const MenuItemLook& look, std::wstring_view caption);
+void MeasureMenuItem(MEASUREITEMSTRUCT& item, const MenuItemLook& look, std::wstring_view caption,
+                     const DisplayScale& scale);
 // `picture` is a picture of the list, or kNoPicture: a checked item then
-// shows an empty box.
+// shows an empty box. The picture stands centred in its box.
 void DrawMenuItem(const DRAWITEMSTRUCT& item, const MenuItemLook& look, HIMAGELIST pictures, int picture,
-                  std::wstring_view caption);
+                  std::wstring_view caption, const DisplayScale& scale);

@@ -18,7 +18,8 @@ struct DrawnSticker {
 StickerRecord NoteRecord(int style, std::string_view text, std::string_view caption = "", std::string_view date = "",
                          Colour colour = 0x5ACDF0);
 
-DrawnSticker DrawSticker(const StickerRecord& record, const TATBitmap* userIcons = nullptr);
+DrawnSticker DrawSticker(const StickerRecord& record, const TATBitmap* userIcons = nullptr,
+                         const DisplayScale& scale = {});
 
 // An opaque square icon of one colour, for user icon lists.
 Picture32 SolidIcon(int width, int height, Pixel32 colour);

@@ -150,7 +150,7 @@ TEST_F(MainMenuTest, LanguageFilesAreListedLastFirstAboveTheBuiltInLanguages) {
   ASSERT_EQ(GetMenuItemCount(languages.Handle()), 5);
   // The system lists a before b; each file item goes above the last.
   MEASUREITEMSTRUCT measure{ODT_MENU, 0, GetMenuItemID(languages.Handle(), 0)};
-  ASSERT_TRUE(languages.Measure(measure));
+  ASSERT_TRUE(languages.Measure(measure, DisplayScale()));
   EXPECT_EQ(measure.itemHeight, static_cast<UINT>(LanguageMenu::kItemHeight));
   EXPECT_EQ(GetMenuItemID(languages.Handle(), 0), LanguageMenu::kFirstFile + 1);
   EXPECT_TRUE(IsSeparator(languages.Handle(), 2));

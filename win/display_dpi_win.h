@@ -1,0 +1,20 @@
+#pragma once
+// What the system says about display scales. The calls that tell a
+// monitor's or a window's own scale came with later systems; they are looked
+// up at run time, and an older system is answered with its one scale.
+
+#include <windows.h>
+
+#include "pixels/display_scale.h"
+
+// The scale the system gives programs that are not DPI-aware; stored places
+// convert with it.
+DisplayScale SystemScale();
+// The scale of the monitor that holds the point, or is nearest to it.
+DisplayScale MonitorScaleAt(POINT at);
+// The scale the window is drawn at.
+DisplayScale WindowScale(HWND window);
+// The size of a small icon (the tray's, a menu picture's) at that scale.
+int SmallIconSize(const DisplayScale& scale);
+// The menu font of that scale, as the system draws menus with it.
+LOGFONTW MenuFontAt(const DisplayScale& scale);
