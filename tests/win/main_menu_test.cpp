@@ -138,6 +138,27 @@ TEST_F(MainMenuTest, OpenStickersAreListedByTheirTextWithTheirOwnCommands) {
   EXPECT_EQ(menu->Decode(GetMenuItemID(menu->Handle(), 10)).action, MenuAction::kClose);
 }
 
+// Owner-drawn items are measured in pixels of the monitor the menu opens on:
+// at 150 % half as high again, and wider by their grown caption and box.
+TEST_F(MainMenuTest, OwnerDrawnItemsAreMeasuredAtTheMenusScale) {
+  const auto measure = [&](UINT command, const DisplayScale& scale) {
+    menu->SetScale(scale);
+    MEASUREITEMSTRUCT item{ODT_MENU, 0, command};
+    EXPECT_TRUE(menu->Measure(item));
+    return item;
+  };
+  const UINT hotKey = GetMenuItemID(GetSubMenu(Sub(MainMenu::kHotKeysPosition), 0), 2);  // "Find"
+  const UINT language = LanguageMenu::kRussian;
+  struct Case { int dpi; UINT hotKeyHeight, languageHeight; };
+  for (const Case c : {Case{96, 22, 21}, Case{120, 28, 26}, Case{144, 33, 32}, Case{192, 44, 42}}) {
+    EXPECT_EQ(measure(hotKey, DisplayScale(c.dpi)).itemHeight, c.hotKeyHeight) << c.dpi;
+    EXPECT_EQ(measure(language, DisplayScale(c.dpi)).itemHeight, c.languageHeight) << c.dpi;
+  }
+  const UINT wide100 = measure(hotKey, DisplayScale()).itemWidth;
+  const UINT wide200 = measure(hotKey, DisplayScale(192)).itemWidth;
+  EXPECT_GE(wide200, wide100 * 3 / 2) << "the caption is measured in the menu font of 200 %";
+}
+
 TEST_F(MainMenuTest, LanguageFilesAreListedLastFirstAboveTheBuiltInLanguages) {
   WriteText(program.File(L"Languages\\a.lng"), "[Options]\r\nName=Alpha\r\nFlag=de\r\n");
   WriteText(program.File(L"Languages\\b.LNG"), "[Options]\r\nName=Beta\r\nFlag=zz\r\n");
