@@ -8,6 +8,7 @@
 #include <psapi.h>
 
 #include <chrono>
+#include <cstdio>
 #include <functional>
 #include <memory>
 #include <string>
@@ -17,6 +18,7 @@
 #include "win/messages.h"
 #include "win/file_io_win.h"
 #include "store/sticker_database.h"
+#include "support/system_scale_win.h"
 #include "support/window_search_win.h"
 #include "win_bench_registry_win.h"
 
@@ -145,28 +147,53 @@ double PerWindow(const StartFigures& full, const StartFigures& empty, double Sta
   return (full.*figure - empty.*figure) / kManyStickers;
 }
 
+struct ScaleFigures {
+  StartFigures empty, full, floorEmpty, floorFull;
+  double PerSticker() const { return PerWindow(full, empty, &StartFigures::milliseconds); }
+  double FloorPerWindow() const { return PerWindow(floorFull, floorEmpty, &StartFigures::milliseconds); }
+};
+
 // Quillory against the floor, both started empty and with 256 windows in one
-// run, so that the ratio compares like with like.
+// run at the same system scale, so that the ratio compares like with like.
+ScaleFigures StartAtScale() {
+  ScaleFigures f;
+  f.empty = StartQuilloryWith(0);
+  f.full = StartQuilloryWith(kManyStickers);
+  f.floorEmpty = StartFloorWith(0, f.full.windowSize);
+  f.floorFull = StartFloorWith(kManyStickers, f.full.windowSize);
+  return f;
+}
+
 void Run() {
-  const StartFigures empty = StartQuilloryWith(0);
-  const StartFigures full = StartQuilloryWith(kManyStickers);
-  const StartFigures floorEmpty = StartFloorWith(0, full.windowSize);
-  const StartFigures floorFull = StartFloorWith(kManyStickers, full.windowSize);
-  const double perSticker = PerWindow(full, empty, &StartFigures::milliseconds);
-  const double floorPerWindow = PerWindow(floorFull, floorEmpty, &StartFigures::milliseconds);
+  const ScaleFigures at100 = StartAtScale();
+  const StartFigures& empty = at100.empty;
+  const StartFigures& full = at100.full;
+  const double perSticker = at100.PerSticker();
+  const double floorPerWindow = at100.FloorPerWindow();
   Report("startup_no_stickers", empty.milliseconds, "ms");
   Report("startup_256_stickers", full.milliseconds, "ms");
   Report("startup_per_sticker", perSticker, "ms");
-  Report("startup_floor_no_windows", floorEmpty.milliseconds, "ms");
-  Report("startup_floor_256_windows", floorFull.milliseconds, "ms");
+  Report("startup_floor_no_windows", at100.floorEmpty.milliseconds, "ms");
+  Report("startup_floor_256_windows", at100.floorFull.milliseconds, "ms");
   Report("startup_floor_per_window", floorPerWindow, "ms");
   Report("startup_per_sticker_to_floor", perSticker / floorPerWindow, "ratio");
   Report("startup_peak_working_set_no_stickers", empty.peakMegabytes, "MB");
   Report("startup_peak_working_set_256_stickers", full.peakMegabytes, "MB");
   Report("working_set_per_sticker", PerWindow(full, empty, &StartFigures::peakMegabytes), "MB");
-  Report("working_set_per_floor_window", PerWindow(floorFull, floorEmpty, &StartFigures::peakMegabytes), "MB");
+  Report("working_set_per_floor_window", PerWindow(at100.floorFull, at100.floorEmpty, &StartFigures::peakMegabytes), "MB");
   Report("sticker_window_full_rebuild", full.rebuildMicroseconds, "us");
   Report("sticker_window_redraw", full.redrawMicroseconds, "us");
+
+  ScaleFigures at150;
+  {
+    const ScopedSystemScale scale(144);  // the programs started meanwhile run at 150 %
+    at150 = StartAtScale();
+  }
+  std::fprintf(stderr, "sticker at 150 %%: %ld x %ld\n", at150.full.windowSize.cx, at150.full.windowSize.cy);
+  Report("startup_per_sticker_150pct", at150.PerSticker(), "ms");
+  Report("startup_per_sticker_150pct_to_floor", at150.PerSticker() / at150.FloorPerWindow(), "ratio");
+  Report("working_set_per_sticker_150pct", PerWindow(at150.full, at150.empty, &StartFigures::peakMegabytes), "MB");
+  Report("sticker_window_redraw_150pct_to_100pct", at150.full.redrawMicroseconds / full.redrawMicroseconds, "ratio");
 }
 
 const WinBenchRegistration registration(&Run);

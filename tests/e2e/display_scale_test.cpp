@@ -6,7 +6,9 @@
 
 #include <map>
 
+#include "app/tray_icon_win.h"
 #include "sticker/skin_styles.h"
+#include "support/golden_picture_win.h"
 #include "support/sticker_drawing_win.h"
 #include "support/sticker_program_win.h"
 #include "support/system_scale_win.h"
@@ -82,5 +84,62 @@ TEST_F(DisplayScaleStart, ABaseFrom100PercentOpensAtOneAndAHalfTimesAndIsKept) {
   EXPECT_EQ(first.width, kAt150.Unscaled(r.right - r.left));
   EXPECT_EQ(first.height, kAt150.Unscaled(r.bottom - r.top));
 }
+
+// Pictures to judge by eye, at 150 % and 200 %: the stickers, the tray menu
+// with its language and hot-key menus, the stickers sub-menu and a
+// sticker's own menu. Runs only when QUILLORY_SHOTS_DIR names a folder.
+class DisplayScaleLook : public DisplayScaleStart, public ::testing::WithParamInterface<int> {
+ protected:
+  void Shoot(const std::wstring& name) {
+    const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    EXPECT_TRUE(SavePng(SettledScreenPicture(screen), folder + L"\\" + std::to_wstring(GetParam()) + L"_" + name + L".png"));
+  }
+  HWND Tray() {
+    HWND tray = nullptr;
+    Eventually([&] {
+      const auto found = TopLevelWindows({kTrayWindowClass, Pid()});
+      tray = found.empty() ? nullptr : found.front();
+      return tray != nullptr;
+    });
+    return tray;
+  }
+  std::wstring folder = FolderFromEnvironment("QUILLORY_SHOTS_DIR");
+};
+
+TEST_P(DisplayScaleLook, StickersAndMenus) {
+  if (folder.empty()) GTEST_SKIP() << "QUILLORY_SHOTS_DIR names the folder for the pictures";
+  const ScopedSystemScale scale(static_cast<DWORD>(GetParam()));
+  const DisplayScale at(GetParam());
+  std::vector<StickerRecord> records = FiveStickers();
+  for (StickerRecord& r : records) {  // to fit the screen at 200 %
+    r.left = r.left * 96 / GetParam() + 8;
+    r.top = r.top * 96 / GetParam();
+  }
+  records.back().style = kStylePanel;
+  records.push_back(Styled(6, kStyleDarkGlass, 520 * 96 / GetParam(), 20, "[n/wmcu]"));
+  records[2].icon = 5;
+  records[3].popup_buttons = 1;
+  Start(records);
+  ASSERT_TRUE(WaitForStickerWindows(Pid(), records.size()));
+  Shoot(L"stickers");
+
+  MoveMouse({at.Px(500), at.Px(400)});
+  PostMessageW(Tray(), kTrayCallbackMessage, 1, WM_RBUTTONUP);
+  ASSERT_TRUE(WaitForMenuKeys(Pid()));
+  PressKeys({VK_DOWN, VK_DOWN, VK_RIGHT});  // Language
+  Shoot(L"tray_language");
+  PressKeys({VK_LEFT, VK_DOWN, VK_RIGHT, VK_RIGHT});  // Chordix, New sticker
+  Shoot(L"tray_hot_keys");
+  PressKeys({VK_LEFT, VK_LEFT, VK_DOWN, VK_RIGHT, VK_RIGHT});  // Stickers, the first
+  Shoot(L"tray_stickers");
+  PressKeys({VK_ESCAPE, VK_ESCAPE, VK_ESCAPE, VK_ESCAPE});
+  Eventually([&] { return TopLevelWindows({L"#32768", Pid(), true}).empty(); });
+
+  ASSERT_TRUE(OpenStickerMenu(WindowOf(4)));
+  Shoot(L"sticker_menu");
+  PressKeys({VK_ESCAPE});
+}
+
+INSTANTIATE_TEST_SUITE_P(At150And200, DisplayScaleLook, ::testing::Values(144, 192));
 
 }  // namespace
