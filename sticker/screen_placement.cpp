@@ -30,10 +30,11 @@ ScreenPoint CentredIn(const ScreenRect& work, const ScreenRect& window) {
 
 }  // namespace
 
-bool IsOnScreen(const std::vector<Monitor>& monitors, const ScreenRect& window) {
+bool IsOnScreen(const std::vector<Monitor>& monitors, const ScreenRect& window, const DisplayScale& scale) {
+  const int square = scale.Px(kOnScreenSquare);
   return std::any_of(monitors.begin(), monitors.end(), [&](const Monitor& m) {
     const Overlap o = OverlapOf(m.work, window);
-    return o.width >= kOnScreenSquare && o.height >= kOnScreenSquare;
+    return o.width >= square && o.height >= square;
   });
 }
 
@@ -47,8 +48,9 @@ const Monitor& NearestMonitor(const std::vector<Monitor>& monitors, const Screen
   });
 }
 
-std::optional<ScreenPoint> OffScreenPlacement(const std::vector<Monitor>& monitors, const ScreenRect& window) {
-  if (monitors.empty() || IsOnScreen(monitors, window)) return std::nullopt;
+std::optional<ScreenPoint> OffScreenPlacement(const std::vector<Monitor>& monitors, const ScreenRect& window,
+                                              const DisplayScale& scale) {
+  if (monitors.empty() || IsOnScreen(monitors, window, scale)) return std::nullopt;
   return CentredIn(NearestMonitor(monitors, window).work, window);
 }
 

@@ -305,7 +305,7 @@ ScreenRect TStickForm::WindowRect() const {
 // any monitor.
 // The place found is the sticker's from now on.
 void TStickForm::BringOnScreen() {
-  const std::optional<ScreenPoint> place = OffScreenPlacement(CurrentMonitors(), WindowRect());
+  const std::optional<ScreenPoint> place = OffScreenPlacement(CurrentMonitors(), WindowRect(), scale_);
   if (!place) return;
   MoveOnScreen(place);
   StoreBounds();

@@ -31,6 +31,10 @@ TEST(ScreenPlacement, OnScreenNeedsACornerOf24By24InsideOneWorkArea) {
   EXPECT_FALSE(IsOnScreen(kOne, Sticker(100, 1040 - 23)));
   EXPECT_FALSE(IsOnScreen(kOne, Sticker(100, 1050)));         // on the task bar only
   EXPECT_FALSE(IsOnScreen(kOne, Sticker(100, -77)));
+  // At 150 % the corner that must show is 36 pixels square.
+  EXPECT_TRUE(IsOnScreen(kOne, Sticker(1920 - 36, 100), DisplayScale(144)));
+  EXPECT_FALSE(IsOnScreen(kOne, Sticker(1920 - 35, 100), DisplayScale(144)));
+  EXPECT_FALSE(IsOnScreen(kOne, Sticker(100, 1040 - 30), DisplayScale(144)));
 }
 
 // The mended fault: a sticker on the second monitor is on screen, and stays.

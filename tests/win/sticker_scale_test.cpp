@@ -32,6 +32,9 @@ class NotedHost final : public StickerHost {
   void Delete(std::int32_t) override {}
   void Duplicate(std::int32_t) override { ++duplicated; }
   void ApplyStickerSettings(std::int32_t, const StickerRecord&) override {}
+  void NoteDelivered(std::int32_t, const StickerRecord&, const StickerRecord&) override {}
+  bool CanUndo(std::int32_t) const override { return false; }
+  void Undo(std::int32_t) override {}
   void OpenSettings(std::int32_t) override { ++settingsOpened; }
   void CreateShortcut(std::int32_t) override {}
 
