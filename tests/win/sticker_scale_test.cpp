@@ -108,6 +108,21 @@ TEST_F(StickerScale, ANewScaleRedrawsTheStickerInTheSuggestedPlace) {
   EXPECT_EQ(form->PictureHeight(), at100.composite.Height());
 }
 
+// A change of scales the system reports (WM_SETTINGCHANGE, WM_DISPLAYCHANGE)
+// has each window ask for its own: this one, told of 150 % by a message the
+// system did not send, learns it is at 100 % after all and is drawn so.
+TEST_F(StickerScale, FollowingTheSystemsScaleDrawsAtTheWindowsOwn) {
+  const DrawnSticker at100 = DrawSticker(record);
+  MoveTo150({300, 200});
+  ASSERT_NE(form->PictureHeight(), at100.composite.Height());
+  form->FollowScale();
+  EXPECT_EQ(form->Scale(), DisplayScale());
+  EXPECT_EQ(form->PictureWidth(), at100.composite.Width());
+  EXPECT_EQ(form->PictureHeight(), at100.composite.Height());
+  const RECT window = WindowRect();
+  EXPECT_EQ(window.bottom - window.top, at100.composite.Height());
+}
+
 // This process runs at 100 %, so places stay as they are while the size
 // is told at 100 % of a monitor at 150 %.
 TEST_F(StickerScale, TheProgramIsToldPlacesAndSizesInStoredUnits) {
