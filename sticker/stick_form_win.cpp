@@ -48,7 +48,9 @@ bool TStickForm::Open(const StickerRecord& record) {
   record_.top = record.top;
   record_ = WindowCopyOf(record, record_);
   text_ = BodyTextOf(record_);
-  const ScreenPoint place = StoredUnits(SystemScale(), scale_).ScreenPlace(record_.left, record_.top);
+  // Places convert with the system's scale alone, so the place is known
+  // before the scale of the monitor it lies on.
+  const ScreenPoint place = Units().ScreenPlace(record_.left, record_.top);
   scale_ = MonitorScaleAt({place.x, place.y});
   FullRebuild();  // no window yet: only the picture
   WindowCreateArgs args;
@@ -64,12 +66,9 @@ bool TStickForm::Open(const StickerRecord& record) {
   if (!CreateWindowFor(args)) return false;
   record_.window = StoredWindowHandle(Handle());
   StoreStackingPosition(record_.position);
-  if (WindowScale(Handle()) != scale_) {
-    scale_ = WindowScale(Handle());
-    FullRebuild();
-  } else {
-    LayeredUpdate(record_.alpha);
-  }
+  const DisplayScale drawnAt = scale_;
+  FollowScale();  // the system may place the new window on a monitor of another scale
+  if (scale_ == drawnAt) LayeredUpdate(record_.alpha);
   UpdateTitle();
   return true;
 }
