@@ -109,7 +109,6 @@ class DisplayScaleLook : public DisplayScaleStart, public ::testing::WithParamIn
 TEST_P(DisplayScaleLook, StickersAndMenus) {
   if (folder.empty()) GTEST_SKIP() << "QUILLORY_SHOTS_DIR names the folder for the pictures";
   const ScopedSystemScale scale(static_cast<DWORD>(GetParam()));
-  const DisplayScale at(GetParam());
   std::vector<StickerRecord> records = FiveStickers();
   for (StickerRecord& r : records) {  // to fit the screen at 200 %
     r.left = r.left * 96 / GetParam() + 8;
@@ -123,7 +122,7 @@ TEST_P(DisplayScaleLook, StickersAndMenus) {
   ASSERT_TRUE(WaitForStickerWindows(Pid(), records.size()));
   Shoot(L"stickers");
 
-  MoveMouse({at.Px(500), at.Px(400)});
+  MoveMouse({560, 420});  // where the tray menu opens, with room for its sub-menus
   PostMessageW(Tray(), kTrayCallbackMessage, 1, WM_RBUTTONUP);
   ASSERT_TRUE(WaitForMenuKeys(Pid()));
   PressKeys({VK_DOWN, VK_DOWN, VK_RIGHT});  // Language
