@@ -51,11 +51,13 @@ Figures Time(const StickerRecord& record, const ContentSources& sources, int run
 void RunContentBenchmarks() {
   HMODULE program = LoadLibraryExW(ProgramBesideThis().c_str(), nullptr,
                                    LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-  SkinBitmaps skins;
-  if (!program || !LoadSkinBitmaps(skins, program).empty()) {
+  SkinBitmaps first;
+  if (!program || !LoadSkinBitmaps(first, kDefaultDpi, program).empty()) {
     std::fprintf(stderr, "content benchmarks need the built Quillory.exe and its skins\n");
     return;
   }
+  ScaledSkins skins(SkinLoader(program));
+  skins.Put(kDefaultDpi, std::move(first));
   const ContentSources sources{&skins, nullptr, program};
 
   // A note of five lines on the 239-pixel template, caption, date and icon.

@@ -4,7 +4,7 @@
 
 #include "pixels/pixel_routines.h"
 #include "sticker/style_preview.h"
-#include "store/skin_bitmaps.h"
+#include "store/scaled_skins.h"
 
 namespace {
 
@@ -55,12 +55,12 @@ void PaintEmptyPreview(DibPicture24& picture) {
 void DrawStylePreview(DibPicture24& picture, int style, Colour colour, const ContentSources& art) {
   Picture32 icon, sample(picture.Width(), picture.Height());
   LoadStickerIcon(kPreviewIcon, art, icon);
-  const SkinBitmaps* skins = art.skins;
-  const SkinLookup lookup = [skins](std::string_view name) -> const Picture24* {
-    return skins ? skins->Find24(name) : nullptr;
+  const ScaledSkins* skins = art.skins;
+  const SkinLookup lookup = [skins](std::string_view name, int dpi) -> const Picture24* {
+    return skins ? skins->Find24(name, dpi) : nullptr;
   };
   const PreviewBackground background{GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_BTNSHADOW)};
-  const std::optional<PreviewText> word = PreviewStyle(sample, style, colour, lookup, icon, background);
+  const std::optional<PreviewText> word = PreviewStyle(sample, style, colour, lookup, icon, background, art.dpi);
   FillButtonFace(picture);
   BlendOnto24(sample.View(), picture.View(), 0, 0);
   if (word) WriteSampleWord(picture, *word);

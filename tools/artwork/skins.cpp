@@ -38,11 +38,11 @@ Paint Vertical(float y0, Rgba c0, float y1, Rgba c1) { return VerticalGradient(y
 // A one-pixel ring just inside the edge of a shape.
 Shape InnerRim(const Shape& body, float inset = 1.0f) { return Outline(Grow(body, -inset - 0.5f), 0.5f); }
 
-Image NewCanvas(int w = kTemplateWidth, int h = kTemplateHeight) { return Image(w, h); }
+Image NewCanvas(int dpi, int w = kTemplateWidth, int h = kTemplateHeight) { return DesignCanvas(w, h, dpi); }
 
 // Style 0 (and the mask shared with style 3): deep translucent glass.
-Image DarkGlass() {
-  Image c = NewCanvas();
+Image DarkGlass(int dpi) {
+  Image c = NewCanvas(dpi);
   const Shape body = Box(kLeft, kTop, kRight, kBottom, 7);
   DrawBody(c, body, Vertical(kTop, Grey8(84, 212), kBottom, Grey8(56, 212)), {});
   // The gloss: a light band across the top, with a crisp lower edge that
@@ -61,8 +61,8 @@ Image DarkGlass() {
 }
 
 // Style 3: light brushed-metal glass under the shared glass mask.
-Image SilverGlass() {
-  Image c = NewCanvas();
+Image SilverGlass(int dpi) {
+  Image c = NewCanvas(dpi);
   const Shape body = Box(kLeft, kTop, kRight, kBottom, 7);
   DrawBody(c, body, Vertical(kTop, Grey8(160, 212), kBottom, Grey8(136, 212)), {});
   const Shape gloss = Intersect(Grow(body, -1.5f), Box(0, 0, kTemplateWidth, 15.5f, 0));
@@ -77,8 +77,8 @@ Image SilverGlass() {
 
 // Style 1: a raised card with a pressed-in panel: shade on the top and left
 // inner edges, light on the bottom and right.
-Image Inner() {
-  Image c = NewCanvas();
+Image Inner(int dpi) {
+  Image c = NewCanvas(dpi);
   const Shape body = Box(kLeft, kTop, kRight, kBottom, 6);
   DrawBody(c, body, Vertical(kTop, Grey8(146), kBottom, Grey8(134)), {});
   Tone(c, InnerRim(body, -0.5f), Solid(Grey8(70)), 0.55f);
@@ -93,8 +93,8 @@ Image Inner() {
 
 // Style 2: a flat card; the builder draws a two-tone separator under the
 // caption (rows 22 and 23), so that area stays plain body colour.
-Image Flat() {
-  Image c = NewCanvas();
+Image Flat(int dpi) {
+  Image c = NewCanvas(dpi);
   const Shape body = Box(kLeft, kTop, kRight, kBottom, 3);
   DrawBody(c, body, Solid(Grey8(128)), {.spread = 5, .opacity = 60 / 255.0f});
   Tone(c, InnerRim(body, -0.5f), Solid(Grey8(84)), 0.75f);
@@ -102,8 +102,8 @@ Image Flat() {
 }
 
 // Style 4: clear glass with bright reflections in the top corners.
-Image Glass() {
-  Image c = NewCanvas();
+Image Glass(int dpi) {
+  Image c = NewCanvas(dpi);
   const Shape body = Box(kLeft, kTop, kRight, kBottom, 7);
   DrawBody(c, body, Vertical(kTop, Grey8(140, 172), kBottom, Grey8(122, 172)), {.opacity = 55 / 255.0f});
   const Shape inside = Grow(body, -1.0f);
@@ -129,8 +129,8 @@ Image Glass() {
 
 // Style 5, the default: a rounded card with a gentle gradient, a highlight
 // under the top edge and a soft shadow.
-Image Panel() {
-  Image c = NewCanvas();
+Image Panel(int dpi) {
+  Image c = NewCanvas(dpi);
   const Shape body = Box(kLeft, kTop, kRight, kBottom, 8);
   DrawBody(c, body, Vertical(kTop, Grey8(140), kBottom, Grey8(118)), {.spread = 6, .dy = 1.5f});
   Tone(c, Intersect(InnerRim(body, 0.5f), Above(14)), Vertical(kTop, Grey8(210), 14, Grey8(150, 0)), 0.9f);
@@ -140,8 +140,8 @@ Image Panel() {
 
 // Style 7: a slim card with a rounded, tube-like header strip; the top 38
 // rows (header and a little body) are its collapsed look.
-Image Narrow() {
-  Image c = NewCanvas();
+Image Narrow(int dpi) {
+  Image c = NewCanvas(dpi);
   const Shape body = Box(3, 2, 236, 137, 10);
   DrawBody(c, body, Solid(Grey8(128)), {.spread = 4, .opacity = 64 / 255.0f});
   const Shape header = Intersect(body, Above(21));
@@ -159,8 +159,8 @@ Image Narrow() {
 
 // Style 8: a frosted translucent border round an almost opaque body, with a
 // faint glow outside.
-Image Aero() {
-  Image c = NewCanvas();
+Image Aero(int dpi) {
+  Image c = NewCanvas(dpi);
   const Shape frame = Box(4, 3, 235, 136, 7);
   DrawBody(c, frame, Vertical(3, Grey8(176, 182), 136, Grey8(146, 182)),
            {.spread = 5, .opacity = 70 / 255.0f, .dy = 0.5f, .colour = Grey8(96)});
@@ -178,8 +178,8 @@ Image Aero() {
 
 // Style 9: a flat, square-cornered card with a strong accent bar on the left
 // (inside the 18-column side piece so both cuts keep it).
-Image Modern() {
-  Image c = NewCanvas();
+Image Modern(int dpi) {
+  Image c = NewCanvas(dpi);
   const Shape body = Box(kLeft, kTop, kRight, kBottom, 2.5f);
   DrawBody(c, body, Vertical(kTop, Grey8(132), kBottom, Grey8(124)), {});
   Tone(c, InnerRim(body, -0.5f), Solid(Grey8(76)), 0.45f);
@@ -193,8 +193,8 @@ Image Modern() {
 
 // Style 10: a sheet of a note pad: glued top strip, a ruled header line, a
 // margin line in the left side piece, two sheets peeking out underneath.
-Image List() {
-  Image c = NewCanvas();
+Image List(int dpi) {
+  Image c = NewCanvas(dpi);
   const float bottom = 133;
   const Shape sheet = Box(kLeft, kTop, kRight, bottom, 1.5f);
   const Shape under1 = Box(kLeft + 1, bottom - 2, kRight - 1, bottom + 2, 1.5f);
@@ -225,8 +225,8 @@ Image List() {
 // Style 6: a small window: a title bar in the top band, a 4 px frame in the
 // title colour and a plain body. Cut with 15 / 18 / 16 / 10 px borders
 // (left, top, right, bottom), so the title bar and frame run straight.
-Image Classic() {
-  Image c = NewCanvas(238, 235);
+Image Classic(int dpi) {
+  Image c = NewCanvas(dpi, 238, 235);
   const Shape window = Box(5, 4, 233, 229, 4);
   DrawBody(c, window, Vertical(4, Grey8(118), 18, Grey8(80)), {.spread = 5, .opacity = 74 / 255.0f});
   Tone(c, Intersect(window, Below(18)), Solid(Grey8(84)));
@@ -244,8 +244,8 @@ Image Classic() {
 
 // Style 14: a window frame with a thick inner bevel round a recessed well.
 // Cut with 31 / 27 / 31 / 32 px borders, which the bevel's corners fit in.
-Image IconInner() {
-  Image c = NewCanvas(86, 88);
+Image IconInner(int dpi) {
+  Image c = NewCanvas(dpi, 86, 88);
   const Shape frame = Box(5, 3, 81, 82, 9);
   DrawBody(c, frame, Vertical(3, Grey8(150), 82, Grey8(120)), {.spread = 5, .dy = 1});
   Tone(c, InnerRim(frame, -0.5f), Solid(Grey8(60)), 0.5f);
@@ -282,8 +282,8 @@ struct GlassFrameArgs {
   ShadowArgs shadow;
 };
 
-Image GlassFrame(const GlassFrameArgs& a) {
-  Image c = NewCanvas(a.width, a.height);
+Image GlassFrame(const GlassFrameArgs& a, int dpi) {
+  Image c = NewCanvas(dpi, a.width, a.height);
   const float w = static_cast<float>(a.width), h = static_cast<float>(a.height);
   const Shape frame = Box(a.inset, a.inset - 1, w - a.inset, h - a.inset - 1, a.radius);
   DrawBody(c, frame, Vertical(0, Grey8(170, a.rimAlpha), h, Grey8(140, a.rimAlpha)), a.shadow);
@@ -303,8 +303,8 @@ Image GlassFrame(const GlassFrameArgs& a) {
 }
 
 // Style 15 (and 16): a flat rounded rectangle.
-Image FlatPanel() {
-  Image c = NewCanvas(48, 48);
+Image FlatPanel(int dpi) {
+  Image c = NewCanvas(dpi, 48, 48);
   const Shape body = Box(5, 4, 43, 42, 6);
   DrawBody(c, body, Vertical(4, Grey8(134), 42, Grey8(124)), {.spread = 5});
   Tone(c, InnerRim(body, -0.5f), Solid(Grey8(76)), 0.4f);
@@ -313,8 +313,8 @@ Image FlatPanel() {
 }
 
 // Style 17: a light cell with a thin border.
-Image Cell() {
-  Image c = NewCanvas(48, 48);
+Image Cell(int dpi) {
+  Image c = NewCanvas(dpi, 48, 48);
   const Shape body = Box(4, 3, 44, 44, 2);
   DrawBody(c, body, Vertical(3, Grey8(166), 44, Grey8(152)), {.spread = 4, .opacity = 48 / 255.0f});
   Tone(c, InnerRim(body, -0.5f), Solid(Grey8(96)), 0.85f);
@@ -325,27 +325,28 @@ Image Cell() {
 }  // namespace
 
 void DrawSkins(ArtworkSet& set) {
-  const Image darkGlass = DarkGlass();
+  const int dpi = set.Dpi();
+  const Image darkGlass = DarkGlass(dpi);
   skin::AddTemplate(set, "BITMAP_DARKGLASS", "BITMAP_MASKGLASS", darkGlass);
-  skin::AddColourOnly(set, "BITMAP_SILVERGLASS", SilverGlass());
-  skin::AddTemplate(set, "BITMAP_INNER", "BITMAP_INNERMASK", Inner());
-  skin::AddTemplate(set, "BITMAP_GRAY", "BITMAP_GRAYMASK", Flat());
-  skin::AddTemplate(set, "BITMAP_GLASS", "BITMAP_MASKGLASSL", Glass());
-  skin::AddTemplate(set, "BITMAP_FLAT", "BITMAP_FLATSMASK", Panel());
-  skin::AddTemplate(set, "BITMAP_WIND", "BITMAP_WINDMASK", Classic());
-  skin::AddTemplate(set, "BITMAP_TUB", "BITMAP_TUBMASK", Narrow());
-  skin::AddTemplate(set, "BITMAP_AERO", "BITMAP_AEROMASK", Aero());
-  skin::AddTemplate(set, "BITMAP_RAMA", "BITMAP_RAMA_MASK", Modern());
-  skin::AddTemplate(set, "BITMAP_LIST", "BITMAP_LIST_MASK", List());
-  skin::AddTemplate(set, "BITMAP_ICOINNER", "BITMAP_ICOINNERMASK", IconInner());
+  skin::AddColourOnly(set, "BITMAP_SILVERGLASS", SilverGlass(dpi));
+  skin::AddTemplate(set, "BITMAP_INNER", "BITMAP_INNERMASK", Inner(dpi));
+  skin::AddTemplate(set, "BITMAP_GRAY", "BITMAP_GRAYMASK", Flat(dpi));
+  skin::AddTemplate(set, "BITMAP_GLASS", "BITMAP_MASKGLASSL", Glass(dpi));
+  skin::AddTemplate(set, "BITMAP_FLAT", "BITMAP_FLATSMASK", Panel(dpi));
+  skin::AddTemplate(set, "BITMAP_WIND", "BITMAP_WINDMASK", Classic(dpi));
+  skin::AddTemplate(set, "BITMAP_TUB", "BITMAP_TUBMASK", Narrow(dpi));
+  skin::AddTemplate(set, "BITMAP_AERO", "BITMAP_AEROMASK", Aero(dpi));
+  skin::AddTemplate(set, "BITMAP_RAMA", "BITMAP_RAMA_MASK", Modern(dpi));
+  skin::AddTemplate(set, "BITMAP_LIST", "BITMAP_LIST_MASK", List(dpi));
+  skin::AddTemplate(set, "BITMAP_ICOINNER", "BITMAP_ICOINNERMASK", IconInner(dpi));
   // Vista Glass, Vista and Vista Aero: the same idea in three weights.
   skin::AddTemplate(set, "BITMAP_ICOAERO", "BITMAP_ICOAEROMASK",
-                    GlassFrame({.width = 63, .height = 63, .inset = 4, .rim = 7, .radius = 7, .rimAlpha = 168, .gloss = 225, .shadow = {.spread = 4}}));
+                    GlassFrame({.width = 63, .height = 63, .inset = 4, .rim = 7, .radius = 7, .rimAlpha = 168, .gloss = 225, .shadow = {.spread = 4}}, dpi));
   skin::AddTemplate(set, "BITMAP_ICOAERO2", "BITMAP_ICOAERO2MASK",
-                    GlassFrame({.width = 40, .height = 39, .inset = 4, .rim = 4, .radius = 5, .rimAlpha = 200, .gloss = 210, .shadow = {.spread = 4, .opacity = 60 / 255.0f}}));
+                    GlassFrame({.width = 40, .height = 39, .inset = 4, .rim = 4, .radius = 5, .rimAlpha = 200, .gloss = 210, .shadow = {.spread = 4, .opacity = 60 / 255.0f}}, dpi));
   skin::AddTemplate(set, "BITMAP_ICOAERO_FULL", "BITMAP_ICOAERO_FULLMASK",
                     GlassFrame({.width = 84, .height = 47, .inset = 4, .rim = 10, .radius = 8, .rimAlpha = 150, .gloss = 235,
-                                .shadow = {.spread = 4, .opacity = 80 / 255.0f, .dy = 0.5f, .colour = Grey8(90)}}));
-  skin::AddTemplate(set, "BITMAP_ICOFLAT", "BITMAP_ICOFLATMASK", FlatPanel());
-  skin::AddTemplate(set, "BITMAP_ICEWHITE", "BITMAP_ICEWHITEMASK", Cell());
+                                .shadow = {.spread = 4, .opacity = 80 / 255.0f, .dy = 0.5f, .colour = Grey8(90)}}, dpi));
+  skin::AddTemplate(set, "BITMAP_ICOFLAT", "BITMAP_ICOFLATMASK", FlatPanel(dpi));
+  skin::AddTemplate(set, "BITMAP_ICEWHITE", "BITMAP_ICEWHITEMASK", Cell(dpi));
 }
