@@ -173,9 +173,10 @@ Layers Silhouette(Shape shape) { return {{std::move(shape), {}, true}}; }
 
 Image RenderFlag(const Layers& layers, int dpi) {
   // The layers are in 100 % flag pixels; each pixel of a larger scale
-  // samples the smaller area of the design it covers.
-  const float k = DesignScale(dpi);
+  // samples the smaller area of the design it covers. The flag's rounded
+  // pixel size spans exactly the design, so no sample falls outside it.
   const int width = ScaleToDpi(kWidth, dpi), height = ScaleToDpi(kHeight, dpi);
+  const float kx = static_cast<float>(width) / kWidth, ky = static_cast<float>(height) / kHeight;
   Image flag = DesignCanvas(kCellWidth, kHeight, dpi);
   std::vector<bool> opaque(static_cast<std::size_t>(width) * height, false);
   for (int y = 0; y < height; ++y)
@@ -184,7 +185,7 @@ Image RenderFlag(const Layers& layers, int dpi) {
       int inside = 0;
       for (int j = 0; j < kSamples; ++j)
         for (int i = 0; i < kSamples; ++i) {
-          const float sx = (x + (i + 0.5f) / kSamples) / k, sy = (y + (j + 0.5f) / kSamples) / k;
+          const float sx = (x + (i + 0.5f) / kSamples) / kx, sy = (y + (j + 0.5f) / kSamples) / ky;
           bool in = true;
           const Rgba* paint = nullptr;
           for (auto layer = layers.rbegin(); layer != layers.rend() && in; ++layer) {
