@@ -160,31 +160,31 @@ TEST(SkinBitmaps, LoadWhatTheProgramCarriesAndListTheRest) {
   BuiltProgram program;
   ASSERT_NE(program.Module(), nullptr);
   for (const int dpi : {96, 120, 144, 192}) {
-  SCOPED_TRACE("dpi " + std::to_string(dpi));
-  SkinBitmaps skins;
-  const std::vector<SkinLoadFailure> failures = LoadSkinBitmaps(skins, dpi, program.Module());
-  std::vector<std::wstring> expectedFailures;
-  for (std::string_view name : SkinBitmapNames()) {
-    const std::string n(name);
-    const ResourceEntry* entry = EntryNamed(name);
-    ASSERT_NE(entry, nullptr) << n;
-    if (!program.Carries(n.c_str())) {
-      expectedFailures.push_back(Wide(name));
-      continue;
+    SCOPED_TRACE("dpi " + std::to_string(dpi));
+    SkinBitmaps skins;
+    const std::vector<SkinLoadFailure> failures = LoadSkinBitmaps(skins, dpi, program.Module());
+    std::vector<std::wstring> expectedFailures;
+    for (std::string_view name : SkinBitmapNames()) {
+      const std::string n(name);
+      const ResourceEntry* entry = EntryNamed(name);
+      ASSERT_NE(entry, nullptr) << n;
+      if (!program.Carries(n.c_str())) {
+        expectedFailures.push_back(Wide(name));
+        continue;
+      }
+      const Picture24* p24 = skins.Find24(name);
+      const Picture32* p32 = skins.Find32(name);
+      ASSERT_TRUE((p24 != nullptr) != (p32 != nullptr)) << n;
+      const int width = p24 ? p24->Width() : p32->Width();
+      const int height = p24 ? p24->Height() : p32->Height();
+      EXPECT_EQ((PictureSize{width, height}), ScaledPictureSize(*entry, dpi)) << n;
     }
-    const Picture24* p24 = skins.Find24(name);
-    const Picture32* p32 = skins.Find32(name);
-    ASSERT_TRUE((p24 != nullptr) != (p32 != nullptr)) << n;
-    const int width = p24 ? p24->Width() : p32->Width();
-    const int height = p24 ? p24->Height() : p32->Height();
-    EXPECT_EQ((PictureSize{width, height}), ScaledPictureSize(*entry, dpi)) << n;
-  }
-  std::vector<std::wstring> failedNames;
-  for (const SkinLoadFailure& f : failures) {
-    EXPECT_EQ(f.status, ResourceLoadStatus::kNotFound) << std::string(f.name.begin(), f.name.end());
-    failedNames.push_back(f.name);
-  }
-  EXPECT_EQ(failedNames, expectedFailures);
+    std::vector<std::wstring> failedNames;
+    for (const SkinLoadFailure& f : failures) {
+      EXPECT_EQ(f.status, ResourceLoadStatus::kNotFound) << std::string(f.name.begin(), f.name.end());
+      failedNames.push_back(f.name);
+    }
+    EXPECT_EQ(failedNames, expectedFailures);
   }
 }
 
