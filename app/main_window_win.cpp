@@ -15,6 +15,7 @@
 #include "store/resource_bitmap_win.h"
 #include "store/resource_image_pair_win.h"
 #include "win/profile_file_win.h"
+#include "pixels/picture_scale.h"
 #include "store/skin_bitmaps_win.h"
 #include "store/shortcut_win.h"
 #include "store/data_files_win.h"
@@ -76,7 +77,7 @@ bool TQuillor::Create() {
   LoadSkinPictures();
   LoadPicturePacks(programFolder_, userIcons_);
   const COLORREF menu = GetSysColor(COLOR_MENU);
-  const Picture24 glyphStrip = ToPicture24(LoadResourceBitmap(L"BITMAPS").picture);
+  const Picture24 glyphStrip = ToPicture24(LoadScaledPicture(L"BITMAPS", kDefaultDpi).picture);
   menuGlyphs_ = MenuGlyphs(glyphStrip, MakeColour(GetRValue(menu), GetGValue(menu), GetBValue(menu)));
   glyphList_ = GlyphImageList(glyphStrip);
   flags_.Reset(ImageList_Create(kFlagWidth, kFlagHeight, ILC_COLOR24 | ILC_MASK, 0, 16));
@@ -252,7 +253,7 @@ void TQuillor::FollowScale() {
 }
 
 void TQuillor::LoadFlags() {
-  if (LoadResourceImagePair(L"BITMAP_FLAGS", flags_.Get()) != ResourceLoadStatus::kOk)
+  if (LoadResourceImagePair(L"BITMAP_FLAGS", flags_.Get(), kDefaultDpi) != ResourceLoadStatus::kOk)
     ShowErrorText(ResourceErrorText(L"BITMAP_FLAGS", ResourceLoadStatus::kNotFound));
 }
 
@@ -317,10 +318,14 @@ void TQuillor::RunMenuChoice(const MenuChoice& choice) {
 }
 
 // The pictures are part of the program file, so a failure means a damaged
-// program; one box says so, and the pictures that did load are used.
+// program; one box says so, and the pictures that did load are used. The
+// sets of other display scales load when a window first asks for them.
 void TQuillor::LoadSkinPictures() {
-  const std::vector<SkinLoadFailure> failures = LoadSkinBitmaps(skinBitmaps_);
+  SkinBitmaps first;
+  const std::vector<SkinLoadFailure> failures = LoadSkinBitmaps(first, kDefaultDpi);
   if (!failures.empty()) ShowErrorText(ResourceErrorText(failures.front().name, failures.front().status));
+  skinBitmaps_ = ScaledSkins(SkinLoader());
+  skinBitmaps_.Put(kDefaultDpi, std::move(first));
 }
 
 // Notes of a base.db that could be read only now open as they were saved.

@@ -28,7 +28,7 @@
 #include "lang/tmui.h"
 #include "sticker/menu_glyphs_win.h"
 #include "store/default_settings.h"
-#include "store/skin_bitmaps.h"
+#include "store/scaled_skins.h"
 #include "store/system_clock_win.h"
 #include "store/data_files_win.h"
 #include "store/tat_bitmap.h"
@@ -46,7 +46,7 @@ class TQuillor final : public WindowBase, private ManagerCommands {
   // The current texts; windows register their relabel hooks here.
   TMUI& Mui() { return mui_; }
   // Lent read-only to sticker windows for their frames, pins and buttons.
-  const SkinBitmaps& Skins() const { return skinBitmaps_; }
+  const ScaledSkins& Skins() const { return skinBitmaps_; }
   // The pictures of the picture packs, icon numbers 101 and up.
   const TATBitmap& UserIcons() const { return userIcons_; }
 
@@ -125,7 +125,7 @@ class TQuillor final : public WindowBase, private ManagerCommands {
   // A merge may set off a write (a window that moves), which the write under
   // way, or the next one, already covers.
   bool savingDatabase_ = false;
-  SkinBitmaps skinBitmaps_;
+  ScaledSkins skinBitmaps_;
   FrameCache frames_;  // shared by the sticker windows
   TATBitmap userIcons_;
   MenuGlyphs menuGlyphs_;  // the glyph strip, for menu item pictures

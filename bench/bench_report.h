@@ -15,12 +15,17 @@ class BenchLineReporter : public benchmark::BenchmarkReporter {
  public:
   // Adds a line "bench <name> <a/b> ratio" comparing two benchmarks' throughput.
   void CompareThroughput(std::string name, std::string numerator, std::string denominator);
+  // Adds a line "bench <name> <a/b> ratio" comparing two benchmarks' times.
+  void CompareTime(std::string name, std::string numerator, std::string denominator);
 
   bool ReportContext(const Context&) override { return true; }
   void ReportRuns(const std::vector<Run>& runs) override;
   void Finalize() override;
 
  private:
+  using Comparison = std::pair<std::string, std::pair<std::string, std::string>>;
   std::map<std::string, double> megapixelsPerSecond_;
-  std::vector<std::pair<std::string, std::pair<std::string, std::string>>> comparisons_;
+  std::map<std::string, double> milliseconds_;
+  std::vector<Comparison> comparisons_;
+  std::vector<Comparison> timeComparisons_;
 };

@@ -28,8 +28,7 @@ struct Figures {
   double full, redraw;
 };
 
-Figures Time(const StickerRecord& record, const ContentSources& sources, int runs, int& width, int& height,
-             const DisplayScale& scale = {}) {
+Figures Time(const StickerRecord& record, const ContentSources& sources, int runs, int& width, int& height) {
   const std::wstring text = BodyTextOf(record);
   StickerPictures pictures;
   Picture32 composite;
@@ -37,12 +36,12 @@ Figures Time(const StickerRecord& record, const ContentSources& sources, int run
     ComposeSticker(record, text, pictures, composite);
     PlaceIcon(record, pictures, composite);
   };
-  RebuildSticker(record, text, sources, scale, pictures);  // fonts and caches warm
+  RebuildSticker(record, text, sources, pictures);  // fonts and caches warm
   draw();
   width = composite.Width();
   height = composite.Height();
   const double full = MicrosecondsPerRun(runs, [&] {
-    RebuildSticker(record, text, sources, scale, pictures);
+    RebuildSticker(record, text, sources, pictures);
     draw();
   });
   const double redraw = MicrosecondsPerRun(runs, draw);
@@ -52,11 +51,13 @@ Figures Time(const StickerRecord& record, const ContentSources& sources, int run
 void RunContentBenchmarks() {
   HMODULE program = LoadLibraryExW(ProgramBesideThis().c_str(), nullptr,
                                    LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-  SkinBitmaps skins;
-  if (!program || !LoadSkinBitmaps(skins, program).empty()) {
+  SkinBitmaps first;
+  if (!program || !LoadSkinBitmaps(first, kDefaultDpi, program).empty()) {
     std::fprintf(stderr, "content benchmarks need the built Quillory.exe and its skins\n");
     return;
   }
+  ScaledSkins skins(SkinLoader(program));
+  skins.Put(kDefaultDpi, std::move(first));
   const ContentSources sources{&skins, nullptr, program};
 
   // A note of five lines on the 239-pixel template, caption, date and icon.
@@ -83,9 +84,14 @@ void RunContentBenchmarks() {
   Report("content_typical_redraw", small.redraw, "ms");
   // The same note at 150 % and 200 %, timed in this run so that the ratios
   // to 100 % compare like with like.
-  const Figures at150 = Time(typical, sources, 200, w, h, DisplayScale(144));
+  const auto atDpi = [&sources](int dpi) {
+    ContentSources scaled = sources;
+    scaled.dpi = dpi;
+    return scaled;
+  };
+  const Figures at150 = Time(typical, atDpi(144), 200, w, h);
   std::fprintf(stderr, "typical sticker at 150 %%: %d x %d\n", w, h);
-  const Figures at200 = Time(typical, sources, 200, w, h, DisplayScale(192));
+  const Figures at200 = Time(typical, atDpi(192), 200, w, h);
   std::fprintf(stderr, "typical sticker at 200 %%: %d x %d\n", w, h);
   Report("typical_sticker_redraw_150pct_to_100pct", at150.redraw / small.redraw, "ratio");
   Report("typical_sticker_redraw_200pct_to_100pct", at200.redraw / small.redraw, "ratio");

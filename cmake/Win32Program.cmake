@@ -21,7 +21,9 @@ foreach(language_file IN LISTS language_files)
 endforeach()
 
 # The artwork generator runs on the build host and draws every picture the
-# program carries; its resource script packs them in as "RESS" resources, and
+# program carries, at each display scale; its resource script packs them in as
+# "RESS" resources (the 150 % and 200 % sets under names ending "_150" and
+# "_200"), and
 # the program's icon (MAINICON.ico) as its first icon group.
 include(ExternalProject)
 set(artwork_host_dir ${CMAKE_BINARY_DIR}/artwork-host)
@@ -33,7 +35,9 @@ ExternalProject_Add(artwork_host
   INSTALL_COMMAND ""
   BUILD_ALWAYS ON
   BUILD_BYPRODUCTS ${artwork_host_dir}/quillory_artwork)
-add_custom_command(OUTPUT ${artwork_dir}/artwork.rc ${artwork_dir}/MAINICON.ico ${CMAKE_BINARY_DIR}/contact_sheet.png ${QUILLORY_PROGRAM_DIR}/pic/sample.qpk
+# Pictures are drawn for 100 %, 150 % and 200 %; the contact sheet too.
+add_custom_command(OUTPUT ${artwork_dir}/artwork.rc ${artwork_dir}/MAINICON.ico ${QUILLORY_PROGRAM_DIR}/pic/sample.qpk
+                          ${CMAKE_BINARY_DIR}/contact_sheet.png ${CMAKE_BINARY_DIR}/contact_sheet_150.png ${CMAKE_BINARY_DIR}/contact_sheet_200.png
   COMMAND ${artwork_host_dir}/quillory_artwork ${artwork_dir} --contact-sheet ${CMAKE_BINARY_DIR}/contact_sheet.png
           --sample-pack ${QUILLORY_PROGRAM_DIR}/pic/sample.qpk
   DEPENDS artwork_host ${artwork_host_dir}/quillory_artwork

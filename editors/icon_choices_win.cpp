@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "pixels/pixel_routines.h"
+#include "pixels/scaled_picture.h"
 #include "store/tat_bitmap.h"
 
 namespace {
@@ -38,7 +39,7 @@ IconChoices::IconChoices(const ContentSources& art) {
   }
   if (!art.userIcons) return;
   for (int i = 0; i < art.userIcons->Count(); ++i) {
-    const Picture32& picture = art.userIcons->PictureAt(i);
+    const Picture32 picture = PictureForDpi(art.userIcons->PictureAt(i), art.dpi);
     const int number = art.userIcons->NumberAt(i);
     entries_.push_back({L"|" + std::to_wstring(number) + L"||" + SizeText(picture), Premultiplied(picture)});
   }

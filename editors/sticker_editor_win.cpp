@@ -9,6 +9,7 @@
 #include "store/date_time.h"
 #include "store/patterns_win.h"
 #include "store/bmp_reader.h"
+#include "pixels/picture_scale.h"
 #include "store/resource_bitmap_win.h"
 #include "store/sticker_identity.h"
 #include "win/colour_box_win.h"
@@ -69,7 +70,7 @@ bool StickerEditor::CreateEditor() {
   const COLORREF face = GetSysColor(COLOR_BTNFACE);
   for (std::size_t i = 0; i < kAlignButtons.size(); ++i) {
     // Magenta-keyed like the menu glyphs: the key becomes the button's face.
-    alignPictures_[i] = MenuGlyphs(ToPicture24(LoadResourceBitmap(kAlignPictures[i]).picture),
+    alignPictures_[i] = MenuGlyphs(ToPicture24(LoadScaledPicture(kAlignPictures[i], kDefaultDpi).picture),
                                    MakeColour(GetRValue(face), GetGValue(face), GetBValue(face)));
     SendMessageW(Control(kAlignButtons[i]), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(alignPictures_[i].Glyph(0)));
   }

@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "pixels/picture_scale.h"
 #include "pixels/pixel_routines.h"
 #include "sticker/work_area_win.h"
 #include "lang/text_id.h"
@@ -91,11 +92,11 @@ void TAboutForm::NameCloseButton() {
 }
 
 std::wstring TAboutForm::LoadPictures() {
-  ResourceBitmap background = LoadResourceBitmap(kBackgroundPicture, resources_);
+  ResourceBitmap background = LoadScaledPicture(kBackgroundPicture, kDefaultDpi, resources_);
   if (background.status != ResourceLoadStatus::kOk) return ResourceErrorText(kBackgroundPicture, background.status);
   background_ = std::move(background.picture);
   for (int look = 0; look < kButtonLookCount; ++look) {
-    ResourceBitmap button = LoadResourceBitmap(kButtonPictureNames[look], resources_);
+    ResourceBitmap button = LoadScaledPicture(kButtonPictureNames[look], kDefaultDpi, resources_);
     if (button.status != ResourceLoadStatus::kOk) return ResourceErrorText(kButtonPictureNames[look], button.status);
     buttonPictures_[look] = std::move(button.picture);
   }

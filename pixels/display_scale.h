@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-inline constexpr int kHundredPercentDpi = 96;
+#include "pixels/picture_scale.h"
 
 // a x b / c, rounded half away from zero; 0 when c is 0.
 constexpr int MulDivRounded(int a, int b, int c) {
@@ -23,17 +23,17 @@ class DisplayScale {
  public:
   constexpr DisplayScale() = default;
   // A DPI of 0 or less (a system that cannot say) is taken as 100 %.
-  explicit constexpr DisplayScale(int dpi) : dpi_(dpi > 0 ? dpi : kHundredPercentDpi) {}
+  explicit constexpr DisplayScale(int dpi) : dpi_(dpi > 0 ? dpi : kDefaultDpi) {}
 
   constexpr int Dpi() const { return dpi_; }
-  constexpr bool IsDefault() const { return dpi_ == kHundredPercentDpi; }
+  constexpr bool IsDefault() const { return dpi_ == kDefaultDpi; }
   // A length at 100 % in this scale's pixels.
-  constexpr int Px(int length) const { return MulDivRounded(length, dpi_, kHundredPercentDpi); }
+  constexpr int Px(int length) const { return MulDivRounded(length, dpi_, kDefaultDpi); }
   // Pixels of this scale as a length at 100 %.
-  constexpr int Unscaled(int pixels) const { return MulDivRounded(pixels, kHundredPercentDpi, dpi_); }
+  constexpr int Unscaled(int pixels) const { return MulDivRounded(pixels, kDefaultDpi, dpi_); }
 
   constexpr bool operator==(const DisplayScale&) const = default;
 
  private:
-  int dpi_ = kHundredPercentDpi;
+  int dpi_ = kDefaultDpi;
 };

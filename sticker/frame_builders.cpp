@@ -2,11 +2,13 @@
 
 #include <algorithm>
 
+#include "pixels/picture_scale.h"
 #include "pixels/pixel_routines.h"
 #include "sticker/resampler.h"
 
 namespace {
 
+// Lengths at 100 %, scaled to the DPI a frame is built for.
 // Template frames: the fixed bands and columns of the 239 x 141 templates.
 constexpr int kTemplateWidth = 239;
 constexpr int kMinContentHeight = 39;
@@ -24,6 +26,9 @@ constexpr int kIconTextGap = 4;
 // The Flat style's two-tone separator under the caption.
 constexpr int kSeparatorY = 22, kSeparatorInset = 10, kSeparatorDarken = 50, kSeparatorLighten = 30;
 constexpr int kSeparatorProbe = 14;
+// The frame round the content: beside wide content and above and below it
+// expanded; Modern and List take a little more beside.
+constexpr int kWideFrame = 16, kNotepadFrame = 18;
 
 struct Band {
   int sourceTop, sourceBottom;  // rows of the template
@@ -62,23 +67,29 @@ void AssembleBand(const View24& source, const View24& destination, const Band& b
   Resample(work.View(), to);
 }
 
-std::array<Band, 3> TemplateBands(int templateHeight, int height, TemplateVariant variant, bool expanded) {
+std::array<Band, 3> TemplateBands(int templateHeight, int height, TemplateVariant variant, bool expanded, int dpi) {
   const int ht = templateHeight;
-  if (expanded)
-    return {{{0, kTopRows, 0, kTopRows},
-             {kTopRows, ht - kBottomRows, kTopRows, height - kBottomRows},
-             {ht - kBottomRows, ht, height - kBottomRows, height}}};
-  if (variant == TemplateVariant::kNarrow) return {{{0, kNarrowCollapsedHeight, 0, kNarrowCollapsedHeight}, {}, {}}};
-  return {{{0, kCollapsedTopRows, 0, kCollapsedTopRows},
-           {kCollapsedTopRows, ht - kCollapsedBottomRows, kCollapsedTopRows, height - kCollapsedBottomRows},
-           {ht - kCollapsedBottomRows, ht, height - kCollapsedBottomRows, height}}};
+  if (expanded) {
+    const int top = ScaleToDpi(kTopRows, dpi), bottom = ScaleToDpi(kBottomRows, dpi);
+    return {{{0, top, 0, top}, {top, ht - bottom, top, height - bottom}, {ht - bottom, ht, height - bottom, height}}};
+  }
+  if (variant == TemplateVariant::kNarrow) {
+    const int rows = ScaleToDpi(kNarrowCollapsedHeight, dpi);
+    return {{{0, rows, 0, rows}, {}, {}}};
+  }
+  const int top = ScaleToDpi(kCollapsedTopRows, dpi), bottom = ScaleToDpi(kCollapsedBottomRows, dpi);
+  return {{{0, top, 0, top}, {top, ht - bottom, top, height - bottom}, {ht - bottom, ht, height - bottom, height}}};
 }
 
-void DrawFlatSeparator(Picture24& colour) {
-  const Colour probe = ColourAt(colour, kSeparatorProbe, kSeparatorProbe);
-  const int x0 = kSeparatorInset, x1 = colour.Width() - kSeparatorInset;
-  HorizontalLine(colour.View(), x0, x1, kSeparatorY, Darken(probe, kSeparatorDarken));
-  HorizontalLine(colour.View(), x0, x1, kSeparatorY + 1, Lighten(probe, kSeparatorLighten));
+// Each of the two lines is one row at 100 % and as many rows as that row
+// covers at the DPI.
+void DrawFlatSeparator(Picture24& colour, int dpi) {
+  const int probeAt = ScaleToDpi(kSeparatorProbe, dpi);
+  const Colour probe = ColourAt(colour, probeAt, probeAt);
+  const int x0 = ScaleToDpi(kSeparatorInset, dpi), x1 = colour.Width() - x0;
+  const int dark = ScaleToDpi(kSeparatorY, dpi), light = ScaleToDpi(kSeparatorY + 1, dpi), end = ScaleToDpi(kSeparatorY + 2, dpi);
+  for (int y = dark; y < light; ++y) HorizontalLine(colour.View(), x0, x1, y, Darken(probe, kSeparatorDarken));
+  for (int y = light; y < end; ++y) HorizontalLine(colour.View(), x0, x1, y, Lighten(probe, kSeparatorLighten));
 }
 
 Picture32 Merge(const Picture24& colour, const Picture24& mask) {
@@ -128,75 +139,80 @@ bool HasIcon(const FrameRequest& r) { return r.iconHeight >= 2 && r.iconWidth > 
 
 }  // namespace
 
-FrameSize TemplateFrameSize(int contentWidth, int contentHeight, int kind, TemplateVariant variant, bool expanded) {
-  const int height = std::max(contentHeight, kMinContentHeight);
-  int width = kTemplateWidth;
-  if (contentWidth > kWideContent)
-    width = contentWidth + 16;
+FrameSize TemplateFrameSize(int contentWidth, int contentHeight, int kind, TemplateVariant variant, bool expanded, int dpi) {
+  const auto px = [dpi](int length) { return ScaleToDpi(length, dpi); };
+  const int height = std::max(contentHeight, px(kMinContentHeight));
+  int width = px(kTemplateWidth);
+  if (contentWidth > px(kWideContent))
+    width = contentWidth + px(kWideFrame);
   else if (kind == kModernKind)
-    width = contentWidth > kNotepadNarrowContent ? contentWidth + 18 : kNotepadMinWidth;
-  if (expanded) return {width, height + 16};
+    width = contentWidth > px(kNotepadNarrowContent) ? contentWidth + px(kNotepadFrame) : px(kNotepadMinWidth);
+  if (expanded) return {width, height + px(kWideFrame)};
   switch (variant) {
     case TemplateVariant::kNarrow:
-      return {width, kNarrowCollapsedHeight};
+      return {width, px(kNarrowCollapsedHeight)};
     case TemplateVariant::kNotepad:
-      return {width, kNotepadCollapsedHeight};
+      return {width, px(kNotepadCollapsedHeight)};
     default:
-      return {width, kCollapsedHeight};
+      return {width, px(kCollapsedHeight)};
   }
 }
 
-Picture32 BuildTemplateFrame(const SkinTemplate& skin, const FrameRequest& request, int kind, TemplateVariant variant) {
-  const FrameSize size = TemplateFrameSize(request.contentWidth, request.contentHeight, kind, variant, request.expanded);
-  const int side = variant == TemplateVariant::kNotepad ? kNotepadSideColumns : kSideColumns;
+Picture32 BuildTemplateFrame(const SkinTemplate& skin, const FrameRequest& request, int kind, TemplateVariant variant, int dpi) {
+  const FrameSize size = TemplateFrameSize(request.contentWidth, request.contentHeight, kind, variant, request.expanded, dpi);
+  const int side = ScaleToDpi(variant == TemplateVariant::kNotepad ? kNotepadSideColumns : kSideColumns, dpi);
   Picture24 colour(size.width, size.height), mask(size.width, size.height);
-  for (const Band& band : TemplateBands(skin.colour.Height(), size.height, variant, request.expanded)) {
+  for (const Band& band : TemplateBands(skin.colour.Height(), size.height, variant, request.expanded, dpi)) {
     AssembleBand(skin.colour.View(), colour.View(), band, side);
     AssembleBand(skin.mask.View(), mask.View(), band, side);
   }
-  if (variant == TemplateVariant::kFlat && request.expanded) DrawFlatSeparator(colour);
+  if (variant == TemplateVariant::kFlat && request.expanded) DrawFlatSeparator(colour, dpi);
   return Merge(colour, mask);
 }
 
-FrameSize WindowFrameSize(const FrameRequest& r, const WindowMetrics& m) {
+FrameSize WindowFrameSize(const FrameRequest& r, const WindowMetrics& m, int dpi) {
+  const auto px = [dpi](int length) { return ScaleToDpi(length, dpi); };
   const bool icon = HasIcon(r);
   const bool iconOnly = icon && !r.expanded;
-  const int innerWidth = iconOnly ? r.iconWidth : r.titleWidth + (icon ? r.iconWidth + kIconTextGap : 0);
+  const int innerWidth = iconOnly ? r.iconWidth : r.titleWidth + (icon ? r.iconWidth + px(kIconTextGap) : 0);
   const int innerHeight = iconOnly ? r.iconHeight : std::max(r.titleHeight, icon ? r.iconHeight : 0);
-  return {std::max(m.minWidth, innerWidth + m.left + m.right), std::max(m.minHeight, innerHeight + m.top + m.bottom)};
+  return {std::max(px(m.minWidth), innerWidth + px(m.left) + px(m.right)),
+          std::max(px(m.minHeight), innerHeight + px(m.top) + px(m.bottom))};
 }
 
-Picture32 BuildWindowFrame(const SkinTemplate& skin, const FrameRequest& request, const WindowMetrics& m) {
-  return BuildSlicedFrame(skin, WindowFrameSize(request, m), m.left, m.top, m.right, m.bottom);
+Picture32 BuildWindowFrame(const SkinTemplate& skin, const FrameRequest& request, const WindowMetrics& m, int dpi) {
+  const auto px = [dpi](int length) { return ScaleToDpi(length, dpi); };
+  return BuildSlicedFrame(skin, WindowFrameSize(request, m, dpi), px(m.left), px(m.top), px(m.right), px(m.bottom));
 }
 
-FrameSize IconFrameSize(const FrameRequest& r) {
-  const int frame = 2 * kIconMargin;
+FrameSize IconFrameSize(const FrameRequest& r, int dpi) {
+  const int frame = 2 * ScaleToDpi(kIconMargin, dpi), gap = ScaleToDpi(kIconTextGap, dpi);
   if (!HasIcon(r)) return {r.titleWidth + frame, r.titleHeight + frame};
   if (!r.expanded) return {r.iconWidth + frame, r.iconHeight + frame};
-  return {r.iconWidth + kIconTextGap + r.titleWidth + frame, std::max(r.iconHeight, r.titleHeight) + frame};
+  return {r.iconWidth + gap + r.titleWidth + frame, std::max(r.iconHeight, r.titleHeight) + frame};
 }
 
-Picture32 BuildIconFrame(const SkinTemplate& skin, const FrameRequest& request) {
-  return BuildSlicedFrame(skin, IconFrameSize(request), kIconMargin, kIconMargin, kIconMargin, kIconMargin);
+Picture32 BuildIconFrame(const SkinTemplate& skin, const FrameRequest& request, int dpi) {
+  const int margin = ScaleToDpi(kIconMargin, dpi);
+  return BuildSlicedFrame(skin, IconFrameSize(request, dpi), margin, margin, margin, margin);
 }
 
-Picture32 BuildStyleFrame(int style, const SkinLookup& skins, const FrameRequest& request) {
+Picture32 BuildStyleFrame(int style, const SkinLookup& skins, const FrameRequest& request, int dpi) {
   const SkinStyle& entry = Style(style);
-  const Picture24* colour = skins(entry.colourName);
-  const Picture24* mask = skins(entry.maskName);
+  const Picture24* colour = skins(entry.colourName, dpi);
+  const Picture24* mask = skins(entry.maskName, dpi);
   if (!colour || !mask || colour->Width() == 0 || mask->Width() == 0) return {};
   const SkinTemplate skin{*colour, *mask};
   Picture32 frame;
   switch (entry.builder) {
     case FrameBuilder::kTemplate:
-      frame = BuildTemplateFrame(skin, request, entry.kind, entry.variant);
+      frame = BuildTemplateFrame(skin, request, entry.kind, entry.variant, dpi);
       break;
     case FrameBuilder::kWindow:
-      frame = BuildWindowFrame(skin, request, entry.metrics);
+      frame = BuildWindowFrame(skin, request, entry.metrics, dpi);
       break;
     case FrameBuilder::kIcon:
-      frame = BuildIconFrame(skin, request);
+      frame = BuildIconFrame(skin, request, dpi);
       break;
   }
   if (entry.clearFrame) Clear(frame.View());

@@ -30,16 +30,18 @@ struct FrameRequest {
   bool expanded = true;
 };
 
-FrameSize TemplateFrameSize(int contentWidth, int contentHeight, int kind, TemplateVariant variant, bool expanded);
-FrameSize WindowFrameSize(const FrameRequest& request, const WindowMetrics& metrics);
-FrameSize IconFrameSize(const FrameRequest& request);
+FrameSize TemplateFrameSize(int contentWidth, int contentHeight, int kind, TemplateVariant variant, bool expanded, int dpi);
+FrameSize WindowFrameSize(const FrameRequest& request, const WindowMetrics& metrics, int dpi);
+FrameSize IconFrameSize(const FrameRequest& request, int dpi);
 
-Picture32 BuildTemplateFrame(const SkinTemplate& skin, const FrameRequest& request, int kind, TemplateVariant variant);
-Picture32 BuildWindowFrame(const SkinTemplate& skin, const FrameRequest& request, const WindowMetrics& metrics);
-Picture32 BuildIconFrame(const SkinTemplate& skin, const FrameRequest& request);
+Picture32 BuildTemplateFrame(const SkinTemplate& skin, const FrameRequest& request, int kind, TemplateVariant variant, int dpi);
+Picture32 BuildWindowFrame(const SkinTemplate& skin, const FrameRequest& request, const WindowMetrics& metrics, int dpi);
+Picture32 BuildIconFrame(const SkinTemplate& skin, const FrameRequest& request, int dpi);
 
-// Finds a skin picture by resource name; null when there is none.
-using SkinLookup = std::function<const Picture24*(std::string_view name)>;
+// Finds a skin picture by resource name, as drawn or resampled for the DPI;
+// null when there is none.
+using SkinLookup = std::function<const Picture24*(std::string_view name, int dpi)>;
 
-// The frame of a style, untinted; empty when its template is missing.
-Picture32 BuildStyleFrame(int style, const SkinLookup& skins, const FrameRequest& request);
+// The frame of a style at the DPI, untinted; empty when its template is
+// missing.
+Picture32 BuildStyleFrame(int style, const SkinLookup& skins, const FrameRequest& request, int dpi);

@@ -10,15 +10,15 @@ bool SameRequest(const FrameRequest& a, const FrameRequest& b) {
 }
 }  // namespace
 
-const Picture32& FrameCache::Frame(int style, const SkinLookup& skins, const FrameRequest& request) {
+const Picture32& FrameCache::Frame(int style, const SkinLookup& skins, const FrameRequest& request, int dpi) {
   const auto kept = std::find_if(entries_.begin(), entries_.end(), [&](const Entry& e) {
-    return e.style == style && SameRequest(e.request, request);
+    return e.style == style && e.dpi == dpi && SameRequest(e.request, request);
   });
   if (kept != entries_.end()) {
     if (kept != entries_.begin()) std::rotate(entries_.begin(), kept, kept + 1);
     return entries_.front().frame;
   }
-  entries_.push_front({style, request, BuildStyleFrame(style, skins, request)});
+  entries_.push_front({style, dpi, request, BuildStyleFrame(style, skins, request, dpi)});
   if (entries_.size() > kKeptFrames) entries_.pop_back();
   return entries_.front().frame;
 }

@@ -1,7 +1,8 @@
 #pragma once
 // Frames are the same for every window of one style and one request (the
 // content's size, the title and the icon): the last few made are kept, so
-// that stickers alike in style and size share the work, as at start-up.
+// that stickers alike in style, size and display scale share the work, as at
+// start-up.
 
 #include <cstddef>
 #include <deque>
@@ -10,12 +11,14 @@
 
 class FrameCache {
  public:
-  // The frame of that style and request; made with `skins` when not kept.
-  const Picture32& Frame(int style, const SkinLookup& skins, const FrameRequest& request);
+  // The frame of that style and request at the DPI; made with `skins` when
+  // not kept.
+  const Picture32& Frame(int style, const SkinLookup& skins, const FrameRequest& request, int dpi);
 
  private:
   struct Entry {
     int style;
+    int dpi;
     FrameRequest request;
     Picture32 frame;
   };

@@ -47,6 +47,6 @@ void DrawPatternPreview(DibPicture24& picture, const std::wstring& programFolder
   SetStickerText(record, AnsiFromWide(sampleText));
   const std::wstring text = BodyTextOf(record);
   StickerPicture sticker;
-  sticker.Rebuild(record, text, art, DisplayScale());
+  sticker.Rebuild(record, text, art);
   PlaceFitted(sticker.Compose(record, text, art, {}), picture);
 }

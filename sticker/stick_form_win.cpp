@@ -197,7 +197,8 @@ void TStickForm::OnCommand(LPARAM command, WPARAM argument) {
 }
 
 void TStickForm::FullRebuild() {
-  picture_.Rebuild(record_, text_, art_, scale_);
+  art_.dpi = scale_.Dpi();
+  picture_.Rebuild(record_, text_, art_);
   Redraw();
 }
 

@@ -13,7 +13,8 @@
 #include "pixels/pixel_routines.h"
 #include "sticker/skin_styles.h"
 #include "store/resource_bitmap_win.h"
-#include "store/skin_bitmaps.h"
+#include "pixels/scaled_picture.h"
+#include "store/scaled_skins.h"
 #include "store/tat_bitmap.h"
 
 namespace {
@@ -219,13 +220,14 @@ void LoadStickerIcon(int iconValue, const ContentSources& sources, Picture32& ic
       icon = Picture32();
       return;
     case IconSource::kBuiltIn: {
-      ResourceBitmap loaded = LoadResourceBitmap(L"BITMAP_" + std::to_wstring(choice.builtInIndex), sources.iconModule);
+      ResourceBitmap loaded =
+          LoadScaledPicture(L"BITMAP_" + std::to_wstring(choice.builtInIndex), sources.dpi, sources.iconModule);
       icon = loaded.status == ResourceLoadStatus::kOk ? std::move(loaded.picture) : Picture32();
       return;
     }
     case IconSource::kUser: {
       const int found = sources.userIcons ? sources.userIcons->Find(choice.userNumber) : -1;
-      if (found >= 0) icon = sources.userIcons->PictureAt(found);
+      if (found >= 0) icon = PictureForDpi(sources.userIcons->PictureAt(found), sources.dpi);
       return;
     }
   }
@@ -248,7 +250,8 @@ StickerLayout MeasureSticker(const StickerRecord& record, std::wstring_view text
 }
 
 void RebuildSticker(const StickerRecord& record, std::wstring_view text, const ContentSources& sources,
-                    const DisplayScale& scale, StickerPictures& pictures) {
+                    StickerPictures& pictures) {
+  const DisplayScale scale(sources.dpi);
   pictures.sources = sources;
   pictures.fonts = StickerFonts(record, scale);
   LoadStickerIcon(record.icon, sources, pictures.icon);
@@ -258,13 +261,13 @@ void RebuildSticker(const StickerRecord& record, std::wstring_view text, const C
     const CalendarPainter calendar(record, pictures.fonts.Body(), notation, TextsOf(sources), TodayOf(sources), scale);
     FitCalendar(pictures.layout, calendar.Size(), IsNotepadStyle(record.style));
   }
-  const SkinBitmaps* skins = sources.skins;
-  const SkinLookup lookup = [skins](std::string_view name) -> const Picture24* {
-    return skins ? skins->Find24(name) : nullptr;
+  const ScaledSkins* skins = sources.skins;
+  const SkinLookup lookup = [skins](std::string_view name, int dpi) -> const Picture24* {
+    return skins ? skins->Find24(name, dpi) : nullptr;
   };
   const FrameRequest request = FrameRequestFor(pictures.layout, record.expanded != 0);
-  pictures.frame = sources.frames ? sources.frames->Frame(record.style, lookup, request)
-                                  : BuildStyleFrame(record.style, lookup, request);
+  pictures.frame = sources.frames ? sources.frames->Frame(record.style, lookup, request, sources.dpi)
+                                  : BuildStyleFrame(record.style, lookup, request, sources.dpi);
 }
 
 void ComposeSticker(const StickerRecord& record, std::wstring_view text, const StickerPictures& pictures,

@@ -18,23 +18,25 @@
 #include "win/handles_win.h"
 #include "sticker/content_layout.h"
 #include "pixels/picture.h"
+#include "pixels/picture_scale.h"
 #include "store/clock.h"
 #include "store/date_time.h"
 #include "store/sticker_record.h"
 
 class TMUI;
 
-class SkinBitmaps;
+class ScaledSkins;
 class TATBitmap;
 
 // What stickers are drawn from, lent read-only.
 struct ContentSources {
-  const SkinBitmaps* skins = nullptr;    // not owned
+  const ScaledSkins* skins = nullptr;    // not owned
   const TATBitmap* userIcons = nullptr;  // not owned
   HMODULE iconModule = nullptr;          // holds BITMAP_0..BITMAP_33; the program itself when null
   const TMUI* texts = nullptr;           // not owned: calendars' names; built-in English when null
   const Clock* clock = nullptr;          // not owned: calendars' today; the system clock when null
   FrameCache* frames = nullptr;          // not owned: frames shared between windows; none kept when null
+  int dpi = kDefaultDpi;                 // the display scale pictures are made for
 };
 
 // The caption, date and body fonts of a record, sized in points for the
@@ -73,8 +75,9 @@ struct StickerPictures {
   StickerFonts fonts;
 };
 
-// Sets `icon` to the picture of the record's icon value. A user icon number
-// the list does not hold leaves `icon` as it was.
+// Sets `icon` to the picture of the record's icon value at the sources' DPI
+// (users' icons, drawn for 100 %, resampled). A user icon number the list
+// does not hold leaves `icon` as it was.
 void LoadStickerIcon(int iconValue, const ContentSources& sources, Picture32& icon);
 
 // Measures body text, caption and date of a record whose icon has that size,
@@ -82,9 +85,10 @@ void LoadStickerIcon(int iconValue, const ContentSources& sources, Picture32& ic
 StickerLayout MeasureSticker(const StickerRecord& record, std::wstring_view text, const StickerFonts& fonts, int iconWidth,
                              int iconHeight);
 
-// The full rebuild's part at a scale: fonts, icon, layout and the untinted frame.
+// The full rebuild's part at the sources' scale: fonts, icon, layout and the
+// untinted frame.
 void RebuildSticker(const StickerRecord& record, std::wstring_view text, const ContentSources& sources,
-                    const DisplayScale& scale, StickerPictures& pictures);
+                    StickerPictures& pictures);
 
 // The redraw's part up to the pin: the composite becomes the frame, tinted
 // when the record uses its colour, with caption, body text and date on it.

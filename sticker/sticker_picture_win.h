@@ -16,9 +16,8 @@ struct StickerOverlays {
 
 class StickerPicture {
  public:
-  // Layout and frame for the record at a scale (a full rebuild).
-  void Rebuild(const StickerRecord& record, const std::wstring& text, const ContentSources& sources,
-               const DisplayScale& scale);
+  // Layout and frame for the record at the sources' scale (a full rebuild).
+  void Rebuild(const StickerRecord& record, const std::wstring& text, const ContentSources& sources);
   // The composite over the current frame (every redraw).
   const Picture32& Compose(const StickerRecord& record, const std::wstring& text, const ContentSources& sources,
                            const StickerOverlays& overlays);

@@ -19,8 +19,8 @@ struct PreviewText {
   int centreY;
 };
 
-// Paints the picture as an empty frame, then the sample. icon is built-in
-// icon 1, drawn on frame-style samples. Returns where "Text" goes, when the
-// style's sample has a title line.
+// Paints the picture as an empty frame, then the sample, drawn for the DPI.
+// icon is built-in icon 1 at that DPI, drawn on frame-style samples. Returns
+// where "Text" goes, when the style's sample has a title line.
 std::optional<PreviewText> PreviewStyle(Picture32& picture, int style, Colour colour, const SkinLookup& skins,
-                                        const Picture32& icon, PreviewBackground background);
+                                        const Picture32& icon, PreviewBackground background, int dpi);

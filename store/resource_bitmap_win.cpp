@@ -3,11 +3,21 @@
 #include <span>
 #include <vector>
 
+#include "pixels/picture_scale.h"
+#include "pixels/scaled_picture.h"
 #include "store/bmp_reader.h"
 #include "store/inflate.h"
+#include "store/resource_table.h"
 
 namespace {
 constexpr wchar_t kResourceType[] = L"RESS";
+
+PictureKind KindOf(const ResourceEntry& entry) {
+  if (entry.colourKeyed) return PictureKind::kColourKeyed;
+  if (entry.bitsPerPixel == 32) return PictureKind::kAlpha;
+  if (entry.bitsPerPixel == 1) return PictureKind::kTwoLevel;
+  return PictureKind::kOpaque;
+}
 }  // namespace
 
 ResourceBitmap LoadResourceBitmap(const std::wstring& name, HMODULE module) {
@@ -34,6 +44,19 @@ ResourceBitmap LoadResourceBitmap(const std::wstring& name, HMODULE module) {
   result.picture = std::move(bmp.picture);
   result.bitsPerPixel = bmp.bitsPerPixel;
   return result;
+}
+
+ResourceBitmap LoadScaledPicture(const std::wstring& name, int dpi, HMODULE module) {
+  const std::string narrow(name.begin(), name.end());  // resource names are ASCII
+  const PictureScale scale = PictureScaleForDpi(dpi);
+  const std::string setName = ScaledResourceName(narrow, scale.set);
+  ResourceBitmap loaded = LoadResourceBitmap(std::wstring(setName.begin(), setName.end()), module);
+  const ResourceEntry* entry = FindResourceEntry(narrow);
+  if (scale.Native() || loaded.status != ResourceLoadStatus::kOk || !entry) return loaded;
+  const PictureSize size = ScaledPictureSize(*entry, dpi);
+  const int cells = entry->cellWidth > 0 ? entry->width / entry->cellWidth : 1;
+  loaded.picture = ResamplePicture(loaded.picture, size.width, size.height, KindOf(*entry), cells);
+  return loaded;
 }
 
 std::wstring ResourceErrorText(const std::wstring& name, ResourceLoadStatus status) {

@@ -29,10 +29,10 @@ UniqueBitmap MaskBitmap(const Picture32& mask) {
 
 }  // namespace
 
-ResourceLoadStatus LoadResourceImagePair(const std::wstring& name, HIMAGELIST list, HMODULE module) {
-  const ResourceBitmap picture = LoadResourceBitmap(name, module);
+ResourceLoadStatus LoadResourceImagePair(const std::wstring& name, HIMAGELIST list, int dpi, HMODULE module) {
+  const ResourceBitmap picture = LoadScaledPicture(name, dpi, module);
   if (picture.status != ResourceLoadStatus::kOk) return picture.status;
-  const ResourceBitmap mask = LoadResourceBitmap(name + L"MASK", module);
+  const ResourceBitmap mask = LoadScaledPicture(name + L"MASK", dpi, module);
   if (mask.status != ResourceLoadStatus::kOk) return mask.status;
   const UniqueBitmap colour = ColourBitmap(picture.picture);
   const UniqueBitmap monochrome = MaskBitmap(mask.picture);

@@ -10,5 +10,8 @@
 
 #include "store/resource_bitmap_win.h"
 
-// Returns the status of the first of the two pictures that failed, or kOk.
-[[nodiscard]] ResourceLoadStatus LoadResourceImagePair(const std::wstring& name, HIMAGELIST list, HMODULE module = nullptr);
+// Both pictures are those for the DPI (see LoadScaledPicture); the list's
+// images must have the cell size at that DPI. Returns the status of the
+// first of the two pictures that failed, or kOk.
+[[nodiscard]] ResourceLoadStatus LoadResourceImagePair(const std::wstring& name, HIMAGELIST list, int dpi,
+                                                       HMODULE module = nullptr);

@@ -1,5 +1,7 @@
 #include "store/resource_table.h"
 
+#include "pixels/picture_scale.h"
+
 namespace {
 
 constexpr ResourceEntry kResources[] = {
@@ -31,11 +33,11 @@ constexpr ResourceEntry kResources[] = {
     // Pop-up buttons and the pin.
     {"BITMAP_CLOSE_PIN", 17, 17, 32}, {"BITMAP_DOWN_PIN", 17, 17, 32}, {"BITMAP_DUP_PIN", 17, 17, 32},
     {"BITMAP_EDIT_PIN", 17, 17, 32}, {"BITMAP_UP_PIN", 17, 17, 32}, {"BITMAP_TEXT_PIN", 19, 17, 32},
-    {"BITMAP_POINT_ON", 12, 12, 24}, {"BITMAP_POINT_OFF", 12, 12, 24},
+    {"BITMAP_POINT_ON", 12, 12, 24, 0, true}, {"BITMAP_POINT_OFF", 12, 12, 24, 0, true},
     // Language flags, glyphs, alignment buttons, About window.
-    {"BITMAP_FLAGS", 5750, 15, 8}, {"BITMAP_FLAGSMASK", 5775, 15, 1},
-    {"BITMAPS", 448, 16, 24},
-    {"BUTTON_L", 16, 16, 24}, {"BUTTON_C", 16, 16, 24}, {"BUTTON_R", 16, 16, 24},
+    {"BITMAP_FLAGS", 5750, 15, 8, 25}, {"BITMAP_FLAGSMASK", 5775, 15, 1, 25},
+    {"BITMAPS", 448, 16, 24, 16, true},
+    {"BUTTON_L", 16, 16, 24, 0, true}, {"BUTTON_C", 16, 16, 24, 0, true}, {"BUTTON_R", 16, 16, 24, 0, true},
     {"BUTTON_CLOSE_N", 59, 34, 32}, {"BUTTON_CLOSE_L", 59, 34, 32}, {"BUTTON_CLOSE_D", 59, 34, 32},
     {"BITMAP_ABOUTFORM", 342, 224, 32},
 };
@@ -43,3 +45,15 @@ constexpr ResourceEntry kResources[] = {
 }  // namespace
 
 std::span<const ResourceEntry> ResourceTable() { return kResources; }
+
+const ResourceEntry* FindResourceEntry(std::string_view name) {
+  for (const ResourceEntry& entry : kResources)
+    if (name == entry.name) return &entry;
+  return nullptr;
+}
+
+PictureSize ScaledPictureSize(const ResourceEntry& entry, int dpi) {
+  const int height = ScaleToDpi(entry.height, dpi);
+  if (entry.cellWidth <= 0) return {ScaleToDpi(entry.width, dpi), height};
+  return {entry.width / entry.cellWidth * ScaleToDpi(entry.cellWidth, dpi), height};
+}

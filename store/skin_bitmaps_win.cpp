@@ -2,12 +2,12 @@
 
 #include "store/bmp_reader.h"
 
-std::vector<SkinLoadFailure> LoadSkinBitmaps(SkinBitmaps& skins, HMODULE module) {
+std::vector<SkinLoadFailure> LoadSkinBitmaps(SkinBitmaps& skins, int dpi, HMODULE module) {
   std::vector<SkinLoadFailure> failures;
   const auto names = SkinBitmapNames();
   for (int i = 0; i < kSkinBitmapCount; ++i) {
     const std::wstring name(names[static_cast<std::size_t>(i)].begin(), names[static_cast<std::size_t>(i)].end());
-    ResourceBitmap loaded = LoadResourceBitmap(name, module);
+    ResourceBitmap loaded = LoadScaledPicture(name, dpi, module);
     if (loaded.status != ResourceLoadStatus::kOk) {
       failures.push_back({name, loaded.status});
       continue;
@@ -18,4 +18,8 @@ std::vector<SkinLoadFailure> LoadSkinBitmaps(SkinBitmaps& skins, HMODULE module)
       skins.Picture32At(i) = std::move(loaded.picture);
   }
   return failures;
+}
+
+ScaledSkins::Loader SkinLoader(HMODULE module) {
+  return [module](int dpi, SkinBitmaps& skins) { static_cast<void>(LoadSkinBitmaps(skins, dpi, module)); };
 }

@@ -29,7 +29,7 @@ GetDpiForMonitorCall MonitorDpiCall() {
 
 int ScreenDpi() {
   const ScopedGetDC screen(nullptr);
-  return screen.Get() ? GetDeviceCaps(screen.Get(), LOGPIXELSX) : kHundredPercentDpi;
+  return screen.Get() ? GetDeviceCaps(screen.Get(), LOGPIXELSX) : kDefaultDpi;
 }
 
 }  // namespace

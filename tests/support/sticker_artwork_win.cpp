@@ -11,5 +11,9 @@ const BuiltArtwork& BuiltArtwork::Get() {
 BuiltArtwork::BuiltArtwork()
     : module_(LoadLibraryExW((BuiltProgramFolder() + L"Quillory.exe").c_str(), nullptr,
                              LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE)) {
-  loaded_ = module_ != nullptr && LoadSkinBitmaps(skins_, module_).empty();
+  if (!module_) return;
+  SkinBitmaps first;
+  loaded_ = LoadSkinBitmaps(first, kDefaultDpi, module_).empty();
+  skins_ = ScaledSkins(SkinLoader(module_));
+  skins_.Put(kDefaultDpi, std::move(first));
 }

@@ -5,23 +5,27 @@
 #include <windows.h>
 
 #include "sticker/sticker_content_win.h"
-#include "store/skin_bitmaps.h"
+#include "store/scaled_skins.h"
 
 class BuiltArtwork {
  public:
   // Loaded on first use from the folder QUILLORY_PROGRAM_DIR names.
   static const BuiltArtwork& Get();
 
-  // True when the program was found and every skin picture loaded.
+  // True when the program was found and every skin picture of 100 % loaded.
   bool Loaded() const { return loaded_; }
   HMODULE Module() const { return module_; }
-  const SkinBitmaps& Skins() const { return skins_; }
-  // Skins and built-in icons from the program; user icons as given.
-  ContentSources Sources(const TATBitmap* userIcons = nullptr) const { return {&skins_, userIcons, module_}; }
+  const ScaledSkins& Skins() const { return skins_; }
+  // Skins and built-in icons from the program for the DPI; user icons as given.
+  ContentSources Sources(const TATBitmap* userIcons = nullptr, int dpi = kDefaultDpi) const {
+    ContentSources sources{&skins_, userIcons, module_};
+    sources.dpi = dpi;
+    return sources;
+  }
 
  private:
   BuiltArtwork();
   HMODULE module_ = nullptr;  // kept open for the whole run
-  SkinBitmaps skins_;
+  ScaledSkins skins_;
   bool loaded_ = false;
 };

@@ -12,7 +12,7 @@ StickerRecord NoteRecord(int style, std::string_view text, std::string_view capt
 DrawnSticker DrawSticker(const StickerRecord& record, const TATBitmap* userIcons, const DisplayScale& scale) {
   DrawnSticker drawn;
   const std::wstring text = BodyTextOf(record);
-  RebuildSticker(record, text, BuiltArtwork::Get().Sources(userIcons), scale, drawn.pictures);
+  RebuildSticker(record, text, BuiltArtwork::Get().Sources(userIcons, scale.Dpi()), drawn.pictures);
   ComposeSticker(record, text, drawn.pictures, drawn.composite);
   drawn.addedRows = PlaceIcon(record, drawn.pictures, drawn.composite);
   return drawn;

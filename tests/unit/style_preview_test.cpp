@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "pixels/picture_scale.h"
 #include "sticker/style_preview.h"
 
 namespace {
@@ -16,7 +17,7 @@ struct GreySkins {
     return p;
   }
   SkinLookup Lookup() {
-    return [this](std::string_view name) -> const Picture24* {
+    return [this](std::string_view name, int) -> const Picture24* {
       if (name == "BITMAP_WIND" || name == "BITMAP_WINDMASK") return &window;
       if (name.find("ICO") != std::string_view::npos || name.find("ICE") != std::string_view::npos) return &small;
       return &wide;
@@ -27,7 +28,7 @@ struct GreySkins {
 TEST(PreviewStyle, TemplateSamplesKeepTheTemplateShapeCentredOnTheEmptyFrame) {
   GreySkins skins;
   Picture32 picture(120, 60), icon(48, 48);
-  EXPECT_FALSE(PreviewStyle(picture, 5, 0x0000FF, skins.Lookup(), icon, kBackground).has_value());
+  EXPECT_FALSE(PreviewStyle(picture, 5, 0x0000FF, skins.Lookup(), icon, kBackground, kDefaultDpi).has_value());
   EXPECT_EQ(picture.At(0, 0), (Pixel32{128, 128, 128, 255}));  // the outline
   EXPECT_EQ(picture.At(2, 2), (Pixel32{192, 192, 192, 255}));  // button face
   // 104 wide and 104 * 141 / 239 = 61 high is too tall: 44 high, 44 * 239 / 141 = 74 wide, centred.
@@ -40,15 +41,15 @@ TEST(PreviewStyle, TemplateSamplesKeepTheTemplateShapeCentredOnTheEmptyFrame) {
 TEST(PreviewStyle, FrameStylesLeaveRoomForTheWordText) {
   GreySkins skins;
   Picture32 picture(200, 120), icon(48, 48);
-  const auto classic = PreviewStyle(picture, 6, 0xFFFFFF, skins.Lookup(), icon, kBackground);
+  const auto classic = PreviewStyle(picture, 6, 0xFFFFFF, skins.Lookup(), icon, kBackground, kDefaultDpi);
   ASSERT_TRUE(classic.has_value());
   // 72 + 31 = 103 wide (92 at least), 32 + 28 = 60 high, raised to 95.
   EXPECT_EQ(classic->left, (200 - 103) / 2 + 16 + 48 + 4);
   EXPECT_EQ(classic->centreY, (120 - 95) / 2 + 95 / 2);
-  const auto cell = PreviewStyle(picture, 17, 0xFFFFFF, skins.Lookup(), icon, kBackground);
+  const auto cell = PreviewStyle(picture, 17, 0xFFFFFF, skins.Lookup(), icon, kBackground, kDefaultDpi);
   ASSERT_TRUE(cell.has_value());
   EXPECT_EQ(cell->left, (200 - 104) / 2 + 56);
-  EXPECT_FALSE(PreviewStyle(picture, 40, 0, skins.Lookup(), icon, kBackground).has_value());
+  EXPECT_FALSE(PreviewStyle(picture, 40, 0, skins.Lookup(), icon, kBackground, kDefaultDpi).has_value());
   EXPECT_EQ(picture.At(100, 60), (Pixel32{192, 192, 192, 255}));  // an unknown style leaves the empty frame
 }
 

@@ -24,7 +24,7 @@ Picture32 DrawCalendar(int style, const char* notation, BuiltinLanguage language
   const StickerRecord record = NoteRecord(style, notation, "Calendar", "08.12.26", 0x70B0F0);
   StickerPictures pictures;
   Picture32 composite;
-  RebuildSticker(record, BodyTextOf(record), sources, DisplayScale(), pictures);
+  RebuildSticker(record, BodyTextOf(record), sources, pictures);
   ComposeSticker(record, BodyTextOf(record), pictures, composite);
   if (width) *width = pictures.layout.content.right;
   return composite;

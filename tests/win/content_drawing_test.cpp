@@ -83,7 +83,7 @@ TEST_F(ContentDrawing, TextRaisesAlphaAndTheDateChangesColoursOnly) {
   StickerRecord r = NoteRecord(5, "Milk and bread", "Errands", "12.03.24");
   r.use_color = 0;
   StickerPictures pictures;
-  RebuildSticker(r, BodyTextOf(r), BuiltArtwork::Get().Sources(), DisplayScale(), pictures);
+  RebuildSticker(r, BodyTextOf(r), BuiltArtwork::Get().Sources(), pictures);
   struct Case {
     const char* what;
     void (*draw)(const StickerRecord&, const StickerPictures&, Picture32&);

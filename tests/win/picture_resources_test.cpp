@@ -13,6 +13,7 @@
 #include "store/picture_packs_win.h"
 #include "store/resource_bitmap_win.h"
 #include "store/resource_image_pair_win.h"
+#include "pixels/picture_scale.h"
 #include "store/resource_table.h"
 #include "store/skin_bitmaps_win.h"
 #include "support/bmp_samples.h"
@@ -89,33 +90,68 @@ TEST(ResourceImagePair, TheFlagStripAndItsMaskFillTheMenuImageList) {
   ASSERT_NE(program.Module(), nullptr);
   HIMAGELIST list = ImageList_Create(25, 15, ILC_COLOR24 | ILC_MASK, 0, 16);
   ASSERT_NE(list, nullptr);
-  EXPECT_EQ(LoadResourceImagePair(L"BITMAP_FLAGS", list, program.Module()), ResourceLoadStatus::kOk);
+  EXPECT_EQ(LoadResourceImagePair(L"BITMAP_FLAGS", list, kDefaultDpi, program.Module()), ResourceLoadStatus::kOk);
   EXPECT_EQ(ImageList_GetImageCount(list), 230);  // the strip cut by the list's width
   int width = 0, height = 0;
   ImageList_GetIconSize(list, &width, &height);
   EXPECT_EQ(width, 25);
   EXPECT_EQ(height, 15);
-  EXPECT_EQ(LoadResourceImagePair(L"NO_SUCH_PICTURE", list, program.Module()), ResourceLoadStatus::kNotFound);
+  EXPECT_EQ(LoadResourceImagePair(L"NO_SUCH_PICTURE", list, kDefaultDpi, program.Module()), ResourceLoadStatus::kNotFound);
   EXPECT_EQ(ImageList_GetImageCount(list), 230);
   ImageList_Destroy(list);
 }
 
-TEST(ResourceCompleteness, EveryPictureOfTheTableIsInTheProgramWithItsSizeAndDepth) {
+// Every picture three times: as drawn for 100 %, 150 % and 200 %.
+TEST(ResourceCompleteness, EveryPictureOfTheTableIsInTheProgramWithItsSizeAndDepthAtEachScale) {
   BuiltProgram program;
   ASSERT_NE(program.Module(), nullptr);
   std::ostringstream missing, wrong;
   int failures = 0;
-  for (const ResourceEntry& entry : ResourceTable()) {
-    const ResourceBitmap bitmap = LoadResourceBitmap(Wide(entry.name), program.Module());
-    if (bitmap.status != ResourceLoadStatus::kOk) {
-      missing << " " << entry.name << (bitmap.status == ResourceLoadStatus::kDamaged ? " (damaged)" : "");
-      ++failures;
-    } else if (bitmap.picture.Width() != entry.width || bitmap.picture.Height() != entry.height || bitmap.bitsPerPixel != entry.bitsPerPixel) {
-      wrong << " " << entry.name << " is " << bitmap.picture.Width() << "x" << bitmap.picture.Height() << "x" << bitmap.bitsPerPixel;
-      ++failures;
+  for (const PictureSet set : kPictureSets)
+    for (const ResourceEntry& entry : ResourceTable()) {
+      const std::string name = ScaledResourceName(entry.name, set);
+      const PictureSize size = ScaledPictureSize(entry, SetDpi(set));
+      const ResourceBitmap bitmap = LoadResourceBitmap(Wide(name), program.Module());
+      if (bitmap.status != ResourceLoadStatus::kOk) {
+        missing << " " << name << (bitmap.status == ResourceLoadStatus::kDamaged ? " (damaged)" : "");
+        ++failures;
+      } else if (bitmap.picture.Width() != size.width || bitmap.picture.Height() != size.height ||
+                 bitmap.bitsPerPixel != entry.bitsPerPixel) {
+        wrong << " " << name << " is " << bitmap.picture.Width() << "x" << bitmap.picture.Height() << "x" << bitmap.bitsPerPixel;
+        ++failures;
+      }
+    }
+  EXPECT_EQ(failures, 0) << "missing:" << missing.str() << "\nwrong:" << wrong.str();
+}
+
+// A scale the program carries no set for takes the next larger set,
+// resampled to the table's size at that scale: colour-keyed pictures stay
+// keyed (no pink fringes), strips stay whole cells.
+TEST(ResourceCompleteness, PicturesForOtherScalesAreTheNextLargerSetResampled) {
+  BuiltProgram program;
+  ASSERT_NE(program.Module(), nullptr);
+  for (const int dpi : {120, 168, 240}) {
+    for (const char* name : {"BITMAP_FLAT", "BITMAP_3", "BITMAP_POINT_ON", "BITMAPS", "BITMAP_FLAGSMASK"}) {
+      SCOPED_TRACE(std::string(name) + " at " + std::to_string(dpi));
+      const ResourceBitmap bitmap = LoadScaledPicture(Wide(name), dpi, program.Module());
+      ASSERT_EQ(bitmap.status, ResourceLoadStatus::kOk);
+      EXPECT_EQ((PictureSize{bitmap.picture.Width(), bitmap.picture.Height()}), ScaledPictureSize(*EntryNamed(name), dpi));
+      const ResourceEntry& entry = *EntryNamed(name);
+      for (int y = 0; y < bitmap.picture.Height(); ++y)
+        for (int x = 0; x < bitmap.picture.Width(); ++x) {
+          const Pixel32 p = bitmap.picture.At(x, y);
+          if (entry.colourKeyed && !(p.r == 255 && p.g == 0 && p.b == 255))
+            ASSERT_FALSE(p.r > 180 && p.b > 180 && p.g < 110) << "pink fringe at " << x << ", " << y;
+          if (entry.bitsPerPixel == 1) ASSERT_TRUE(p.r == p.g && p.g == p.b && (p.r == 0 || p.r == 255)) << x << ", " << y;
+        }
     }
   }
-  EXPECT_EQ(failures, 0) << "missing:" << missing.str() << "\nwrong:" << wrong.str();
+  // A native scale is the drawn set itself.
+  const ResourceBitmap drawn = LoadResourceBitmap(L"BITMAP_FLAT_150", program.Module());
+  const ResourceBitmap scaled = LoadScaledPicture(L"BITMAP_FLAT", 144, program.Module());
+  ASSERT_EQ(drawn.status, ResourceLoadStatus::kOk);
+  ASSERT_EQ(scaled.status, ResourceLoadStatus::kOk);
+  EXPECT_TRUE(std::equal(drawn.picture.Row(0), drawn.picture.Row(0) + drawn.picture.Width(), scaled.picture.Row(0)));
 }
 
 // Whatever has been drawn so far: what the program carries loads at the
@@ -123,31 +159,52 @@ TEST(ResourceCompleteness, EveryPictureOfTheTableIsInTheProgramWithItsSizeAndDep
 TEST(SkinBitmaps, LoadWhatTheProgramCarriesAndListTheRest) {
   BuiltProgram program;
   ASSERT_NE(program.Module(), nullptr);
-  SkinBitmaps skins;
-  const std::vector<SkinLoadFailure> failures = LoadSkinBitmaps(skins, program.Module());
-  std::vector<std::wstring> expectedFailures;
-  for (std::string_view name : SkinBitmapNames()) {
-    const std::string n(name);
-    const ResourceEntry* entry = EntryNamed(name);
-    ASSERT_NE(entry, nullptr) << n;
-    if (!program.Carries(n.c_str())) {
-      expectedFailures.push_back(Wide(name));
-      continue;
+  for (const int dpi : {96, 120, 144, 192}) {
+    SCOPED_TRACE("dpi " + std::to_string(dpi));
+    SkinBitmaps skins;
+    const std::vector<SkinLoadFailure> failures = LoadSkinBitmaps(skins, dpi, program.Module());
+    std::vector<std::wstring> expectedFailures;
+    for (std::string_view name : SkinBitmapNames()) {
+      const std::string n(name);
+      const ResourceEntry* entry = EntryNamed(name);
+      ASSERT_NE(entry, nullptr) << n;
+      if (!program.Carries(n.c_str())) {
+        expectedFailures.push_back(Wide(name));
+        continue;
+      }
+      const Picture24* p24 = skins.Find24(name);
+      const Picture32* p32 = skins.Find32(name);
+      ASSERT_TRUE((p24 != nullptr) != (p32 != nullptr)) << n;
+      const int width = p24 ? p24->Width() : p32->Width();
+      const int height = p24 ? p24->Height() : p32->Height();
+      EXPECT_EQ((PictureSize{width, height}), ScaledPictureSize(*entry, dpi)) << n;
     }
-    const Picture24* p24 = skins.Find24(name);
-    const Picture32* p32 = skins.Find32(name);
-    ASSERT_TRUE((p24 != nullptr) != (p32 != nullptr)) << n;
-    const int width = p24 ? p24->Width() : p32->Width();
-    const int height = p24 ? p24->Height() : p32->Height();
-    EXPECT_EQ(width, entry->width) << n;
-    EXPECT_EQ(height, entry->height) << n;
+    std::vector<std::wstring> failedNames;
+    for (const SkinLoadFailure& f : failures) {
+      EXPECT_EQ(f.status, ResourceLoadStatus::kNotFound) << std::string(f.name.begin(), f.name.end());
+      failedNames.push_back(f.name);
+    }
+    EXPECT_EQ(failedNames, expectedFailures);
   }
-  std::vector<std::wstring> failedNames;
-  for (const SkinLoadFailure& f : failures) {
-    EXPECT_EQ(f.status, ResourceLoadStatus::kNotFound) << std::string(f.name.begin(), f.name.end());
-    failedNames.push_back(f.name);
-  }
-  EXPECT_EQ(failedNames, expectedFailures);
+}
+
+// Sets load once, when first asked for, and stay where they are.
+TEST(SkinBitmaps, ScaledSkinsLoadEachScaleOnceAndKeepIt) {
+  BuiltProgram program;
+  ASSERT_NE(program.Module(), nullptr);
+  int loads = 0;
+  const ScaledSkins::Loader load = SkinLoader(program.Module());
+  const ScaledSkins skins([&](int dpi, SkinBitmaps& set) {
+    ++loads;
+    load(dpi, set);
+  });
+  const Picture24* at150 = skins.Find24("BITMAP_FLAT", 144);
+  ASSERT_NE(at150, nullptr);
+  EXPECT_EQ(at150->Width(), ScaledPictureSize(*EntryNamed("BITMAP_FLAT"), 144).width);
+  EXPECT_EQ(skins.Find24("BITMAP_FLAT", 96)->Width(), 239);
+  EXPECT_EQ(skins.Find24("BITMAP_FLAT", 144), at150);
+  EXPECT_EQ(skins.Find32("BITMAP_CLOSE_PIN", 192)->Width(), 34);
+  EXPECT_EQ(loads, 3);
 }
 
 class PicturePacks : public ::testing::Test {

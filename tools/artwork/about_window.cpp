@@ -13,6 +13,7 @@
 
 #include "artwork_set.h"
 #include "icon_kit.h"
+#include "pixels/picture_scale.h"
 #include "stroke_font.h"
 
 using namespace iconkit;
@@ -20,6 +21,7 @@ using namespace iconkit;
 namespace {
 
 constexpr int kWidth = 342, kHeight = 224;
+constexpr int kIconSize = 64, kIconX = 19, kIconY = 30;
 constexpr int kButtonX = 262, kButtonY = 6, kButtonWidth = 59, kButtonHeight = 34;
 
 constexpr const char* kWebAddress = "www.quillory.example.com";
@@ -37,11 +39,15 @@ constexpr Area kWebArea{92, 127, 242, 133}, kMailArea{78, 139, 183, 146};
 // (only descenders may hang below its last row).
 void Address(Image& im, const std::string& text, float x, float baseline, const TextStyle& style, Area area) {
   const Shape shape = TextShape(text, x, baseline, style);
+  const float k = im.Scale();
   int left = im.Width(), right = -1, top = im.Height();
   for (int y = 0; y < im.Height(); ++y)
     for (int px = 0; px < im.Width(); ++px)
-      if (shape(px + 0.5f, y + 0.5f) < 0.45f) left = std::min(left, px), right = std::max(right, px), top = std::min(top, y);
-  if (left < area.x0 || right > area.x1 || top < area.y0 || baseline > area.y1 + 1)
+      if (shape((px + 0.5f) / k, (y + 0.5f) / k) * k < 0.45f) left = std::min(left, px), right = std::max(right, px), top = std::min(top, y);
+  // The area in this picture's pixels: from its first pixel to the end of its last.
+  const auto from = [k](int v) { return static_cast<int>(std::floor(v * k)); };
+  const auto to = [k](int v) { return static_cast<int>(std::ceil((v + 1) * k)) - 1; };
+  if (left < from(area.x0) || right > to(area.x1) || top < from(area.y0) || baseline > area.y1 + 1)
     throw std::runtime_error("the address " + text + " does not fit its clickable area");
   Fill(im, shape, Solid(kLink));
 }
@@ -61,8 +67,8 @@ void EnvelopeMark(Image& im, float x, float y) {
   Fill(im, Polyline({{x + 1.5f, y + 1.5f}, {x + 5.5f, y + 4.6f}, {x + 9.5f, y + 1.5f}}, 0.5f), Solid(kMuted));
 }
 
-Image Background() {
-  Image im(kWidth, kHeight);
+Image Background(int dpi) {
+  Image im = DesignCanvas(kWidth, kHeight, dpi);
   const Shape card = CardShape();
   DropShadow(im, card, 7, 0.30f, 0, 2);
   Fill(im, card, Solid(kCardRim));
@@ -74,7 +80,7 @@ Image Background() {
   Fill(im, Intersect(Grow(card, -1), Box(0, 178, kWidth, 179)), Solid(Rgb8(232, 206, 120)));
 
   // The program's icon and the name.
-  Paste(im, ProgramIcon(64), 19, 30);
+  Paste(im, ProgramIcon(ScaleToDpi(kIconSize, dpi)), ScaleToDpi(kIconX, dpi), ScaleToDpi(kIconY, dpi));
   const TextStyle title{5.4f, 3.1f, 1.9f, 2.3f};
   Fill(im, TextShape("Quillory", 94.5f, 84, title), Solid(kTitle));
 
@@ -105,8 +111,8 @@ Image Background() {
 }
 
 // The close button hangs from the card's top edge like a tab.
-Image CloseButton(int state) {
-  Image im(kButtonWidth, kButtonHeight);
+Image CloseButton(int state, int dpi) {
+  Image im = DesignCanvas(kButtonWidth, kButtonHeight, dpi);
   const Shape tab = Intersect(Box(0, -14, kButtonWidth, 30, 13), Box(0, 0, kButtonWidth, kButtonHeight));
   const Rgba fills[3][2] = {{Rgb8(240, 237, 230), Rgb8(228, 224, 215)},
                             {Rgb8(240, 104, 92), Rgb8(222, 76, 66)},
@@ -126,8 +132,8 @@ Image CloseButton(int state) {
 }  // namespace
 
 void DrawAboutWindow(ArtworkSet& set) {
-  set.Add("BITMAP_ABOUTFORM", Background());
-  set.Add("BUTTON_CLOSE_N", CloseButton(0));
-  set.Add("BUTTON_CLOSE_L", CloseButton(1));
-  set.Add("BUTTON_CLOSE_D", CloseButton(2));
+  set.Add("BITMAP_ABOUTFORM", Background(set.Dpi()));
+  set.Add("BUTTON_CLOSE_N", CloseButton(0, set.Dpi()));
+  set.Add("BUTTON_CLOSE_L", CloseButton(1, set.Dpi()));
+  set.Add("BUTTON_CLOSE_D", CloseButton(2, set.Dpi()));
 }

@@ -8,17 +8,22 @@
 
 #include "image.h"
 
+// One set of pictures, all drawn for one display scale.
 class ArtworkSet {
  public:
+  explicit ArtworkSet(int dpi) : dpi_(dpi) {}
+  int Dpi() const { return dpi_; }
+
   // Adds a picture under its resource name; a name may be added once.
   void Add(const std::string& name, Image image);
   const std::map<std::string, Image>& Pictures() const { return pictures_; }
 
  private:
+  int dpi_;
   std::map<std::string, Image> pictures_;
 };
 
-// Each drawing module adds its pictures.
+// Each drawing module adds its pictures, drawn for the set's scale.
 void DrawSkins(ArtworkSet& set);       // templates and masks of the 18 styles
 void DrawButtons(ArtworkSet& set);     // pin, pop-up and alignment buttons
 void DrawIcons(ArtworkSet& set);       // the 34 built-in icons
@@ -26,9 +31,14 @@ void DrawGlyphs(ArtworkSet& set);      // the 16 x 16 glyph strip
 void DrawFlags(ArtworkSet& set);       // the language flags and their mask
 void DrawAboutWindow(ArtworkSet& set); // the About picture and its close button
 
+// Every picture of the resource table drawn for `dpi` and checked against
+// the table's sizes at that scale; throws when one is missing or misfits.
+ArtworkSet DrawArtworkSet(int dpi);
+
 // The program's icon, "MAINICON", at each size of its icon file, smallest
-// first.
-inline constexpr int kProgramIconSizes[] = {16, 20, 24, 32, 40, 48, 64, 256};
+// first: every size the shell asks for at 100 % to 200 % (small icons 16 to
+// 32, large 32 to 64, the Alt+Tab and view sizes up to 256).
+inline constexpr int kProgramIconSizes[] = {16, 20, 24, 28, 30, 32, 36, 40, 48, 56, 64, 72, 80, 96, 128, 256};
 std::vector<Image> DrawProgramIcon();
 
 // The icons of the sample picture pack shipped in "pic\", by icon number

@@ -1,9 +1,11 @@
 // The pin, the sticker's pop-up buttons and the text-alignment buttons.
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
 #include "artwork_set.h"
+#include "pixels/picture_scale.h"
 #include "shapes.h"
 
 namespace {
@@ -24,7 +26,7 @@ Shape Turned(const Shape& shape, float degrees, float cx, float cy) {
 // rest becomes the key. Every drawing here has a dark outline as its outer
 // layer, so edge pixels take the outline colour and never blend with the key.
 Image Keyed(const Image& drawing) {
-  Image out(drawing.Width(), drawing.Height(), kKey);
+  Image out(drawing.Width(), drawing.Height(), kKey, drawing.Scale());
   for (int y = 0; y < drawing.Height(); ++y)
     for (int x = 0; x < drawing.Width(); ++x) {
       const Rgba p = drawing.At(x, y);
@@ -39,8 +41,8 @@ struct PinColours {
 
 // A push pin: round head, neck, collar plate and needle, drawn upright and
 // then turned. `needle` is how much of the needle shows.
-Image Pin(float degrees, float needle, const PinColours& colours) {
-  Image d(12, 12);
+Image Pin(float degrees, float needle, const PinColours& colours, int dpi) {
+  Image d = DesignCanvas(12, 12, dpi);
   const float cx = 6, cy = 6;
   const auto turn = [&](const Shape& s) { return Turned(s, degrees, cx, cy); };
   const float lift = needle - 2;  // a longer needle lifts the pin
@@ -63,8 +65,8 @@ Image Pin(float degrees, float needle, const PinColours& colours) {
 // any sticker colour.
 const Rgba kInk = Rgb8(58, 62, 72);
 
-Image Key(int width, int height) {
-  Image d(width, height);
+Image Key(int width, int height, int dpi) {
+  Image d = DesignCanvas(width, height, dpi);
   const float w = static_cast<float>(width), h = static_cast<float>(height);
   DropShadow(d, Box(1.5f, 1.5f, w - 1.5f, h - 1.5f, 4), 1.6f, 0.28f, 0, 0.6f);
   const Shape face = Box(1, 1, w - 1, h - 1.2f, 4);
@@ -74,22 +76,22 @@ Image Key(int width, int height) {
   return d;
 }
 
-Image Close() {
-  Image d = Key(17, 17);
+Image Close(int dpi) {
+  Image d = Key(17, 17, dpi);
   Fill(d, Union(Segment({5.6f, 5.6f}, {11.4f, 11.4f}, 0.95f), Segment({11.4f, 5.6f}, {5.6f, 11.4f}, 0.95f)), Solid(kInk));
   return d;
 }
 
-Image Chevron(bool up) {
-  Image d = Key(17, 17);
+Image Chevron(bool up, int dpi) {
+  Image d = Key(17, 17, dpi);
   const float tip = up ? 6.3f : 10.7f, ends = up ? 10.6f : 6.4f;
   Fill(d, Polyline({{4.9f, ends}, {8.5f, tip}, {12.1f, ends}}, 0.95f), Solid(kInk));
   return d;
 }
 
 // Duplicate: two sheets, the front one overlapping the back one.
-Image Duplicate() {
-  Image d = Key(17, 17);
+Image Duplicate(int dpi) {
+  Image d = Key(17, 17, dpi);
   const Shape back = Box(4.5f, 4.0f, 10.5f, 10.5f, 1);
   const Shape front = Box(7.0f, 6.5f, 13.0f, 13.0f, 1);
   Fill(d, Outline(back, 0.6f), Solid(kInk));
@@ -101,8 +103,8 @@ Image Duplicate() {
 }
 
 // Settings: a small cog.
-Image Settings() {
-  Image d = Key(17, 17);
+Image Settings(int dpi) {
+  Image d = Key(17, 17, dpi);
   const float c = 8.5f;
   Shape cog = Circle(c, c, 3.3f);
   for (int i = 0; i < 8; ++i) cog = Union(cog, Turned(Box(c - 0.9f, c - 5.0f, c + 0.9f, c, 0.4f), 45.0f * i, c, c));
@@ -111,24 +113,27 @@ Image Settings() {
 }
 
 // Copy the text: a capital T beside three lines of text.
-Image Text() {
-  Image d = Key(19, 17);
+Image Text(int dpi) {
+  Image d = Key(19, 17, dpi);
   Fill(d, Union(Box(3.6f, 4.0f, 10.4f, 5.6f, 0.3f), Box(6.2f, 4.0f, 7.8f, 13.0f, 0.3f)), Solid(kInk));
   for (float y : {7.0f, 9.5f, 12.0f}) Fill(d, Box(11.6f, y - 0.6f, 15.6f, y + 0.6f, 0.2f), Solid(kInk), 0.85f);
   return d;
 }
 
 // Text alignment: five lines of different lengths set left, centred or
-// right, on the magenta key, one pixel thick and crisp.
-Image Alignment(int align) {
-  Image out(16, 16, kKey);
+// right, on the magenta key, one design unit thick and snapped to whole
+// pixels so they stay crisp at every scale.
+Image Alignment(int align, int dpi) {
+  Image out = DesignCanvas(16, 16, dpi, kKey);
   const Rgba ink = Rgb8(44, 48, 58);
   const int lengths[] = {12, 8, 12, 6, 10};
+  const int thickness = std::max(1, ScaleToDpi(1, dpi));
   for (int i = 0; i < 5; ++i) {
-    const int y = 3 + 2 * i + (i > 2 ? 0 : 0);
+    const int y = ScaleToDpi(3 + 2 * i, dpi);
     const int len = lengths[i];
     const int x0 = align == 0 ? 2 : align == 1 ? 8 - len / 2 : 14 - len;
-    for (int x = x0; x < x0 + len; ++x) out.At(x, y) = ink;
+    for (int row = y; row < y + thickness; ++row)
+      for (int x = ScaleToDpi(x0, dpi); x < ScaleToDpi(x0 + len, dpi); ++x) out.At(x, row) = ink;
   }
   return out;
 }
@@ -136,17 +141,18 @@ Image Alignment(int align) {
 }  // namespace
 
 void DrawButtons(ArtworkSet& set) {
+  const int dpi = set.Dpi();
   // On (topmost): a red pin pushed straight in. Off: a grey pin pulled out
   // and leaning over.
-  set.Add("BITMAP_POINT_ON", Pin(0, 2, {Rgb8(240, 96, 84), Rgb8(168, 28, 30), Rgb8(86, 18, 20)}));
-  set.Add("BITMAP_POINT_OFF", Pin(38, 3.2f, {Rgb8(206, 212, 222), Rgb8(118, 126, 142), Rgb8(58, 62, 74)}));
-  set.Add("BITMAP_CLOSE_PIN", Close());
-  set.Add("BITMAP_UP_PIN", Chevron(true));
-  set.Add("BITMAP_DOWN_PIN", Chevron(false));
-  set.Add("BITMAP_DUP_PIN", Duplicate());
-  set.Add("BITMAP_EDIT_PIN", Settings());
-  set.Add("BITMAP_TEXT_PIN", Text());
-  set.Add("BUTTON_L", Alignment(0));
-  set.Add("BUTTON_C", Alignment(1));
-  set.Add("BUTTON_R", Alignment(2));
+  set.Add("BITMAP_POINT_ON", Pin(0, 2, {Rgb8(240, 96, 84), Rgb8(168, 28, 30), Rgb8(86, 18, 20)}, dpi));
+  set.Add("BITMAP_POINT_OFF", Pin(38, 3.2f, {Rgb8(206, 212, 222), Rgb8(118, 126, 142), Rgb8(58, 62, 74)}, dpi));
+  set.Add("BITMAP_CLOSE_PIN", Close(dpi));
+  set.Add("BITMAP_UP_PIN", Chevron(true, dpi));
+  set.Add("BITMAP_DOWN_PIN", Chevron(false, dpi));
+  set.Add("BITMAP_DUP_PIN", Duplicate(dpi));
+  set.Add("BITMAP_EDIT_PIN", Settings(dpi));
+  set.Add("BITMAP_TEXT_PIN", Text(dpi));
+  set.Add("BUTTON_L", Alignment(0, dpi));
+  set.Add("BUTTON_C", Alignment(1, dpi));
+  set.Add("BUTTON_R", Alignment(2, dpi));
 }

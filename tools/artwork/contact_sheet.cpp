@@ -4,6 +4,8 @@
 #include <cmath>
 #include <vector>
 
+#include "pixels/picture_scale.h"
+
 namespace {
 
 constexpr int kSheetWidth = 1800;
@@ -198,13 +200,14 @@ struct TemplatePair {
 // The Flat style's two-tone line under the caption, as its builder draws it
 // on the expanded colour picture: the pixel at (14, 14) darkened by 50, then
 // lightened by 30 percent.
-void DrawSeparator(Image& colour) {
-  const Rgba base = colour.At(14, 14);
+void DrawSeparator(Image& colour, int dpi) {
+  const auto px = [dpi](int v) { return ScaleToDpi(v, dpi); };
+  const Rgba base = colour.At(px(14), px(14));
   const auto darker = [](float c) { return std::max(0.0f, c - c * 50 / 255); };
   const auto lighter = [](float c) { return c + (1 - c) * 0.3f; };
-  for (int x = 10; x <= colour.Width() - 10 && x < colour.Width(); ++x) {
-    colour.At(x, 22) = {darker(base.r), darker(base.g), darker(base.b), 1};
-    colour.At(x, 23) = {lighter(base.r), lighter(base.g), lighter(base.b), 1};
+  for (int x = px(10); x <= colour.Width() - px(10) && x < colour.Width(); ++x) {
+    colour.At(x, px(22)) = {darker(base.r), darker(base.g), darker(base.b), 1};
+    colour.At(x, px(23)) = {lighter(base.r), lighter(base.g), lighter(base.b), 1};
   }
 }
 
@@ -233,26 +236,31 @@ const Image* Find(const ArtworkSet& set, const char* name) {
   return it == set.Pictures().end() ? nullptr : &it->second;
 }
 
-// A frame of the given size as the builder makes it: colour and mask cut
-// alike, then merged and tinted.
-Image Frame(const Image& colour, const Image& mask, const TemplatePair& pair, int width, int height, bool collapsed, Tint tint) {
+// A frame of the given size (in pixels of the set's scale) as the builder
+// makes it: colour and mask cut alike, then merged and tinted.
+Image Frame(const Image& colour, const Image& mask, const TemplatePair& pair, int width, int height, bool collapsed, Tint tint,
+            int dpi) {
+  const auto px = [dpi](int v) { return ScaleToDpi(v, dpi); };
   const auto cut = [&](const Image& source) {
     switch (pair.cutting) {
       case Cutting::kStandard:
-        return collapsed ? Cut(source, width, height, 119, 119, 18, 10) : Cut(source, width, height, 119, 119, 24, 16);
+        return collapsed ? Cut(source, width, height, px(119), px(119), px(18), px(10))
+                         : Cut(source, width, height, px(119), px(119), px(24), px(16));
       case Cutting::kNarrow:
-        return collapsed ? Cut(TopRows(source, 38), width, 38, 119, 119, 38, 0) : Cut(source, width, height, 119, 119, 24, 16);
+        return collapsed ? Cut(TopRows(source, px(38)), width, px(38), px(119), px(119), px(38), 0)
+                         : Cut(source, width, height, px(119), px(119), px(24), px(16));
       case Cutting::kNotepad:
-        return collapsed ? Cut(source, width, 36, 18, 18, 18, 10) : Cut(source, width, height, 18, 18, 24, 16);
+        return collapsed ? Cut(source, width, px(36), px(18), px(18), px(18), px(10))
+                         : Cut(source, width, height, px(18), px(18), px(24), px(16));
       case Cutting::kWindow:
-        return Cut(source, width, height, pair.left, pair.right, pair.top, pair.bottom);
+        return Cut(source, width, height, px(pair.left), px(pair.right), px(pair.top), px(pair.bottom));
       case Cutting::kSmall:
         break;
     }
-    return Cut(source, width, height, 16, 16, 16, 16);
+    return Cut(source, width, height, px(16), px(16), px(16), px(16));
   };
   Image cutColour = cut(colour);
-  if (pair.separator && !collapsed) DrawSeparator(cutColour);
+  if (pair.separator && !collapsed) DrawSeparator(cutColour, dpi);
   return Merged(cutColour, cut(mask), kSampleColours[tint]);
 }
 
@@ -260,7 +268,12 @@ void PlacePreviews(Shelf& shelf, const ArtworkSet& set, const TemplatePair& pair
   const Image* colour = Find(set, pair.colour);
   const Image* mask = Find(set, pair.mask);
   if (!colour || !mask || colour->Width() != mask->Width() || colour->Height() != mask->Height()) return;
-  const auto frame = [&](int w, int h, bool collapsed, Tint tint) { return Frame(*colour, *mask, pair, w, h, collapsed, tint); };
+  // Sizes below are at 100 %; the frames come out at the set's scale.
+  const int dpi = set.Dpi();
+  const auto px = [dpi](int v) { return ScaleToDpi(v, dpi); };
+  const auto frame = [&](int w, int h, bool collapsed, Tint tint) {
+    return Frame(*colour, *mask, pair, px(w), px(h), collapsed, tint, dpi);
+  };
   shelf.NewRow();
   switch (pair.cutting) {
     case Cutting::kStandard:
@@ -271,12 +284,12 @@ void PlacePreviews(Shelf& shelf, const ArtworkSet& set, const TemplatePair& pair
       shelf.Place(OnDarkDesktop(frame(404, 244, false, kDarkGrey)));
       const int collapsedHeight = pair.cutting == Cutting::kNarrow ? 38 : pair.cutting == Cutting::kNotepad ? 36 : 32;
       const int narrowest = pair.cutting == Cutting::kNotepad ? 95 : 239;
-      Block block(239 * 2 + kGap);
+      Block block(px(239 * 2) + kGap);
       block.Place(frame(239, 55, false, kPink));
       block.Place(frame(239, 55, false, kWhite));
       for (Tint tint : {kYellow, kBlue, kPink, kGreen, kWhite, kDarkGrey}) block.Place(frame(239, collapsedHeight, true, tint));
       block.Place(frame(narrowest, 80, false, kGreen));
-      block.Place(frame(239 * 2 + kGap - narrowest - kGap, collapsedHeight, true, kYellow));
+      block.Place(frame(239 * 2 - narrowest, collapsedHeight, true, kYellow));
       shelf.Place(block.Compose());
       break;
     }
@@ -285,7 +298,7 @@ void PlacePreviews(Shelf& shelf, const ArtworkSet& set, const TemplatePair& pair
       shelf.Place(frame(420, 200, false, kYellow));
       shelf.Place(frame(300, 120, false, kBlue));
       shelf.Place(OnDarkDesktop(frame(260, 100, false, kDarkGrey)));
-      Block block(400);
+      Block block(px(400));
       for (Tint tint : {kPink, kGreen, kWhite}) block.Place(frame(minimum, std::max(64, pair.top + pair.bottom + 2), false, tint));
       block.Place(frame(240, 60, false, kGreen));
       shelf.Place(block.Compose());

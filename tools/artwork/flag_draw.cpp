@@ -1,5 +1,7 @@
 #include "flag_draw.h"
 
+#include "pixels/picture_scale.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -169,16 +171,21 @@ Layers Badge(Rgba upper, Rgba lower, Rgba rim) {
 
 Layers Silhouette(Shape shape) { return {{std::move(shape), {}, true}}; }
 
-Image RenderFlag(const Layers& layers) {
-  Image flag(kCellWidth, kHeight);
-  std::vector<bool> opaque(static_cast<std::size_t>(kWidth) * kHeight, false);
-  for (int y = 0; y < kHeight; ++y)
-    for (int x = 0; x < kWidth; ++x) {
+Image RenderFlag(const Layers& layers, int dpi) {
+  // The layers are in 100 % flag pixels; each pixel of a larger scale
+  // samples the smaller area of the design it covers. The flag's rounded
+  // pixel size spans exactly the design, so no sample falls outside it.
+  const int width = ScaleToDpi(kWidth, dpi), height = ScaleToDpi(kHeight, dpi);
+  const float kx = static_cast<float>(width) / kWidth, ky = static_cast<float>(height) / kHeight;
+  Image flag = DesignCanvas(kCellWidth, kHeight, dpi);
+  std::vector<bool> opaque(static_cast<std::size_t>(width) * height, false);
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x) {
       Rgba sum{};
       int inside = 0;
       for (int j = 0; j < kSamples; ++j)
         for (int i = 0; i < kSamples; ++i) {
-          const float sx = x + (i + 0.5f) / kSamples, sy = y + (j + 0.5f) / kSamples;
+          const float sx = (x + (i + 0.5f) / kSamples) / kx, sy = (y + (j + 0.5f) / kSamples) / ky;
           bool in = true;
           const Rgba* paint = nullptr;
           for (auto layer = layers.rbegin(); layer != layers.rend() && in; ++layer) {
@@ -197,16 +204,16 @@ Image RenderFlag(const Layers& layers) {
         continue;
       }
       flag.At(x, y) = {sum.r / inside, sum.g / inside, sum.b / inside, 1};
-      opaque[static_cast<std::size_t>(y) * kWidth + x] = true;
+      opaque[static_cast<std::size_t>(y) * width + x] = true;
     }
   // The outline: every opaque pixel beside a transparent one or the cell's
   // edge takes a darker shade of its own colour.
   const auto isOpaque = [&](int x, int y) {
-    return x >= 0 && y >= 0 && x < kWidth && y < kHeight && opaque[static_cast<std::size_t>(y) * kWidth + x];
+    return x >= 0 && y >= 0 && x < width && y < height && opaque[static_cast<std::size_t>(y) * width + x];
   };
   Image outlined = flag;
-  for (int y = 0; y < kHeight; ++y)
-    for (int x = 0; x < kWidth; ++x) {
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x) {
       if (!isOpaque(x, y)) continue;
       if (isOpaque(x - 1, y) && isOpaque(x + 1, y) && isOpaque(x, y - 1) && isOpaque(x, y + 1)) continue;
       Rgba& p = outlined.At(x, y);

@@ -116,9 +116,10 @@ Layers Silhouette(Shape shape);
 // Every flag of the strip, keyed by flag code.
 const std::vector<FlagRule>& FlagRules();
 
-// Renders one flag into a strip cell: colours straight, alpha 1 inside the
-// flag, 0 outside, with a darker 1-pixel outline round the opaque area.
-Image RenderFlag(const Layers& layers);
+// Renders one flag into a strip cell drawn for `dpi`: colours straight,
+// alpha 1 inside the flag, 0 outside, with a darker 1-pixel outline round
+// the opaque area.
+Image RenderFlag(const Layers& layers, int dpi);
 
 // Reduces a picture to at most maxColours colours: the most used colours
 // are kept as they are, every other pixel takes the nearest kept colour.

@@ -13,6 +13,7 @@
 #include "artwork_set.h"
 #include "flag_draw.h"
 #include "lang/flag_codes.h"
+#include "pixels/picture_scale.h"
 
 namespace {
 
@@ -61,7 +62,7 @@ void CheckDistinct(const std::vector<flags::FlagRule>& rules, const std::vector<
 void DrawFlags(ArtworkSet& set) {
   const std::vector<flags::FlagRule>& rules = flags::FlagRules();
   std::vector<Image> pictures;
-  for (const flags::FlagRule& rule : rules) pictures.push_back(flags::RenderFlag(rule.layers));
+  for (const flags::FlagRule& rule : rules) pictures.push_back(flags::RenderFlag(rule.layers, set.Dpi()));
   CheckDistinct(rules, pictures);
 
   std::vector<const Image*> byPlace(kFlagCount, nullptr);
@@ -78,14 +79,15 @@ void DrawFlags(ArtworkSet& set) {
   for (int place = 0; place < kFlagCount; ++place)
     if (!byPlace[place]) throw std::runtime_error("no flag drawn for picture " + std::to_string(place));
 
-  Image strip(kFlagCount * flags::kCellWidth, flags::kHeight);
-  Image mask(kMaskCells * flags::kCellWidth, flags::kHeight, Grey8(255));
+  const int cellWidth = ScaleToDpi(flags::kCellWidth, set.Dpi()), height = ScaleToDpi(flags::kHeight, set.Dpi());
+  Image strip(kFlagCount * cellWidth, height);
+  Image mask(kMaskCells * cellWidth, height, Grey8(255));
   for (int place = 0; place < kFlagCount; ++place) {
     const Image& flag = *byPlace[place];
-    for (int y = 0; y < flags::kHeight; ++y)
-      for (int x = 0; x < flags::kCellWidth; ++x) {
+    for (int y = 0; y < height; ++y)
+      for (int x = 0; x < cellWidth; ++x) {
         const Rgba p = flag.At(x, y);
-        const int sx = place * flags::kCellWidth + x;
+        const int sx = place * cellWidth + x;
         // Black under the transparent part, as an image list draws the
         // picture over the masked background.
         strip.At(sx, y) = p.a > 0 ? Rgba{p.r, p.g, p.b, 1} : Grey8(0);

@@ -10,12 +10,14 @@
 
 #include "artwork_set.h"
 #include "icon_kit.h"
+#include "pixels/picture_scale.h"
 
 using namespace iconkit;
 
 namespace {
 
 constexpr int kSize = 16, kCount = 28;
+constexpr int kLeastInk = 24;  // pixels of a 100 % glyph
 constexpr Rgba kKey = Rgb8(255, 0, 255);
 
 // A part with a one-pixel rim darker than its fill.
@@ -199,34 +201,36 @@ const Draw kGlyphs[kCount] = {
 }  // namespace
 
 void DrawGlyphs(ArtworkSet& set) {
-  Image strip(kSize * kCount, kSize, kKey);
+  const int cell = ScaleToDpi(kSize, set.Dpi());
+  Image strip(cell * kCount, cell, kKey);
   for (int i = 0; i < kCount; ++i) {
-    Image glyph(kSize, kSize);
+    Image glyph = DesignCanvas(kSize, kSize, set.Dpi());
     kGlyphs[i](glyph);
     // Hard outer edge: a pixel is the glyph's (opaque) or the key's.
-    for (int y = 0; y < kSize; ++y)
-      for (int x = 0; x < kSize; ++x) {
+    for (int y = 0; y < cell; ++y)
+      for (int x = 0; x < cell; ++x) {
         const Rgba c = glyph.At(x, y);
-        if (c.a >= 0.5f) strip.At(i * kSize + x, y) = {c.r, c.g, c.b, 1};
+        if (c.a >= 0.5f) strip.At(i * cell + x, y) = {c.r, c.g, c.b, 1};
       }
   }
   // Every glyph has ink, differs from the others, and no pixel is a tint of
   // the key colour (it would show as a pink fringe on a menu).
+  const int leastInk = kLeastInk * cell * cell / (kSize * kSize);
   for (int i = 0; i < kCount; ++i) {
     int ink = 0;
-    for (int y = 0; y < kSize; ++y)
-      for (int x = 0; x < kSize; ++x) {
-        const Rgba c = strip.At(i * kSize + x, y);
+    for (int y = 0; y < cell; ++y)
+      for (int x = 0; x < cell; ++x) {
+        const Rgba c = strip.At(i * cell + x, y);
         const bool key = c.r == kKey.r && c.g == kKey.g && c.b == kKey.b;
         if (!key && c.r > 0.7f && c.b > 0.7f && c.g < 0.45f) throw std::runtime_error("glyph " + std::to_string(i) + " is blended with the key");
         ink += !key;
       }
-    if (ink < 24) throw std::runtime_error("glyph " + std::to_string(i) + " is almost empty");
+    if (ink < leastInk) throw std::runtime_error("glyph " + std::to_string(i) + " is almost empty");
     for (int j = 0; j < i; ++j) {
       bool same = true;
-      for (int y = 0; y < kSize && same; ++y)
-        for (int x = 0; x < kSize && same; ++x) {
-          const Rgba a = strip.At(i * kSize + x, y), b = strip.At(j * kSize + x, y);
+      for (int y = 0; y < cell && same; ++y)
+        for (int x = 0; x < cell && same; ++x) {
+          const Rgba a = strip.At(i * cell + x, y), b = strip.At(j * cell + x, y);
           same = a.r == b.r && a.g == b.g && a.b == b.b;
         }
       if (same) throw std::runtime_error("glyphs " + std::to_string(j) + " and " + std::to_string(i) + " are alike");

@@ -410,7 +410,8 @@ void DrawIcons(ArtworkSet& set) {
     for (const ResourceEntry& s : ResourceTable())
       if (name == s.name) entry = &s;
     if (!entry) throw std::runtime_error("no table entry for " + name);
-    set.Add(name, Make(entry->width, entry->height, draws[i]));
+    const PictureSize size = ScaledPictureSize(*entry, set.Dpi());
+    set.Add(name, Make(size.width, size.height, draws[i]));
   }
 }
 

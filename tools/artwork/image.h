@@ -1,6 +1,9 @@
 #pragma once
 // The generator's drawing surface: straight (not premultiplied) RGBA in
-// floating point, 0..1 per channel, rows top first.
+// floating point, 0..1 per channel, rows top first. Shapes and paints are
+// given in design units, the pixels of the 100 % picture; a surface drawn for
+// a larger scale has more pixels per design unit, so the same drawing comes
+// out larger and as sharp, not stretched.
 
 #include <algorithm>
 #include <vector>
@@ -19,18 +22,28 @@ inline Rgba Mix(Rgba x, Rgba y, float t) {
 class Image {
  public:
   Image() = default;
-  Image(int width, int height, Rgba fill = {}) : width_(width), height_(height), pixels_(static_cast<std::size_t>(width) * height, fill) {}
+  Image(int width, int height, Rgba fill = {}, float scale = 1)
+      : width_(width), height_(height), scale_(scale), pixels_(static_cast<std::size_t>(width) * height, fill) {}
 
   int Width() const { return width_; }
   int Height() const { return height_; }
+  // Pixels per design unit.
+  float Scale() const { return scale_; }
   Rgba& At(int x, int y) { return pixels_[static_cast<std::size_t>(y) * width_ + x]; }
   const Rgba& At(int x, int y) const { return pixels_[static_cast<std::size_t>(y) * width_ + x]; }
   bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
 
  private:
   int width_ = 0, height_ = 0;
+  float scale_ = 1;
   std::vector<Rgba> pixels_;
 };
+
+// A surface for a picture of width x height design units drawn at `dpi`
+// (96 is 100 %), its pixel size rounded as the program scales lengths.
+Image DesignCanvas(int width, int height, int dpi, Rgba fill = {});
+// Pixels per design unit at `dpi`.
+float DesignScale(int dpi);
 
 // Source-over compositing of a colour with extra coverage (0..1) onto a pixel.
 inline void Blend(Rgba& d, Rgba s, float coverage) {

@@ -20,7 +20,7 @@ namespace {
 namespace fs = std::filesystem;
 using Bytes = std::vector<std::uint8_t>;
 
-constexpr std::array<int, 8> kSizes = {16, 20, 24, 32, 40, 48, 64, 256};
+constexpr std::array<int, 16> kSizes = {16, 20, 24, 28, 30, 32, 36, 40, 48, 56, 64, 72, 80, 96, 128, 256};
 
 std::uint32_t Get16(const Bytes& b, std::size_t at) { return b.at(at) | b.at(at + 1) << 8; }
 std::uint32_t Get32(const Bytes& b, std::size_t at) { return Get16(b, at) | Get16(b, at + 2) << 16; }

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "pixels/picture_scale.h"
+
 namespace {
 
 float Length(float x, float y) { return std::sqrt(x * x + y * y); }
@@ -17,10 +19,14 @@ float SegmentDistance(float px, float py, Point a, Point b) {
 // Coverage of a pixel from the signed distance at its centre.
 float Coverage(float distance) { return std::clamp(0.5f - distance, 0.0f, 1.0f); }
 
+// Visits every pixel with its centre in design units; shapes measure their
+// distances in design units too, so `Pixels` turns one into pixels for the
+// anti-aliasing.
 template <typename Visit>
 void ForEachPixel(Image& image, Visit visit) {
+  const float k = image.Scale();
   for (int y = 0; y < image.Height(); ++y)
-    for (int x = 0; x < image.Width(); ++x) visit(x, y, x + 0.5f, y + 0.5f);
+    for (int x = 0; x < image.Width(); ++x) visit(x, y, (x + 0.5f) / k, (y + 0.5f) / k);
 }
 
 }  // namespace
@@ -112,8 +118,9 @@ Paint RadialGradient(Point centre, float radius, Rgba inner, Rgba outer) {
 }
 
 void Fill(Image& image, const Shape& shape, const Paint& paint, float opacity) {
+  const float k = image.Scale();
   ForEachPixel(image, [&](int x, int y, float px, float py) {
-    const float c = Coverage(shape(px, py)) * opacity;
+    const float c = Coverage(shape(px, py) * k) * opacity;
     if (c > 0) Blend(image.At(x, y), paint(px, py), c);
   });
 }
@@ -138,8 +145,15 @@ void DropShadow(Image& image, const Shape& shape, float spread, float opacity, f
 }
 
 void Overwrite(Image& image, const Shape& shape, const Paint& paint) {
+  const float k = image.Scale();
   ForEachPixel(image, [&](int x, int y, float px, float py) {
-    const float c = Coverage(shape(px, py));
+    const float c = Coverage(shape(px, py) * k);
     if (c > 0) image.At(x, y) = Mix(image.At(x, y), paint(px, py), c);
   });
+}
+
+float DesignScale(int dpi) { return static_cast<float>(dpi) / kDefaultDpi; }
+
+Image DesignCanvas(int width, int height, int dpi, Rgba fill) {
+  return Image(ScaleToDpi(width, dpi), ScaleToDpi(height, dpi), fill, DesignScale(dpi));
 }

@@ -9,10 +9,12 @@ namespace {
 
 float Coverage(float distance, float softness = 1.0f) { return std::clamp(0.5f - distance / softness, 0.0f, 1.0f); }
 
+// Pixel centres in design units (see image.h).
 template <typename Visit>
 void ForEachPixel(Image& image, Visit visit) {
+  const float k = image.Scale();
   for (int y = 0; y < image.Height(); ++y)
-    for (int x = 0; x < image.Width(); ++x) visit(image.At(x, y), x + 0.5f, y + 0.5f);
+    for (int x = 0; x < image.Width(); ++x) visit(image.At(x, y), (x + 0.5f) / k, (y + 0.5f) / k);
 }
 
 float Whole(float v) { return std::round(std::clamp(v, 0.0f, 1.0f) * 255.0f) / 255.0f; }
@@ -32,8 +34,9 @@ Image ColourOf(const Image& canvas) {
 }  // namespace
 
 void DrawBody(Image& canvas, const Shape& body, const Paint& paint, const ShadowArgs& shadow, float softness) {
+  const float k = canvas.Scale();
   ForEachPixel(canvas, [&](Rgba& pixel, float px, float py) {
-    const float c = Coverage(body(px, py), softness);
+    const float c = Coverage(body(px, py) * k, softness);
     const float d = body(px - shadow.dx, py - shadow.dy);
     const float t = std::clamp(1.0f - d / shadow.spread, 0.0f, 1.0f);
     const float s = shadow.opacity * t * t * (3 - 2 * t) * (1 - c);
@@ -50,8 +53,9 @@ void DrawBody(Image& canvas, const Shape& body, const Paint& paint, const Shadow
 }
 
 void Tone(Image& canvas, const Shape& shape, const Paint& paint, float opacity) {
+  const float k = canvas.Scale();
   ForEachPixel(canvas, [&](Rgba& pixel, float px, float py) {
-    const float c = Coverage(shape(px, py));
+    const float c = Coverage(shape(px, py) * k);
     if (c <= 0) return;
     const Rgba p = paint(px, py);
     const float t = c * p.a * opacity;
@@ -60,8 +64,9 @@ void Tone(Image& canvas, const Shape& shape, const Paint& paint, float opacity) 
 }
 
 void SetAlpha(Image& canvas, const Shape& shape, float alpha, float opacity) {
+  const float k = canvas.Scale();
   ForEachPixel(canvas, [&](Rgba& pixel, float px, float py) {
-    const float c = Coverage(shape(px, py)) * opacity;
+    const float c = Coverage(shape(px, py) * k) * opacity;
     if (c > 0) pixel.a += (alpha - pixel.a) * c;
   });
 }

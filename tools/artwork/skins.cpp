@@ -35,15 +35,27 @@ constexpr float kLeft = 5, kTop = 3, kRight = 234, kBottom = 135;
 
 Paint Vertical(float y0, Rgba c0, float y1, Rgba c1) { return VerticalGradient(y0, c0, y1, c1); }
 
+// Edges on pixel boundaries at 100 % stay on pixel boundaries at every
+// scale (at 1.5 times, an edge at 5 would fall across two pixels and blur):
+// an edge at a whole design unit moves to the nearest whole pixel.
+float Snap(float v, int dpi) {
+  if (v != std::floor(v)) return v;
+  const float k = DesignScale(dpi);
+  return std::round(v * k) / k;
+}
+Shape PixelBox(int dpi, float x0, float y0, float x1, float y1, float radius) {
+  return Box(Snap(x0, dpi), Snap(y0, dpi), Snap(x1, dpi), Snap(y1, dpi), radius);
+}
+
 // A one-pixel ring just inside the edge of a shape.
 Shape InnerRim(const Shape& body, float inset = 1.0f) { return Outline(Grow(body, -inset - 0.5f), 0.5f); }
 
-Image NewCanvas(int w = kTemplateWidth, int h = kTemplateHeight) { return Image(w, h); }
+Image NewCanvas(int dpi, int w = kTemplateWidth, int h = kTemplateHeight) { return DesignCanvas(w, h, dpi); }
 
 // Style 0 (and the mask shared with style 3): deep translucent glass.
-Image DarkGlass() {
-  Image c = NewCanvas();
-  const Shape body = Box(kLeft, kTop, kRight, kBottom, 7);
+Image DarkGlass(int dpi) {
+  Image c = NewCanvas(dpi);
+  const Shape body = PixelBox(dpi, kLeft, kTop, kRight, kBottom, 7);
   DrawBody(c, body, Vertical(kTop, Grey8(84, 212), kBottom, Grey8(56, 212)), {});
   // The gloss: a light band across the top, with a crisp lower edge that
   // ends above row 18 so a collapsed sticker keeps all of it.
@@ -61,9 +73,9 @@ Image DarkGlass() {
 }
 
 // Style 3: light brushed-metal glass under the shared glass mask.
-Image SilverGlass() {
-  Image c = NewCanvas();
-  const Shape body = Box(kLeft, kTop, kRight, kBottom, 7);
+Image SilverGlass(int dpi) {
+  Image c = NewCanvas(dpi);
+  const Shape body = PixelBox(dpi, kLeft, kTop, kRight, kBottom, 7);
   DrawBody(c, body, Vertical(kTop, Grey8(160, 212), kBottom, Grey8(136, 212)), {});
   const Shape gloss = Intersect(Grow(body, -1.5f), Box(0, 0, kTemplateWidth, 15.5f, 0));
   Tone(c, gloss, Vertical(4, Grey8(232, 230), 15.5f, Grey8(186, 200)));
@@ -77,13 +89,13 @@ Image SilverGlass() {
 
 // Style 1: a raised card with a pressed-in panel: shade on the top and left
 // inner edges, light on the bottom and right.
-Image Inner() {
-  Image c = NewCanvas();
-  const Shape body = Box(kLeft, kTop, kRight, kBottom, 6);
+Image Inner(int dpi) {
+  Image c = NewCanvas(dpi);
+  const Shape body = PixelBox(dpi, kLeft, kTop, kRight, kBottom, 6);
   DrawBody(c, body, Vertical(kTop, Grey8(146), kBottom, Grey8(134)), {});
   Tone(c, InnerRim(body, -0.5f), Solid(Grey8(70)), 0.55f);
   Tone(c, Intersect(InnerRim(body, 0.5f), Above(12)), Solid(Grey8(190)), 0.5f);
-  const Shape well = Box(10.5f, 8.5f, 228.5f, 130.5f, 3.5f);
+  const Shape well = PixelBox(dpi, 10.5f, 8.5f, 228.5f, 130.5f, 3.5f);
   Tone(c, well, Vertical(8, Grey8(124), 131, Grey8(130)));
   Tone(c, Subtract(well, Shift(well, 1.5f, 1.5f)), Solid(Grey8(74)), 0.85f);
   Tone(c, Intersect(well, Subtract(Shift(well, 1.5f, 1.5f), Shift(well, 3.5f, 3.5f))), Solid(Grey8(96)), 0.4f);
@@ -93,18 +105,18 @@ Image Inner() {
 
 // Style 2: a flat card; the builder draws a two-tone separator under the
 // caption (rows 22 and 23), so that area stays plain body colour.
-Image Flat() {
-  Image c = NewCanvas();
-  const Shape body = Box(kLeft, kTop, kRight, kBottom, 3);
+Image Flat(int dpi) {
+  Image c = NewCanvas(dpi);
+  const Shape body = PixelBox(dpi, kLeft, kTop, kRight, kBottom, 3);
   DrawBody(c, body, Solid(Grey8(128)), {.spread = 5, .opacity = 60 / 255.0f});
   Tone(c, InnerRim(body, -0.5f), Solid(Grey8(84)), 0.75f);
   return c;
 }
 
 // Style 4: clear glass with bright reflections in the top corners.
-Image Glass() {
-  Image c = NewCanvas();
-  const Shape body = Box(kLeft, kTop, kRight, kBottom, 7);
+Image Glass(int dpi) {
+  Image c = NewCanvas(dpi);
+  const Shape body = PixelBox(dpi, kLeft, kTop, kRight, kBottom, 7);
   DrawBody(c, body, Vertical(kTop, Grey8(140, 172), kBottom, Grey8(122, 172)), {.opacity = 55 / 255.0f});
   const Shape inside = Grow(body, -1.0f);
   // A broad slanted streak and a thin companion in the top left corner.
@@ -129,9 +141,9 @@ Image Glass() {
 
 // Style 5, the default: a rounded card with a gentle gradient, a highlight
 // under the top edge and a soft shadow.
-Image Panel() {
-  Image c = NewCanvas();
-  const Shape body = Box(kLeft, kTop, kRight, kBottom, 8);
+Image Panel(int dpi) {
+  Image c = NewCanvas(dpi);
+  const Shape body = PixelBox(dpi, kLeft, kTop, kRight, kBottom, 8);
   DrawBody(c, body, Vertical(kTop, Grey8(140), kBottom, Grey8(118)), {.spread = 6, .dy = 1.5f});
   Tone(c, Intersect(InnerRim(body, 0.5f), Above(14)), Vertical(kTop, Grey8(210), 14, Grey8(150, 0)), 0.9f);
   Tone(c, InnerRim(body, -0.5f), Solid(Grey8(70)), 0.35f);
@@ -140,9 +152,9 @@ Image Panel() {
 
 // Style 7: a slim card with a rounded, tube-like header strip; the top 38
 // rows (header and a little body) are its collapsed look.
-Image Narrow() {
-  Image c = NewCanvas();
-  const Shape body = Box(3, 2, 236, 137, 10);
+Image Narrow(int dpi) {
+  Image c = NewCanvas(dpi);
+  const Shape body = PixelBox(dpi, 3, 2, 236, 137, 10);
   DrawBody(c, body, Solid(Grey8(128)), {.spread = 4, .opacity = 64 / 255.0f});
   const Shape header = Intersect(body, Above(21));
   Tone(c, header, [](float, float y) {
@@ -159,16 +171,16 @@ Image Narrow() {
 
 // Style 8: a frosted translucent border round an almost opaque body, with a
 // faint glow outside.
-Image Aero() {
-  Image c = NewCanvas();
-  const Shape frame = Box(4, 3, 235, 136, 7);
+Image Aero(int dpi) {
+  Image c = NewCanvas(dpi);
+  const Shape frame = PixelBox(dpi, 4, 3, 235, 136, 7);
   DrawBody(c, frame, Vertical(3, Grey8(176, 182), 136, Grey8(146, 182)),
            {.spread = 5, .opacity = 70 / 255.0f, .dy = 0.5f, .colour = Grey8(96)});
   Tone(c, Intersect(Grow(frame, -1), Above(8)), Vertical(3, Grey8(215, 200), 8, Grey8(190, 0)));
   Tone(c, InnerRim(frame, 0.5f), Solid(Grey8(224)), 0.8f);
   SetAlpha(c, InnerRim(frame, 0.5f), 212 / 255.0f);
   Tone(c, InnerRim(frame, -0.5f), Solid(Grey8(70)), 0.45f);
-  const Shape inner = Box(9, 8, 230, 132, 3);
+  const Shape inner = PixelBox(dpi, 9, 8, 230, 132, 3);
   Tone(c, Grow(inner, 1), Solid(Grey8(214)), 0.6f);
   Tone(c, inner, Vertical(8, Grey8(132), 132, Grey8(124)));
   SetAlpha(c, inner, 246 / 255.0f);
@@ -178,9 +190,9 @@ Image Aero() {
 
 // Style 9: a flat, square-cornered card with a strong accent bar on the left
 // (inside the 18-column side piece so both cuts keep it).
-Image Modern() {
-  Image c = NewCanvas();
-  const Shape body = Box(kLeft, kTop, kRight, kBottom, 2.5f);
+Image Modern(int dpi) {
+  Image c = NewCanvas(dpi);
+  const Shape body = PixelBox(dpi, kLeft, kTop, kRight, kBottom, 2.5f);
   DrawBody(c, body, Vertical(kTop, Grey8(132), kBottom, Grey8(124)), {});
   Tone(c, InnerRim(body, -0.5f), Solid(Grey8(76)), 0.45f);
   const Shape accent = Intersect(Grow(body, 0.5f), LeftOf(11));
@@ -193,10 +205,10 @@ Image Modern() {
 
 // Style 10: a sheet of a note pad: glued top strip, a ruled header line, a
 // margin line in the left side piece, two sheets peeking out underneath.
-Image List() {
-  Image c = NewCanvas();
+Image List(int dpi) {
+  Image c = NewCanvas(dpi);
   const float bottom = 133;
-  const Shape sheet = Box(kLeft, kTop, kRight, bottom, 1.5f);
+  const Shape sheet = PixelBox(dpi, kLeft, kTop, kRight, bottom, 1.5f);
   const Shape under1 = Box(kLeft + 1, bottom - 2, kRight - 1, bottom + 2, 1.5f);
   const Shape under2 = Box(kLeft + 2, bottom, kRight - 2, bottom + 4, 1.5f);
   const Shape pad = Union(sheet, Union(under1, under2));
@@ -225,9 +237,9 @@ Image List() {
 // Style 6: a small window: a title bar in the top band, a 4 px frame in the
 // title colour and a plain body. Cut with 15 / 18 / 16 / 10 px borders
 // (left, top, right, bottom), so the title bar and frame run straight.
-Image Classic() {
-  Image c = NewCanvas(238, 235);
-  const Shape window = Box(5, 4, 233, 229, 4);
+Image Classic(int dpi) {
+  Image c = NewCanvas(dpi, 238, 235);
+  const Shape window = PixelBox(dpi, 5, 4, 233, 229, 4);
   DrawBody(c, window, Vertical(4, Grey8(118), 18, Grey8(80)), {.spread = 5, .opacity = 74 / 255.0f});
   Tone(c, Intersect(window, Below(18)), Solid(Grey8(84)));
   // Title bar gloss and the window's light top edge.
@@ -235,7 +247,7 @@ Image Classic() {
   Tone(c, InnerRim(window, -0.5f), Solid(Grey8(44)), 0.7f);
   Tone(c, Intersect(InnerRim(window, 0.5f), Below(6)), Solid(Grey8(150)), 0.5f);
   // The body, set into the frame with a thin dark line.
-  const Shape client = Box(9, 18, 229, 225, 0);
+  const Shape client = PixelBox(dpi, 9, 18, 229, 225, 0);
   Tone(c, Grow(client, 1), Solid(Grey8(70)), 0.8f);
   Tone(c, client, Solid(Grey8(128)));
   Tone(c, Intersect(client, Above(19)), Solid(Grey8(110)), 0.6f);
@@ -244,17 +256,17 @@ Image Classic() {
 
 // Style 14: a window frame with a thick inner bevel round a recessed well.
 // Cut with 31 / 27 / 31 / 32 px borders, which the bevel's corners fit in.
-Image IconInner() {
-  Image c = NewCanvas(86, 88);
-  const Shape frame = Box(5, 3, 81, 82, 9);
+Image IconInner(int dpi) {
+  Image c = NewCanvas(dpi, 86, 88);
+  const Shape frame = PixelBox(dpi, 5, 3, 81, 82, 9);
   DrawBody(c, frame, Vertical(3, Grey8(150), 82, Grey8(120)), {.spread = 5, .dy = 1});
   Tone(c, InnerRim(frame, -0.5f), Solid(Grey8(60)), 0.5f);
   Tone(c, Intersect(InnerRim(frame, 0.5f), Above(16)), Vertical(3, Grey8(210), 16, Grey8(160, 0)), 0.8f);
   // The bevel: four mitred faces sloping down into the well over six
   // pixels, shaded on the top and left, lit on the bottom and right.
   const float ox0 = 15, oy0 = 13, ox1 = 71, oy1 = 72;
-  const Shape outer = Box(ox0, oy0, ox1, oy1, 6);
-  const Shape well = Box(21, 19, 65, 66, 3);
+  const Shape outer = PixelBox(dpi, ox0, oy0, ox1, oy1, 6);
+  const Shape well = PixelBox(dpi, 21, 19, 65, 66, 3);
   Tone(c, outer, [=](float x, float y) {
     const float top = y - oy0, bottom = oy1 - y, left = x - ox0, right = ox1 - x;
     const float nearest = std::min(std::min(top, bottom), std::min(left, right));
@@ -282,10 +294,10 @@ struct GlassFrameArgs {
   ShadowArgs shadow;
 };
 
-Image GlassFrame(const GlassFrameArgs& a) {
-  Image c = NewCanvas(a.width, a.height);
+Image GlassFrame(const GlassFrameArgs& a, int dpi) {
+  Image c = NewCanvas(dpi, a.width, a.height);
   const float w = static_cast<float>(a.width), h = static_cast<float>(a.height);
-  const Shape frame = Box(a.inset, a.inset - 1, w - a.inset, h - a.inset - 1, a.radius);
+  const Shape frame = PixelBox(dpi, a.inset, a.inset - 1, w - a.inset, h - a.inset - 1, a.radius);
   DrawBody(c, frame, Vertical(0, Grey8(170, a.rimAlpha), h, Grey8(140, a.rimAlpha)), a.shadow);
   const float innerTop = a.inset - 1 + a.rim;
   const Shape gloss = Intersect(Grow(frame, -1), Above(a.inset - 1 + a.rim * 0.55f));
@@ -294,7 +306,7 @@ Image GlassFrame(const GlassFrameArgs& a) {
   Tone(c, InnerRim(frame, 0.5f), Solid(Grey8(228)), 0.75f);
   SetAlpha(c, InnerRim(frame, 0.5f), std::min(255, a.rimAlpha + 50) / 255.0f);
   Tone(c, InnerRim(frame, -0.5f), Solid(Grey8(50)), 0.5f);
-  const Shape inner = Box(a.inset + a.rim, innerTop, w - a.inset - a.rim, h - a.inset - 1 - a.rim, 2.5f);
+  const Shape inner = PixelBox(dpi, a.inset + a.rim, innerTop, w - a.inset - a.rim, h - a.inset - 1 - a.rim, 2.5f);
   Tone(c, Grow(inner, 1), Solid(Grey8(212)), 0.55f);
   Tone(c, inner, Solid(Grey8(128)));
   SetAlpha(c, inner, 250 / 255.0f);
@@ -303,9 +315,9 @@ Image GlassFrame(const GlassFrameArgs& a) {
 }
 
 // Style 15 (and 16): a flat rounded rectangle.
-Image FlatPanel() {
-  Image c = NewCanvas(48, 48);
-  const Shape body = Box(5, 4, 43, 42, 6);
+Image FlatPanel(int dpi) {
+  Image c = NewCanvas(dpi, 48, 48);
+  const Shape body = PixelBox(dpi, 5, 4, 43, 42, 6);
   DrawBody(c, body, Vertical(4, Grey8(134), 42, Grey8(124)), {.spread = 5});
   Tone(c, InnerRim(body, -0.5f), Solid(Grey8(76)), 0.4f);
   Tone(c, Intersect(InnerRim(body, 0.5f), Above(12)), Vertical(4, Grey8(200), 12, Grey8(160, 0)), 0.7f);
@@ -313,9 +325,9 @@ Image FlatPanel() {
 }
 
 // Style 17: a light cell with a thin border.
-Image Cell() {
-  Image c = NewCanvas(48, 48);
-  const Shape body = Box(4, 3, 44, 44, 2);
+Image Cell(int dpi) {
+  Image c = NewCanvas(dpi, 48, 48);
+  const Shape body = PixelBox(dpi, 4, 3, 44, 44, 2);
   DrawBody(c, body, Vertical(3, Grey8(166), 44, Grey8(152)), {.spread = 4, .opacity = 48 / 255.0f});
   Tone(c, InnerRim(body, -0.5f), Solid(Grey8(96)), 0.85f);
   Tone(c, InnerRim(body, 0.5f), Solid(Grey8(200)), 0.5f);
@@ -325,27 +337,28 @@ Image Cell() {
 }  // namespace
 
 void DrawSkins(ArtworkSet& set) {
-  const Image darkGlass = DarkGlass();
+  const int dpi = set.Dpi();
+  const Image darkGlass = DarkGlass(dpi);
   skin::AddTemplate(set, "BITMAP_DARKGLASS", "BITMAP_MASKGLASS", darkGlass);
-  skin::AddColourOnly(set, "BITMAP_SILVERGLASS", SilverGlass());
-  skin::AddTemplate(set, "BITMAP_INNER", "BITMAP_INNERMASK", Inner());
-  skin::AddTemplate(set, "BITMAP_GRAY", "BITMAP_GRAYMASK", Flat());
-  skin::AddTemplate(set, "BITMAP_GLASS", "BITMAP_MASKGLASSL", Glass());
-  skin::AddTemplate(set, "BITMAP_FLAT", "BITMAP_FLATSMASK", Panel());
-  skin::AddTemplate(set, "BITMAP_WIND", "BITMAP_WINDMASK", Classic());
-  skin::AddTemplate(set, "BITMAP_TUB", "BITMAP_TUBMASK", Narrow());
-  skin::AddTemplate(set, "BITMAP_AERO", "BITMAP_AEROMASK", Aero());
-  skin::AddTemplate(set, "BITMAP_RAMA", "BITMAP_RAMA_MASK", Modern());
-  skin::AddTemplate(set, "BITMAP_LIST", "BITMAP_LIST_MASK", List());
-  skin::AddTemplate(set, "BITMAP_ICOINNER", "BITMAP_ICOINNERMASK", IconInner());
+  skin::AddColourOnly(set, "BITMAP_SILVERGLASS", SilverGlass(dpi));
+  skin::AddTemplate(set, "BITMAP_INNER", "BITMAP_INNERMASK", Inner(dpi));
+  skin::AddTemplate(set, "BITMAP_GRAY", "BITMAP_GRAYMASK", Flat(dpi));
+  skin::AddTemplate(set, "BITMAP_GLASS", "BITMAP_MASKGLASSL", Glass(dpi));
+  skin::AddTemplate(set, "BITMAP_FLAT", "BITMAP_FLATSMASK", Panel(dpi));
+  skin::AddTemplate(set, "BITMAP_WIND", "BITMAP_WINDMASK", Classic(dpi));
+  skin::AddTemplate(set, "BITMAP_TUB", "BITMAP_TUBMASK", Narrow(dpi));
+  skin::AddTemplate(set, "BITMAP_AERO", "BITMAP_AEROMASK", Aero(dpi));
+  skin::AddTemplate(set, "BITMAP_RAMA", "BITMAP_RAMA_MASK", Modern(dpi));
+  skin::AddTemplate(set, "BITMAP_LIST", "BITMAP_LIST_MASK", List(dpi));
+  skin::AddTemplate(set, "BITMAP_ICOINNER", "BITMAP_ICOINNERMASK", IconInner(dpi));
   // Vista Glass, Vista and Vista Aero: the same idea in three weights.
   skin::AddTemplate(set, "BITMAP_ICOAERO", "BITMAP_ICOAEROMASK",
-                    GlassFrame({.width = 63, .height = 63, .inset = 4, .rim = 7, .radius = 7, .rimAlpha = 168, .gloss = 225, .shadow = {.spread = 4}}));
+                    GlassFrame({.width = 63, .height = 63, .inset = 4, .rim = 7, .radius = 7, .rimAlpha = 168, .gloss = 225, .shadow = {.spread = 4}}, dpi));
   skin::AddTemplate(set, "BITMAP_ICOAERO2", "BITMAP_ICOAERO2MASK",
-                    GlassFrame({.width = 40, .height = 39, .inset = 4, .rim = 4, .radius = 5, .rimAlpha = 200, .gloss = 210, .shadow = {.spread = 4, .opacity = 60 / 255.0f}}));
+                    GlassFrame({.width = 40, .height = 39, .inset = 4, .rim = 4, .radius = 5, .rimAlpha = 200, .gloss = 210, .shadow = {.spread = 4, .opacity = 60 / 255.0f}}, dpi));
   skin::AddTemplate(set, "BITMAP_ICOAERO_FULL", "BITMAP_ICOAERO_FULLMASK",
                     GlassFrame({.width = 84, .height = 47, .inset = 4, .rim = 10, .radius = 8, .rimAlpha = 150, .gloss = 235,
-                                .shadow = {.spread = 4, .opacity = 80 / 255.0f, .dy = 0.5f, .colour = Grey8(90)}}));
-  skin::AddTemplate(set, "BITMAP_ICOFLAT", "BITMAP_ICOFLATMASK", FlatPanel());
-  skin::AddTemplate(set, "BITMAP_ICEWHITE", "BITMAP_ICEWHITEMASK", Cell());
+                                .shadow = {.spread = 4, .opacity = 80 / 255.0f, .dy = 0.5f, .colour = Grey8(90)}}, dpi));
+  skin::AddTemplate(set, "BITMAP_ICOFLAT", "BITMAP_ICOFLATMASK", FlatPanel(dpi));
+  skin::AddTemplate(set, "BITMAP_ICEWHITE", "BITMAP_ICEWHITEMASK", Cell(dpi));
 }

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "artwork_set.h"
+#include "pixels/picture_scale.h"
 #include "sticker/frame_builders.h"
 #include "pixels/pixel_routines.h"
 
@@ -69,7 +70,7 @@ Picture32 Sticker(int style, const SkinLookup& skins, const Picture32& icon, con
   r.contentHeight = r.titleHeight = s.height;
   r.expanded = s.expanded;
   if (s.icon) r.iconWidth = r.iconHeight = icon.Height();
-  Picture32 frame = BuildStyleFrame(style, skins, r);
+  Picture32 frame = BuildStyleFrame(style, skins, r, kDefaultDpi);
   Tint(frame.View(), colour);
   if (!s.icon) return frame;
   if (IsTemplateStyle(style)) {
@@ -99,12 +100,12 @@ int main(int argc, char** argv) {
     std::cerr << "usage: quillory_style_sheet OUTPUT.png\n";
     return 2;
   }
-  ArtworkSet set;
+  ArtworkSet set(kDefaultDpi);
   DrawSkins(set);
   DrawIcons(set);
   std::map<std::string, Picture24, std::less<>> skins;
   for (const auto& [name, image] : set.Pictures()) skins.emplace(name, As24(image));
-  const SkinLookup lookup = [&skins](std::string_view name) -> const Picture24* {
+  const SkinLookup lookup = [&skins](std::string_view name, int) -> const Picture24* {
     const auto it = skins.find(name);
     return it == skins.end() ? nullptr : &it->second;
   };
