@@ -26,7 +26,6 @@ class DisplayScale {
   explicit constexpr DisplayScale(int dpi) : dpi_(dpi > 0 ? dpi : kDefaultDpi) {}
 
   constexpr int Dpi() const { return dpi_; }
-  constexpr bool IsDefault() const { return dpi_ == kDefaultDpi; }
   // A length at 100 % in this scale's pixels.
   constexpr int Px(int length) const { return MulDivRounded(length, dpi_, kDefaultDpi); }
   // Pixels of this scale as a length at 100 %.
