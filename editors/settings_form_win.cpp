@@ -12,7 +12,7 @@
 #include "store/pattern_file.h"
 #include "store/patterns_win.h"
 #include "win/colour_box_win.h"
-#include "win/profile_file_win.h"
+#include "store/profile_file_win.h"
 #include "win/text_convert_win.h"
 
 namespace {

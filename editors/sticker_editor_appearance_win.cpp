@@ -13,7 +13,7 @@
 #include "store/sticker_identity.h"
 #include "win/colour_box_win.h"
 #include "win/point_font_win.h"
-#include "win/profile_file_win.h"
+#include "store/profile_file_win.h"
 #include "win/text_convert_win.h"
 
 namespace {
