@@ -10,7 +10,7 @@
 #include "lang/relabel_hooks.h"
 #include "lang/text_id.h"
 #include "store/profile.h"
-#include "win/text_source.h"
+#include "text/text_source.h"
 
 class TMUI final : public TextSource {
  public:

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "win/handles_win.h"
-#include "win/text_source.h"
+#include "text/text_source.h"
 #include "win/window_base_win.h"
 
 class DialogBase;
