@@ -4,7 +4,7 @@
 
 #include "app/data_folder_win.h"
 #include "win/error_box_win.h"
-#include "win/messages.h"
+#include "protocol/messages.h"
 #include "app/single_instance_win.h"
 #include "app/welcome_note.h"
 #include "resources/version.h"

@@ -5,7 +5,7 @@
 
 #include "lang/text_id.h"
 #include "store/local_time_win.h"
-#include "win/messages.h"
+#include "protocol/messages.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include "lang/text_id.h"
 #include "store/local_time_win.h"
-#include "win/messages.h"
+#include "protocol/messages.h"
 #include "win/text_convert_win.h"
 
 namespace {

@@ -15,7 +15,7 @@
 #include "support/scheduler_fakes.h"
 #include "support/sticker_samples.h"
 #include "support/task_wizard_user_win.h"
-#include "win/messages.h"
+#include "protocol/messages.h"
 
 namespace {
 
