@@ -20,7 +20,7 @@
 #include "editors/new_sticker_form_win.h"
 #include "editors/settings_form_win.h"
 #include "manager/about_form_win.h"
-#include "manager/form_dialog_win.h"
+#include "win/form_dialog_win.h"
 #include "manager/manager_commands.h"
 #include "manager/manager_form_win.h"
 #include "manager/reminders_win.h"

@@ -7,7 +7,7 @@
 #include <functional>
 
 #include "editors/sticker_editor_win.h"
-#include "manager/form_dialog_win.h"
+#include "win/form_dialog_win.h"
 
 struct SettingsFormArgs {
   StickerEditorArgs editor;

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "lang/tmui.h"
-#include "manager/form_dialog_win.h"
+#include "win/form_dialog_win.h"
 #include "manager/manager_commands.h"
 #include "manager/manager_rows.h"
 #include "manager/scheduler.h"

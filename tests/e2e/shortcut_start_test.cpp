@@ -6,7 +6,7 @@
 
 #include <cstdlib>
 
-#include "manager/form_dialog_win.h"
+#include "win/form_dialog_win.h"
 #include "store/shortcut_win.h"
 #include "store/text_utils.h"
 #include "support/shell_link_win.h"

@@ -3,7 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "lang/tmui.h"
-#include "manager/form_dialog_win.h"
+#include "lang/button_texts.h"
+#include "win/form_dialog_win.h"
 #include "manager/reminders_win.h"
 #include "support/modal_user_win.h"
 
@@ -46,7 +47,7 @@ class FormDialogTest : public ::testing::Test {
   HWND Edit() const { return dialog.Control(TFormDialog::kEText); }
 
   TMUI texts;
-  TFormDialog dialog{texts};
+  TFormDialog dialog{texts, kOkText, kCancelText};
 };
 
 TEST_F(FormDialogTest, ConfirmShowsEachQuestionAndOnlyOkSaysYes) {

@@ -11,6 +11,7 @@
 #include <memory>
 #include <vector>
 
+#include "lang/button_texts.h"
 #include "manager/manager_form_win.h"
 #include "support/scheduler_fakes.h"
 #include "support/sticker_samples.h"
@@ -79,7 +80,7 @@ class ManagerFormTest : public ::testing::Test {
   RecordingCommands commands;
   NoSchedulerActions actions;
   TFormPlan wizard{texts, *store};
-  TFormDialog dialog{texts};
+  TFormDialog dialog{texts, kOkText, kCancelText};
   MenuGlyphs menuGlyphs;  // none: the menus go without pictures
   UniqueImageList glyphs = GlyphImageList(Picture24(27 * kGlyphSize, kGlyphSize));
   std::unique_ptr<TFormManager> manager;

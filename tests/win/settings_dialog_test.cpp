@@ -16,7 +16,8 @@
 
 #include "editors/settings_form_win.h"
 #include "lang/tmui.h"
-#include "manager/form_dialog_win.h"
+#include "lang/button_texts.h"
+#include "win/form_dialog_win.h"
 #include "store/pattern_file.h"
 #include "support/sticker_artwork_win.h"
 #include "support/temp_folder_win.h"
@@ -151,7 +152,7 @@ class SettingsDialogTest : public ::testing::Test {
   TMUI texts;
   TATBitmap userIcons;
   MenuGlyphs glyphs;  // none: the pattern buttons go without pictures
-  TFormDialog prompt{texts};
+  TFormDialog prompt{texts, kOkText, kCancelText};
   std::unique_ptr<IconChoices> icons;
   std::unique_ptr<F> form;
   std::vector<StickerRecord> applied;

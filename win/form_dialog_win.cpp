@@ -1,10 +1,9 @@
-#include "manager/form_dialog_win.h"
+#include "win/form_dialog_win.h"
 
 #include <commctrl.h>
 
 #include <algorithm>
 
-#include "lang/text_id.h"
 #include "win/handles_win.h"
 
 namespace {
@@ -33,12 +32,19 @@ const std::array<ControlRow, 4> TFormDialog::kControls = {{
     {L"E_text", TFormDialog::kEText, WC_EDITW, kPromptLeft, kEditTop, 287, kEditHeight,
      WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, kNoText, nullptr},
     {L"BOK", TFormDialog::kBOK, WC_BUTTONW, 150, 80, 75, 25, BS_DEFPUSHBUTTON | WS_TABSTOP,
-     TextIndex(L"Setting", L"bOk"), &Handler<&TFormDialog::BOKClick>},
+     kNoText, &Handler<&TFormDialog::BOKClick>},
     {L"BNO", TFormDialog::kBNO, WC_BUTTONW, 231, 80, 75, 25, BS_PUSHBUTTON | WS_TABSTOP,
-     TextIndex(L"Setting", L"bNO"), &Handler<&TFormDialog::BNOClick>},
+     kNoText, &Handler<&TFormDialog::BNOClick>},
 }};
 
-TFormDialog::TFormDialog(TextSource& texts) : DialogBase(texts, kControls) {}
+TFormDialog::TFormDialog(TextSource& texts, int okText, int cancelText)
+    : DialogBase(texts, kControls), okText_(okText), cancelText_(cancelText) {}
+
+void TFormDialog::Relabel() {
+  DialogBase::Relabel();
+  SetControlText(kBOK, Texts().TextAt(okText_));
+  SetControlText(kBNO, Texts().TextAt(cancelText_));
+}
 
 bool TFormDialog::Create() {
   return DialogBase::Create({.className = L"TFormDialog", .clientWidth = kClientWidth, .clientHeight = kClientHeight});

@@ -11,7 +11,8 @@
 
 class TFormDialog final : public DialogBase {
  public:
-  explicit TFormDialog(TextSource& texts);
+  // The buttons show the texts at `okText` and `cancelText`.
+  TFormDialog(TextSource& texts, int okText, int cancelText);
 
   [[nodiscard]] bool Create();
   // True when Ok was pressed.
@@ -26,6 +27,9 @@ class TFormDialog final : public DialogBase {
   void BOKClick() { EndDialog(1); }
   void BNOClick() { EndDialog(0); }
   void Prepare(const std::wstring& caption, const std::wstring& text, bool input);
+  void Relabel() override;
+
+  int okText_, cancelText_;
 
   static const std::array<ControlRow, 4> kControls;
 };
