@@ -26,7 +26,7 @@
 #include "manager/reminders_win.h"
 #include "win/window_base_win.h"
 #include "lang/tmui.h"
-#include "sticker/menu_glyphs_win.h"
+#include "win/menu_glyphs_win.h"
 #include "store/default_settings.h"
 #include "store/scaled_skins.h"
 #include "store/system_clock_win.h"

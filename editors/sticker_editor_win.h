@@ -13,7 +13,7 @@
 
 #include "editors/icon_choices_win.h"
 #include "lang/tmui.h"
-#include "sticker/menu_glyphs_win.h"
+#include "win/menu_glyphs_win.h"
 #include "sticker/sticker_content_win.h"
 #include "store/tat_bitmap.h"
 #include "win/dialog_base_win.h"

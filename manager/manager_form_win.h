@@ -15,7 +15,7 @@
 #include "manager/manager_rows.h"
 #include "manager/scheduler.h"
 #include "manager/task_wizard_form_win.h"
-#include "sticker/menu_glyphs_win.h"
+#include "win/menu_glyphs_win.h"
 #include "store/system_clock_win.h"
 #include "store/tmassiv.h"
 #include "win/dialog_base_win.h"
