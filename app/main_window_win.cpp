@@ -10,7 +10,7 @@
 #include "resources/version.h"
 #include "lang/button_texts.h"
 #include "lang/language_file_win.h"
-#include "store/bmp_reader.h"
+#include "pixels/bmp_reader.h"
 #include "win/file_io_win.h"
 #include "store/picture_packs_win.h"
 #include "store/resource_bitmap_win.h"

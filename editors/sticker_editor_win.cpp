@@ -8,7 +8,7 @@
 #include "sticker/style_preview_win.h"
 #include "store/date_time.h"
 #include "store/patterns_win.h"
-#include "store/bmp_reader.h"
+#include "pixels/bmp_reader.h"
 #include "pixels/picture_scale.h"
 #include "store/resource_bitmap_win.h"
 #include "store/sticker_identity.h"
