@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "win/kit_class_win.h"
 #include "win/kit_controls_win.h"
 
 namespace {
