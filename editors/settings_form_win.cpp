@@ -60,7 +60,7 @@ void TSettingsForm::Open(std::int32_t id, const StickerRecord& record) {
   stickerId_ = id;
   record_ = record;
   FillFonts();
-  EnableWindow(Control(kBPressPrim), FALSE);
+  EnableControl(kBPressPrim, false);
   ShowControls(record);
   Relabel();
   FillPatterns(L"");

@@ -43,12 +43,12 @@ void StickerEditor::ShowAppearance(const StickerRecord& r, int iconLimit) {
   SendMessageW(Control(kCBsizetext), CB_SETCURSEL, static_cast<WPARAM>(FontSizeIndex(r.body.font_size)), 0);
   SetBoxColour(Control(kCBColor), r.body.color);
   SetBoxColour(Control(kCBColorSh), r.body.shadow_color);
-  EnableWindow(Control(kCBColorMask), r.use_color != 0);
+  EnableControl(kCBColorMask, r.use_color != 0);
   MemoFontChange();
   DrawStyle();
 }
 
-void StickerEditor::CBDatauseClick() { EnableWindow(Control(kEdateText), Checked(kCBDatause)); }
+void StickerEditor::CBDatauseClick() { EnableControl(kEdateText, Checked(kCBDatause)); }
 
 // The caption and the date line show no more than their record fields keep.
 // The edits' own limit counts characters, exact for a single-byte code page;
@@ -67,7 +67,7 @@ void StickerEditor::LineTextChange() {
   }
 }
 
-void StickerEditor::CBuseColorClick() { EnableWindow(Control(kCBColorMask), Checked(kCBuseColor)); }
+void StickerEditor::CBuseColorClick() { EnableControl(kCBColorMask, Checked(kCBuseColor)); }
 
 void StickerEditor::MemoChange() {
   const LengthCounter counter = LengthCounterOf(static_cast<std::size_t>(GetWindowTextLengthW(Control(kMemo))));

@@ -35,7 +35,7 @@ void StickerEditor::FillPatterns(const std::wstring& select) {
 
 void StickerEditor::CBPressClick() {
   DrawPattern();
-  EnableWindow(Control(kBPressPrim), TRUE);
+  EnableControl(kBPressPrim, true);
 }
 
 void StickerEditor::DrawPattern() {
@@ -58,7 +58,7 @@ void StickerEditor::BPressPrimClick() {
   if (selected.empty()) return;
   std::mt19937 random(std::random_device{}());
   ShowAppearance(PatternRecord(a_.programFolder, selected, RandomStickerColor(random)), layout_.patternIconLimit);
-  EnableWindow(Control(kBPressPrim), FALSE);
+  EnableControl(kBPressPrim, false);
 }
 
 bool StickerEditor::OnMeasureItem(MEASUREITEMSTRUCT& m) {

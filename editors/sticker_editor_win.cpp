@@ -161,12 +161,6 @@ void StickerEditor::PanelChange() {
   Relayout();
 }
 
-bool StickerEditor::Checked(int id) const { return SendMessageW(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
-
-void StickerEditor::Check(int id, bool checked) const {
-  SendMessageW(Control(id), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
-}
-
 int StickerEditor::Selection(int id) const {
   return static_cast<int>(SendMessageW(Control(id), CB_GETCURSEL, 0, 0));
 }

@@ -83,8 +83,6 @@ class StickerEditor : public DialogBase {
   void RecreateMemo(bool wordWrap);
   std::wstring SelectedPattern() const;
   std::wstring SelectedFont() const;
-  bool Checked(int id) const;
-  void Check(int id, bool checked) const;
   int Selection(int id) const;
   void Select(int id, int index) const;
   const TATBitmap& UserIcons() const { return *a_.art.userIcons; }

@@ -114,7 +114,7 @@ bool TFormManager::Create() {
   CreateMenus();
   tabs_.Create();
   SetButtonGlyphs();
-  SendMessageW(Control(kCBSortStick), BM_SETCHECK, a_.sortByName ? BST_CHECKED : BST_UNCHECKED, 0);
+  Check(kCBSortStick, a_.sortByName);
   tabs_.Show(a_.page);
   scheduler_.Start();
   Relabel();
@@ -254,7 +254,7 @@ void TFormManager::OnCancel() { ShowWindow(Handle(), SW_HIDE); }
 
 void TFormManager::CloseClick() { OnCancel(); }
 
-bool TFormManager::SortByName() const { return SendMessageW(Control(kCBSortStick), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+bool TFormManager::SortByName() const { return Checked(kCBSortStick); }
 
 std::optional<std::int32_t> TFormManager::SelectedSticker() const {
   const int row = stickerGrid_->Selected();
@@ -275,7 +275,7 @@ void TFormManager::UpdateStickerStates() {
   const auto id = SelectedSticker();
   const StickerRow* row = id ? &stickerRows_[static_cast<std::size_t>(stickerGrid_->Selected())] : nullptr;
   const bool shown = row && row->shown;
-  for (int button : {kBManSh, kBManEdit, kSBCopy, kSBFloat, kBManDelete}) EnableWindow(Control(button), row != nullptr);
+  for (int button : {kBManSh, kBManEdit, kSBCopy, kSBFloat, kBManDelete}) EnableControl(button, row != nullptr);
   for (HMENU menu : {GetSubMenu(mainMenu_, 0), stickerMenu_.Get()}) {
     for (int item : {kSBCopy, kSCMSticker, kBManEdit, kBManDelete, kFloating}) EnableItem(menu, item, row != nullptr);
     EnableItem(menu, kNStickerHide, row && shown);
@@ -288,7 +288,7 @@ void TFormManager::UpdateStickerStates() {
 void TFormManager::UpdateTaskStates() {
   const auto slot = SelectedTaskSlot();
   for (int id : {kBEditPlan, kBDelPlan, kBLUPlan}) {
-    EnableWindow(Control(id), slot.has_value());
+    EnableControl(id, slot.has_value());
     EnableItem(GetSubMenu(mainMenu_, 1), id, slot.has_value());
     EnableItem(taskMenu_.Get(), id, slot.has_value());
   }

@@ -164,25 +164,25 @@ void TFormPlan::ActionClick() {
 void TFormPlan::EventClick() { SetHourly(route_, Checked(kRBEveryHour)); }
 
 // A daily task keeps only its time of day.
-void TFormPlan::EveryDayClick() { EnableWindow(Control(kDTP), !readOnly_ && !Checked(kCBEveryDay)); }
+void TFormPlan::EveryDayClick() { EnableControl(kDTP, !readOnly_ && !Checked(kCBEveryDay)); }
 
 // Each control that changes the task is itself disabled, so that it also
 // looks it (a disabled page alone leaves its controls drawn as usable);
 // Back, Next and Cancel stay, for looking through the pages.
 void TFormPlan::AllowChanges(bool allowed) const {
   for (const ControlRow& row : kControls)
-    if ((row.parent != 0 || row.id == kCBLock) && (row.style & WS_TABSTOP)) EnableWindow(Control(row.id), allowed);
+    if ((row.parent != 0 || row.id == kCBLock) && (row.style & WS_TABSTOP)) EnableControl(row.id, allowed);
 }
 
 void TFormPlan::ShowPage(int page) {
   page_ = page;
-  for (int i = 0; i < kWizardPageCount; ++i) ShowWindow(Control(kPages[i]), i == page ? SW_SHOW : SW_HIDE);
+  for (int i = 0; i < kWizardPageCount; ++i) ShowControl(kPages[i], i == page);
   const TMUI& texts = static_cast<const TMUI&>(Texts());
   SetControlText(kLCaptBold, texts.Text(kTitles[page].bold));
   SetControlText(kLCapt, texts.Text(readOnly_ ? TextId(L"Plan", L"unknown_kind") : kTitles[page].title));
   const bool final = page == kPageSticker || page == kPageTaskName;
   SetControlText(kBNext, texts.Text(final ? TextId(L"Plan", L"Button_done") : TextId(L"Plan", L"Button_next")));
-  EnableWindow(Control(kBPrev), page != kPageAction);
+  EnableControl(kBPrev, page != kPageAction);
 }
 
 void TFormPlan::Relabel() {
@@ -191,12 +191,6 @@ void TFormPlan::Relabel() {
   const std::wstring name = taskName_.empty() ? texts.Text({L"Plan", L"new"}) : taskName_;
   SetWindowTextW(Handle(), (texts.Text({L"Plan", L"caption"}) + L": " + name).c_str());
   ShowPage(page_);
-}
-
-bool TFormPlan::Checked(int id) const { return SendMessageW(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
-
-void TFormPlan::Check(int id, bool checked) const {
-  SendMessageW(Control(id), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 DateTime TFormPlan::PickerValue(int id) const {

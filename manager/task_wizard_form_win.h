@@ -48,8 +48,6 @@ class TFormPlan final : public DialogBase {
   WizardChoices Choices() const;
   void FillStickers(std::int32_t selectedId);
   std::wstring ProposedName() const;
-  bool Checked(int id) const;
-  void Check(int id, bool checked) const;
   DateTime PickerValue(int id) const;
   void SetPicker(int id, DateTime value) const;
 

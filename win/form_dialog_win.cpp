@@ -65,7 +65,7 @@ void TFormDialog::Prepare(const std::wstring& caption, const std::wstring& text,
     SetWindowLongW(label, GWL_STYLE, style | SS_CENTER);
     MoveWindow(label, kQuestionBox.left, kQuestionBox.top + (boxHeight - height) / 2, boxWidth, height, TRUE);
   }
-  ShowWindow(Control(kEText), input ? SW_SHOW : SW_HIDE);
+  ShowControl(kEText, input);
   FocusOnShow(input ? kEText : kBOK);
 }
 
