@@ -72,9 +72,9 @@ void RunManagerBenchmarks() {
     int page;
     int grid;
   };
-  for (const Setting& s : {Setting{"manager_refill_256_stickers", false, 0, TFormManager::kSG},
-                           Setting{"manager_refill_256_stickers_sorted", true, 0, TFormManager::kSG},
-                           Setting{"manager_refill_256_tasks", false, 1, TFormManager::kSGPlan}}) {
+  for (const Setting& s : {Setting{"manager_refill_256_stickers", false, 0, TFormManager::kStickerGrid},
+                           Setting{"manager_refill_256_stickers_sorted", true, 0, TFormManager::kStickerGrid},
+                           Setting{"manager_refill_256_tasks", false, 1, TFormManager::kTaskGrid}}) {
     TFormManager manager(ManagerArgs{&texts, store.get(), &commands, &dialog, &actions, &wizard, &menuGlyphs, glyphs.Get(), s.sort, s.page});
     if (!manager.Create()) return;
     manager.Open();

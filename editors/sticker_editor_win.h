@@ -40,16 +40,19 @@ struct EditorLayout {
 class StickerEditor : public DialogBase {
  public:
   enum ControlId : int {
-    kPC = 10, kPageText, kPageLook, kPagePosition, kPagePatterns, kBPRIM,
-    kTPCaption = 100, kLCapt, kECaption, kCBDatause, kEdateText, kMemo, kLCount, kCBAutoPer, kTPText,
-    kCBFontNameText, kCBsizetext, kCBColor, kSBStyleB, kSBStyleI, kSBTextL, kSBTextC, kSBTextR, kCBShadText,
-    kCBColorSh,
-    kGB = 200, kCBStyle, kIStyle, kLtran, kTrackBar, kTS5, kCBIcons, kCbUsePin, kCBuseColor, kCBColorMask, kSBrandom,
-    kRBUpp = 300, kRBNormalPos, kRBBackPos, kRBBott, kCBLockMove, kCBFloat, kGBMl, kCBMouseAtas, kTBMa, kLSec,
-    kGBds, kCBRandomColor, kBSaveDefault, kCBPosition,
-    kCBPress = 400, kGBPrewPress, kIPress, kBPressPrim, kBsavePattern, kBdelPattern,
+    kTabs = 10, kPageText, kPageLook, kPagePosition, kPagePatterns, kApplyButton,
+    kCaptionPanel = 100, kCaptionLabel, kCaptionEdit, kUseDateCheck, kDateEdit, kBodyEdit, kLengthLabel,
+    kWordWrapCheck, kFontPanel, kFontNameList, kFontSizeList, kTextColourBox, kBoldButton, kItalicButton,
+    kAlignLeftButton, kAlignCentreButton, kAlignRightButton, kTextShadowCheck, kShadowColourBox,
+    kStyleGroup = 200, kSkinStyleList, kStylePreview, kTransparencyGroup, kTransparencySlider, kIconGroup,
+    kIconList, kPinCheck, kUseColourCheck, kMaskColourBox, kRandomColourButton,
+    kPositionUpRadio = 300, kPositionNormalRadio, kPositionBackRadio, kPositionBottomRadio, kLockMoveCheck,
+    kFloatCheck, kHideDelayGroup, kMouseOverCheck, kHideDelaySlider, kHideDelayLabel, kDefaultsGroup,
+    kRandomColourCheck, kSaveDefaultsButton, kPlacementList,
+    kPatternList = 400, kPatternPreviewGroup, kPatternPreview, kApplyPatternButton, kSavePatternButton,
+    kDeletePatternButton,
   };
-  static constexpr std::array<int, 3> kAlignButtons = {kSBTextL, kSBTextC, kSBTextR};
+  static constexpr std::array<int, 3> kAlignButtons = {kAlignLeftButton, kAlignCentreButton, kAlignRightButton};
 
   // Handlers the editors share, named after their controls.
   void CBDatauseClick();

@@ -4,7 +4,7 @@
 // scheduler's reminders have windows of their own (TReminderForm), so that a
 // question never hides or replaces one.
 
-#include <array>
+#include <span>
 #include <string>
 
 #include "win/dialog_base_win.h"
@@ -21,7 +21,7 @@ class TFormDialog final : public DialogBase {
   bool Input(const std::wstring& caption, const std::wstring& prompt, std::wstring& text);
 
   // Control ids; Enter and Esc are Ok and Cancel.
-  static constexpr int kLText = 100, kEText = 101, kBOK = IDOK, kBNO = IDCANCEL;
+  static constexpr int kTextLabel = 100, kTextEdit = 101, kOkButton = IDOK, kCancelButton = IDCANCEL;
 
  private:
   void BOKClick() { EndDialog(1); }
@@ -31,5 +31,5 @@ class TFormDialog final : public DialogBase {
 
   int okText_, cancelText_;
 
-  static const std::array<ControlRow, 4> kControls;
+  static std::span<const ControlRow> Controls();
 };

@@ -94,8 +94,8 @@ class RemindersTest : public ::testing::Test {
     ASSERT_TRUE(reminders.Create());
     ASSERT_TRUE(tray.Create());
   }
-  HWND Label(HWND reminder) const { return GetDlgItem(reminder, TReminderForm::kLText); }
-  HWND Ok(HWND reminder) const { return GetDlgItem(reminder, TReminderForm::kBOK); }
+  HWND Label(HWND reminder) const { return GetDlgItem(reminder, TReminderForm::kTextLabel); }
+  HWND Ok(HWND reminder) const { return GetDlgItem(reminder, TReminderForm::kOkButton); }
 
   TMUI texts;
   Reminders reminders{texts};
