@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "lang/button_texts.h"
 #include "manager/manager_form_win.h"
 #include "support/scheduler_fakes.h"
 #include "win_bench_registry_win.h"
@@ -62,7 +63,7 @@ void RunManagerBenchmarks() {
   NoSchedulerActions actions;
   TFormPlan wizard(texts, *store);
   if (!wizard.Create()) return;
-  TFormDialog dialog(texts);
+  TFormDialog dialog(texts, kOkText, kCancelText);
   if (!dialog.Create()) return;
   const MenuGlyphs menuGlyphs;
   const UniqueImageList glyphs = GlyphImageList(Picture24(27 * kGlyphSize, kGlyphSize));
