@@ -93,7 +93,7 @@ TEST_F(DialogBaseTest, ItsOwnThreadIsBelieved) {
 constexpr int kPage = 10, kCheck = 11, kEdit = 12;
 constexpr ControlRow kHelperControls[] = {
     {L"Page", kPage, L"ControlPage", 0, 0, 200, 100, 0, kNoText, nullptr},
-    {L"Check", kCheck, L"BUTTON", 8, 8, 120, 18, BS_AUTOCHECKBOX | WS_TABSTOP, kNoText, nullptr, kPage},
+    {L"Check", kCheck, L"BUTTON", 8, 8, 120, 18, BS_AUTO3STATE | WS_TABSTOP, kNoText, nullptr, kPage},
     {L"Edit", kEdit, L"EDIT", 8, 30, 120, 20, WS_BORDER | ES_AUTOHSCROLL, kNoText, nullptr, kPage},
 };
 
