@@ -61,6 +61,7 @@ OtherComputer::OtherComputer()
       launcher_(ThisProgramFolder() + "/wine-run.sh"),
       otherUser_(ThisProgramFolder() + "/other_user.exe") {
   EXPECT_FALSE(Environment(L"WINEPREFIX").empty()) << "the test's own prefix is named by WINEPREFIX";
+  PullThePlug();  // a run cut short may have left a program there, which a start would join
   EXPECT_EQ(Run(InPrefix("cmd /c exit 0"), kPrefixWait), 0) << "the other computer's prefix in " << home_;
 }
 
