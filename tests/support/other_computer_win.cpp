@@ -61,6 +61,7 @@ OtherComputer::OtherComputer()
       launcher_(ThisProgramFolder() + "/wine-run.sh"),
       otherUser_(ThisProgramFolder() + "/other_user.exe") {
   EXPECT_FALSE(Environment(L"WINEPREFIX").empty()) << "the test's own prefix is named by WINEPREFIX";
+  RemoveTree(WindowsPathOf(StatusFolder()) + L"\\");  // a cut run's status files would answer this run's lines
   PullThePlug();  // a run cut short may have left a program there, which a start would join
   EXPECT_EQ(Run(InPrefix("cmd /c exit 0"), kPrefixWait), 0) << "the other computer's prefix in " << home_;
 }
@@ -104,21 +105,30 @@ std::string OtherComputer::InPrefix(const std::string& line) const {
   return "QUILLORY_WINE_HOME=" + Quoted(home_) + " " + Quoted(launcher_) + " " + line;
 }
 
+std::string OtherComputer::StatusFolder() const { return home_ + "/status"; }
+
 std::string OtherComputer::NextStatusFile() {
-  return home_ + "/status/" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++runs_);
+  return StatusFolder() + "/" + std::to_string(started_) + "-" + std::to_string(++runs_);
 }
 
 std::optional<int> OtherComputer::Run(const std::string& line, DWORD timeoutMs) {
   const std::string statusFile = NextStatusFile();
   Launch(line, statusFile);
-  return WaitForStatus(statusFile, timeoutMs);
+  const auto status = WaitForStatus(statusFile, timeoutMs);
+  if (!status) ADD_FAILURE() << "no end of " << line << " within " << timeoutMs << " ms; see " << Log();
+  return status;
 }
 
-// What the lines print goes to a log beside the prefix, for a failure to be
-// looked into. The status appears whole: written aside, then renamed.
+std::string OtherComputer::Log() const { return home_ + "/lines.log"; }
+
+// What the lines print goes to a log beside the prefix, each line's output
+// between the times it started and ended, for a failure to be looked into.
+// The status appears whole: written aside, then renamed.
 void OtherComputer::Launch(const std::string& line, const std::string& statusFile) {
-  const std::string script = "mkdir -p " + Quoted(FolderOf(statusFile)) + "; " + line + " >>" +
-                             Quoted(home_ + "/lines.log") + " 2>&1; echo $? >" + Quoted(statusFile + ".part") +
+  const std::string log = Quoted(Log()), name = statusFile.substr(statusFile.find_last_of('/') + 1);
+  const std::string script = "mkdir -p " + Quoted(StatusFolder()) + "; echo $(date +%T.%N) " + name + " starts >>" +
+                             log + "; " + line + " >>" + log + " 2>&1; status=$?; echo $(date +%T.%N) " + name +
+                             " ends: $status >>" + log + "; echo $status >" + Quoted(statusFile + ".part") +
                              "; mv " + Quoted(statusFile + ".part") + " " + Quoted(statusFile);
   std::wstring commandLine = L"/bin/sh -c \"" + WideFromUtf8(script) + L"\"";
   STARTUPINFOW startup{sizeof(startup)};

@@ -45,12 +45,17 @@ class OtherComputer {
   std::optional<int> ProgramEnded();
   std::optional<int> WaitForStatus(const std::string& statusFile, DWORD timeoutMs);
   std::string InPrefix(const std::string& line) const;
+  std::string StatusFolder() const;
   std::string NextStatusFile();
+  std::string Log() const;
 
   std::string home_;       // Unix path
   std::string launcher_;   // wine-run.sh of the build
   std::string otherUser_;  // Unix path of other_user.exe
   std::string programExe_;
   std::string programEnded_;
+  // Names this test's status files apart from those of earlier tests (Wine
+  // gives each test process the same id), which a line cut off may write late.
+  ULONGLONG started_ = GetTickCount64();
   int runs_ = 0;
 };
