@@ -97,8 +97,11 @@ std::optional<int> OtherComputer::ProgramEnded() {
   return status;
 }
 
+// The wineserver goes too, and is waited for: a start meanwhile would join
+// the server that is going, and go with it.
 void OtherComputer::PullThePlug() {
-  Run("HOME=" + Quoted(home_) + " WINEPREFIX=" + Quoted(home_ + "/prefix") + " wineserver -k", kLineWait);
+  const std::string prefix = "HOME=" + Quoted(home_) + " WINEPREFIX=" + Quoted(home_ + "/prefix");
+  Run(prefix + " wineserver -k; " + prefix + " wineserver -w", kLineWait);
 }
 
 std::string OtherComputer::InPrefix(const std::string& line) const {
