@@ -13,7 +13,6 @@
 #include <string_view>
 
 #include "app/single_instance_win.h"
-#include "editors/new_sticker_form_win.h"
 #include "support/sticker_windows_win.h"
 #include "support/wait_win.h"
 #include "support/window_search_win.h"
@@ -58,7 +57,7 @@ int AcceptNewSticker() {
       },
       kFormWait);
   if (!shows) return kNotInTime;
-  PostMessageW(form, WM_COMMAND, TFormStickerMess::kBOK, 0);
+  PostMessageW(form, WM_COMMAND, IDOK, 0);  // its OK button
   // The form stays, hidden, for the next time; the handler that shows the new
   // sticker writes it too, before it returns.
   return Eventually([&] { return !IsWindowVisible(form); }) && Answers(main) ? kDone : kNotInTime;
