@@ -4,7 +4,7 @@
 #include <cctype>
 #include <limits>
 
-#include "win/messages.h"
+#include "protocol/messages.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 // shutdown. The key names (spelling included) are a file format.
 
 #include "lang/language_choice.h"
-#include "win/profile.h"
+#include "store/profile.h"
 
 // Everything config.txt keeps but the language, which the text table holds
 // while the program runs.

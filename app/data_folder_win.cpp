@@ -6,7 +6,7 @@
 #include "app/data_folder.h"
 #include "store/shortcut_win.h"
 #include "win/file_io_win.h"
-#include "win/profile_file_win.h"
+#include "store/profile_file_win.h"
 
 namespace {
 constexpr wchar_t kConfigFileName[] = L"config.txt";

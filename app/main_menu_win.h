@@ -12,7 +12,7 @@
 #include "app/hot_key_menu_win.h"
 #include "lang/language_menu_win.h"
 #include "lang/tmui.h"
-#include "sticker/menu_glyphs_win.h"
+#include "win/menu_glyphs_win.h"
 #include "store/tmassiv.h"
 #include "win/handles_win.h"
 

@@ -4,18 +4,19 @@
 
 #include "app/data_folder_win.h"
 #include "win/error_box_win.h"
-#include "win/messages.h"
+#include "protocol/messages.h"
 #include "app/single_instance_win.h"
 #include "app/welcome_note.h"
 #include "resources/version.h"
+#include "lang/button_texts.h"
 #include "lang/language_file_win.h"
-#include "store/bmp_reader.h"
+#include "pixels/bmp_reader.h"
 #include "win/file_io_win.h"
 #include "store/picture_packs_win.h"
 #include "store/resource_bitmap_win.h"
 #include "store/resource_image_pair_win.h"
-#include "win/profile_file_win.h"
 #include "pixels/picture_scale.h"
+#include "store/profile_file_win.h"
 #include "store/skin_bitmaps_win.h"
 #include "store/shortcut_win.h"
 #include "store/data_files_win.h"
@@ -83,7 +84,7 @@ bool TQuillor::Create() {
   flags_.Reset(ImageList_Create(kFlagWidth, kFlagHeight, ILC_COLOR24 | ILC_MASK, 0, 16));
   menu_ = std::make_unique<MainMenu>(mui_, menuGlyphs_, glyphList_.Get(), programFolder_, flags_.Get());
   mui_.Hooks().Register([this](const TMUI&) { menu_->Relabel(); });
-  dialog_ = std::make_unique<TFormDialog>(mui_);
+  dialog_ = std::make_unique<TFormDialog>(mui_, kOkText, kCancelText);
   if (!dialog_->Create()) return false;
   reminders_ = std::make_unique<Reminders>(mui_);
   if (!reminders_->Create()) return false;

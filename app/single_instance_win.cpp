@@ -1,6 +1,6 @@
 #include "app/single_instance_win.h"
 
-#include "win/messages.h"
+#include "protocol/messages.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "sticker/work_area_win.h"
 #include "store/record_merge.h"
 #include "store/sticker_identity.h"
-#include "win/messages.h"
+#include "protocol/messages.h"
 
 namespace {
 // Below this a sticker counts as transparent for "Show transparent stickers".

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "lang/button_texts.h"
 #include "manager/manager_form_win.h"
 #include "support/scheduler_fakes.h"
 #include "win_bench_registry_win.h"
@@ -62,7 +63,7 @@ void RunManagerBenchmarks() {
   NoSchedulerActions actions;
   TFormPlan wizard(texts, *store);
   if (!wizard.Create()) return;
-  TFormDialog dialog(texts);
+  TFormDialog dialog(texts, kOkText, kCancelText);
   if (!dialog.Create()) return;
   const MenuGlyphs menuGlyphs;
   const UniqueImageList glyphs = GlyphImageList(Picture24(27 * kGlyphSize, kGlyphSize));
@@ -72,9 +73,9 @@ void RunManagerBenchmarks() {
     int page;
     int grid;
   };
-  for (const Setting& s : {Setting{"manager_refill_256_stickers", false, 0, TFormManager::kSG},
-                           Setting{"manager_refill_256_stickers_sorted", true, 0, TFormManager::kSG},
-                           Setting{"manager_refill_256_tasks", false, 1, TFormManager::kSGPlan}}) {
+  for (const Setting& s : {Setting{"manager_refill_256_stickers", false, 0, TFormManager::kStickerGrid},
+                           Setting{"manager_refill_256_stickers_sorted", true, 0, TFormManager::kStickerGrid},
+                           Setting{"manager_refill_256_tasks", false, 1, TFormManager::kTaskGrid}}) {
     TFormManager manager(ManagerArgs{&texts, store.get(), &commands, &dialog, &actions, &wizard, &menuGlyphs, glyphs.Get(), s.sort, s.page});
     if (!manager.Create()) return;
     manager.Open();

@@ -10,7 +10,7 @@
 
 #include "bench_registry.h"
 #include "pixels/pixel_routines.h"
-#include "sticker/resampler.h"
+#include "pixels/resampler.h"
 
 namespace {
 

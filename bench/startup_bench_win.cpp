@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "win/handles_win.h"
-#include "win/messages.h"
+#include "protocol/messages.h"
 #include "win/file_io_win.h"
 #include "store/sticker_database.h"
 #include "support/system_scale_win.h"

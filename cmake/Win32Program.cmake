@@ -99,7 +99,11 @@ add_test(NAME win_tests_russian COMMAND ${test_launcher} $<TARGET_FILE:win_tests
 file(GLOB e2e_test_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*_test.cpp)
 add_executable(e2e_tests ${e2e_test_sources})
 target_link_libraries(e2e_tests PRIVATE test_support gtest_main)
-add_dependencies(e2e_tests Quillory)
+add_dependencies(e2e_tests Quillory other_user)
+# The user at the other computer of the two-computer tests, run in a Wine
+# prefix of its own beside the test's; the tests find it beside themselves.
+add_executable(other_user ${CMAKE_SOURCE_DIR}/tests/e2e/other_user/other_user_win.cpp)
+target_link_libraries(other_user PRIVATE test_support)
 # Each end-to-end test is an entry of its own, so that a failure names it and
 # a retry repeats it alone. Each starts its own Quillory.exe; only one may run
 # per prefix because the program allows a single instance.

@@ -32,28 +32,28 @@ using S = StickerEditor;
 
 // The text tab: caption panel, memo, counter, word wrap and the font panel,
 // whose caption and place differ between the editors.
-constexpr std::array<ControlRow, 19> TextTab(int textPanelTop, int textPanelCaption) {
-  return {{
-      {L"TP_caption", S::kTPCaption, kPanel, 4, 4, 409, 21, 0, TextIndex(L"Setting", L"tabCapt"), &Handler<&S::PanelChange>, S::kPageText},
-      {L"LCapt", S::kLCapt, WC_STATICW, 10, 26, 126, 16, SS_NOPREFIX, TextIndex(L"Setting", L"capLtext"), nullptr, S::kTPCaption},
-      {L"ECaption", S::kECaption, WC_EDITW, 140, 23, 260, 20, kEdit, kNoText, &Handler<&S::LineTextChange>, S::kTPCaption},
-      {L"CBDatause", S::kCBDatause, kCheck, 10, 46, 104, 18, kCheckStyle, TextIndex(L"Setting", L"capCBusedata"), &Handler<&S::CBDatauseClick>, S::kTPCaption},
-      {L"EdateText", S::kEdateText, WC_EDITW, 140, 44, 260, 20, kEdit, kNoText, &Handler<&S::LineTextChange>, S::kTPCaption},
-      {L"Memo", S::kMemo, WC_EDITW, 4, 29, 409, 150, WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | kTab, kNoText, &Handler<&StickerEditor::MemoChange>, S::kPageText},
-      {L"LCount", S::kLCount, WC_STATICW, 313, 184, 100, 16, SS_RIGHT | SS_NOPREFIX, kNoText, nullptr, S::kPageText},
-      {L"CB_autoPer", S::kCBAutoPer, kCheck, 4, 183, 200, 18, kCheckStyle, TextIndex(L"Setting", L"capCBAutoPer"), &Handler<&S::CBAutoPerClick>, S::kPageText},
-      {L"TP_text", S::kTPText, kPanel, 4, textPanelTop, 409, 22, 0, textPanelCaption, &Handler<&S::PanelChange>, S::kPageText},
-      {L"CBFontNameText", S::kCBFontNameText, WC_COMBOBOXW, 10, 28, 190, 300, kOwnerList | CBS_SORT, kNoText, &Handler<&S::MemoFontChange>, S::kTPText},
-      {L"CBsizetext", S::kCBsizetext, WC_COMBOBOXW, 206, 28, 50, 200, kList, kNoText, &Handler<&S::MemoFontChange>, S::kTPText},
-      {L"CBColor", S::kCBColor, kColour, 262, 28, 40, 22, kTab, kNoText, nullptr, S::kTPText},
-      {L"SB_style_b", S::kSBStyleB, WC_BUTTONW, 308, 28, 24, 22, kToggle, kNoText, &Handler<&S::MemoFontChange>, S::kTPText, TextIndex(L"Setting", L"Bstyle")},
-      {L"SB_style_i", S::kSBStyleI, WC_BUTTONW, 334, 28, 24, 22, kToggle, kNoText, &Handler<&S::MemoFontChange>, S::kTPText, TextIndex(L"Setting", L"Istyle")},
-      {L"SB_text_l", S::kSBTextL, WC_BUTTONW, 10, 62, 24, 24, kRadioStyle | BS_PUSHLIKE | BS_BITMAP | WS_GROUP, TextIndex(L"Setting", L"aligL"), nullptr, S::kTPText, TextIndex(L"Setting", L"aligL")},
-      {L"SB_text_c", S::kSBTextC, WC_BUTTONW, 36, 62, 24, 24, kRadioStyle | BS_PUSHLIKE | BS_BITMAP, TextIndex(L"Setting", L"aligC"), nullptr, S::kTPText, TextIndex(L"Setting", L"aligC")},
-      {L"SB_text_r", S::kSBTextR, WC_BUTTONW, 62, 62, 24, 24, kRadioStyle | BS_PUSHLIKE | BS_BITMAP, TextIndex(L"Setting", L"aligR"), nullptr, S::kTPText, TextIndex(L"Setting", L"aligR")},
-      {L"CBShadText", S::kCBShadText, kCheck, 100, 66, 150, 18, kCheckStyle | WS_GROUP, TextIndex(L"Setting", L"vidCBST"), nullptr, S::kTPText},
-      {L"CBColorSh", S::kCBColorSh, kColour, 262, 64, 40, 22, kTab, kNoText, nullptr, S::kTPText},
-  }};
+constexpr auto TextTab(int textPanelTop, int textPanelCaption) {
+  return std::to_array<ControlRow>({
+      {L"TP_caption", S::kCaptionPanel, kPanel, 4, 4, 409, 21, 0, TextIndex(L"Setting", L"tabCapt"), &Handler<&S::PanelChange>, S::kPageText},
+      {L"LCapt", S::kCaptionLabel, WC_STATICW, 10, 26, 126, 16, SS_NOPREFIX, TextIndex(L"Setting", L"capLtext"), nullptr, S::kCaptionPanel},
+      {L"ECaption", S::kCaptionEdit, WC_EDITW, 140, 23, 260, 20, kEdit, kNoText, &Handler<&S::LineTextChange>, S::kCaptionPanel},
+      {L"CBDatause", S::kUseDateCheck, kCheck, 10, 46, 104, 18, kCheckStyle, TextIndex(L"Setting", L"capCBusedata"), &Handler<&S::CBDatauseClick>, S::kCaptionPanel},
+      {L"EdateText", S::kDateEdit, WC_EDITW, 140, 44, 260, 20, kEdit, kNoText, &Handler<&S::LineTextChange>, S::kCaptionPanel},
+      {L"Memo", S::kBodyEdit, WC_EDITW, 4, 29, 409, 150, WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | kTab, kNoText, &Handler<&StickerEditor::MemoChange>, S::kPageText},
+      {L"LCount", S::kLengthLabel, WC_STATICW, 313, 184, 100, 16, SS_RIGHT | SS_NOPREFIX, kNoText, nullptr, S::kPageText},
+      {L"CB_autoPer", S::kWordWrapCheck, kCheck, 4, 183, 200, 18, kCheckStyle, TextIndex(L"Setting", L"capCBAutoPer"), &Handler<&S::CBAutoPerClick>, S::kPageText},
+      {L"TP_text", S::kFontPanel, kPanel, 4, textPanelTop, 409, 22, 0, textPanelCaption, &Handler<&S::PanelChange>, S::kPageText},
+      {L"CBFontNameText", S::kFontNameList, WC_COMBOBOXW, 10, 28, 190, 300, kOwnerList | CBS_SORT, kNoText, &Handler<&S::MemoFontChange>, S::kFontPanel},
+      {L"CBsizetext", S::kFontSizeList, WC_COMBOBOXW, 206, 28, 50, 200, kList, kNoText, &Handler<&S::MemoFontChange>, S::kFontPanel},
+      {L"CBColor", S::kTextColourBox, kColour, 262, 28, 40, 22, kTab, kNoText, nullptr, S::kFontPanel},
+      {L"SB_style_b", S::kBoldButton, WC_BUTTONW, 308, 28, 24, 22, kToggle, kNoText, &Handler<&S::MemoFontChange>, S::kFontPanel, TextIndex(L"Setting", L"Bstyle")},
+      {L"SB_style_i", S::kItalicButton, WC_BUTTONW, 334, 28, 24, 22, kToggle, kNoText, &Handler<&S::MemoFontChange>, S::kFontPanel, TextIndex(L"Setting", L"Istyle")},
+      {L"SB_text_l", S::kAlignLeftButton, WC_BUTTONW, 10, 62, 24, 24, kRadioStyle | BS_PUSHLIKE | BS_BITMAP | WS_GROUP, TextIndex(L"Setting", L"aligL"), nullptr, S::kFontPanel, TextIndex(L"Setting", L"aligL")},
+      {L"SB_text_c", S::kAlignCentreButton, WC_BUTTONW, 36, 62, 24, 24, kRadioStyle | BS_PUSHLIKE | BS_BITMAP, TextIndex(L"Setting", L"aligC"), nullptr, S::kFontPanel, TextIndex(L"Setting", L"aligC")},
+      {L"SB_text_r", S::kAlignRightButton, WC_BUTTONW, 62, 62, 24, 24, kRadioStyle | BS_PUSHLIKE | BS_BITMAP, TextIndex(L"Setting", L"aligR"), nullptr, S::kFontPanel, TextIndex(L"Setting", L"aligR")},
+      {L"CBShadText", S::kTextShadowCheck, kCheck, 100, 66, 150, 18, kCheckStyle | WS_GROUP, TextIndex(L"Setting", L"vidCBST"), nullptr, S::kFontPanel},
+      {L"CBColorSh", S::kShadowColourBox, kColour, 262, 64, 40, 22, kTab, kNoText, nullptr, S::kFontPanel},
+  });
 }
 
 // One table from its parts, in order.

@@ -63,7 +63,7 @@ std::wstring ClipboardText(HWND owner) {
 }  // namespace
 
 TFormStickerMess::TFormStickerMess(NewStickerFormArgs args)
-    : StickerEditor(std::move(args.editor), kControls, kLayout), saveDefaults_(std::move(args.saveDefaults)) {}
+    : StickerEditor(std::move(args.editor), Controls(), kLayout), saveDefaults_(std::move(args.saveDefaults)) {}
 
 bool TFormStickerMess::Create() { return CreateEditor(); }
 
@@ -74,11 +74,11 @@ void TFormStickerMess::Relabel() {
 }
 
 void TFormStickerMess::FillPositions() {
-  HWND list = Control(kCBPosition);
-  const int selected = Selection(kCBPosition);
+  HWND list = Control(kPlacementList);
+  const int selected = Selection(kPlacementList);
   SendMessageW(list, CB_RESETCONTENT, 0, 0);
   for (int text : kPositionTexts) SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Texts().TextAt(text).c_str()));
-  Select(kCBPosition, selected);
+  Select(kPlacementList, selected);
 }
 
 void TFormStickerMess::BringToFront() const {
@@ -88,10 +88,10 @@ void TFormStickerMess::BringToFront() const {
 
 // The collapsed states are kept twice in the file; the later keys win.
 void TFormStickerMess::SetPanels(const TDefaultSettings& d) {
-  SetPanelCollapsed(Control(kTPText), d.i_s_t);
-  SetPanelCollapsed(Control(kTPCaption), d.i_s_c);
-  SetPanelCollapsed(Control(kTPText), d.collapce_text);
-  SetPanelCollapsed(Control(kTPCaption), d.collapce_caption);
+  SetPanelCollapsed(Control(kFontPanel), d.i_s_t);
+  SetPanelCollapsed(Control(kCaptionPanel), d.i_s_c);
+  SetPanelCollapsed(Control(kFontPanel), d.collapce_text);
+  SetPanelCollapsed(Control(kCaptionPanel), d.collapce_caption);
 }
 
 void TFormStickerMess::ShowDefaults(const TDefaultSettings& d) {
@@ -109,14 +109,14 @@ void TFormStickerMess::ShowDefaults(const TDefaultSettings& d) {
   look.body.color = d.colortext;
   look.body.shadow_color = d.colorShadow;
   ShowAppearance(look, kPatternIconPositionLimit);
-  Check(kCBLockMove, d.LockMove);
-  Check(kCBRandomColor, d.random_color);
-  Select(kCBPosition, EntryOfPosition(d.position));
-  Check(kCBMouseAtas, d.mouse_look);
-  SendMessageW(Control(kTBMa), TBM_SETPOS, TRUE, HideSliderPosition(d.mouse_interval));
+  Check(kLockMoveCheck, d.LockMove);
+  Check(kRandomColourCheck, d.random_color);
+  Select(kPlacementList, EntryOfPosition(d.position));
+  Check(kMouseOverCheck, d.mouse_look);
+  SendMessageW(Control(kHideDelaySlider), TBM_SETPOS, TRUE, HideSliderPosition(d.mouse_interval));
   TBMaChange();
-  Check(kCbUsePin, d.use_pin);
-  Check(kCBAutoPer, d._autoPer);
+  Check(kPinCheck, d.use_pin);
+  Check(kWordWrapCheck, d._autoPer);
   RecreateMemo(d._autoPer);
   SetPanels(d);
 }
@@ -128,15 +128,15 @@ bool TFormStickerMess::Run(const TDefaultSettings& defaults, StickerRecord& reco
   }
   FillFonts();
   Relabel();
-  SetControlText(kECaption, Texts().TextAt(TextIndex(L"Sticker", L"dfNapom")));
+  SetControlText(kCaptionEdit, Texts().TextAt(TextIndex(L"Sticker", L"dfNapom")));
   record_ = PatternRecord(ProgramFolder(), defaults.Pattern, RandomStickerColor(Random()));
   ShowDefaults(defaults);
   FillPatterns(defaults.Pattern);
-  SetControlText(kMemo, ClipboardText(Handle()));
+  SetControlText(kBodyEdit, ClipboardText(Handle()));
   MemoChange();
-  Check(kCBDatause, defaults.use_data);
+  Check(kUseDateCheck, defaults.use_data);
   CBDatauseClick();
-  SetControlText(kEdateText, Today());
+  SetControlText(kDateEdit, Today());
   SetPanels(defaults);
   ShowPage(0);
   BringToFront();
@@ -149,65 +149,65 @@ void TFormStickerMess::BOKClick() { EndDialog(1); }
 
 StickerRecord TFormStickerMess::BuildRecord() const {
   StickerRecord r = record_;  // the defaults of a new record and the default pattern
-  r.alpha = static_cast<std::uint8_t>(SendMessageW(Control(kTrackBar), TBM_GETPOS, 0, 0));
-  r.lock_move = Checked(kCBLockMove) ? 1 : 0;
-  r.style = static_cast<std::uint16_t>(std::max(0, Selection(kCBStyle)));
-  r.use_color = Checked(kCBuseColor) ? 1 : 0;
-  r.color = BoxColour(Control(kCBColorMask));
-  r.icon = static_cast<std::uint16_t>(IconValueOfPosition(Selection(kCBIcons), UserIcons()));
-  r.position = static_cast<std::uint8_t>(kPositionOfEntry[std::max(0, Selection(kCBPosition))]);
-  r.hide_from_mouse = Checked(kCBMouseAtas) ? 1 : 0;
-  r.hide_interval = HideIntervalOfPosition(static_cast<int>(SendMessageW(Control(kTBMa), TBM_GETPOS, 0, 0)));
-  r.popup_buttons = Checked(kCbUsePin) ? 1 : 0;
+  r.alpha = static_cast<std::uint8_t>(SendMessageW(Control(kTransparencySlider), TBM_GETPOS, 0, 0));
+  r.lock_move = Checked(kLockMoveCheck) ? 1 : 0;
+  r.style = static_cast<std::uint16_t>(std::max(0, Selection(kSkinStyleList)));
+  r.use_color = Checked(kUseColourCheck) ? 1 : 0;
+  r.color = BoxColour(Control(kMaskColourBox));
+  r.icon = static_cast<std::uint16_t>(IconValueOfPosition(Selection(kIconList), UserIcons()));
+  r.position = static_cast<std::uint8_t>(kPositionOfEntry[std::max(0, Selection(kPlacementList))]);
+  r.hide_from_mouse = Checked(kMouseOverCheck) ? 1 : 0;
+  r.hide_interval = HideIntervalOfPosition(static_cast<int>(SendMessageW(Control(kHideDelaySlider), TBM_GETPOS, 0, 0)));
+  r.popup_buttons = Checked(kPinCheck) ? 1 : 0;
   r.align = 0;
   for (int i = 2; i >= 0; --i)
     if (Checked(kAlignButtons[static_cast<std::size_t>(i)])) r.align = static_cast<std::uint8_t>(i);
-  r.font_style = static_cast<std::uint8_t>((Checked(kSBStyleB) ? kBold : 0) | (Checked(kSBStyleI) ? kItalic : 0));
+  r.font_style = static_cast<std::uint8_t>((Checked(kBoldButton) ? kBold : 0) | (Checked(kItalicButton) ? kItalic : 0));
   const std::wstring font = SelectedFont();
   r.body.font_name.Assign(AnsiFromWide(font.empty() ? kNoFont : font));
-  r.body.font_size = static_cast<std::uint8_t>(FontSizeOfIndex(std::max(0, Selection(kCBsizetext))));
+  r.body.font_size = static_cast<std::uint8_t>(FontSizeOfIndex(std::max(0, Selection(kFontSizeList))));
   for (StickerTextBlock* block : {&r.body, &r.caption, &r.date_line}) {
-    block->use_shadow = Checked(kCBShadText) ? 1 : 0;
-    block->color = BoxColour(Control(kCBColor));
-    block->shadow_color = BoxColour(Control(kCBColorSh));
+    block->use_shadow = Checked(kTextShadowCheck) ? 1 : 0;
+    block->color = BoxColour(Control(kTextColourBox));
+    block->shadow_color = BoxColour(Control(kShadowColourBox));
   }
-  r.date_line.show = Checked(kCBDatause) ? 1 : 0;
-  r.date_line.line_text.Assign(AnsiFromWide(ControlText(kEdateText)));
-  r.word_wrap = Checked(kCBAutoPer) ? 1 : 0;
-  const std::wstring text = ControlText(kMemo);
+  r.date_line.show = Checked(kUseDateCheck) ? 1 : 0;
+  r.date_line.line_text.Assign(AnsiFromWide(ControlText(kDateEdit)));
+  r.word_wrap = Checked(kWordWrapCheck) ? 1 : 0;
+  const std::wstring text = ControlText(kBodyEdit);
   SetStickerText(r, AnsiFromWide(text.empty() ? Texts().TextAt(TextIndex(L"Sticker", L"dfText")) : text));
   r.caption.line_text.Assign(
-      AnsiFromWide(NewStickerCaption(ControlText(kECaption), Texts().TextAt(TextIndex(L"Sticker", L"dfNapom")))));
+      AnsiFromWide(NewStickerCaption(ControlText(kCaptionEdit), Texts().TextAt(TextIndex(L"Sticker", L"dfNapom")))));
   return r;
 }
 
 TDefaultSettings TFormStickerMess::BuildDefaults() const {
   TDefaultSettings d;
-  d.transparent = static_cast<int>(SendMessageW(Control(kTrackBar), TBM_GETPOS, 0, 0));
-  d.LockMove = Checked(kCBLockMove);
-  d.Style = std::max(0, Selection(kCBStyle));
-  d.use_color = Checked(kCBuseColor);
-  d.Color = BoxColour(Control(kCBColorMask));
-  d.random_color = Checked(kCBRandomColor);
-  d.picture_num = IconValueOfPosition(Selection(kCBIcons), UserIcons());
-  d.position = kPositionOfEntry[std::max(0, Selection(kCBPosition))];
-  d.mouse_look = Checked(kCBMouseAtas);
-  d.mouse_interval = HideIntervalOfPosition(static_cast<int>(SendMessageW(Control(kTBMa), TBM_GETPOS, 0, 0)));
-  d.use_pin = Checked(kCbUsePin);
-  d.use_data = Checked(kCBDatause);
+  d.transparent = static_cast<int>(SendMessageW(Control(kTransparencySlider), TBM_GETPOS, 0, 0));
+  d.LockMove = Checked(kLockMoveCheck);
+  d.Style = std::max(0, Selection(kSkinStyleList));
+  d.use_color = Checked(kUseColourCheck);
+  d.Color = BoxColour(Control(kMaskColourBox));
+  d.random_color = Checked(kRandomColourCheck);
+  d.picture_num = IconValueOfPosition(Selection(kIconList), UserIcons());
+  d.position = kPositionOfEntry[std::max(0, Selection(kPlacementList))];
+  d.mouse_look = Checked(kMouseOverCheck);
+  d.mouse_interval = HideIntervalOfPosition(static_cast<int>(SendMessageW(Control(kHideDelaySlider), TBM_GETPOS, 0, 0)));
+  d.use_pin = Checked(kPinCheck);
+  d.use_data = Checked(kUseDateCheck);
   d.text_align = 0;
   for (int i = 2; i >= 0; --i)
     if (Checked(kAlignButtons[static_cast<std::size_t>(i)])) d.text_align = static_cast<std::uint8_t>(i);
-  d.style_text = static_cast<std::uint8_t>((Checked(kSBStyleB) ? kBold : 0) | (Checked(kSBStyleI) ? kItalic : 0));
-  d.use_text_shadow = Checked(kCBShadText);
+  d.style_text = static_cast<std::uint8_t>((Checked(kBoldButton) ? kBold : 0) | (Checked(kItalicButton) ? kItalic : 0));
+  d.use_text_shadow = Checked(kTextShadowCheck);
   const std::wstring font = SelectedFont();
   d.Fonttext = font.empty() ? L"Tahoma" : font;
-  d.text_sixe = FontSizeOfIndex(std::max(0, Selection(kCBsizetext)));
-  d.colortext = BoxColour(Control(kCBColor));
-  d.colorShadow = BoxColour(Control(kCBColorSh));
-  d._autoPer = Checked(kCBAutoPer);
-  d.i_s_t = d.collapce_text = PanelCollapsed(Control(kTPText));
-  d.i_s_c = d.collapce_caption = PanelCollapsed(Control(kTPCaption));
+  d.text_sixe = FontSizeOfIndex(std::max(0, Selection(kFontSizeList)));
+  d.colortext = BoxColour(Control(kTextColourBox));
+  d.colorShadow = BoxColour(Control(kShadowColourBox));
+  d._autoPer = Checked(kWordWrapCheck);
+  d.i_s_t = d.collapce_text = PanelCollapsed(Control(kFontPanel));
+  d.i_s_c = d.collapce_caption = PanelCollapsed(Control(kCaptionPanel));
   d.Pattern = SelectedPattern();
   return d;
 }

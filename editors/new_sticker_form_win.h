@@ -27,7 +27,7 @@ class TFormStickerMess final : public StickerEditor {
 
   void BOKClick();
   void BSaveDefaultClick();
-  static constexpr int kBOK = IDOK, kBNO = IDCANCEL;
+  static constexpr int kOkButton = IDOK, kCancelButton = IDCANCEL;
 
  private:
   void Relabel() override;
@@ -39,5 +39,5 @@ class TFormStickerMess final : public StickerEditor {
 
   std::function<void(const TDefaultSettings&)> saveDefaults_;
   StickerRecord record_{};
-  static const std::array<ControlRow, 50> kControls;
+  static std::span<const ControlRow> Controls();
 };

@@ -12,7 +12,7 @@
 #include "store/pattern_file.h"
 #include "store/patterns_win.h"
 #include "win/colour_box_win.h"
-#include "win/profile_file_win.h"
+#include "store/profile_file_win.h"
 #include "win/text_convert_win.h"
 
 namespace {
@@ -36,7 +36,7 @@ std::wstring Line(const auto& shortString) { return WideFromAnsi(shortString.Vie
 }  // namespace
 
 TSettingsForm::TSettingsForm(SettingsFormArgs args)
-    : StickerEditor(std::move(args.editor), kControls, kLayout),
+    : StickerEditor(std::move(args.editor), Controls(), kLayout),
       configPath_(std::move(args.configPath)),
       prompt_(args.prompt),
       apply_(std::move(args.apply)) {}
@@ -60,7 +60,7 @@ void TSettingsForm::Open(std::int32_t id, const StickerRecord& record) {
   stickerId_ = id;
   record_ = record;
   FillFonts();
-  EnableWindow(Control(kBPressPrim), FALSE);
+  EnableControl(kApplyPatternButton, false);
   ShowControls(record);
   Relabel();
   FillPatterns(L"");
@@ -69,22 +69,22 @@ void TSettingsForm::Open(std::int32_t id, const StickerRecord& record) {
 }
 
 void TSettingsForm::ShowControls(const StickerRecord& r) {
-  SetControlText(kECaption, Line(r.caption.line_text));
-  Check(kCBLockMove, r.lock_move != 0);
-  SetControlText(kEdateText, Line(r.date_line.line_text));
-  Check(kCBDatause, r.date_line.show != 0);
+  SetControlText(kCaptionEdit, Line(r.caption.line_text));
+  Check(kLockMoveCheck, r.lock_move != 0);
+  SetControlText(kDateEdit, Line(r.date_line.line_text));
+  Check(kUseDateCheck, r.date_line.show != 0);
   const PositionButtons buttons = PositionButtonsOf(r.position);
-  Check(kRBUpp, buttons.upp);
-  Check(kRBNormalPos, buttons.normal);
-  Check(kRBBackPos, buttons.back);
-  Check(kRBBott, buttons.bottom);
-  SetControlText(kMemo, WideFromAnsi(GetStickerText(r)));
-  Check(kCBMouseAtas, r.hide_from_mouse != 0);
-  SendMessageW(Control(kTBMa), TBM_SETPOS, TRUE, HideSliderPosition(r.hide_interval));
-  Check(kCBAutoPer, r.word_wrap != 0);
+  Check(kPositionUpRadio, buttons.upp);
+  Check(kPositionNormalRadio, buttons.normal);
+  Check(kPositionBackRadio, buttons.back);
+  Check(kPositionBottomRadio, buttons.bottom);
+  SetControlText(kBodyEdit, WideFromAnsi(GetStickerText(r)));
+  Check(kMouseOverCheck, r.hide_from_mouse != 0);
+  SendMessageW(Control(kHideDelaySlider), TBM_SETPOS, TRUE, HideSliderPosition(r.hide_interval));
+  Check(kWordWrapCheck, r.word_wrap != 0);
   RecreateMemo(r.word_wrap != 0);
-  Check(kCbUsePin, r.popup_buttons != 0);
-  Check(kCBFloat, r.floating != 0);
+  Check(kPinCheck, r.popup_buttons != 0);
+  Check(kFloatCheck, r.floating != 0);
   ShowAppearance(r, kIconPositionLimit);
   CBDatauseClick();
   TBMaChange();
@@ -93,10 +93,10 @@ void TSettingsForm::ShowControls(const StickerRecord& r) {
 
 StickerRecord TSettingsForm::BuildRecord() const {
   StickerRecord r{};
-  r.body.color = BoxColour(Control(kCBColor));
-  r.body.shadow_color = BoxColour(Control(kCBColorSh));
-  r.body.use_shadow = Checked(kCBShadText) ? 1 : 0;
-  r.body.font_size = static_cast<std::uint8_t>(FontSizeOfIndex(Selection(kCBsizetext)));
+  r.body.color = BoxColour(Control(kTextColourBox));
+  r.body.shadow_color = BoxColour(Control(kShadowColourBox));
+  r.body.use_shadow = Checked(kTextShadowCheck) ? 1 : 0;
+  r.body.font_size = static_cast<std::uint8_t>(FontSizeOfIndex(Selection(kFontSizeList)));
   for (StickerTextBlock* block : {&r.caption, &r.date_line}) {
     block->color = r.body.color;
     block->shadow_color = r.body.shadow_color;
@@ -110,26 +110,26 @@ StickerRecord TSettingsForm::BuildRecord() const {
     if (font.empty()) block->font_name = stored->font_name;
     else block->font_name.Assign(AnsiFromWide(font));
   }
-  r.caption.line_text.Assign(AnsiFromWide(ControlText(kECaption)));
-  r.date_line.line_text.Assign(AnsiFromWide(ControlText(kEdateText)));
-  r.date_line.show = Checked(kCBDatause) ? 1 : 0;
-  r.alpha = static_cast<std::uint8_t>(SendMessageW(Control(kTrackBar), TBM_GETPOS, 0, 0));
-  r.lock_move = Checked(kCBLockMove) ? 1 : 0;
-  r.style = static_cast<std::uint16_t>(std::max(0, Selection(kCBStyle)));
-  r.use_color = Checked(kCBuseColor) ? 1 : 0;
-  r.color = BoxColour(Control(kCBColorMask));
-  const std::wstring text = ControlText(kMemo);
-  r.icon = static_cast<std::uint16_t>(IconValueOfPosition(Selection(kCBIcons), UserIcons(), text));
-  r.word_wrap = Checked(kCBAutoPer) ? 1 : 0;
+  r.caption.line_text.Assign(AnsiFromWide(ControlText(kCaptionEdit)));
+  r.date_line.line_text.Assign(AnsiFromWide(ControlText(kDateEdit)));
+  r.date_line.show = Checked(kUseDateCheck) ? 1 : 0;
+  r.alpha = static_cast<std::uint8_t>(SendMessageW(Control(kTransparencySlider), TBM_GETPOS, 0, 0));
+  r.lock_move = Checked(kLockMoveCheck) ? 1 : 0;
+  r.style = static_cast<std::uint16_t>(std::max(0, Selection(kSkinStyleList)));
+  r.use_color = Checked(kUseColourCheck) ? 1 : 0;
+  r.color = BoxColour(Control(kMaskColourBox));
+  const std::wstring text = ControlText(kBodyEdit);
+  r.icon = static_cast<std::uint16_t>(IconValueOfPosition(Selection(kIconList), UserIcons(), text));
+  r.word_wrap = Checked(kWordWrapCheck) ? 1 : 0;
   for (int i = 2; i >= 0; --i)
     if (Checked(kAlignButtons[static_cast<std::size_t>(i)])) r.align = static_cast<std::uint8_t>(i);
-  r.hide_from_mouse = Checked(kCBMouseAtas) ? 1 : 0;
-  r.hide_interval = HideIntervalOfPosition(static_cast<int>(SendMessageW(Control(kTBMa), TBM_GETPOS, 0, 0)));
-  r.popup_buttons = Checked(kCbUsePin) ? 1 : 0;
+  r.hide_from_mouse = Checked(kMouseOverCheck) ? 1 : 0;
+  r.hide_interval = HideIntervalOfPosition(static_cast<int>(SendMessageW(Control(kHideDelaySlider), TBM_GETPOS, 0, 0)));
+  r.popup_buttons = Checked(kPinCheck) ? 1 : 0;
   r.position = static_cast<std::uint8_t>(
-      PositionOfButtons({Checked(kRBUpp), Checked(kRBNormalPos), Checked(kRBBackPos), Checked(kRBBott)}));
-  r.font_style = static_cast<std::uint8_t>((Checked(kSBStyleB) ? kBold : 0) | (Checked(kSBStyleI) ? kItalic : 0));
-  r.floating = Checked(kCBFloat) ? 1 : 0;
+      PositionOfButtons({Checked(kPositionUpRadio), Checked(kPositionNormalRadio), Checked(kPositionBackRadio), Checked(kPositionBottomRadio)}));
+  r.font_style = static_cast<std::uint8_t>((Checked(kBoldButton) ? kBold : 0) | (Checked(kItalicButton) ? kItalic : 0));
+  r.floating = Checked(kFloatCheck) ? 1 : 0;
   SetStickerText(r, AnsiFromWide(text));
   return r;
 }
@@ -157,7 +157,7 @@ void TSettingsForm::Close(bool apply) {
 StickerRecord TSettingsForm::PatternSource() const {
   StickerRecord r = BuildRecord();
   if (SelectedFont().empty()) r.body.font_name.Assign(AnsiFromWide(kNoFontPattern));
-  r.icon = static_cast<std::uint16_t>(IconValueOfPosition(Selection(kCBIcons), UserIcons()));
+  r.icon = static_cast<std::uint16_t>(IconValueOfPosition(Selection(kIconList), UserIcons()));
   return r;
 }
 

@@ -7,7 +7,7 @@
 #include <functional>
 
 #include "editors/sticker_editor_win.h"
-#include "manager/form_dialog_win.h"
+#include "win/form_dialog_win.h"
 
 struct SettingsFormArgs {
   StickerEditorArgs editor;
@@ -45,5 +45,5 @@ class TSettingsForm final : public StickerEditor {
   StickerRecord record_{};
   std::wstring rememberedPattern_;
   std::wstring patternName_;  // the name a pattern was last saved under
-  static const std::array<ControlRow, 54> kControls;
+  static std::span<const ControlRow> Controls();
 };

@@ -24,7 +24,7 @@ void StickerEditor::FillPatterns(const std::wstring& select) {
   bool folderExists = false;
   const std::vector<std::wstring> entries = ListPatternEntries(a_.programFolder, folderExists);
   if (!folderExists) return;
-  HWND list = Control(kCBPress);
+  HWND list = Control(kPatternList);
   SendMessageW(list, LB_RESETCONTENT, 0, 0);
   for (const std::wstring& entry : entries) SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
   LRESULT index = select.empty() ? LB_ERR : SendMessageW(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(select.c_str()));
@@ -35,7 +35,7 @@ void StickerEditor::FillPatterns(const std::wstring& select) {
 
 void StickerEditor::CBPressClick() {
   DrawPattern();
-  EnableWindow(Control(kBPressPrim), TRUE);
+  EnableControl(kApplyPatternButton, true);
 }
 
 void StickerEditor::DrawPattern() {
@@ -43,12 +43,12 @@ void StickerEditor::DrawPattern() {
   std::wstring sample = Texts().TextAt(TextIndex(L"Sticker", L"dfText"));
   sample.resize(std::min(sample.size(), kSampleLength));
   DrawPatternPreview(patternPicture_, a_.programFolder, selected.empty() ? L"||1.txt" : selected, a_.art, sample);
-  InvalidateRect(Control(kIPress), nullptr, FALSE);
+  InvalidateRect(Control(kPatternPreview), nullptr, FALSE);
 }
 
 void StickerEditor::DrawStyle() {
-  DrawStylePreview(stylePicture_, std::max(0, Selection(kCBStyle)), BoxColour(Control(kCBColorMask)), a_.art);
-  InvalidateRect(Control(kIStyle), nullptr, FALSE);
+  DrawStylePreview(stylePicture_, std::max(0, Selection(kSkinStyleList)), BoxColour(Control(kMaskColourBox)), a_.art);
+  InvalidateRect(Control(kStylePreview), nullptr, FALSE);
 }
 
 // Only the pattern's appearance reaches the controls; texts, position and
@@ -58,13 +58,13 @@ void StickerEditor::BPressPrimClick() {
   if (selected.empty()) return;
   std::mt19937 random(std::random_device{}());
   ShowAppearance(PatternRecord(a_.programFolder, selected, RandomStickerColor(random)), layout_.patternIconLimit);
-  EnableWindow(Control(kBPressPrim), FALSE);
+  EnableControl(kApplyPatternButton, false);
 }
 
 bool StickerEditor::OnMeasureItem(MEASUREITEMSTRUCT& m) {
-  if (m.CtlID == static_cast<UINT>(kCBFontNameText)) m.itemHeight = kFontItemHeight;
-  else if (m.CtlID == static_cast<UINT>(kCBIcons)) m.itemHeight = IconChoices::kItemHeight;
-  else if (m.CtlID == static_cast<UINT>(kCBPress)) m.itemHeight = kPatternItemHeight;
+  if (m.CtlID == static_cast<UINT>(kFontNameList)) m.itemHeight = kFontItemHeight;
+  else if (m.CtlID == static_cast<UINT>(kIconList)) m.itemHeight = IconChoices::kItemHeight;
+  else if (m.CtlID == static_cast<UINT>(kPatternList)) m.itemHeight = kPatternItemHeight;
   else return false;
   return true;
 }
@@ -95,22 +95,22 @@ void DrawTextItem(const DRAWITEMSTRUCT& d, const std::wstring& text, int left, H
 
 bool StickerEditor::OnDrawItem(const DRAWITEMSTRUCT& d) {
   switch (d.CtlID) {
-    case kIStyle:
+    case kStylePreview:
       BlitPicture(d.hDC, d.rcItem.left, d.rcItem.top, stylePicture_);
       return true;
-    case kIPress:
+    case kPatternPreview:
       BlitPicture(d.hDC, d.rcItem.left, d.rcItem.top, patternPicture_);
       return true;
-    case kCBIcons:
+    case kIconList:
       a_.icons->Draw(d);
       return true;
-    case kCBFontNameText: {
+    case kFontNameList: {
       const std::wstring face = ItemText(d, false);
       const UniqueFont font = PointFont(face, 10, false, false);  // each name in its own face
       DrawTextItem(d, face, kFontLeft, font.Get());
       return true;
     }
-    case kCBPress:
+    case kPatternList:
       DrawTextItem(d, SplitPatternEntry(ItemText(d, true)).name, kPatternLeft, nullptr);
       return true;
     default:

@@ -8,13 +8,13 @@
 #include "sticker/style_preview_win.h"
 #include "store/date_time.h"
 #include "store/patterns_win.h"
-#include "store/bmp_reader.h"
+#include "pixels/bmp_reader.h"
 #include "pixels/picture_scale.h"
 #include "store/resource_bitmap_win.h"
 #include "store/sticker_identity.h"
 #include "win/colour_box_win.h"
 #include "win/point_font_win.h"
-#include "win/profile_file_win.h"
+#include "store/profile_file_win.h"
 #include "win/task_panel_win.h"
 #include "win/text_convert_win.h"
 
@@ -52,7 +52,7 @@ StickerEditor::StickerEditor(StickerEditorArgs args, std::span<const ControlRow>
     : DialogBase(*args.texts, controls),
       a_(std::move(args)),
       layout_(layout),
-      tabs_(*this, kPC, kPages, layout_.tabTexts),
+      tabs_(*this, kTabs, kPages, layout_.tabTexts),
       stylePicture_(layout.stylePreviewWidth, layout.stylePreviewHeight),
       patternPicture_(kPatternPreviewWidth, kPatternPreviewHeight),
       random_(std::random_device{}()) {}
@@ -62,11 +62,11 @@ bool StickerEditor::CreateEditor() {
                            .clientHeight = layout_.clientHeight}))
     return false;
   tabs_.Create();
-  TaskPanelSetup(Control(kTPCaption), kCaptionPanelCollapsed, kCaptionPanelExpanded);
-  TaskPanelSetup(Control(kTPText), kTextPanelCollapsed, layout_.textPanelExpanded);
-  SetPanelCollapsed(Control(kTPCaption), true);
-  SetPanelCollapsed(Control(kTPText), true);
-  for (const wchar_t* size : kSizes) SendMessageW(Control(kCBsizetext), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(size));
+  TaskPanelSetup(Control(kCaptionPanel), kCaptionPanelCollapsed, kCaptionPanelExpanded);
+  TaskPanelSetup(Control(kFontPanel), kTextPanelCollapsed, layout_.textPanelExpanded);
+  SetPanelCollapsed(Control(kCaptionPanel), true);
+  SetPanelCollapsed(Control(kFontPanel), true);
+  for (const wchar_t* size : kSizes) SendMessageW(Control(kFontSizeList), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(size));
   const COLORREF face = GetSysColor(COLOR_BTNFACE);
   for (std::size_t i = 0; i < kAlignButtons.size(); ++i) {
     // Magenta-keyed like the menu glyphs: the key becomes the button's face.
@@ -74,17 +74,17 @@ bool StickerEditor::CreateEditor() {
                                    MakeColour(GetRValue(face), GetGValue(face), GetBValue(face)));
     SendMessageW(Control(kAlignButtons[i]), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(alignPictures_[i].Glyph(0)));
   }
-  SendMessageW(Control(kBsavePattern), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(a_.glyphs->Glyph(kSaveGlyph)));
-  SendMessageW(Control(kBdelPattern), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(a_.glyphs->Glyph(kDeleteGlyph)));
-  SendMessageW(Control(kTrackBar), TBM_SETRANGE, TRUE, MAKELPARAM(1, kTrackBarMax));
-  SendMessageW(Control(kTrackBar), TBM_SETTICFREQ, kTickEvery, 0);
-  SendMessageW(Control(kTBMa), TBM_SETRANGE, TRUE, MAKELPARAM(1, kIntervalMax));
-  SendMessageW(Control(kTBMa), TBM_SETTICFREQ, kTickEvery, 0);
-  SendMessageW(Control(kTBMa), TBM_SETLINESIZE, 0, kIntervalStep);
-  SendMessageW(Control(kTBMa), TBM_SETPAGESIZE, 0, kIntervalStep);
-  SendMessageW(Control(kMemo), EM_SETLIMITTEXT, kStickerTextCapacity, 0);
-  for (int id : {kECaption, kEdateText}) SendMessageW(Control(id), EM_SETLIMITTEXT, kLineTextCapacity, 0);
-  a_.icons->Fill(Control(kCBIcons));
+  SendMessageW(Control(kSavePatternButton), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(a_.glyphs->Glyph(kSaveGlyph)));
+  SendMessageW(Control(kDeletePatternButton), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(a_.glyphs->Glyph(kDeleteGlyph)));
+  SendMessageW(Control(kTransparencySlider), TBM_SETRANGE, TRUE, MAKELPARAM(1, kTrackBarMax));
+  SendMessageW(Control(kTransparencySlider), TBM_SETTICFREQ, kTickEvery, 0);
+  SendMessageW(Control(kHideDelaySlider), TBM_SETRANGE, TRUE, MAKELPARAM(1, kIntervalMax));
+  SendMessageW(Control(kHideDelaySlider), TBM_SETTICFREQ, kTickEvery, 0);
+  SendMessageW(Control(kHideDelaySlider), TBM_SETLINESIZE, 0, kIntervalStep);
+  SendMessageW(Control(kHideDelaySlider), TBM_SETPAGESIZE, 0, kIntervalStep);
+  SendMessageW(Control(kBodyEdit), EM_SETLIMITTEXT, kStickerTextCapacity, 0);
+  for (int id : {kCaptionEdit, kDateEdit}) SendMessageW(Control(id), EM_SETLIMITTEXT, kLineTextCapacity, 0);
+  a_.icons->Fill(Control(kIconList));
   ShowPage(0);
   Relayout();
   return true;
@@ -93,29 +93,29 @@ bool StickerEditor::CreateEditor() {
 // Listed when the dialog first opens: asking for every font of the system is
 // slow on a cold start and would delay the whole program.
 void StickerEditor::FillFonts() {
-  if (SendMessageW(Control(kCBFontNameText), CB_GETCOUNT, 0, 0) > 0) return;
+  if (SendMessageW(Control(kFontNameList), CB_GETCOUNT, 0, 0) > 0) return;
   LOGFONTW all{};
   all.lfCharSet = DEFAULT_CHARSET;
   const ScopedGetDC screen(nullptr);
-  EnumFontFamiliesExW(screen.Get(), &all, CollectFont, reinterpret_cast<LPARAM>(Control(kCBFontNameText)), 0);
+  EnumFontFamiliesExW(screen.Get(), &all, CollectFont, reinterpret_cast<LPARAM>(Control(kFontNameList)), 0);
 }
 
 void StickerEditor::Relabel() {
   DialogBase::Relabel();
   tabs_.Relabel();
-  SetControlText(kGB, Spaced(Texts().TextAt(TextIndex(L"Setting", L"vidBGSt"))));
-  SetControlText(kGBPrewPress, Spaced(Texts().TextAt(TextIndex(L"Setting", L"vidBGSt"))));
-  SetControlText(kLtran, Texts().TextAt(TextIndex(L"Setting", L"vidLTransp")));
-  SetControlText(kTS5, Texts().TextAt(TextIndex(L"Setting", L"tabIcon")));
-  SetControlText(kSBStyleB, L"B");
-  SetControlText(kSBStyleI, L"I");
-  SetControlText(kSBrandom, L"?");
+  SetControlText(kStyleGroup, Spaced(Texts().TextAt(TextIndex(L"Setting", L"vidBGSt"))));
+  SetControlText(kPatternPreviewGroup, Spaced(Texts().TextAt(TextIndex(L"Setting", L"vidBGSt"))));
+  SetControlText(kTransparencyGroup, Texts().TextAt(TextIndex(L"Setting", L"vidLTransp")));
+  SetControlText(kIconGroup, Texts().TextAt(TextIndex(L"Setting", L"tabIcon")));
+  SetControlText(kBoldButton, L"B");
+  SetControlText(kItalicButton, L"I");
+  SetControlText(kRandomColourButton, L"?");
   FillStyles();
   TBMaChange();
 }
 
 void StickerEditor::FillStyles() {
-  HWND list = Control(kCBStyle);
+  HWND list = Control(kSkinStyleList);
   const LRESULT selected = SendMessageW(list, CB_GETCURSEL, 0, 0);
   SendMessageW(list, CB_RESETCONTENT, 0, 0);
   for (int text : kStyleTexts) SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Texts().TextAt(text).c_str()));
@@ -140,31 +140,25 @@ void StickerEditor::Relayout() {
     GetWindowRect(Control(id), &r);
     MapWindowPoints(nullptr, Control(kPageText), reinterpret_cast<POINT*>(&r), 2);
   };
-  place(kTPCaption, caption);
-  place(kTPText, text);
+  place(kCaptionPanel, caption);
+  place(kFontPanel, text);
   const int textHeight = text.bottom - text.top;
   const int textTop = page.bottom - 4 - textHeight;
-  MoveWindow(Control(kTPText), text.left, textTop, text.right - text.left, textHeight, TRUE);
+  MoveWindow(Control(kFontPanel), text.left, textTop, text.right - text.left, textHeight, TRUE);
   const int counterTop = textTop - 22;
-  MoveWindow(Control(kLCount), 313, counterTop + 1, 100, 16, TRUE);
-  SetWindowPos(Control(kCBAutoPer), nullptr, 4, counterTop, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  MoveWindow(Control(kMemo), 4, caption.bottom + 4, 409, counterTop - 4 - caption.bottom - 4, TRUE);
+  MoveWindow(Control(kLengthLabel), 313, counterTop + 1, 100, 16, TRUE);
+  SetWindowPos(Control(kWordWrapCheck), nullptr, 4, counterTop, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  MoveWindow(Control(kBodyEdit), 4, caption.bottom + 4, 409, counterTop - 4 - caption.bottom - 4, TRUE);
 }
 
 // A folded panel's controls are hidden too, so that Tab does not reach them.
 void StickerEditor::PanelChange() {
-  for (int panel : {kTPCaption, kTPText}) {
+  for (int panel : {kCaptionPanel, kFontPanel}) {
     const bool collapsed = PanelCollapsed(Control(panel));
     for (HWND child = GetWindow(Control(panel), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
       ShowWindow(child, collapsed ? SW_HIDE : SW_SHOW);
   }
   Relayout();
-}
-
-bool StickerEditor::Checked(int id) const { return SendMessageW(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
-
-void StickerEditor::Check(int id, bool checked) const {
-  SendMessageW(Control(id), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 int StickerEditor::Selection(int id) const {
@@ -174,15 +168,15 @@ int StickerEditor::Selection(int id) const {
 void StickerEditor::Select(int id, int index) const { SendMessageW(Control(id), CB_SETCURSEL, static_cast<WPARAM>(index), 0); }
 
 std::wstring StickerEditor::SelectedFont() const {
-  const int index = Selection(kCBFontNameText);
+  const int index = Selection(kFontNameList);
   if (index < 0) return L"";
-  std::wstring name(static_cast<std::size_t>(SendMessageW(Control(kCBFontNameText), CB_GETLBTEXTLEN, index, 0)), L'\0');
-  SendMessageW(Control(kCBFontNameText), CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(name.data()));
+  std::wstring name(static_cast<std::size_t>(SendMessageW(Control(kFontNameList), CB_GETLBTEXTLEN, index, 0)), L'\0');
+  SendMessageW(Control(kFontNameList), CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(name.data()));
   return name;
 }
 
 std::wstring StickerEditor::SelectedPattern() const {
-  HWND list = Control(kCBPress);
+  HWND list = Control(kPatternList);
   const LRESULT index = SendMessageW(list, LB_GETCURSEL, 0, 0);
   if (index == LB_ERR) return L"";
   std::wstring entry(static_cast<std::size_t>(SendMessageW(list, LB_GETTEXTLEN, index, 0)), L'\0');

@@ -13,7 +13,7 @@
 
 #include "editors/icon_choices_win.h"
 #include "lang/tmui.h"
-#include "sticker/menu_glyphs_win.h"
+#include "win/menu_glyphs_win.h"
 #include "sticker/sticker_content_win.h"
 #include "store/tat_bitmap.h"
 #include "win/dialog_base_win.h"
@@ -40,16 +40,19 @@ struct EditorLayout {
 class StickerEditor : public DialogBase {
  public:
   enum ControlId : int {
-    kPC = 10, kPageText, kPageLook, kPagePosition, kPagePatterns, kBPRIM,
-    kTPCaption = 100, kLCapt, kECaption, kCBDatause, kEdateText, kMemo, kLCount, kCBAutoPer, kTPText,
-    kCBFontNameText, kCBsizetext, kCBColor, kSBStyleB, kSBStyleI, kSBTextL, kSBTextC, kSBTextR, kCBShadText,
-    kCBColorSh,
-    kGB = 200, kCBStyle, kIStyle, kLtran, kTrackBar, kTS5, kCBIcons, kCbUsePin, kCBuseColor, kCBColorMask, kSBrandom,
-    kRBUpp = 300, kRBNormalPos, kRBBackPos, kRBBott, kCBLockMove, kCBFloat, kGBMl, kCBMouseAtas, kTBMa, kLSec,
-    kGBds, kCBRandomColor, kBSaveDefault, kCBPosition,
-    kCBPress = 400, kGBPrewPress, kIPress, kBPressPrim, kBsavePattern, kBdelPattern,
+    kTabs = 10, kPageText, kPageLook, kPagePosition, kPagePatterns, kApplyButton,
+    kCaptionPanel = 100, kCaptionLabel, kCaptionEdit, kUseDateCheck, kDateEdit, kBodyEdit, kLengthLabel,
+    kWordWrapCheck, kFontPanel, kFontNameList, kFontSizeList, kTextColourBox, kBoldButton, kItalicButton,
+    kAlignLeftButton, kAlignCentreButton, kAlignRightButton, kTextShadowCheck, kShadowColourBox,
+    kStyleGroup = 200, kSkinStyleList, kStylePreview, kTransparencyGroup, kTransparencySlider, kIconGroup,
+    kIconList, kPinCheck, kUseColourCheck, kMaskColourBox, kRandomColourButton,
+    kPositionUpRadio = 300, kPositionNormalRadio, kPositionBackRadio, kPositionBottomRadio, kLockMoveCheck,
+    kFloatCheck, kHideDelayGroup, kMouseOverCheck, kHideDelaySlider, kHideDelayLabel, kDefaultsGroup,
+    kRandomColourCheck, kSaveDefaultsButton, kPlacementList,
+    kPatternList = 400, kPatternPreviewGroup, kPatternPreview, kApplyPatternButton, kSavePatternButton,
+    kDeletePatternButton,
   };
-  static constexpr std::array<int, 3> kAlignButtons = {kSBTextL, kSBTextC, kSBTextR};
+  static constexpr std::array<int, 3> kAlignButtons = {kAlignLeftButton, kAlignCentreButton, kAlignRightButton};
 
   // Handlers the editors share, named after their controls.
   void CBDatauseClick();
@@ -83,8 +86,6 @@ class StickerEditor : public DialogBase {
   void RecreateMemo(bool wordWrap);
   std::wstring SelectedPattern() const;
   std::wstring SelectedFont() const;
-  bool Checked(int id) const;
-  void Check(int id, bool checked) const;
   int Selection(int id) const;
   void Select(int id, int index) const;
   const TATBitmap& UserIcons() const { return *a_.art.userIcons; }

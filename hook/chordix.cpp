@@ -1,7 +1,7 @@
 // Chordix.dll: the program's system-wide keyboard hook. It tells the target
 // window (the program's main window) when a watched key is pressed, posting
-// WM_USER with the key's notice and 12, and swallows the keys the program
-// asked for. The state is this process's own. The program installs the hook
+// WM_USER with the key's notice and kUserHotKey, and swallows the keys the
+// program asked for. The state is this process's own. The program installs the hook
 // and passes the table from one thread of its own that only reads messages,
 // and the hook is called on the thread that installed it: everything here
 // runs on that one thread, so it needs no locks.
@@ -9,10 +9,9 @@
 #include <windows.h>
 
 #include "hook/key_watch.h"
+#include "protocol/messages.h"
 
 namespace {
-
-constexpr LPARAM kHotKeyCommand = 12;
 
 HMODULE module = nullptr;
 HWND target = nullptr;
@@ -25,7 +24,7 @@ LRESULT CALLBACK KeyboardProcedure(int code, WPARAM message, LPARAM event) {
   const auto* key = reinterpret_cast<const KBDLLHOOKSTRUCT*>(event);
   const key_watch::Reaction reaction = key_watch::React(state, static_cast<unsigned>(message), key->vkCode);
   for (int i = 0; i < reaction.noticeCount; ++i)
-    PostMessageW(target, WM_USER, reaction.notices[static_cast<std::size_t>(i)], kHotKeyCommand);
+    PostMessageW(target, WM_USER, reaction.notices[static_cast<std::size_t>(i)], kUserHotKey);
   return reaction.swallow ? 1 : next;
 }
 

@@ -8,7 +8,7 @@
 
 #include "lang/text_table.h"
 #include "store/folder_paths.h"
-#include "win/profile.h"
+#include "store/profile.h"
 
 // Every entry of the table from the file. A key the file lacks gives the
 // English text, or for seven keys an older default of their own.

@@ -1,6 +1,6 @@
 #include "lang/language_file_win.h"
 
-#include "win/profile_file_win.h"
+#include "store/profile_file_win.h"
 
 void ApplyLanguageFile(TMUI& mui, const std::wstring& path) { mui.ApplyFile(IniFile(path), FileNameWithoutFolder(path)); }
 

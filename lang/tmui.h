@@ -9,8 +9,8 @@
 #include "lang/language_choice.h"
 #include "lang/relabel_hooks.h"
 #include "lang/text_id.h"
-#include "win/profile.h"
-#include "win/text_source.h"
+#include "store/profile.h"
+#include "text/text_source.h"
 
 class TMUI final : public TextSource {
  public:

@@ -17,7 +17,7 @@
 #include "pixels/picture.h"
 #include "win/dib_picture_win.h"
 #include "win/handles_win.h"
-#include "win/text_source.h"
+#include "text/text_source.h"
 #include "win/window_base_win.h"
 
 inline constexpr wchar_t kAboutWindowClass[] = L"TAboutForm";

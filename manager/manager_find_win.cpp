@@ -16,13 +16,13 @@ constexpr int kStickerPage = 0;  // the first tab page; the task page is the sec
 
 // Focus changes notify as typing does; only a new text refills.
 void TFormManager::FindChange() {
-  if (ControlText(kEFind) != filter_) RefillStickers();
+  if (ControlText(kFindEdit) != filter_) RefillStickers();
 }
 
 // The store keeps ANSI bytes: they are compared as Unicode, so that Russian
 // matches whatever the case the user types in.
 void TFormManager::FilterStickerRows() {
-  filter_ = ControlText(kEFind);
+  filter_ = ControlText(kFindEdit);
   if (filter_.empty()) return;
   const auto holds = [&](const std::wstring& text) { return ContainsIgnoringCase(text, filter_); };
   std::erase_if(stickerRows_, [&](const StickerRow& row) {
@@ -33,8 +33,8 @@ void TFormManager::FilterStickerRows() {
 
 void TFormManager::FocusFind() {
   tabs_.Show(kStickerPage);
-  SetFocus(Control(kEFind));
-  SendMessageW(Control(kEFind), EM_SETSEL, 0, -1);
+  SetFocus(Control(kFindEdit));
+  SendMessageW(Control(kFindEdit), EM_SETSEL, 0, -1);
 }
 
 bool TFormManager::OnFindKey(const MSG& message) {
@@ -44,11 +44,11 @@ bool TFormManager::OnFindKey(const MSG& message) {
     return true;
   }
   if (message.wParam == VK_ESCAPE && tabs_.Current() == kStickerPage && !filter_.empty()) {
-    SetControlText(kEFind, L"");
+    SetControlText(kFindEdit, L"");
     RefillStickers();
     return true;
   }
-  if (message.wParam == VK_RETURN && message.hwnd == Control(kEFind)) {
+  if (message.wParam == VK_RETURN && message.hwnd == Control(kFindEdit)) {
     if (!stickerRows_.empty()) {
       stickerGrid_->Select(0);
       StickerSettingsClick();

@@ -5,13 +5,13 @@
 
 #include "lang/text_id.h"
 #include "store/local_time_win.h"
-#include "win/messages.h"
+#include "protocol/messages.h"
 
 namespace {
 
 constexpr int kClientWidth = 513, kClientHeight = 329 + TFormManager::kFindRowHeight;
 constexpr int kStickerRowHeight = 16, kTaskRowHeight = 20, kGridColumns = 4;
-constexpr int kPageIds[] = {TFormManager::kTSManager, TFormManager::kTSPlan};
+constexpr int kPageIds[] = {TFormManager::kStickersPage, TFormManager::kTasksPage};
 constexpr int kPageTexts[] = {TextIndex(L"Manager", L"ts_manager"), TextIndex(L"Manager", L"ts_plan")};
 constexpr UINT_PTR kSchedulerTimer = 1;  // MTimer_event
 constexpr UINT kSchedulerInterval = 1000;
@@ -34,27 +34,27 @@ consteval int Text(std::wstring_view key) { return TextIndex(L"Manager", key); }
 constexpr MenuEntry kSeparator{0, kNoText, -1};
 
 constexpr MenuEntry kStickerBar[] = {
-    {F::kBManAdd, Text(L"add_stick"), kGlyphAdd},       {F::kSBCopy, Text(L"duplicate"), kGlyphDuplicate},
-    {F::kSCMSticker, Text(L"Link"), kGlyphShortcut},     kSeparator,
-    {F::kNStickerHide, Text(L"hide_stick"), kGlyphHide}, {F::kNStickerShow, Text(L"show_stick"), kGlyphShow},
-    {F::kBManEdit, Text(L"edit_stick"), kGlyphSettings}, kSeparator,
-    {F::kBManDelete, Text(L"delete_stick"), kGlyphDelete}};
-constexpr MenuEntry kTaskBar[] = {{F::kBAddPlan, Text(L"add_plan"), kGlyphAdd},
-                                  {F::kBEditPlan, Text(L"edit_plan"), kGlyphEditTask},
-                                  {F::kBDelPlan, Text(L"delete_plan"), kGlyphDelete}};
+    {F::kNewStickerButton, Text(L"add_stick"), kGlyphAdd},       {F::kDuplicateButton, Text(L"duplicate"), kGlyphDuplicate},
+    {F::kShortcutItem, Text(L"Link"), kGlyphShortcut},     kSeparator,
+    {F::kHideStickerItem, Text(L"hide_stick"), kGlyphHide}, {F::kShowStickerItem, Text(L"show_stick"), kGlyphShow},
+    {F::kStickerSettingsButton, Text(L"edit_stick"), kGlyphSettings}, kSeparator,
+    {F::kDeleteStickerButton, Text(L"delete_stick"), kGlyphDelete}};
+constexpr MenuEntry kTaskBar[] = {{F::kNewTaskButton, Text(L"add_plan"), kGlyphAdd},
+                                  {F::kEditTaskButton, Text(L"edit_plan"), kGlyphEditTask},
+                                  {F::kDeleteTaskButton, Text(L"delete_plan"), kGlyphDelete}};
 constexpr MenuEntry kStickerPopup[] = {
-    {F::kSBCopy, Text(L"duplicate"), kGlyphDuplicate},     {F::kBManDelete, Text(L"delete_stick"), kGlyphDelete},
+    {F::kDuplicateButton, Text(L"duplicate"), kGlyphDuplicate},     {F::kDeleteStickerButton, Text(L"delete_stick"), kGlyphDelete},
     kSeparator,
-    {F::kFloating, TextIndex(L"Setting", L"Float"), kGlyphFloating},
+    {F::kFloatingItem, TextIndex(L"Setting", L"Float"), kGlyphFloating},
     kSeparator,
-    {F::kNStickerHide, Text(L"hide_stick"), kGlyphHide},   {F::kNStickerShow, Text(L"show_stick"), kGlyphShow},
+    {F::kHideStickerItem, Text(L"hide_stick"), kGlyphHide},   {F::kShowStickerItem, Text(L"show_stick"), kGlyphShow},
     kSeparator,
-    {F::kSCMSticker, Text(L"Link"), kGlyphShortcut},       {F::kBManEdit, Text(L"edit_stick"), kGlyphSettings}};
-constexpr MenuEntry kTaskPopup[] = {{F::kBAddPlan, Text(L"add_plan"), kGlyphAdd},
-                                    {F::kBEditPlan, Text(L"edit_plan"), kGlyphEditTask},
-                                    {F::kBDelPlan, Text(L"delete_plan"), kGlyphDelete},
+    {F::kShortcutItem, Text(L"Link"), kGlyphShortcut},       {F::kStickerSettingsButton, Text(L"edit_stick"), kGlyphSettings}};
+constexpr MenuEntry kTaskPopup[] = {{F::kNewTaskButton, Text(L"add_plan"), kGlyphAdd},
+                                    {F::kEditTaskButton, Text(L"edit_plan"), kGlyphEditTask},
+                                    {F::kDeleteTaskButton, Text(L"delete_plan"), kGlyphDelete},
                                     kSeparator,
-                                    {F::kBLUPlan, Text(L"lock_plan"), kGlyphBlock}};
+                                    {F::kBlockTaskButton, Text(L"lock_plan"), kGlyphBlock}};
 constexpr int kBarTitles[] = {TextIndex(L"Tray", L"mSticks"), Text(L"ts_plan")};
 
 struct ButtonGlyph {
@@ -62,10 +62,10 @@ struct ButtonGlyph {
   int glyph;
 };
 constexpr ButtonGlyph kButtonGlyphs[] = {
-    {F::kBAddPlan, kGlyphAdd},         {F::kBEditPlan, kGlyphEditTask},  {F::kBDelPlan, kGlyphDelete},
-    {F::kBLUPlan, kGlyphBlock},        {F::kSBRefreshManager, kGlyphRefresh}, {F::kSBRefreshPlan, kGlyphRefresh},
-    {F::kBManAdd, kGlyphAdd},          {F::kBManEdit, kGlyphSettings},   {F::kSBCopy, kGlyphDuplicate},
-    {F::kBManDelete, kGlyphDelete},    {F::kBManSh, kGlyphHide},         {F::kSBFloat, kGlyphFloating}};
+    {F::kNewTaskButton, kGlyphAdd},         {F::kEditTaskButton, kGlyphEditTask},  {F::kDeleteTaskButton, kGlyphDelete},
+    {F::kBlockTaskButton, kGlyphBlock},        {F::kRefreshStickersButton, kGlyphRefresh}, {F::kRefreshTasksButton, kGlyphRefresh},
+    {F::kNewStickerButton, kGlyphAdd},          {F::kStickerSettingsButton, kGlyphSettings},   {F::kDuplicateButton, kGlyphDuplicate},
+    {F::kDeleteStickerButton, kGlyphDelete},    {F::kShowHideButton, kGlyphHide},         {F::kFloatingButton, kGlyphFloating}};
 
 void SetItemText(HMENU menu, UINT item, bool byPosition, const std::wstring& text) {
   MENUITEMINFOW info{sizeof(info)};
@@ -94,10 +94,10 @@ void EnableItem(HMENU menu, int id, bool enabled) {
 }  // namespace
 
 TFormManager::TFormManager(ManagerArgs args)
-    : DialogBase(*args.texts, kControls),
+    : DialogBase(*args.texts, Controls()),
       a_(args),
       scheduler_(*args.store, args.clock ? *args.clock : systemClock_),
-      tabs_(*this, kPC, kPageIds, kPageTexts) {}
+      tabs_(*this, kTabs, kPageIds, kPageTexts) {}
 
 TFormManager::~TFormManager() = default;
 
@@ -106,15 +106,15 @@ bool TFormManager::Create() {
                            .captionText = Text(L"ts_manager"), .style = WS_MINIMIZEBOX}))
     return false;
   stickerGrid_ = std::make_unique<ReportGrid>(
-      Control(kSG), kGridColumns, [this](const ReportGrid::RowPaint& p) { PaintStickerRow(p); },
+      Control(kStickerGrid), kGridColumns, [this](const ReportGrid::RowPaint& p) { PaintStickerRow(p); },
       [this](int row, int column) { return StickerCellText(row, column); });
   taskGrid_ = std::make_unique<ReportGrid>(
-      Control(kSGPlan), kGridColumns, [this](const ReportGrid::RowPaint& p) { PaintTaskRow(p); },
+      Control(kTaskGrid), kGridColumns, [this](const ReportGrid::RowPaint& p) { PaintTaskRow(p); },
       [this](int row, int column) { return TaskCellText(row, column); });
   CreateMenus();
   tabs_.Create();
   SetButtonGlyphs();
-  SendMessageW(Control(kCBSortStick), BM_SETCHECK, a_.sortByName ? BST_CHECKED : BST_UNCHECKED, 0);
+  Check(kSortByNameCheck, a_.sortByName);
   tabs_.Show(a_.page);
   scheduler_.Start();
   Relabel();
@@ -191,7 +191,7 @@ void TFormManager::SetButtonGlyphs() {
 // The grids' rows are 16 and 20 pixels high; the list asks as it is made.
 bool TFormManager::OnMeasureItem(MEASUREITEMSTRUCT& item) {
   if (item.CtlType != ODT_LISTVIEW) return false;
-  item.itemHeight = item.CtlID == static_cast<UINT>(kSG) ? kStickerRowHeight : kTaskRowHeight;
+  item.itemHeight = item.CtlID == static_cast<UINT>(kStickerGrid) ? kStickerRowHeight : kTaskRowHeight;
   return true;
 }
 
@@ -254,7 +254,7 @@ void TFormManager::OnCancel() { ShowWindow(Handle(), SW_HIDE); }
 
 void TFormManager::CloseClick() { OnCancel(); }
 
-bool TFormManager::SortByName() const { return SendMessageW(Control(kCBSortStick), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+bool TFormManager::SortByName() const { return Checked(kSortByNameCheck); }
 
 std::optional<std::int32_t> TFormManager::SelectedSticker() const {
   const int row = stickerGrid_->Selected();
@@ -275,29 +275,29 @@ void TFormManager::UpdateStickerStates() {
   const auto id = SelectedSticker();
   const StickerRow* row = id ? &stickerRows_[static_cast<std::size_t>(stickerGrid_->Selected())] : nullptr;
   const bool shown = row && row->shown;
-  for (int button : {kBManSh, kBManEdit, kSBCopy, kSBFloat, kBManDelete}) EnableWindow(Control(button), row != nullptr);
+  for (int button : {kShowHideButton, kStickerSettingsButton, kDuplicateButton, kFloatingButton, kDeleteStickerButton}) EnableControl(button, row != nullptr);
   for (HMENU menu : {GetSubMenu(mainMenu_, 0), stickerMenu_.Get()}) {
-    for (int item : {kSBCopy, kSCMSticker, kBManEdit, kBManDelete, kFloating}) EnableItem(menu, item, row != nullptr);
-    EnableItem(menu, kNStickerHide, row && shown);
-    EnableItem(menu, kNStickerShow, row && !shown);
+    for (int item : {kDuplicateButton, kShortcutItem, kStickerSettingsButton, kDeleteStickerButton, kFloatingItem}) EnableItem(menu, item, row != nullptr);
+    EnableItem(menu, kHideStickerItem, row && shown);
+    EnableItem(menu, kShowStickerItem, row && !shown);
   }
-  CheckMenuItem(stickerMenu_.Get(), kFloating, MF_BYCOMMAND | (row && row->floating ? MF_CHECKED : MF_UNCHECKED));
-  SetButtonPicture(kBManSh, shown ? kGlyphHide : kGlyphShow, shown ? Text(L"hide_stick") : Text(L"show_stick"));
+  CheckMenuItem(stickerMenu_.Get(), kFloatingItem, MF_BYCOMMAND | (row && row->floating ? MF_CHECKED : MF_UNCHECKED));
+  SetButtonPicture(kShowHideButton, shown ? kGlyphHide : kGlyphShow, shown ? Text(L"hide_stick") : Text(L"show_stick"));
 }
 
 void TFormManager::UpdateTaskStates() {
   const auto slot = SelectedTaskSlot();
-  for (int id : {kBEditPlan, kBDelPlan, kBLUPlan}) {
-    EnableWindow(Control(id), slot.has_value());
+  for (int id : {kEditTaskButton, kDeleteTaskButton, kBlockTaskButton}) {
+    EnableControl(id, slot.has_value());
     EnableItem(GetSubMenu(mainMenu_, 1), id, slot.has_value());
     EnableItem(taskMenu_.Get(), id, slot.has_value());
   }
   if (!slot) return;
   const bool active = a_.store->Task(*slot).active != 0;
   const int text = active ? Text(L"lock_plan") : Text(L"unlock_plan");
-  SetButtonPicture(kBLUPlan, active ? kGlyphBlock : kGlyphUnblock, text);
-  SetItemText(taskMenu_.Get(), kBLUPlan, false, Texts().TextAt(text));
-  a_.menuGlyphs->AttachTo(taskMenu_.Get(), kBLUPlan, active ? kGlyphBlock : kGlyphUnblock);
+  SetButtonPicture(kBlockTaskButton, active ? kGlyphBlock : kGlyphUnblock, text);
+  SetItemText(taskMenu_.Get(), kBlockTaskButton, false, Texts().TextAt(text));
+  a_.menuGlyphs->AttachTo(taskMenu_.Get(), kBlockTaskButton, active ? kGlyphBlock : kGlyphUnblock);
 }
 
 // Sticker commands
@@ -386,16 +386,16 @@ void TFormManager::AfterTaskChange() {
 
 bool TFormManager::OnOtherCommand(int id) {
   switch (id) {
-    case kNStickerHide:
+    case kHideStickerItem:
       StickerCommand(&ManagerCommands::HideSticker);
       return true;
-    case kNStickerShow:
+    case kShowStickerItem:
       StickerCommand(&ManagerCommands::ShowSticker);
       return true;
-    case kSCMSticker:
+    case kShortcutItem:
       StickerCommand(&ManagerCommands::CreateShortcut);
       return true;
-    case kFloating:
+    case kFloatingItem:
       StickerFloatingClick();
       return true;
     default:
@@ -408,11 +408,11 @@ bool TFormManager::OnKey(const MSG& message) {
   if (OnFindKey(message)) return true;
   if (message.message == WM_KEYDOWN && (message.wParam == VK_RETURN || message.wParam == VK_DELETE)) {
     const bool enter = message.wParam == VK_RETURN;
-    if (message.hwnd == Control(kSG)) {
+    if (message.hwnd == Control(kStickerGrid)) {
       enter ? StickerSettingsClick() : StickerDeleteClick();
       return true;
     }
-    if (message.hwnd == Control(kSGPlan)) {
+    if (message.hwnd == Control(kTaskGrid)) {
       enter ? TaskEditClick() : TaskDeleteClick();
       return true;
     }
@@ -427,9 +427,9 @@ LRESULT TFormManager::OnNotify(const NMHDR& header) {
     if (const auto answer = grid->OnNotify(header)) return *answer;
   }
   if (header.code == LVN_ITEMCHANGED) {
-    header.idFrom == kSG ? UpdateStickerStates() : UpdateTaskStates();
+    header.idFrom == kStickerGrid ? UpdateStickerStates() : UpdateTaskStates();
   } else if (header.code == NM_DBLCLK) {
-    header.idFrom == kSG ? StickerSettingsClick() : TaskEditClick();
+    header.idFrom == kStickerGrid ? StickerSettingsClick() : TaskEditClick();
   }
   return 0;
 }
@@ -471,8 +471,8 @@ LRESULT TFormManager::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     case WM_CONTEXTMENU: {
       // From a grid, or from its page, which passes on the grid's request.
       const auto from = reinterpret_cast<HWND>(wParam);
-      const bool stickers = from == Control(kSG) || from == Control(kTSManager);
-      if (!stickers && from != Control(kSGPlan) && from != Control(kTSPlan)) break;
+      const bool stickers = from == Control(kStickerGrid) || from == Control(kStickersPage);
+      if (!stickers && from != Control(kTaskGrid) && from != Control(kTasksPage)) break;
       ShowPopup(stickers ? *stickerGrid_ : *taskGrid_, stickers ? stickerMenu_.Get() : taskMenu_.Get(), lParam);
       return 0;
     }

@@ -4,18 +4,18 @@
 // hidden at start-up, it lives until the program ends; closing only hides it.
 // It keeps itself in step through WM_MANAGER_REFRESH.
 
-#include <array>
 #include <memory>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "lang/tmui.h"
-#include "manager/form_dialog_win.h"
+#include "win/form_dialog_win.h"
 #include "manager/manager_commands.h"
 #include "manager/manager_rows.h"
 #include "manager/scheduler.h"
 #include "manager/task_wizard_form_win.h"
-#include "sticker/menu_glyphs_win.h"
+#include "win/menu_glyphs_win.h"
 #include "store/system_clock_win.h"
 #include "store/tmassiv.h"
 #include "win/dialog_base_win.h"
@@ -52,10 +52,11 @@ class TFormManager final : public DialogBase {
   // Control and menu ids; the menu items share the ids of the buttons that
   // do the same.
   enum : int {
-    kPC = 100, kTSManager, kTSPlan, kSG, kCBSortStick, kBManAdd, kBManSh, kBManEdit, kSBCopy, kSBFloat,
-    kBManDelete, kSBRefreshManager, kBClose, kSGPlan, kBAddPlan, kBEditPlan, kBDelPlan, kBLUPlan,
-    kSBRefreshPlan, kBClose1, kLFind, kEFind,
-    kNStickerHide = 200, kNStickerShow, kSCMSticker, kFloating,
+    kTabs = 100, kStickersPage, kTasksPage, kStickerGrid, kSortByNameCheck, kNewStickerButton, kShowHideButton,
+    kStickerSettingsButton, kDuplicateButton, kFloatingButton, kDeleteStickerButton, kRefreshStickersButton,
+    kCloseStickersButton, kTaskGrid, kNewTaskButton, kEditTaskButton, kDeleteTaskButton, kBlockTaskButton,
+    kRefreshTasksButton, kCloseTasksButton, kFindLabel, kFindEdit,
+    kHideStickerItem = 200, kShowStickerItem, kShortcutItem, kFloatingItem,
   };
 
   // The find field above the sticker grid: the window is this much taller
@@ -133,5 +134,5 @@ class TFormManager final : public DialogBase {
   bool OnFindKey(const MSG& message);
   void FocusFind();
 
-  static const std::array<ControlRow, 22> kControls;
+  static std::span<const ControlRow> Controls();
 };

@@ -10,7 +10,7 @@
 #include "manager/manager_form_win.h"
 #include "sticker/calendar_title.h"
 #include "store/local_time_win.h"
-#include "win/kit_controls_win.h"
+#include "win/kit_class_win.h"
 #include "win/text_convert_win.h"
 
 namespace {

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <array>
 
 #include "lang/text_id.h"
 #include "win/handles_win.h"
@@ -57,14 +58,17 @@ void Place(HWND control, const RECT& r) { MoveWindow(control, r.left, r.top, r.r
 
 }  // namespace
 
-const std::array<ControlRow, 2> TReminderForm::kControls = {{
-    {L"LText", TReminderForm::kLText, WC_STATICW, 0, 0, 0, 0, SS_CENTER | SS_NOPREFIX | SS_EDITCONTROL, kNoText, nullptr},
-    {L"BOK", TReminderForm::kBOK, WC_BUTTONW, 0, 0, 0, 0, BS_DEFPUSHBUTTON | WS_TABSTOP, TextIndex(L"Setting", L"bOk"),
-     &Handler<&TReminderForm::BOKClick>},
-}};
+std::span<const ControlRow> TReminderForm::Controls() {
+  static constexpr auto kControls = std::to_array<ControlRow>({
+      {L"LText", TReminderForm::kTextLabel, WC_STATICW, 0, 0, 0, 0, SS_CENTER | SS_NOPREFIX | SS_EDITCONTROL, kNoText, nullptr},
+      {L"BOK", TReminderForm::kOkButton, WC_BUTTONW, 0, 0, 0, 0, BS_DEFPUSHBUTTON | WS_TABSTOP, TextIndex(L"Setting", L"bOk"),
+       &Handler<&TReminderForm::BOKClick>},
+  });
+  return kControls;
+}
 
 TReminderForm::TReminderForm(TextSource& texts, std::function<void(TReminderForm*)> onClosed)
-    : DialogBase(texts, kControls), onClosed_(std::move(onClosed)) {}
+    : DialogBase(texts, Controls()), onClosed_(std::move(onClosed)) {}
 
 bool TReminderForm::Create() {
   return DialogBase::Create({.className = L"TReminderForm",
@@ -76,7 +80,7 @@ bool TReminderForm::Create() {
 }
 
 SIZE TReminderForm::SizeFor(const std::wstring& text) const {
-  const SIZE client = LayoutFor(Control(kLText), text).client;
+  const SIZE client = LayoutFor(Control(kTextLabel), text).client;
   RECT frame{0, 0, client.cx, client.cy};
   AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongW(Handle(), GWL_STYLE)), FALSE,
                      static_cast<DWORD>(GetWindowLongW(Handle(), GWL_EXSTYLE)));
@@ -84,18 +88,18 @@ SIZE TReminderForm::SizeFor(const std::wstring& text) const {
 }
 
 void TReminderForm::Layout(const std::wstring& text) const {
-  const ReminderLayout layout = LayoutFor(Control(kLText), text);
-  Place(Control(kLText), layout.text);
-  Place(Control(kBOK), layout.button);
+  const ReminderLayout layout = LayoutFor(Control(kTextLabel), text);
+  Place(Control(kTextLabel), layout.text);
+  Place(Control(kOkButton), layout.button);
 }
 
 bool TReminderForm::Show(const std::wstring& text, POINT topLeft) {
-  SetControlText(kLText, text);
+  SetControlText(kTextLabel, text);
   Layout(text);
   const SIZE size = SizeFor(text);
   SetWindowPos(Handle(), HWND_TOPMOST, topLeft.x, topLeft.y, size.cx, size.cy, SWP_SHOWWINDOW);
   SetForegroundWindow(Handle());
-  SetFocus(Control(kBOK));
+  SetFocus(Control(kOkButton));
   return IsWindowVisible(Handle()) != FALSE;
 }
 

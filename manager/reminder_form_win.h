@@ -4,8 +4,8 @@
 // only when the user closes it (Ok, Enter, Esc or the close box), so that a
 // reminder is never lost to whatever else the program was asking.
 
-#include <array>
 #include <functional>
+#include <span>
 #include <string>
 
 #include "win/dialog_base_win.h"
@@ -23,7 +23,7 @@ class TReminderForm final : public DialogBase {
   // The window's size for the text, in screen pixels.
   SIZE SizeFor(const std::wstring& text) const;
 
-  static constexpr int kLText = 100, kBOK = IDOK;
+  static constexpr int kTextLabel = 100, kOkButton = IDOK;
 
  private:
   void BOKClick() { Close(); }
@@ -36,5 +36,5 @@ class TReminderForm final : public DialogBase {
   void Layout(const std::wstring& text) const;
 
   std::function<void(TReminderForm*)> onClosed_;
-  static const std::array<ControlRow, 2> kControls;
+  static std::span<const ControlRow> Controls();
 };

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "win/ansi_boundary.h"
+#include "text/ansi_boundary.h"
 
 namespace {
 constexpr std::size_t kStickerTextShown = 32;

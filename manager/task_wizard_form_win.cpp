@@ -7,18 +7,18 @@
 
 #include "lang/text_id.h"
 #include "store/local_time_win.h"
-#include "win/messages.h"
+#include "protocol/messages.h"
 #include "win/text_convert_win.h"
 
 namespace {
 
 constexpr int kClientWidth = 472, kClientHeight = 258;
 constexpr std::size_t kMessageLength = 128, kNameLength = 64;
-constexpr int kPages[kWizardPageCount] = {TFormPlan::kPMain,    TFormPlan::kPPeriod, TFormPlan::kPTime,
-                                          TFormPlan::kPMessage, TFormPlan::kPAuto,   TFormPlan::kPStick,
-                                          TFormPlan::kPEndMessage};
-constexpr int kActionButtons[] = {TFormPlan::kRBStickerShow, TFormPlan::kRBStickerHide, TFormPlan::kRBStickerDelete,
-                                  TFormPlan::kRBHintShow,    TFormPlan::kRBShowMessage, TFormPlan::kRBShowTray};
+constexpr int kPages[kWizardPageCount] = {TFormPlan::kActionPane,    TFormPlan::kEventPane, TFormPlan::kTimePane,
+                                          TFormPlan::kMessagePane, TFormPlan::kOptionsPane,   TFormPlan::kStickerPane,
+                                          TFormPlan::kNamePane};
+constexpr int kActionButtons[] = {TFormPlan::kShowStickerRadio, TFormPlan::kHideStickerRadio, TFormPlan::kDeleteStickerRadio,
+                                  TFormPlan::kShowHintRadio,    TFormPlan::kShowMessageRadio, TFormPlan::kTrayMessageRadio};
 
 struct PageTitles {
   TextId bold, title;
@@ -50,17 +50,17 @@ UniqueFont BoldVersionOf(HFONT font) {
 
 }  // namespace
 
-TFormPlan::TFormPlan(TMUI& texts, const Tmassiv& store) : DialogBase(texts, kControls), store_(store) {}
+TFormPlan::TFormPlan(TMUI& texts, const Tmassiv& store) : DialogBase(texts, Controls()), store_(store) {}
 
 bool TFormPlan::Create() {
   if (!DialogBase::Create({.className = L"TFormPlan", .clientWidth = kClientWidth, .clientHeight = kClientHeight,
                            .style = WS_MINIMIZEBOX}))
     return false;
-  boldFont_ = BoldVersionOf(reinterpret_cast<HFONT>(SendMessageW(Control(kLCapt), WM_GETFONT, 0, 0)));
-  SendMessageW(Control(kLCaptBold), WM_SETFONT, reinterpret_cast<WPARAM>(boldFont_.Get()), FALSE);
-  SendMessageW(Control(kETextMess), EM_SETLIMITTEXT, kMessageLength, 0);
-  SendMessageW(Control(kEText), EM_SETLIMITTEXT, kNameLength, 0);
-  SendMessageW(Control(kEEndMess), EM_SETLIMITTEXT, kNameLength, 0);
+  boldFont_ = BoldVersionOf(reinterpret_cast<HFONT>(SendMessageW(Control(kSubtitleLabel), WM_GETFONT, 0, 0)));
+  SendMessageW(Control(kTitleLabel), WM_SETFONT, reinterpret_cast<WPARAM>(boldFont_.Get()), FALSE);
+  SendMessageW(Control(kMessageEdit), EM_SETLIMITTEXT, kMessageLength, 0);
+  SendMessageW(Control(kTaskNameEdit), EM_SETLIMITTEXT, kNameLength, 0);
+  SendMessageW(Control(kOtherNameEdit), EM_SETLIMITTEXT, kNameLength, 0);
   ShowPage(kPageAction);
   return true;
 }
@@ -77,28 +77,28 @@ void TFormPlan::Open(const TaskRecord& task) {
   taskName_ = WideFromAnsi(task.name.View());
   readOnly_ = !IsKnownTaskKind(task.kind);
   Relabel();
-  Check(kCBLock, !task.active);
+  Check(kBlockCheck, !task.active);
   for (int button : kActionButtons) Check(button, false);
   if (task.action < std::size(kActionButtons)) Check(kActionButtons[task.action], true);
   route_ = RouteForAction(task.action);
-  Check(kRBDatetime, task.kind != kTaskHourly);
-  Check(kRBEveryHour, task.kind == kTaskHourly);
-  Check(kCBEveryDay, task.kind == kTaskDaily);
+  Check(kDateTimeRadio, task.kind != kTaskHourly);
+  Check(kEveryHourRadio, task.kind == kTaskHourly);
+  Check(kEveryDayCheck, task.kind == kTaskDaily);
   SetHourly(route_, task.kind == kTaskHourly);
   const DateTime when = std::trunc(task.date_time) == 0 ? LocalNow() : task.date_time;
-  SetPicker(kDTT, when);
-  SetPicker(kDTP, when);
-  Check(kCBAutoClose, task.auto_block);
-  Check(kCBAutoDelete, task.auto_delete);
+  SetPicker(kTimePicker, when);
+  SetPicker(kDatePicker, when);
+  Check(kAutoCloseCheck, task.auto_block);
+  Check(kAutoDeleteCheck, task.auto_delete);
   const std::wstring name = taskName_.empty() ? ProposedName() : taskName_;
-  SetControlText(kEText, name);
-  SetControlText(kEEndMess, name);
-  SetControlText(kETextMess, WideFromAnsi(task.message.View()));
+  SetControlText(kTaskNameEdit, name);
+  SetControlText(kOtherNameEdit, name);
+  SetControlText(kMessageEdit, WideFromAnsi(task.message.View()));
   AllowChanges(!readOnly_);
   EveryDayClick();
   FillStickers(task.sticker_id);
   ShowPage(kPageAction);
-  FocusOnShow(kBNext);
+  FocusOnShow(kNextButton);
 }
 
 std::wstring TFormPlan::ProposedName() const {
@@ -109,7 +109,7 @@ std::wstring TFormPlan::ProposedName() const {
 }
 
 void TFormPlan::FillStickers(std::int32_t selectedId) {
-  HWND list = Control(kCBStickers);
+  HWND list = Control(kStickerList);
   SendMessageW(list, CB_RESETCONTENT, 0, 0);
   int selected = -1;
   for (const WizardSticker& sticker : WizardStickers(store_)) {
@@ -125,21 +125,21 @@ WizardChoices TFormPlan::Choices() const {
   WizardChoices c;
   for (int i = 0; i < static_cast<int>(std::size(kActionButtons)) && !c.action; ++i)
     if (Checked(kActionButtons[i])) c.action = i;
-  c.chosenTime = Checked(kRBDatetime);
-  c.hourly = Checked(kRBEveryHour);
-  c.daily = Checked(kCBEveryDay);
-  c.timeOfDay = PickerValue(kDTT);
-  c.date = PickerValue(kDTP);
-  c.blocked = Checked(kCBLock);
-  c.autoBlock = Checked(kCBAutoClose);
-  c.autoDelete = Checked(kCBAutoDelete);
+  c.chosenTime = Checked(kDateTimeRadio);
+  c.hourly = Checked(kEveryHourRadio);
+  c.daily = Checked(kEveryDayCheck);
+  c.timeOfDay = PickerValue(kTimePicker);
+  c.date = PickerValue(kDatePicker);
+  c.blocked = Checked(kBlockCheck);
+  c.autoBlock = Checked(kAutoCloseCheck);
+  c.autoDelete = Checked(kAutoDeleteCheck);
   c.stickerRoute = IsStickerRoute(route_);
-  c.stickerPageName = AnsiFromWide(ControlText(kEText).substr(0, kNameLength));
-  c.namePageName = AnsiFromWide(ControlText(kEEndMess).substr(0, kNameLength));
-  c.message = AnsiFromWide(ControlText(kETextMess).substr(0, kMessageLength));
-  const LRESULT sticker = SendMessageW(Control(kCBStickers), CB_GETCURSEL, 0, 0);
+  c.stickerPageName = AnsiFromWide(ControlText(kTaskNameEdit).substr(0, kNameLength));
+  c.namePageName = AnsiFromWide(ControlText(kOtherNameEdit).substr(0, kNameLength));
+  c.message = AnsiFromWide(ControlText(kMessageEdit).substr(0, kMessageLength));
+  const LRESULT sticker = SendMessageW(Control(kStickerList), CB_GETCURSEL, 0, 0);
   if (sticker != CB_ERR)
-    c.stickerId = static_cast<std::int32_t>(SendMessageW(Control(kCBStickers), CB_GETITEMDATA, static_cast<WPARAM>(sticker), 0));
+    c.stickerId = static_cast<std::int32_t>(SendMessageW(Control(kStickerList), CB_GETITEMDATA, static_cast<WPARAM>(sticker), 0));
   return c;
 }
 
@@ -161,28 +161,28 @@ void TFormPlan::ActionClick() {
     if (Checked(kActionButtons[i])) route_ = RouteForAction(i);
 }
 
-void TFormPlan::EventClick() { SetHourly(route_, Checked(kRBEveryHour)); }
+void TFormPlan::EventClick() { SetHourly(route_, Checked(kEveryHourRadio)); }
 
 // A daily task keeps only its time of day.
-void TFormPlan::EveryDayClick() { EnableWindow(Control(kDTP), !readOnly_ && !Checked(kCBEveryDay)); }
+void TFormPlan::EveryDayClick() { EnableControl(kDatePicker, !readOnly_ && !Checked(kEveryDayCheck)); }
 
 // Each control that changes the task is itself disabled, so that it also
 // looks it (a disabled page alone leaves its controls drawn as usable);
 // Back, Next and Cancel stay, for looking through the pages.
 void TFormPlan::AllowChanges(bool allowed) const {
-  for (const ControlRow& row : kControls)
-    if ((row.parent != 0 || row.id == kCBLock) && (row.style & WS_TABSTOP)) EnableWindow(Control(row.id), allowed);
+  for (const ControlRow& row : Controls())
+    if ((row.parent != 0 || row.id == kBlockCheck) && (row.style & WS_TABSTOP)) EnableControl(row.id, allowed);
 }
 
 void TFormPlan::ShowPage(int page) {
   page_ = page;
-  for (int i = 0; i < kWizardPageCount; ++i) ShowWindow(Control(kPages[i]), i == page ? SW_SHOW : SW_HIDE);
+  for (int i = 0; i < kWizardPageCount; ++i) ShowControl(kPages[i], i == page);
   const TMUI& texts = static_cast<const TMUI&>(Texts());
-  SetControlText(kLCaptBold, texts.Text(kTitles[page].bold));
-  SetControlText(kLCapt, texts.Text(readOnly_ ? TextId(L"Plan", L"unknown_kind") : kTitles[page].title));
+  SetControlText(kTitleLabel, texts.Text(kTitles[page].bold));
+  SetControlText(kSubtitleLabel, texts.Text(readOnly_ ? TextId(L"Plan", L"unknown_kind") : kTitles[page].title));
   const bool final = page == kPageSticker || page == kPageTaskName;
-  SetControlText(kBNext, texts.Text(final ? TextId(L"Plan", L"Button_done") : TextId(L"Plan", L"Button_next")));
-  EnableWindow(Control(kBPrev), page != kPageAction);
+  SetControlText(kNextButton, texts.Text(final ? TextId(L"Plan", L"Button_done") : TextId(L"Plan", L"Button_next")));
+  EnableControl(kBackButton, page != kPageAction);
 }
 
 void TFormPlan::Relabel() {
@@ -191,12 +191,6 @@ void TFormPlan::Relabel() {
   const std::wstring name = taskName_.empty() ? texts.Text({L"Plan", L"new"}) : taskName_;
   SetWindowTextW(Handle(), (texts.Text({L"Plan", L"caption"}) + L": " + name).c_str());
   ShowPage(page_);
-}
-
-bool TFormPlan::Checked(int id) const { return SendMessageW(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
-
-void TFormPlan::Check(int id, bool checked) const {
-  SendMessageW(Control(id), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 DateTime TFormPlan::PickerValue(int id) const {
@@ -212,7 +206,7 @@ void TFormPlan::SetPicker(int id, DateTime value) const {
 
 // The sticker list: the entry's text from two pixels in, centred in height.
 bool TFormPlan::OnDrawItem(const DRAWITEMSTRUCT& item) {
-  if (item.CtlID != static_cast<UINT>(kCBStickers)) return false;
+  if (item.CtlID != static_cast<UINT>(kStickerList)) return false;
   const bool selected = item.itemState & ODS_SELECTED;
   FillRect(item.hDC, &item.rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
   if (item.itemID == static_cast<UINT>(-1)) return true;
@@ -236,7 +230,7 @@ LRESULT TFormPlan::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_CTLCOLORSTATIC: {  // the title band's labels stand on white
       const int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
-      if (id != kLCaptBold && id != kLCapt) break;
+      if (id != kTitleLabel && id != kSubtitleLabel) break;
       SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOW));
       return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
     }

@@ -4,7 +4,7 @@
 // text, extra options, then the task's name with its sticker (or the name
 // alone). One window for the whole run, shown modally.
 
-#include <array>
+#include <span>
 
 #include "lang/tmui.h"
 #include "manager/task_wizard.h"
@@ -22,13 +22,13 @@ class TFormPlan final : public DialogBase {
   bool Edit(TaskRecord& task);
 
   enum : int {
-    kPBTop = 100, kLCaptBold, kLCapt, kBevelTop, kBevelBottom, kCBLock, kBPrev, kBNext,
-    kPMain, kPPeriod, kPTime, kPMessage, kPAuto, kPStick, kPEndMessage,
-    kRBStickerShow, kRBStickerHide, kRBStickerDelete, kRBHintShow, kRBShowMessage, kRBShowTray,
-    kRBDatetime, kRBEveryHour, kDTT, kDTP, kCBEveryDay, kETextMess, kCBAutoClose, kCBAutoDelete, kEText,
-    kCBStickers, kEEndMess,
-    kLInfoMain, kLInfoPeriod, kLInfoTime, kLInfoMessage, kLInfoAuto, kLInfoStick, kLInfoEnd,
-    kBNo = IDCANCEL,
+    kTitleBand = 100, kTitleLabel, kSubtitleLabel, kTopRule, kBottomRule, kBlockCheck, kBackButton, kNextButton,
+    kActionPane, kEventPane, kTimePane, kMessagePane, kOptionsPane, kStickerPane, kNamePane, kShowStickerRadio,
+    kHideStickerRadio, kDeleteStickerRadio, kShowHintRadio, kShowMessageRadio, kTrayMessageRadio, kDateTimeRadio,
+    kEveryHourRadio, kTimePicker, kDatePicker, kEveryDayCheck, kMessageEdit, kAutoCloseCheck, kAutoDeleteCheck,
+    kTaskNameEdit, kStickerList, kOtherNameEdit, kActionInfoLabel, kEventInfoLabel, kTimeInfoLabel,
+    kMessageInfoLabel, kOptionsInfoLabel, kStickerInfoLabel, kNameInfoLabel,
+    kCancelButton = IDCANCEL,
   };
 
   void NextClick();
@@ -48,8 +48,6 @@ class TFormPlan final : public DialogBase {
   WizardChoices Choices() const;
   void FillStickers(std::int32_t selectedId);
   std::wstring ProposedName() const;
-  bool Checked(int id) const;
-  void Check(int id, bool checked) const;
   DateTime PickerValue(int id) const;
   void SetPicker(int id, DateTime value) const;
 
@@ -60,5 +58,5 @@ class TFormPlan final : public DialogBase {
   bool readOnly_ = false;  // a task of an unknown kind: shown, never written
   UniqueFont boldFont_;
 
-  static const std::array<ControlRow, 40> kControls;
+  static std::span<const ControlRow> Controls();
 };

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "pixels/picture_scale.h"
-#include "sticker/resampler.h"
+#include "pixels/resampler.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include "pixels/picture_scale.h"
 #include "pixels/pixel_routines.h"
-#include "sticker/resampler.h"
+#include "pixels/resampler.h"
 
 namespace {
 

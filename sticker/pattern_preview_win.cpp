@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "pixels/pixel_routines.h"
-#include "sticker/resampler.h"
+#include "pixels/resampler.h"
 #include "sticker/sticker_picture_win.h"
 #include "sticker/style_preview_win.h"
 #include "store/patterns_win.h"

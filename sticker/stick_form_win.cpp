@@ -8,7 +8,7 @@
 
 #include "win/display_dpi_win.h"
 #include "win/layered_window_win.h"
-#include "win/messages.h"
+#include "protocol/messages.h"
 #include "win/text_convert_win.h"
 #include "win/window_handle_win.h"
 #include "pixels/pixel_routines.h"

@@ -15,7 +15,7 @@
 #include "win/window_base_win.h"
 #include "lang/tmui.h"
 #include "win/dib_picture_win.h"
-#include "sticker/menu_glyphs_win.h"
+#include "win/menu_glyphs_win.h"
 #include "sticker/screen_placement.h"
 #include "sticker/sticker_host.h"
 #include "sticker/sticker_picture_win.h"

@@ -6,7 +6,7 @@
 #include <windows.h>
 
 #include "lang/tmui.h"
-#include "sticker/menu_glyphs_win.h"
+#include "win/menu_glyphs_win.h"
 #include "win/handles_win.h"
 
 // The items' command ids; the four positions follow kStackingChoices.

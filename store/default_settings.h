@@ -7,7 +7,7 @@
 #include <string>
 
 #include "pixels/colour.h"
-#include "win/profile.h"
+#include "store/profile.h"
 
 inline constexpr wchar_t kDefaultSettingsFile[] = L"default_settings.txt";
 

@@ -9,7 +9,7 @@
 
 #include "store/date_time.h"
 #include "store/sticker_record.h"
-#include "win/profile.h"
+#include "store/profile.h"
 
 // The record keeps font names in the system's ANSI code page, the profile
 // file in wide characters; the Win32 layer lends the conversions.

@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "win/file_io_win.h"
-#include "win/profile_file_win.h"
+#include "store/profile_file_win.h"
 #include "win/text_convert_win.h"
 
 namespace {

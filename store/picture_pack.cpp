@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "store/bmp_reader.h"
-#include "store/inflate.h"
+#include "pixels/bmp_reader.h"
+#include "pixels/inflate.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 #include <span>
 #include <vector>
 
+#include "pixels/bmp_reader.h"
+#include "pixels/inflate.h"
 #include "pixels/picture_scale.h"
 #include "pixels/scaled_picture.h"
-#include "store/bmp_reader.h"
-#include "store/inflate.h"
 #include "store/resource_table.h"
 
 namespace {

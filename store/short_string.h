@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "win/ansi_boundary.h"
+#include "text/ansi_boundary.h"
 
 template <std::size_t N>
 struct ShortString {

@@ -1,6 +1,6 @@
 #include "store/skin_bitmaps_win.h"
 
-#include "store/bmp_reader.h"
+#include "pixels/bmp_reader.h"
 
 std::vector<SkinLoadFailure> LoadSkinBitmaps(SkinBitmaps& skins, int dpi, HMODULE module) {
   std::vector<SkinLoadFailure> failures;

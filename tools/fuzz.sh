@@ -13,8 +13,8 @@ out=build/fuzz
 mkdir -p "$out"
 flags="-std=c++20 -g -O1 -I. -Itests"
 fuzz="-fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all"
-pictures="store/bmp_reader.cpp store/inflate.cpp store/picture_pack.cpp pixels/pixel_routines.cpp"
-core=$(ls pixels/*.cpp win/*.cpp store/*.cpp lang/*.cpp sticker/*.cpp manager/*.cpp editors/*.cpp app/*.cpp | grep -v "_win\.cpp$")
+pictures="pixels/bmp_reader.cpp pixels/inflate.cpp store/picture_pack.cpp pixels/pixel_routines.cpp"
+core=$(ls text/*.cpp pixels/*.cpp win/*.cpp store/*.cpp lang/*.cpp sticker/*.cpp manager/*.cpp editors/*.cpp app/*.cpp | grep -v "_win\.cpp$")
 clang++ $flags $fuzz tests/fuzz/picture_fuzz.cpp $pictures -lz -o "$out/picture_fuzz"
 clang++ $flags $fuzz tests/fuzz/loaders_fuzz.cpp $core -lz -o "$out/loaders_fuzz"
 clang++ $flags tests/fuzz/make_seeds.cpp -lz -o "$out/make_seeds"

@@ -1,7 +1,7 @@
 #include "win/caption_fitting_win.h"
 
 #include "win/handles_win.h"
-#include "win/kit_controls_win.h"
+#include "win/kit_class_win.h"
 #include "win/no_throw.h"
 #include "win/window_base_win.h"
 

@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "win/kit_controls_win.h"
+#include "win/kit_class_win.h"
 
 namespace {
 

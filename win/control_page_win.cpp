@@ -1,6 +1,6 @@
 #include "win/control_page_win.h"
 
-#include "win/kit_controls_win.h"
+#include "win/kit_class_win.h"
 #include "win/no_throw.h"
 
 namespace {

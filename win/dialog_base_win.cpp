@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "win/kit_class_win.h"
 #include "win/kit_controls_win.h"
 
 namespace {
@@ -114,12 +115,17 @@ HWND DialogBase::Control(int id) const {
   return nullptr;
 }
 
-std::wstring DialogBase::ControlText(int id) const {
-  HWND control = Control(id);
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
-  return text;
+std::wstring DialogBase::ControlText(int id) const { return WindowText(Control(id)); }
+
+bool DialogBase::Checked(int id) const { return SendMessageW(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+void DialogBase::Check(int id, bool checked) const {
+  SendMessageW(Control(id), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
+
+void DialogBase::EnableControl(int id, bool enabled) const { EnableWindow(Control(id), enabled); }
+
+void DialogBase::ShowControl(int id, bool shown) const { ShowWindow(Control(id), shown ? SW_SHOW : SW_HIDE); }
 
 void DialogBase::CentreOnScreen() const {
   RECT r{};

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "win/handles_win.h"
-#include "win/text_source.h"
+#include "text/text_source.h"
 #include "win/window_base_win.h"
 
 class DialogBase;
@@ -90,6 +90,11 @@ class DialogBase : public WindowBase {
   // Gives a control of the table that has a tool tip another text.
   void SetHint(int id, int text) const;
   std::wstring ControlText(int id) const;
+  // A check box's or radio button's state.
+  bool Checked(int id) const;
+  void Check(int id, bool checked) const;
+  void EnableControl(int id, bool enabled) const;
+  void ShowControl(int id, bool shown) const;
   const TextSource& Texts() const { return texts_; }
 
  protected:

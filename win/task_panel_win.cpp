@@ -4,8 +4,8 @@
 
 #include "win/control_page_win.h"
 #include "win/handles_win.h"
-#include "win/kit_controls_win.h"
-#include "win/panel_colours.h"
+#include "win/kit_class_win.h"
+#include "pixels/panel_colours.h"
 
 namespace {
 

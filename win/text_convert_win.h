@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "win/ansi_boundary.h"
+#include "text/ansi_boundary.h"
 
 std::wstring WideFromAnsi(std::string_view ansi);
 std::string AnsiFromWide(std::wstring_view wide);

@@ -36,7 +36,7 @@ TEST_F(FailedSettingsWrite, SaveAsDefaultReportsAFailure) {
   program->SendUserCommand(kUserNewSticker, kUserNewStickerArgument);
   HWND form = ShownWindow(L"TFormStickerMess", 30000);  // the form waits for the start-up
   ASSERT_NE(form, nullptr);
-  PostMessageW(form, WM_COMMAND, StickerEditor::kBSaveDefault, 0);
+  PostMessageW(form, WM_COMMAND, StickerEditor::kSaveDefaultsButton, 0);
   ExpectOneBoxNaming(Pid(), L"default_settings.txt");
   EXPECT_EQ(program->SendUserCommand(kUserVersionProbe), kVersionProbeAnswer);  // the box is gone, no other waits
   EXPECT_TRUE(TopLevelWindows({L"#32770", Pid(), true}).empty());

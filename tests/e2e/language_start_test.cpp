@@ -4,7 +4,7 @@
 
 #include "app/data_folder_win.h"
 #include "win/file_io_win.h"
-#include "win/profile_file_win.h"
+#include "store/profile_file_win.h"
 #include "support/program_run_win.h"
 
 namespace {

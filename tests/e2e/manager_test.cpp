@@ -101,7 +101,7 @@ class ManagerWindow : public StickerProgram {
   }
   // Delete on the selected row, answered with the dialog's button of that id.
   void DeleteSelected(int answer) {
-    PostMessageW(Find(F::kBManDelete), BM_CLICK, 0, 0);  // the question waits in its own loop
+    PostMessageW(Find(F::kDeleteStickerButton), BM_CLICK, 0, 0);  // the question waits in its own loop
     HWND dialog = ShownWindow(L"TFormDialog");
     ASSERT_NE(dialog, nullptr);
     PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, answer)));
@@ -122,8 +122,8 @@ TEST_F(ManagerWindow, OpensOnTheInstanceCommandAndALaterStartListingEverySticker
 
   Instance(kInstanceShowManager, kInstanceShowManager);
   ASSERT_TRUE(ManagerShown());
-  EXPECT_EQ(Rows(F::kSG), 3);  // the hidden sticker too
-  EXPECT_EQ(SelectedRow(F::kSG), -1);
+  EXPECT_EQ(Rows(F::kStickerGrid), 3);  // the hidden sticker too
+  EXPECT_EQ(SelectedRow(F::kStickerGrid), -1);
   ASSERT_TRUE(WaitForKeyboard(Manager()));
   PressKeys({VK_ESCAPE});
   EXPECT_TRUE(ManagerHidden());
@@ -148,8 +148,8 @@ TEST_F(ManagerWindow, CtrlFTypingAndEnterOpenTheNoteFound) {
   PressKeys({VK_CONTROL, 'F'});
   for (WORD key : {'A', 'N', 'N'}) PressKeys({key});
   // "an" alone already leaves one row: the field shows each key once it is handled
-  ASSERT_TRUE(Eventually([&] { return Text(F::kEFind) == L"ann"; })) << Text(F::kEFind).c_str();
-  EXPECT_EQ(Rows(F::kSG), 1);
+  ASSERT_TRUE(Eventually([&] { return Text(F::kFindEdit) == L"ann"; })) << Text(F::kFindEdit).c_str();
+  EXPECT_EQ(Rows(F::kStickerGrid), 1);
   PressKeys({VK_RETURN});
   HWND settings = ShownWindow(L"TSettingsForm");
   ASSERT_NE(settings, nullptr);
@@ -158,7 +158,7 @@ TEST_F(ManagerWindow, CtrlFTypingAndEnterOpenTheNoteFound) {
   Instance(kInstanceShowManager, kInstanceShowManager);  // back to the manager, as a user would click it
   ASSERT_TRUE(WaitForKeyboard(Manager()));
   PressKeys({VK_ESCAPE});
-  EXPECT_TRUE(Eventually([&] { return Rows(F::kSG) == 3; }));
+  EXPECT_TRUE(Eventually([&] { return Rows(F::kStickerGrid) == 3; }));
   EXPECT_TRUE(IsWindowVisible(Manager()));
   PressKeys({VK_ESCAPE});
   EXPECT_TRUE(ManagerHidden());
@@ -169,23 +169,23 @@ TEST_F(ManagerWindow, TheListFollowsWhatOtherWindowsDoToStickers) {
   ASSERT_TRUE(WaitForStickerWindows(Pid(), 2));
   Instance(kInstanceShowManager, kInstanceShowManager);
   ASSERT_TRUE(ManagerShown());
-  ASSERT_EQ(Rows(F::kSG), 2);
-  SelectRow(F::kSG, 1);
-  EXPECT_EQ(Text(F::kBManSh), L"Hide");
+  ASSERT_EQ(Rows(F::kStickerGrid), 2);
+  SelectRow(F::kStickerGrid, 1);
+  EXPECT_EQ(Text(F::kShowHideButton), L"Hide");
 
   // Hidden by its own window: the selected row now offers Show.
   PostMessageW(WindowOf(2), WM_CLOSE, 0, 0);
   ASSERT_TRUE(WaitForStickerWindows(Pid(), 1));
-  EXPECT_TRUE(Eventually([&] { return Text(F::kBManSh) == L"Show"; })) << Text(F::kBManSh).c_str();
-  EXPECT_EQ(Rows(F::kSG), 2);
+  EXPECT_TRUE(Eventually([&] { return Text(F::kShowHideButton) == L"Show"; })) << Text(F::kShowHideButton).c_str();
+  EXPECT_EQ(Rows(F::kStickerGrid), 2);
 
   // A new sticker from the form.
   program->SendUserCommand(kUserNewSticker, kUserNewStickerArgument);
   HWND form = ShownWindow(L"TFormStickerMess", 30000);  // the form waits for the start-up
   ASSERT_NE(form, nullptr);
-  PostMessageW(form, WM_COMMAND, TFormStickerMess::kBOK, 0);
+  PostMessageW(form, WM_COMMAND, TFormStickerMess::kOkButton, 0);
   ASSERT_TRUE(WaitForStickerWindows(Pid(), 2));
-  EXPECT_TRUE(Eventually([&] { return Rows(F::kSG) == 3; })) << Rows(F::kSG);
+  EXPECT_TRUE(Eventually([&] { return Rows(F::kStickerGrid) == 3; })) << Rows(F::kStickerGrid);
 
   // A copy from the sticker's menu, then the original removed from its own menu.
   std::set<std::int32_t> earlier;
@@ -193,7 +193,7 @@ TEST_F(ManagerWindow, TheListFollowsWhatOtherWindowsDoToStickers) {
   ASSERT_EQ(earlier.size(), 3u);
   ChooseFromMenu(WindowOf(1), kMenuPlaceDuplicate);
   ASSERT_TRUE(WaitForStickerWindows(Pid(), 3));
-  EXPECT_TRUE(Eventually([&] { return Rows(F::kSG) == 4; })) << Rows(F::kSG);
+  EXPECT_TRUE(Eventually([&] { return Rows(F::kStickerGrid) == 4; })) << Rows(F::kStickerGrid);
   std::int32_t copyId = 0;
   ASSERT_TRUE(Eventually([&] {
     for (const auto& r : OnDisk())
@@ -206,9 +206,9 @@ TEST_F(ManagerWindow, TheListFollowsWhatOtherWindowsDoToStickers) {
   ChooseFromMenu(WindowOf(1), kMenuPlaceRemove);
   ASSERT_TRUE(WaitForStickerWindows(Pid(), 2));
   EXPECT_NE(WindowOf(copyId), nullptr);
-  EXPECT_TRUE(Eventually([&] { return Rows(F::kSG) == 3; })) << Rows(F::kSG);
+  EXPECT_TRUE(Eventually([&] { return Rows(F::kStickerGrid) == 3; })) << Rows(F::kStickerGrid);
   EXPECT_EQ(program->SendUserCommand(kUserCountStickers), 3);
-  EXPECT_EQ(Text(F::kBManSh), L"Show");  // still on the hidden sticker
+  EXPECT_EQ(Text(F::kShowHideButton), L"Show");  // still on the hidden sticker
 }
 
 TEST_F(ManagerWindow, ItsCommandsReachTheStickerWindowsAndBaseDbAtOnce) {
@@ -216,32 +216,32 @@ TEST_F(ManagerWindow, ItsCommandsReachTheStickerWindowsAndBaseDbAtOnce) {
   ASSERT_TRUE(WaitForStickerWindows(Pid(), 2));
   Instance(kInstanceShowManager, kInstanceShowManager);
   ASSERT_TRUE(ManagerShown());
-  ASSERT_EQ(Rows(F::kSG), 2);
-  for (int id : {F::kBManSh, F::kBManEdit, F::kSBCopy, F::kSBFloat, F::kBManDelete}) EXPECT_FALSE(Enabled(id)) << id;
-  EXPECT_TRUE(Enabled(F::kBManAdd));
-  SelectRow(F::kSG, 0);
-  for (int id : {F::kBManSh, F::kBManEdit, F::kSBCopy, F::kSBFloat, F::kBManDelete}) EXPECT_TRUE(Enabled(id)) << id;
+  ASSERT_EQ(Rows(F::kStickerGrid), 2);
+  for (int id : {F::kShowHideButton, F::kStickerSettingsButton, F::kDuplicateButton, F::kFloatingButton, F::kDeleteStickerButton}) EXPECT_FALSE(Enabled(id)) << id;
+  EXPECT_TRUE(Enabled(F::kNewStickerButton));
+  SelectRow(F::kStickerGrid, 0);
+  for (int id : {F::kShowHideButton, F::kStickerSettingsButton, F::kDuplicateButton, F::kFloatingButton, F::kDeleteStickerButton}) EXPECT_TRUE(Enabled(id)) << id;
 
   // Hide and show: the window goes and comes back, base.db follows each time.
-  Press(F::kBManSh);
+  Press(F::kShowHideButton);
   EXPECT_TRUE(WaitForStickerWindows(Pid(), 1));
   EXPECT_EQ(WindowOf(1), nullptr);
   EXPECT_TRUE(Eventually([&] { return OnDisk().size() == 2 && OnDisk()[0].visible == 0; }));
-  EXPECT_EQ(Text(F::kBManSh), L"Show");
-  Press(F::kBManSh);
+  EXPECT_EQ(Text(F::kShowHideButton), L"Show");
+  Press(F::kShowHideButton);
   EXPECT_TRUE(WaitForStickerWindows(Pid(), 2));
   EXPECT_NE(WindowOf(1), nullptr);
   EXPECT_TRUE(Eventually([&] { return OnDisk().size() == 2 && OnDisk()[0].visible == 1; }));
 
   // Floating: the window gives up its area, and takes it back.
-  Press(F::kSBFloat);
+  Press(F::kFloatingButton);
   EXPECT_TRUE(Eventually([&] { return OnDisk().size() == 2 && OnDisk()[0].floating == 1; }));
   RECT r{};
   EXPECT_TRUE(Eventually([&] {
     GetWindowRect(WindowOf(1), &r);
     return r.right - r.left == 0;
   }));
-  Press(F::kSBFloat);
+  Press(F::kFloatingButton);
   EXPECT_TRUE(Eventually([&] { return OnDisk().size() == 2 && OnDisk()[0].floating == 0; }));
   EXPECT_TRUE(Eventually([&] {
     GetWindowRect(WindowOf(1), &r);
@@ -250,7 +250,7 @@ TEST_F(ManagerWindow, ItsCommandsReachTheStickerWindowsAndBaseDbAtOnce) {
   EXPECT_EQ(OnDisk()[1].floating, 0);
 
   // A copy with its own id and window, written before anything else asks.
-  Press(F::kSBCopy);
+  Press(F::kDuplicateButton);
   EXPECT_TRUE(WaitForStickerWindows(Pid(), 3));
   std::vector<StickerRecord> saved;
   EXPECT_TRUE(Eventually([&] { return (saved = OnDisk()).size() == 3; }));
@@ -260,20 +260,20 @@ TEST_F(ManagerWindow, ItsCommandsReachTheStickerWindowsAndBaseDbAtOnce) {
   EXPECT_EQ(saved[2].visible, 1);
   EXPECT_EQ(GetStickerText(saved[2]), "note 1");
   EXPECT_NE(WindowOf(saved[2].id), nullptr);
-  EXPECT_TRUE(Eventually([&] { return Rows(F::kSG) == 3; }));
+  EXPECT_TRUE(Eventually([&] { return Rows(F::kStickerGrid) == 3; }));
 
   // Delete asks first: Cancel keeps the sticker, Ok removes it.
-  SelectRow(F::kSG, 1);
+  SelectRow(F::kStickerGrid, 1);
   const auto before = ReadBytes(copy.File(L"base.db"));
   DeleteSelected(IDCANCEL);
   EXPECT_EQ(ReadBytes(copy.File(L"base.db")), before);
   EXPECT_NE(WindowOf(2), nullptr);
-  EXPECT_EQ(Rows(F::kSG), 3);
+  EXPECT_EQ(Rows(F::kStickerGrid), 3);
   DeleteSelected(IDOK);
   EXPECT_TRUE(WaitForStickerWindows(Pid(), 2));
   EXPECT_EQ(WindowOf(2), nullptr);
   EXPECT_TRUE(Eventually([&] { return OnDisk().size() == 2 && !OnDiskHas(2); }));
-  EXPECT_TRUE(Eventually([&] { return Rows(F::kSG) == 2; }));
+  EXPECT_TRUE(Eventually([&] { return Rows(F::kStickerGrid) == 2; }));
   EXPECT_EQ(program->SendUserCommand(kUserCountStickers), 2);
 }
 
@@ -290,18 +290,18 @@ TEST_F(ManagerWindow, AKillDuringTaskWritesNeverLeavesAPartialPlanDb) {
     ASSERT_TRUE(ManagerShown());
     ASSERT_TRUE(WaitForKeyboard(Manager()));
     PressKeys({VK_CONTROL, VK_TAB});
-    ASSERT_TRUE(Eventually([&] { return IsWindowVisible(Find(F::kTSPlan)) != FALSE; }));
-    ASSERT_EQ(Rows(F::kSGPlan), 3);
-    SelectRow(F::kSGPlan, 1);
-    ASSERT_TRUE(Enabled(F::kBLUPlan));
+    ASSERT_TRUE(Eventually([&] { return IsWindowVisible(Find(F::kTasksPage)) != FALSE; }));
+    ASSERT_EQ(Rows(F::kTaskGrid), 3);
+    SelectRow(F::kTaskGrid, 1);
+    ASSERT_TRUE(Enabled(F::kBlockTaskButton));
     if (round == 0) {
-      Press(F::kBLUPlan);  // one block, written at once
+      Press(F::kBlockTaskButton);  // one block, written at once
       const auto blocked = ReadBytes(copy.File(L"plan.db"));
       ASSERT_EQ(blocked.size(), tasks.size());
       EXPECT_EQ(blocked[kTaskRecordSize], 0);
       EXPECT_EQ(blocked[0], 1);
     }
-    HWND button = Find(F::kBLUPlan);
+    HWND button = Find(F::kBlockTaskButton);
     const ULONGLONG end = GetTickCount64() + delays[round];
     while (GetTickCount64() < end) {  // each click handled before the next: the program sets the pace
       DWORD_PTR ignored;

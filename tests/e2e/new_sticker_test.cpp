@@ -42,7 +42,7 @@ TEST_F(NewSticker, OkWithAnEmptyClipboardMakesADefaultStickerThatIsWrittenAtOnce
   DoubleClickTray();
   HWND form = Form();
   ASSERT_NE(form, nullptr);
-  Press(form, TFormStickerMess::kBOK);
+  Press(form, TFormStickerMess::kOkButton);
   ASSERT_TRUE(WaitForStickerWindows(Pid(), 1));
   ASSERT_TRUE(Answers(main));  // the handler that shows the sticker writes it too, before it returns
   RECT shown{};
@@ -71,7 +71,7 @@ TEST_F(NewSticker, ASecondStartOpensTheFormOnlyOnce) {
   DWORD_PTR ignored;
   ASSERT_TRUE(SendMessageTimeoutW(Tray(), kTrayCallbackMessage, 1, WM_LBUTTONDBLCLK, SMTO_NORMAL, 10000, &ignored));
   EXPECT_EQ(TopLevelWindows({L"TFormStickerMess", Pid(), true}).size(), 1u);
-  Press(form, TFormStickerMess::kBNO);
+  Press(form, TFormStickerMess::kCancelButton);
   EXPECT_TRUE(Eventually([&] { return !IsWindowVisible(form); }));
   EXPECT_EQ(program->SendUserCommand(kUserCountStickers), 0);
 }
@@ -84,7 +84,7 @@ TEST_F(NewSticker, HideAllThenNewFromOneSecondStartRunInTheirOrder) {
   EXPECT_TRUE(WaitForStickerWindows(Pid(), 0));
   HWND form = Form();
   ASSERT_NE(form, nullptr);
-  Press(form, TFormStickerMess::kBNO);
+  Press(form, TFormStickerMess::kCancelButton);
 }
 
 TEST_F(NewSticker, TheClipboardTextStartsTheMemo) {
@@ -93,8 +93,8 @@ TEST_F(NewSticker, TheClipboardTextStartsTheMemo) {
   DoubleClickTray();
   HWND form = Form();
   ASSERT_NE(form, nullptr);
-  EXPECT_EQ(Text(form, StickerEditor::kMemo), L"From the clipboard");
-  Press(form, TFormStickerMess::kBNO);
+  EXPECT_EQ(Text(form, StickerEditor::kBodyEdit), L"From the clipboard");
+  Press(form, TFormStickerMess::kCancelButton);
 }
 
 TEST_F(NewSticker, SaveAsDefaultIsWrittenAndUsedByTheNextSticker) {
@@ -103,10 +103,10 @@ TEST_F(NewSticker, SaveAsDefaultIsWrittenAndUsedByTheNextSticker) {
   program->SendUserCommand(kUserNewSticker, kUserNewStickerArgument);
   HWND form = Form();
   ASSERT_NE(form, nullptr);
-  HWND style = ControlById(form, StickerEditor::kCBStyle);
+  HWND style = ControlById(form, StickerEditor::kSkinStyleList);
   ASSERT_NE(style, nullptr);
   SendMessageW(style, CB_SETCURSEL, kStyleAero, 0);
-  Press(form, StickerEditor::kBSaveDefault);
+  Press(form, StickerEditor::kSaveDefaultsButton);
   std::string saved;
   EXPECT_TRUE(Eventually([&] {  // written key by key, and held open while a key is written
     const FileReadResult file = ReadWholeFile(copy.File(L"default_settings.txt"), SIZE_MAX);
@@ -114,7 +114,7 @@ TEST_F(NewSticker, SaveAsDefaultIsWrittenAndUsedByTheNextSticker) {
     return file.status == FileReadResult::Status::kOk && saved.find("Style=8") != std::string::npos &&
            saved.find("text_sixe=") != std::string::npos && saved.find("collapce_caption=") != std::string::npos;
   })) << saved;
-  Press(form, TFormStickerMess::kBOK);
+  Press(form, TFormStickerMess::kOkButton);
   ASSERT_TRUE(WaitForStickerWindows(Pid(), 2));
   const auto stickers = Saved();
   ASSERT_EQ(stickers.size(), 2u);

@@ -32,7 +32,7 @@ class OneRoad : public StickerProgram {
     return ShownWindow(L"TFormManager");
   }
   int Rows(HWND manager) {
-    return static_cast<int>(SendMessageW(ControlById(manager, TFormManager::kSG), LVM_GETITEMCOUNT, 0, 0));
+    return static_cast<int>(SendMessageW(ControlById(manager, TFormManager::kStickerGrid), LVM_GETITEMCOUNT, 0, 0));
   }
 };
 

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "win/messages.h"
+#include "protocol/messages.h"
 #include "support/bmp_samples.h"
 #include "support/program_run_win.h"
 #include "support/temp_folder_win.h"

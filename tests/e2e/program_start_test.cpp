@@ -10,7 +10,7 @@
 
 #include "app/data_folder_win.h"
 #include "win/handles_win.h"
-#include "win/messages.h"
+#include "protocol/messages.h"
 #include "app/single_instance_win.h"
 #include "win/file_io_win.h"
 #include "support/program_run_win.h"

@@ -94,7 +94,7 @@ TEST_F(Scheduler, DueTasksFireTheirActionsAndAutoDeleteRewritesThePlan) {
   ASSERT_TRUE(Eventually([&] { return Reminders().size() == 2; }));
   std::vector<std::wstring> said;
   for (HWND reminder : Reminders()) {
-    said.push_back(TextOf(ControlById(reminder, TReminderForm::kLText)));
+    said.push_back(TextOf(ControlById(reminder, TReminderForm::kTextLabel)));
     EXPECT_TRUE(GetWindowLongW(reminder, GWL_EXSTYLE) & WS_EX_TOPMOST);
   }
   std::sort(said.begin(), said.end());
@@ -147,24 +147,24 @@ TEST_F(Scheduler, AWizardMadeDailyTaskReachesTheListAndThePlan) {
   Instance(kInstanceShowManager, kInstanceShowManager);
   HWND manager = ShownWindow(L"TFormManager");
   ASSERT_NE(manager, nullptr);
-  PostMessageW(ControlById(manager, TFormManager::kBAddPlan), BM_CLICK, 0, 0);
+  PostMessageW(ControlById(manager, TFormManager::kNewTaskButton), BM_CLICK, 0, 0);
   HWND wizard = ShownWindow(L"TFormPlan");
   ASSERT_NE(wizard, nullptr);
   const auto click = [&](int id) { SendMessageW(ControlById(wizard, id), BM_CLICK, 0, 0); };
-  HWND title = ControlById(wizard, TFormPlan::kLCapt);
-  click(TFormPlan::kBNext);
+  HWND title = ControlById(wizard, TFormPlan::kSubtitleLabel);
+  click(TFormPlan::kNextButton);
   EXPECT_EQ(TextOf(title), L"Event");
-  click(TFormPlan::kBNext);
+  click(TFormPlan::kNextButton);
   EXPECT_EQ(TextOf(title), L"Start time");
-  click(TFormPlan::kCBEveryDay);
-  EXPECT_FALSE(IsWindowEnabled(ControlById(wizard, TFormPlan::kDTP)));
-  click(TFormPlan::kBNext);
+  click(TFormPlan::kEveryDayCheck);
+  EXPECT_FALSE(IsWindowEnabled(ControlById(wizard, TFormPlan::kDatePicker)));
+  click(TFormPlan::kNextButton);
   EXPECT_EQ(TextOf(title), L"Additional options");
-  click(TFormPlan::kBNext);
-  EXPECT_EQ(TextOf(ControlById(wizard, TFormPlan::kBNext)), L"OK");
-  EXPECT_EQ(TextOf(ControlById(wizard, TFormPlan::kEText)), L"New Task");
-  SendMessageW(ControlById(wizard, TFormPlan::kCBStickers), CB_SETCURSEL, 0, 0);
-  PostMessageW(ControlById(wizard, TFormPlan::kBNext), BM_CLICK, 0, 0);
+  click(TFormPlan::kNextButton);
+  EXPECT_EQ(TextOf(ControlById(wizard, TFormPlan::kNextButton)), L"OK");
+  EXPECT_EQ(TextOf(ControlById(wizard, TFormPlan::kTaskNameEdit)), L"New Task");
+  SendMessageW(ControlById(wizard, TFormPlan::kStickerList), CB_SETCURSEL, 0, 0);
+  PostMessageW(ControlById(wizard, TFormPlan::kNextButton), BM_CLICK, 0, 0);
   ASSERT_TRUE(Eventually([&] { return !IsWindowVisible(wizard); }));
 
   ASSERT_TRUE(Eventually([&] { return TaskFile().size() == 1; }));
@@ -174,7 +174,7 @@ TEST_F(Scheduler, AWizardMadeDailyTaskReachesTheListAndThePlan) {
   EXPECT_EQ(task.sticker_id, 5);
   EXPECT_EQ(task.name.Str(), "New Task");
   EXPECT_NEAR(task.follow_up - task.date_time, 5.0 / 1440, 1e-9);
-  EXPECT_EQ(SendMessageW(ControlById(manager, TFormManager::kSGPlan), LVM_GETITEMCOUNT, 0, 0), 1);
+  EXPECT_EQ(SendMessageW(ControlById(manager, TFormManager::kTaskGrid), LVM_GETITEMCOUNT, 0, 0), 1);
 }
 
 }  // namespace

@@ -33,13 +33,13 @@ TEST_F(SettingsForm, ApplyShowsTheChangeAtOnceAndWritesTheMergedRecordAndCancelK
   HWND dialog = OpenSettingsOf(sticker);
   ASSERT_NE(dialog, nullptr);
 
-  SetText(dialog, TSettingsForm::kECaption, L"WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW");  // 32, the most a caption holds
-  SetText(dialog, TSettingsForm::kMemo, L"First line\r\nSecond line\r\nThird line");
-  SendMessageW(Find(dialog, TSettingsForm::kCBStyle), CB_SETCURSEL, kStyleAero, 0);
-  SendMessageW(Find(dialog, TSettingsForm::kCBsizetext), CB_SETCURSEL, 4, 0);  // 14 points
-  Click(dialog, TSettingsForm::kSBrandom);
-  Click(dialog, TSettingsForm::kRBUpp);
-  Click(dialog, TSettingsForm::kBPRIM);
+  SetText(dialog, TSettingsForm::kCaptionEdit, L"WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW");  // 32, the most a caption holds
+  SetText(dialog, TSettingsForm::kBodyEdit, L"First line\r\nSecond line\r\nThird line");
+  SendMessageW(Find(dialog, TSettingsForm::kSkinStyleList), CB_SETCURSEL, kStyleAero, 0);
+  SendMessageW(Find(dialog, TSettingsForm::kFontSizeList), CB_SETCURSEL, 4, 0);  // 14 points
+  Click(dialog, TSettingsForm::kRandomColourButton);
+  Click(dialog, TSettingsForm::kPositionUpRadio);
+  Click(dialog, TSettingsForm::kApplyButton);
 
   RECT after{};
   GetWindowRect(sticker, &after);
@@ -70,11 +70,11 @@ TEST_F(SettingsForm, ItsPictureButtonsAreNamed) {
   ASSERT_NE(sticker, nullptr);
   HWND dialog = OpenSettingsOf(sticker);
   ASSERT_NE(dialog, nullptr);
-  const std::pair<int, const wchar_t*> names[] = {{TSettingsForm::kSBTextL, L"Left"},
-                                                  {TSettingsForm::kSBTextC, L"Center"},
-                                                  {TSettingsForm::kSBTextR, L"Right"},
-                                                  {TSettingsForm::kBsavePattern, L"Save"},
-                                                  {TSettingsForm::kBdelPattern, L"Remove"}};
+  const std::pair<int, const wchar_t*> names[] = {{TSettingsForm::kAlignLeftButton, L"Left"},
+                                                  {TSettingsForm::kAlignCentreButton, L"Center"},
+                                                  {TSettingsForm::kAlignRightButton, L"Right"},
+                                                  {TSettingsForm::kSavePatternButton, L"Save"},
+                                                  {TSettingsForm::kDeletePatternButton, L"Remove"}};
   for (const auto& [id, name] : names) {
     wchar_t text[64] = {};
     GetWindowTextW(Find(dialog, id), text, 64);
@@ -88,12 +88,12 @@ TEST_F(SettingsForm, APatternIsSavedInItsFileOrderListedAndRemoved) {
   ASSERT_NE(sticker, nullptr);
   HWND dialog = OpenSettingsOf(sticker);
   ASSERT_NE(dialog, nullptr);
-  PostMessageW(Find(dialog, TSettingsForm::kBsavePattern), BM_CLICK, 0, 0);
+  PostMessageW(Find(dialog, TSettingsForm::kSavePatternButton), BM_CLICK, 0, 0);
   HWND prompt = ShownWindow(L"TFormDialog");
   ASSERT_NE(prompt, nullptr);
-  SetText(prompt, TFormDialog::kEText, L"Evening");
+  SetText(prompt, TFormDialog::kTextEdit, L"Evening");
   PostMessageW(prompt, WM_COMMAND, IDOK, 0);
-  HWND list = Find(dialog, TSettingsForm::kCBPress);
+  HWND list = Find(dialog, TSettingsForm::kPatternList);
   ASSERT_TRUE(Eventually([&] { return SendMessageW(list, LB_GETCOUNT, 0, 0) == 1; }));
   const std::vector<std::wstring> files = FilesWithExtension(copy.File(L"patterns\\"), L".ptr");
   ASSERT_EQ(files.size(), 1u);
@@ -107,7 +107,7 @@ TEST_F(SettingsForm, APatternIsSavedInItsFileOrderListedAndRemoved) {
   EXPECT_LT(window, ico);
   EXPECT_NE(ico, std::string::npos) << text;
 
-  Click(dialog, TSettingsForm::kBdelPattern);
+  Click(dialog, TSettingsForm::kDeletePatternButton);
   EXPECT_TRUE(Eventually([&] { return !FileExists(files[0]); }));
   Click(dialog, IDCANCEL);
 }

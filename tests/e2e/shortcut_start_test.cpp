@@ -6,7 +6,7 @@
 
 #include <cstdlib>
 
-#include "manager/form_dialog_win.h"
+#include "win/form_dialog_win.h"
 #include "store/shortcut_win.h"
 #include "store/text_utils.h"
 #include "support/shell_link_win.h"
@@ -31,9 +31,9 @@ TEST_F(Shortcut, CreateShortCutWritesALinkThatTogglesTheSticker) {
     return prompt != nullptr;
   }));
   wchar_t proposed[128] = {};
-  SendMessageW(ControlById(prompt, TFormDialog::kEText), WM_GETTEXT, 128, reinterpret_cast<LPARAM>(proposed));
+  SendMessageW(ControlById(prompt, TFormDialog::kTextEdit), WM_GETTEXT, 128, reinterpret_cast<LPARAM>(proposed));
   EXPECT_EQ(std::wstring(proposed), L"Dentist at 9:30...");  // the first line of the text
-  SendMessageW(ControlById(prompt, TFormDialog::kEText), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"Dentist: 9/30?"));
+  SendMessageW(ControlById(prompt, TFormDialog::kTextEdit), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"Dentist: 9/30?"));
   PostMessageW(prompt, WM_COMMAND, IDOK, 0);
 
   const std::wstring link = WithTrailingSeparator(SpecialFolder(CSIDL_DESKTOPDIRECTORY)) + L"Dentist 930.lnk";

@@ -117,7 +117,7 @@ TEST_F(StickerMenu, PropertiesOpensTheSettingsOfThisSticker) {
   HWND dialog = OpenSettingsOf(WindowOf(2));
   ASSERT_NE(dialog, nullptr);
   wchar_t memo[64] = {};
-  SendMessageW(ControlById(dialog, TSettingsForm::kMemo), WM_GETTEXT, 64, reinterpret_cast<LPARAM>(memo));
+  SendMessageW(ControlById(dialog, TSettingsForm::kBodyEdit), WM_GETTEXT, 64, reinterpret_cast<LPARAM>(memo));
   EXPECT_EQ(std::wstring(memo), L"note 2");
   PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
   EXPECT_TRUE(Eventually([&] { return !IsWindowVisible(dialog); }));

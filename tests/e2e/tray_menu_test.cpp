@@ -86,7 +86,7 @@ TEST_F(TrayMenu, RemoveAllAsksFirstAndOnlyOkRemovesAndTheManagerFollows) {
   Start({Placed(1, 100, 100), Placed(2, 400, 100), Placed(3, 500, 100, false)});
   ASSERT_TRUE(WaitForStickerWindows(Pid(), 2));
   Instance(kInstanceShowManager, kInstanceShowManager);
-  HWND list = ControlById(ShownWindow(L"TFormManager"), TFormManager::kSG);
+  HWND list = ControlById(ShownWindow(L"TFormManager"), TFormManager::kStickerGrid);
   const auto rows = [&] { return SendMessageW(list, LVM_GETITEMCOUNT, 0, 0); };
   ASSERT_EQ(rows(), 3);
   const auto before = ReadBytes(copy.File(L"base.db"));

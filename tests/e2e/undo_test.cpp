@@ -54,8 +54,8 @@ TEST_F(Undo, TheMenuItemTakesBackWhatTheSettingsDialogChanged) {
   ASSERT_NE(sticker, nullptr);
   HWND dialog = OpenSettingsOf(sticker);
   ASSERT_NE(dialog, nullptr);
-  SendMessageW(ControlById(dialog, TSettingsForm::kMemo), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"rewritten"));
-  SendMessageW(ControlById(dialog, TSettingsForm::kCBStyle), CB_SETCURSEL, kStyleAero, 0);
+  SendMessageW(ControlById(dialog, TSettingsForm::kBodyEdit), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"rewritten"));
+  SendMessageW(ControlById(dialog, TSettingsForm::kSkinStyleList), CB_SETCURSEL, kStyleAero, 0);
   PostMessageW(dialog, WM_COMMAND, IDOK, 0);
   ASSERT_TRUE(Eventually([&] { return !IsWindowVisible(dialog); }));
   ASSERT_TRUE(DiskText("rewritten"));

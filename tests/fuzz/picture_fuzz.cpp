@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <span>
 
-#include "store/bmp_reader.h"
-#include "store/inflate.h"
+#include "pixels/bmp_reader.h"
+#include "pixels/inflate.h"
 #include "store/picture_pack.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -187,9 +187,9 @@ class Soak : public StickerProgram {
     OpenAndClose(L"TFormStickerMess", [&] { program->SendUserCommand(kUserNewSticker, kUserNewStickerArgument); });
     OpenAndClose(L"TFormManager", [&] { Instance(kInstanceShowManager, kInstanceShowManager); });
     Instance(kInstanceShowManager, kInstanceShowManager);
-    OpenAndClose(L"TSettingsForm", [&] { Click(F::kBManEdit); });
-    OpenAndClose(L"TFormDialog", [&] { Click(F::kBManDelete); });
-    OpenAndClose(L"TFormPlan", [&] { Click(F::kBAddPlan); });
+    OpenAndClose(L"TSettingsForm", [&] { Click(F::kStickerSettingsButton); });
+    OpenAndClose(L"TFormDialog", [&] { Click(F::kDeleteStickerButton); });
+    OpenAndClose(L"TFormPlan", [&] { Click(F::kNewTaskButton); });
     PostMessageW(Manager(), WM_CLOSE, 0, 0);
     OpenAndClose(L"TAboutForm", [&] { ChooseFromTrayMenu({VK_UP, VK_UP, VK_UP, VK_RETURN}); });
   }
@@ -203,11 +203,11 @@ class Soak : public StickerProgram {
   // A click on the first row of the sticker grid, so that Edit and Delete
   // have a sticker to work on.
   void SelectFirstStickerRow() {
-    HWND grid = ControlById(Manager(), TFormManager::kSG);
+    HWND grid = ControlById(Manager(), TFormManager::kStickerGrid);
     RECT header{};
     GetWindowRect(reinterpret_cast<HWND>(SendMessageW(grid, LVM_GETHEADER, 0, 0)), &header);
     ClickWithMouse({header.left + 120, header.bottom + 5});
-    ASSERT_TRUE(Eventually([&] { return IsWindowEnabled(ControlById(Manager(), TFormManager::kBManEdit)) != FALSE; }));
+    ASSERT_TRUE(Eventually([&] { return IsWindowEnabled(ControlById(Manager(), TFormManager::kStickerSettingsButton)) != FALSE; }));
   }
 
   // A round of everything, each part repeated as often as asked.
@@ -228,7 +228,7 @@ class Soak : public StickerProgram {
   void CloseReminders() {
     for (HWND reminder : TopLevelWindows({L"TReminderForm", Pid(), true})) {
       char text[64] = {};
-      GetWindowTextA(GetDlgItem(reminder, TReminderForm::kLText), text, sizeof text);
+      GetWindowTextA(GetDlgItem(reminder, TReminderForm::kTextLabel), text, sizeof text);
       remindersSeen.push_back(text);
       PostMessageW(reminder, WM_CLOSE, 0, 0);
       ASSERT_TRUE(Eventually([&] { return !IsWindowVisible(reminder); }));

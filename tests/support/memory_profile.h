@@ -6,7 +6,7 @@
 #include <string>
 #include <utility>
 
-#include "win/profile.h"
+#include "store/profile.h"
 
 struct MemoryProfile final : ProfileFile {
   std::map<std::pair<std::wstring, std::wstring>, std::wstring> values;

@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "pixels/picture.h"
-#include "store/inflate.h"
+#include "pixels/inflate.h"
 
 namespace png {
 

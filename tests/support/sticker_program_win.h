@@ -12,7 +12,7 @@
 #include "support/sticker_windows_win.h"
 #include "support/wait_win.h"
 #include "support/window_search_win.h"
-#include "win/messages.h"
+#include "protocol/messages.h"
 
 inline StickerRecord Placed(std::int32_t id, int left, int top, bool visible = true) {
   StickerRecord r = MakeSticker(id, visible);

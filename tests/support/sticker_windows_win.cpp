@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "win/messages.h"
+#include "protocol/messages.h"
 #include "support/temp_folder_win.h"
 #include "support/wait_win.h"
 #include "support/window_search_win.h"

@@ -10,8 +10,8 @@
 #include "support/window_search_win.h"
 
 inline constexpr int kWizardPanels[kWizardPageCount] = {
-    TFormPlan::kPMain, TFormPlan::kPPeriod, TFormPlan::kPTime,
-    TFormPlan::kPMessage, TFormPlan::kPAuto, TFormPlan::kPStick, TFormPlan::kPEndMessage};
+    TFormPlan::kActionPane, TFormPlan::kEventPane, TFormPlan::kTimePane,
+    TFormPlan::kMessagePane, TFormPlan::kOptionsPane, TFormPlan::kStickerPane, TFormPlan::kNamePane};
 
 // The page the user sees; -1 while none, or more than one, shows.
 inline int ShownWizardPage(HWND wizard) {
@@ -40,6 +40,6 @@ inline bool ClickForPage(HWND wizard, int button) {
 // proposes; false when it does not.
 inline bool FinishWizard(HWND wizard) {
   for (int click = 0; click < kWizardPageCount && IsWindowVisible(wizard); ++click)
-    if (!ClickForPage(wizard, TFormPlan::kBNext)) return false;
+    if (!ClickForPage(wizard, TFormPlan::kNextButton)) return false;
   return !IsWindowVisible(wizard);
 }

@@ -6,7 +6,7 @@
 
 #include "store/short_string.h"
 #include "store/sticker_record.h"
-#include "win/ansi_boundary.h"
+#include "text/ansi_boundary.h"
 
 namespace {
 

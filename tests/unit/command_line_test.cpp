@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/command_line.h"
-#include "win/messages.h"
+#include "protocol/messages.h"
 
 namespace {
 

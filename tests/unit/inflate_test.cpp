@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "store/inflate.h"
+#include "pixels/inflate.h"
 #include "support/bmp_samples.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "win/panel_colours.h"
+#include "pixels/panel_colours.h"
 
 namespace {
 

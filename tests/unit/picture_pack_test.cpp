@@ -2,7 +2,7 @@
 
 #include <climits>
 
-#include "store/bmp_reader.h"
+#include "pixels/bmp_reader.h"
 #include "store/picture_pack.h"
 #include "support/bmp_samples.h"
 

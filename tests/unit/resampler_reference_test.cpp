@@ -20,7 +20,7 @@
 #include <iostream>
 #include <string>
 
-#include "sticker/resampler.h"
+#include "pixels/resampler.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <random>
 
-#include "sticker/resampler.h"
+#include "pixels/resampler.h"
 
 namespace {
 

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "app/sticker_operations_win.h"
+#include "lang/button_texts.h"
 #include "manager/manager_form_win.h"
 #include "support/fixed_clock.h"
 #include "support/golden_picture_win.h"
@@ -93,7 +94,7 @@ class CalendarAtMidnight : public ::testing::Test {
   std::unique_ptr<StickerOperations> stickers;
   DateChangeCommands commands;
   NoSchedulerActions actions;
-  TFormDialog dialog{texts};
+  TFormDialog dialog{texts, kOkText, kCancelText};
   TFormPlan wizard{texts, *store};
   std::unique_ptr<TFormManager> manager;
 };

@@ -87,3 +87,61 @@ TEST_F(DialogBaseTest, ItsOwnThreadIsBelieved) {
 }
 
 }  // namespace
+
+// The helpers every form reads and sets its controls with; the check box and
+// the edit lie inside a container, as most controls of the editors do.
+constexpr int kPage = 10, kCheck = 11, kEdit = 12;
+constexpr ControlRow kHelperControls[] = {
+    {L"Page", kPage, L"ControlPage", 0, 0, 200, 100, 0, kNoText, nullptr},
+    {L"Check", kCheck, L"BUTTON", 8, 8, 120, 18, BS_AUTO3STATE | WS_TABSTOP, kNoText, nullptr, kPage},
+    {L"Edit", kEdit, L"EDIT", 8, 30, 120, 20, WS_BORDER | ES_AUTOHSCROLL, kNoText, nullptr, kPage},
+};
+
+class HelperForm final : public DialogBase {
+ public:
+  explicit HelperForm(TextSource& texts) : DialogBase(texts, kHelperControls) {}
+  bool Create() { return DialogBase::Create({.className = L"QuilloryTestHelperForm", .clientWidth = 200, .clientHeight = 100}); }
+};
+
+class DialogHelpersTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(form.Create()); }
+  TMUI texts;
+  HelperForm form{texts};
+};
+
+TEST_F(DialogHelpersTest, CheckAndCheckedRoundTripInsideAContainer) {
+  ASSERT_NE(form.Control(kCheck), nullptr);
+  EXPECT_FALSE(form.Checked(kCheck));
+  form.Check(kCheck, true);
+  EXPECT_TRUE(form.Checked(kCheck));
+  EXPECT_EQ(SendMessageW(form.Control(kCheck), BM_GETCHECK, 0, 0), BST_CHECKED);
+  form.Check(kCheck, false);
+  EXPECT_FALSE(form.Checked(kCheck));
+  // A third state is not "checked".
+  SendMessageW(form.Control(kCheck), BM_SETCHECK, BST_INDETERMINATE, 0);
+  EXPECT_FALSE(form.Checked(kCheck));
+}
+
+TEST_F(DialogHelpersTest, EnableAndShowChangeOnlyTheNamedControl) {
+  form.EnableControl(kEdit, false);
+  EXPECT_FALSE(IsWindowEnabled(form.Control(kEdit)));
+  EXPECT_TRUE(IsWindowEnabled(form.Control(kCheck)));
+  form.EnableControl(kEdit, true);
+  EXPECT_TRUE(IsWindowEnabled(form.Control(kEdit)));
+
+  const auto visible = [&](int id) { return (GetWindowLongW(form.Control(id), GWL_STYLE) & WS_VISIBLE) != 0; };
+  form.ShowControl(kCheck, false);
+  EXPECT_FALSE(visible(kCheck));
+  EXPECT_TRUE(visible(kEdit));
+  form.ShowControl(kCheck, true);
+  EXPECT_TRUE(visible(kCheck));
+}
+
+TEST_F(DialogHelpersTest, ControlTextKeepsEveryCharacter) {
+  const std::wstring texts[] = {L"", L"x", L"Заметка на завтра", std::wstring(3000, L'w') + L"end"};
+  for (const std::wstring& text : texts) {
+    form.SetControlText(kEdit, text);
+    EXPECT_EQ(form.ControlText(kEdit), text) << text.size() << " characters";
+  }
+}

@@ -12,7 +12,7 @@
 #include "win/error_box_win.h"
 #include "win/handles_win.h"
 #include "win/file_io_win.h"
-#include "win/profile_file_win.h"
+#include "store/profile_file_win.h"
 #include "win/text_convert_win.h"
 #include "store/backup_names.h"
 #include "store/data_files_win.h"

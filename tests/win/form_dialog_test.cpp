@@ -3,7 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "lang/tmui.h"
-#include "manager/form_dialog_win.h"
+#include "lang/button_texts.h"
+#include "win/form_dialog_win.h"
 #include "manager/reminders_win.h"
 #include "support/modal_user_win.h"
 
@@ -42,11 +43,11 @@ std::wstring TextOf(HWND window) {
 class FormDialogTest : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(dialog.Create()); }
-  HWND Label() const { return dialog.Control(TFormDialog::kLText); }
-  HWND Edit() const { return dialog.Control(TFormDialog::kEText); }
+  HWND Label() const { return dialog.Control(TFormDialog::kTextLabel); }
+  HWND Edit() const { return dialog.Control(TFormDialog::kTextEdit); }
 
   TMUI texts;
-  TFormDialog dialog{texts};
+  TFormDialog dialog{texts, kOkText, kCancelText};
 };
 
 TEST_F(FormDialogTest, ConfirmShowsEachQuestionAndOnlyOkSaysYes) {
@@ -67,7 +68,7 @@ TEST_F(FormDialogTest, ConfirmShowsEachQuestionAndOnlyOkSaysYes) {
   EXPECT_EQ(TextOf(dialog.Handle()), L"Quillory: Confirmation");
   EXPECT_FALSE(IsWindowVisible(Edit()));
   {
-    WhenShown cancel(dialog.Handle(), [&] { PostMessageW(dialog.Handle(), WM_COMMAND, TFormDialog::kBNO, 0); });
+    WhenShown cancel(dialog.Handle(), [&] { PostMessageW(dialog.Handle(), WM_COMMAND, TFormDialog::kCancelButton, 0); });
     EXPECT_FALSE(dialog.Confirm(L"c", L"Cancel button?"));
   }
   {
@@ -116,7 +117,7 @@ TEST_F(FormDialogTest, TheFocusComesBackWithTheActivation) {
     });
     EXPECT_FALSE(dialog.Input(L"c", L"p", name));
   }
-  EXPECT_EQ(tabbedTo, dialog.Control(TFormDialog::kBOK));
+  EXPECT_EQ(tabbedTo, dialog.Control(TFormDialog::kOkButton));
   EXPECT_TRUE(cameBack);
 }
 
@@ -128,16 +129,16 @@ TEST_F(FormDialogTest, AReminderActivatedLaterHasItsButtonFocused) {
   ASSERT_TRUE(reminders.Create());
   ASSERT_TRUE(reminders.Show(L"Time for tea"));
   HWND reminder = reminders.OpenWindows().front();
-  EXPECT_TRUE(other.LeaveAndComeBack(reminder, GetDlgItem(reminder, TReminderForm::kBOK)));
+  EXPECT_TRUE(other.LeaveAndComeBack(reminder, GetDlgItem(reminder, TReminderForm::kOkButton)));
   PostMessageW(reminder, WM_CLOSE, 0, 0);
   EXPECT_TRUE(Eventually([&] { return reminders.OpenWindows().empty(); }));
 }
 
 TEST_F(FormDialogTest, ButtonsFollowTheLanguage) {
-  EXPECT_EQ(TextOf(dialog.Control(TFormDialog::kBNO)), L"Cancel");
+  EXPECT_EQ(TextOf(dialog.Control(TFormDialog::kCancelButton)), L"Cancel");
   texts.ApplyBuiltin(BuiltinLanguage::kRussian);
-  EXPECT_EQ(TextOf(dialog.Control(TFormDialog::kBNO)), L"Отмена");
-  EXPECT_EQ(TextOf(dialog.Control(TFormDialog::kBOK)), L"Ok");
+  EXPECT_EQ(TextOf(dialog.Control(TFormDialog::kCancelButton)), L"Отмена");
+  EXPECT_EQ(TextOf(dialog.Control(TFormDialog::kOkButton)), L"Ok");
 }
 
 }  // namespace

@@ -20,8 +20,9 @@
 #include "win/colour_box_win.h"
 #include "win/control_page_win.h"
 #include "win/dib_picture_win.h"
+#include "win/kit_class_win.h"
 #include "win/kit_controls_win.h"
-#include "win/panel_colours.h"
+#include "pixels/panel_colours.h"
 #include "win/task_panel_win.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include "lang/flag_codes.h"
 #include "lang/language_file_win.h"
 #include "win/file_io_win.h"
-#include "win/profile_file_win.h"
+#include "store/profile_file_win.h"
 #include "support/memory_profile.h"
 #include "support/program_run_win.h"
 #include "support/temp_folder_win.h"

@@ -11,11 +11,12 @@
 #include <memory>
 #include <vector>
 
+#include "lang/button_texts.h"
 #include "manager/manager_form_win.h"
 #include "support/scheduler_fakes.h"
 #include "support/sticker_samples.h"
 #include "support/task_wizard_user_win.h"
-#include "win/messages.h"
+#include "protocol/messages.h"
 
 namespace {
 
@@ -79,46 +80,46 @@ class ManagerFormTest : public ::testing::Test {
   RecordingCommands commands;
   NoSchedulerActions actions;
   TFormPlan wizard{texts, *store};
-  TFormDialog dialog{texts};
+  TFormDialog dialog{texts, kOkText, kCancelText};
   MenuGlyphs menuGlyphs;  // none: the menus go without pictures
   UniqueImageList glyphs = GlyphImageList(Picture24(27 * kGlyphSize, kGlyphSize));
   std::unique_ptr<TFormManager> manager;
 };
 
 TEST_F(ManagerFormTest, WithNoRowSelectedEveryCommandOnARowIsDisabled) {
-  EXPECT_EQ(Rows(F::kSG), 3);
-  EXPECT_EQ(Rows(F::kSGPlan), 2);
-  for (int id : {F::kBManSh, F::kBManEdit, F::kSBCopy, F::kSBFloat, F::kBManDelete, F::kBEditPlan, F::kBDelPlan,
-                 F::kBLUPlan})
+  EXPECT_EQ(Rows(F::kStickerGrid), 3);
+  EXPECT_EQ(Rows(F::kTaskGrid), 2);
+  for (int id : {F::kShowHideButton, F::kStickerSettingsButton, F::kDuplicateButton, F::kFloatingButton, F::kDeleteStickerButton, F::kEditTaskButton, F::kDeleteTaskButton,
+                 F::kBlockTaskButton})
     EXPECT_FALSE(Enabled(id)) << id;
-  EXPECT_TRUE(Enabled(F::kBManAdd));
-  EXPECT_TRUE(Enabled(F::kBAddPlan));
-  for (int id : {F::kNStickerHide, F::kNStickerShow, F::kBManEdit, F::kBManDelete, F::kSCMSticker})
+  EXPECT_TRUE(Enabled(F::kNewStickerButton));
+  EXPECT_TRUE(Enabled(F::kNewTaskButton));
+  for (int id : {F::kHideStickerItem, F::kShowStickerItem, F::kStickerSettingsButton, F::kDeleteStickerButton, F::kShortcutItem})
     EXPECT_TRUE(BarItem(0, id) & MF_GRAYED) << id;
-  EXPECT_FALSE(BarItem(0, F::kBManAdd) & MF_GRAYED);
-  MenuCommand(F::kNStickerHide);
-  Click(F::kBManDelete);
+  EXPECT_FALSE(BarItem(0, F::kNewStickerButton) & MF_GRAYED);
+  MenuCommand(F::kHideStickerItem);
+  Click(F::kDeleteStickerButton);
   EXPECT_TRUE(commands.calls.empty());
 }
 
 TEST_F(ManagerFormTest, AShownRowAllowsHideAndAHiddenRowAllowsShow) {
-  Select(F::kSG, 0);
-  EXPECT_TRUE(Enabled(F::kBManSh));
-  EXPECT_TRUE(Enabled(F::kBManDelete));
-  EXPECT_FALSE(BarItem(0, F::kNStickerHide) & MF_GRAYED);
-  EXPECT_TRUE(BarItem(0, F::kNStickerShow) & MF_GRAYED);
-  EXPECT_EQ(Text(F::kBManSh), L"Hide");
-  Click(F::kBManSh);
+  Select(F::kStickerGrid, 0);
+  EXPECT_TRUE(Enabled(F::kShowHideButton));
+  EXPECT_TRUE(Enabled(F::kDeleteStickerButton));
+  EXPECT_FALSE(BarItem(0, F::kHideStickerItem) & MF_GRAYED);
+  EXPECT_TRUE(BarItem(0, F::kShowStickerItem) & MF_GRAYED);
+  EXPECT_EQ(Text(F::kShowHideButton), L"Hide");
+  Click(F::kShowHideButton);
 
-  Select(F::kSG, 1);
-  EXPECT_TRUE(BarItem(0, F::kNStickerHide) & MF_GRAYED);
-  EXPECT_FALSE(BarItem(0, F::kNStickerShow) & MF_GRAYED);
-  EXPECT_EQ(Text(F::kBManSh), L"Show");
-  Click(F::kBManSh);
-  Click(F::kSBCopy);
-  Click(F::kSBFloat);
-  MenuCommand(F::kSCMSticker);
-  Click(F::kBManEdit);
+  Select(F::kStickerGrid, 1);
+  EXPECT_TRUE(BarItem(0, F::kHideStickerItem) & MF_GRAYED);
+  EXPECT_FALSE(BarItem(0, F::kShowStickerItem) & MF_GRAYED);
+  EXPECT_EQ(Text(F::kShowHideButton), L"Show");
+  Click(F::kShowHideButton);
+  Click(F::kDuplicateButton);
+  Click(F::kFloatingButton);
+  MenuCommand(F::kShortcutItem);
+  Click(F::kStickerSettingsButton);
   using Calls = std::vector<std::pair<const char*, std::int32_t>>;
   const Calls expected{{"hide", 10}, {"show", 20}, {"duplicate", 20}, {"floating", 20}, {"shortcut", 20}, {"settings", 20}};
   ASSERT_EQ(commands.calls.size(), expected.size());
@@ -139,27 +140,27 @@ void CALLBACK SchedulerDeletesTheChosenSticker(HWND, UINT, UINT_PTR timer, DWORD
   KillTimer(nullptr, timer);
   test.store->DeleteSticker(10);
   SendMessageW(test.manager->Handle(), WM_MANAGER_REFRESH, kManagerRefreshStickers, kManagerRefreshStickers);
-  test.Select(F::kSG, 0);
-  PostMessageW(test.dialog.Control(TFormDialog::kBOK), BM_CLICK, 0, 0);
+  test.Select(F::kStickerGrid, 0);
+  PostMessageW(test.dialog.Control(TFormDialog::kOkButton), BM_CLICK, 0, 0);
 }
 
 TEST_F(ManagerFormTest, DeleteActsOnTheStickerChosenBeforeTheQuestionAndOnlyIfItIsStillThere) {
-  Select(F::kSG, 0);
+  Select(F::kStickerGrid, 0);
   whileAsking = this;
   SetTimer(nullptr, 0, 10, SchedulerDeletesTheChosenSticker);
-  Click(F::kBManDelete);
+  Click(F::kDeleteStickerButton);
   EXPECT_TRUE(commands.calls.empty());
-  EXPECT_EQ(Rows(F::kSG), 2);
+  EXPECT_EQ(Rows(F::kStickerGrid), 2);
 }
 
 // The grid follows the store: a sticker gone from it leaves the list at the
 // next refresh, and the selection stays on the sticker it was on.
 TEST_F(ManagerFormTest, ARefreshFollowsTheStoreAndKeepsTheSelectedSticker) {
-  Select(F::kSG, 2);
+  Select(F::kStickerGrid, 2);
   store->DeleteSticker(10);
   SendMessageW(manager->Handle(), WM_MANAGER_REFRESH, kManagerRefreshStickers, kManagerRefreshStickers);
-  EXPECT_EQ(Rows(F::kSG), 2);
-  Click(F::kSBFloat);
+  EXPECT_EQ(Rows(F::kStickerGrid), 2);
+  Click(F::kFloatingButton);
   ASSERT_EQ(commands.calls.size(), 1u);
   EXPECT_EQ(commands.calls[0].second, 30);
 }
@@ -168,12 +169,12 @@ TEST_F(ManagerFormTest, ARefreshFollowsTheStoreAndKeepsTheSelectedSticker) {
 // the selected sticker's settings, Esc hides the window.
 TEST_F(ManagerFormTest, EnterOnTheGridOpensTheSettingsAndEscHides) {
   manager->Open();
-  Select(F::kSG, 1);
-  EXPECT_TRUE(Key(F::kSG, VK_RETURN));
+  Select(F::kStickerGrid, 1);
+  EXPECT_TRUE(Key(F::kStickerGrid, VK_RETURN));
   ASSERT_EQ(commands.calls.size(), 1u);
   EXPECT_STREQ(commands.calls[0].first, "settings");
   EXPECT_EQ(commands.calls[0].second, 20);
-  Key(F::kSG, VK_ESCAPE);
+  Key(F::kStickerGrid, VK_ESCAPE);
   EXPECT_FALSE(IsWindowVisible(manager->Handle()));
 }
 
@@ -185,38 +186,38 @@ TEST_F(ManagerFormTest, TheFindFieldNarrowsTheStickerGridByTextOrCaption) {
   call.caption.line_text.Assign("Phone");
   store->AddRecord(call);
   manager->RefillStickers();
-  const auto find = [&](const wchar_t* text) { manager->SetControlText(F::kEFind, text); return Rows(F::kSG); };
+  const auto find = [&](const wchar_t* text) { manager->SetControlText(F::kFindEdit, text); return Rows(F::kStickerGrid); };
   EXPECT_EQ(find(L"anna"), 1);
   EXPECT_EQ(find(L"pHONE"), 1);
   EXPECT_EQ(find(L"NoTe"), 3);
   EXPECT_EQ(find(L"note 2"), 1);
   EXPECT_EQ(find(L""), 4);
   EXPECT_EQ(find(L"nowhere"), 0);
-  EXPECT_FALSE(Enabled(F::kBManEdit));
+  EXPECT_FALSE(Enabled(F::kStickerSettingsButton));
   EXPECT_EQ(find(L"Anna"), 1);
   store->AddRecord([] { StickerRecord r = MakeSticker(50, false); SetStickerText(r, "anna's birthday"); return r; }());
   SendMessageW(manager->Handle(), WM_MANAGER_REFRESH, kManagerRefreshStickers, kManagerRefreshStickers);
-  EXPECT_EQ(Rows(F::kSG), 2);
-  EXPECT_EQ(Text(F::kEFind), L"Anna");
+  EXPECT_EQ(Rows(F::kStickerGrid), 2);
+  EXPECT_EQ(Text(F::kFindEdit), L"Anna");
 }
 
 // Enter in the field opens the first match; Esc empties the field first and
 // hides the window only then.
 TEST_F(ManagerFormTest, EnterInTheFindFieldOpensTheFirstMatchAndEscClearsBeforeHiding) {
   manager->Open();
-  manager->SetControlText(F::kEFind, L"30");
-  EXPECT_TRUE(Key(F::kEFind, VK_RETURN));
+  manager->SetControlText(F::kFindEdit, L"30");
+  EXPECT_TRUE(Key(F::kFindEdit, VK_RETURN));
   ASSERT_EQ(commands.calls.size(), 1u);
   EXPECT_STREQ(commands.calls[0].first, "settings");
   EXPECT_EQ(commands.calls[0].second, 30);
-  Key(F::kEFind, VK_ESCAPE);
+  Key(F::kFindEdit, VK_ESCAPE);
   EXPECT_TRUE(IsWindowVisible(manager->Handle()));
-  EXPECT_EQ(Text(F::kEFind), L"");
-  EXPECT_EQ(Rows(F::kSG), 3);
-  Key(F::kEFind, VK_ESCAPE);
+  EXPECT_EQ(Text(F::kFindEdit), L"");
+  EXPECT_EQ(Rows(F::kStickerGrid), 3);
+  Key(F::kFindEdit, VK_ESCAPE);
   EXPECT_FALSE(IsWindowVisible(manager->Handle()));
-  manager->SetControlText(F::kEFind, L"nowhere");
-  EXPECT_TRUE(Key(F::kEFind, VK_RETURN));  // nothing to open
+  manager->SetControlText(F::kFindEdit, L"nowhere");
+  EXPECT_TRUE(Key(F::kFindEdit, VK_RETURN));  // nothing to open
   EXPECT_EQ(commands.calls.size(), 1u);
 }
 
@@ -228,23 +229,23 @@ TEST_F(RussianLocaleManagerFind, RussianTextMatchesInEitherCase) {
   SetStickerText(milk, "\xCA\xF3\xEF\xE8\xF2\xFC \xEC\xEE\xEB\xEE\xEA\xEE");  // "Купить молоко"
   store->AddRecord(milk);
   for (const wchar_t* typed : {L"МОЛОКО", L"купить", L"ть мО"}) {
-    manager->SetControlText(F::kEFind, typed);
-    EXPECT_EQ(Rows(F::kSG), 1);
+    manager->SetControlText(F::kFindEdit, typed);
+    EXPECT_EQ(Rows(F::kStickerGrid), 1);
   }
 }
 
 TEST_F(ManagerFormTest, BlockingATaskInvertsItsActiveByteSavesAndRelabelsTheButton) {
-  Select(F::kSGPlan, 0);
-  EXPECT_TRUE(Enabled(F::kBLUPlan));
-  EXPECT_EQ(Text(F::kBLUPlan), L"Block task");
-  Click(F::kBLUPlan);
+  Select(F::kTaskGrid, 0);
+  EXPECT_TRUE(Enabled(F::kBlockTaskButton));
+  EXPECT_EQ(Text(F::kBlockTaskButton), L"Block task");
+  Click(F::kBlockTaskButton);
   EXPECT_EQ(store->Task(0).active, 0);
   EXPECT_EQ(commands.taskSaves, 1);
-  Select(F::kSGPlan, 0);
-  EXPECT_EQ(Text(F::kBLUPlan), L"Unblock task");
+  Select(F::kTaskGrid, 0);
+  EXPECT_EQ(Text(F::kBlockTaskButton), L"Unblock task");
 
-  Select(F::kSGPlan, 1);  // the second row is slot 3
-  Click(F::kBLUPlan);
+  Select(F::kTaskGrid, 1);  // the second row is slot 3
+  Click(F::kBlockTaskButton);
   EXPECT_EQ(store->Task(3).active, 1);
   EXPECT_EQ(commands.taskSaves, 2);
 }
@@ -256,11 +257,11 @@ TEST_F(ManagerFormTest, FinishingTheWizardOnATaskOfAnUnknownKindWritesNothing) {
   later.kind = 3;
   later.message.Assign("from a later version");
   store->WriteTask(3, later);
-  Select(F::kSGPlan, 1);  // slot 3
+  Select(F::kTaskGrid, 1);  // slot 3
   bool finished = false;
   {
     WhenShown user(wizard.Handle(), [&] { finished = FinishWizard(wizard.Handle()); });
-    Click(F::kBEditPlan);
+    Click(F::kEditTaskButton);
   }
   EXPECT_TRUE(finished);
   EXPECT_EQ(std::memcmp(&store->Task(3), &later, sizeof later), 0);

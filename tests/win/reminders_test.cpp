@@ -12,7 +12,8 @@
 #include "app/scheduler_actions_win.h"
 #include "app/tray_icon_win.h"
 #include "lang/tmui.h"
-#include "manager/form_dialog_win.h"
+#include "lang/button_texts.h"
+#include "win/form_dialog_win.h"
 #include "manager/reminders_win.h"
 #include "manager/task_wizard_form_win.h"
 #include "store/task_record.h"
@@ -93,8 +94,8 @@ class RemindersTest : public ::testing::Test {
     ASSERT_TRUE(reminders.Create());
     ASSERT_TRUE(tray.Create());
   }
-  HWND Label(HWND reminder) const { return GetDlgItem(reminder, TReminderForm::kLText); }
-  HWND Ok(HWND reminder) const { return GetDlgItem(reminder, TReminderForm::kBOK); }
+  HWND Label(HWND reminder) const { return GetDlgItem(reminder, TReminderForm::kTextLabel); }
+  HWND Ok(HWND reminder) const { return GetDlgItem(reminder, TReminderForm::kOkButton); }
 
   TMUI texts;
   Reminders reminders{texts};
@@ -135,7 +136,7 @@ void OpenWizard(TFormDialog&, TFormPlan& wizard, HWND& window) {
 
 TEST_F(RemindersTest, AReminderShowsWhateverDialogWaitsAndTheUserCanCloseIt) {
   Tmassiv store;
-  TFormDialog dialog{texts};
+  TFormDialog dialog{texts, kOkText, kCancelText};
   TFormPlan wizard{texts, store};
   ASSERT_TRUE(dialog.Create());
   ASSERT_TRUE(wizard.Create());

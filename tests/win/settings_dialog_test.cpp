@@ -16,7 +16,8 @@
 
 #include "editors/settings_form_win.h"
 #include "lang/tmui.h"
-#include "manager/form_dialog_win.h"
+#include "lang/button_texts.h"
+#include "win/form_dialog_win.h"
 #include "store/pattern_file.h"
 #include "support/sticker_artwork_win.h"
 #include "support/temp_folder_win.h"
@@ -129,29 +130,29 @@ class SettingsDialogTest : public ::testing::Test {
   int Slider(int id) const { return static_cast<int>(SendMessageW(Control(id), TBM_GETPOS, 0, 0)); }
   COLORREF Colour(int id) const { return BoxColour(Control(id)); }
   void Click(int id) const { SendMessageW(Control(id), BM_CLICK, 0, 0); }
-  int Patterns() const { return static_cast<int>(SendMessageW(Control(F::kCBPress), LB_GETCOUNT, 0, 0)); }
+  int Patterns() const { return static_cast<int>(SendMessageW(Control(F::kPatternList), LB_GETCOUNT, 0, 0)); }
   std::wstring SelectedFont() const {
     wchar_t name[LF_FACESIZE] = {};
-    const LRESULT index = SendMessageW(Control(F::kCBFontNameText), CB_GETCURSEL, 0, 0);
-    if (index != CB_ERR) SendMessageW(Control(F::kCBFontNameText), CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(name));
+    const LRESULT index = SendMessageW(Control(F::kFontNameList), CB_GETCURSEL, 0, 0);
+    if (index != CB_ERR) SendMessageW(Control(F::kFontNameList), CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(name));
     return name;
   }
   // Saves the current look as a pattern: `check` sees the name proposed,
   // then `name` is typed over it.
   void SavePattern(const std::function<void(const std::wstring&)>& check, const wchar_t* name) {
     WhenShown user(prompt.Handle(), [&] {
-      check(prompt.ControlText(TFormDialog::kEText));
-      prompt.SetControlText(TFormDialog::kEText, name);
-      SendMessageW(prompt.Control(TFormDialog::kBOK), BM_CLICK, 0, 0);
+      check(prompt.ControlText(TFormDialog::kTextEdit));
+      prompt.SetControlText(TFormDialog::kTextEdit, name);
+      SendMessageW(prompt.Control(TFormDialog::kOkButton), BM_CLICK, 0, 0);
     });
-    Click(F::kBsavePattern);
+    Click(F::kSavePatternButton);
   }
 
   TempFolder program;
   TMUI texts;
   TATBitmap userIcons;
   MenuGlyphs glyphs;  // none: the pattern buttons go without pictures
-  TFormDialog prompt{texts};
+  TFormDialog prompt{texts, kOkText, kCancelText};
   std::unique_ptr<IconChoices> icons;
   std::unique_ptr<F> form;
   std::vector<StickerRecord> applied;
@@ -163,40 +164,40 @@ TEST_F(SettingsDialogTest, OpensWithEveryValueOfTheStickerAndOkHandsThemBack) {
     wchar_t title[64] = {};
     GetWindowTextW(form->Handle(), title, 64);
     EXPECT_STREQ(title, L"Properties: Groceries");
-    EXPECT_EQ(Text(F::kECaption), L"Groceries");
-    EXPECT_TRUE(Checked(F::kCBDatause));
-    EXPECT_EQ(Text(F::kEdateText), L"12.03.2026");
-    EXPECT_TRUE(Enabled(F::kEdateText));
-    EXPECT_EQ(Text(F::kMemo), L"Milk\r\nBread");
-    EXPECT_EQ(Text(F::kLCount), L"11/2048");
-    EXPECT_FALSE(Checked(F::kCBAutoPer));
-    EXPECT_TRUE(GetWindowLongW(Control(F::kMemo), GWL_STYLE) & WS_HSCROLL);  // no wrap: it scrolls sideways
+    EXPECT_EQ(Text(F::kCaptionEdit), L"Groceries");
+    EXPECT_TRUE(Checked(F::kUseDateCheck));
+    EXPECT_EQ(Text(F::kDateEdit), L"12.03.2026");
+    EXPECT_TRUE(Enabled(F::kDateEdit));
+    EXPECT_EQ(Text(F::kBodyEdit), L"Milk\r\nBread");
+    EXPECT_EQ(Text(F::kLengthLabel), L"11/2048");
+    EXPECT_FALSE(Checked(F::kWordWrapCheck));
+    EXPECT_TRUE(GetWindowLongW(Control(F::kBodyEdit), GWL_STYLE) & WS_HSCROLL);  // no wrap: it scrolls sideways
     EXPECT_EQ(SelectedFont(), L"Tahoma");
-    EXPECT_EQ(Selection(F::kCBsizetext), 3);  // 13 points: the entry "12"
-    EXPECT_EQ(Colour(F::kCBColor), 0x0000FFu);
-    EXPECT_EQ(Colour(F::kCBColorSh), 0x00FF00u);
-    EXPECT_FALSE(Checked(F::kCBShadText));
-    EXPECT_TRUE(Checked(F::kSBStyleB));
-    EXPECT_TRUE(Checked(F::kSBStyleI));
-    EXPECT_FALSE(Checked(F::kSBTextL));
-    EXPECT_FALSE(Checked(F::kSBTextC));
-    EXPECT_TRUE(Checked(F::kSBTextR));
+    EXPECT_EQ(Selection(F::kFontSizeList), 3);  // 13 points: the entry "12"
+    EXPECT_EQ(Colour(F::kTextColourBox), 0x0000FFu);
+    EXPECT_EQ(Colour(F::kShadowColourBox), 0x00FF00u);
+    EXPECT_FALSE(Checked(F::kTextShadowCheck));
+    EXPECT_TRUE(Checked(F::kBoldButton));
+    EXPECT_TRUE(Checked(F::kItalicButton));
+    EXPECT_FALSE(Checked(F::kAlignLeftButton));
+    EXPECT_FALSE(Checked(F::kAlignCentreButton));
+    EXPECT_TRUE(Checked(F::kAlignRightButton));
 
-    EXPECT_EQ(Slider(F::kTrackBar), 255);
-    EXPECT_EQ(Selection(F::kCBStyle), 17);
-    EXPECT_EQ(Selection(F::kCBIcons), 34);
-    EXPECT_FALSE(Checked(F::kCbUsePin));
-    EXPECT_TRUE(Checked(F::kCBuseColor));
-    EXPECT_TRUE(Enabled(F::kCBColorMask));
-    EXPECT_EQ(Colour(F::kCBColorMask), 0x123456u);
+    EXPECT_EQ(Slider(F::kTransparencySlider), 255);
+    EXPECT_EQ(Selection(F::kSkinStyleList), 17);
+    EXPECT_EQ(Selection(F::kIconList), 34);
+    EXPECT_FALSE(Checked(F::kPinCheck));
+    EXPECT_TRUE(Checked(F::kUseColourCheck));
+    EXPECT_TRUE(Enabled(F::kMaskColourBox));
+    EXPECT_EQ(Colour(F::kMaskColourBox), 0x123456u);
 
-    for (int id : {F::kRBUpp, F::kRBNormalPos, F::kRBBackPos}) EXPECT_FALSE(Checked(id)) << id;
-    EXPECT_TRUE(Checked(F::kRBBott));
-    EXPECT_TRUE(Checked(F::kCBLockMove));
-    EXPECT_TRUE(Checked(F::kCBFloat));
-    EXPECT_TRUE(Checked(F::kCBMouseAtas));
-    EXPECT_EQ(Slider(F::kTBMa), 30);  // 610 ms in steps of 20
-    EXPECT_EQ(Text(F::kLSec), L"0,60 sec.");
+    for (int id : {F::kPositionUpRadio, F::kPositionNormalRadio, F::kPositionBackRadio}) EXPECT_FALSE(Checked(id)) << id;
+    EXPECT_TRUE(Checked(F::kPositionBottomRadio));
+    EXPECT_TRUE(Checked(F::kLockMoveCheck));
+    EXPECT_TRUE(Checked(F::kFloatCheck));
+    EXPECT_TRUE(Checked(F::kMouseOverCheck));
+    EXPECT_EQ(Slider(F::kHideDelaySlider), 30);  // 610 ms in steps of 20
+    EXPECT_EQ(Text(F::kHideDelayLabel), L"0,60 sec.");
     Click(IDOK);
   });
 
@@ -237,8 +238,8 @@ TEST_F(SettingsDialogTest, AFontTheListLacksIsKeptInEveryBlock) {
   sticker.caption.font_name.Assign("Caption Face Nobody Has");
   sticker.date_line.font_name.Assign("Date Face Nobody Has");
   OpenAnd(sticker, [&] {
-    EXPECT_EQ(Selection(F::kCBFontNameText), CB_ERR);
-    Click(F::kBPRIM);
+    EXPECT_EQ(Selection(F::kFontNameList), CB_ERR);
+    Click(F::kApplyButton);
     Click(IDOK);
   });
   ASSERT_EQ(applied.size(), 2u);  // Apply, then Ok
@@ -259,32 +260,32 @@ TEST_F(SettingsDialogTest, LoadingAPatternChangesTheLookOnly) {
             "[Window]\r\nTransparent=100\r\nStyle=3\r\nuse_color=0\r\nColor=1193046\r\nIco=5\r\n");
   OpenAnd(Groceries(), [&] {
     ASSERT_EQ(Patterns(), 1);
-    EXPECT_EQ(SendMessageW(Control(F::kCBPress), LB_GETCURSEL, 0, 0), 0);
-    ASSERT_TRUE(Enabled(F::kBPressPrim));
-    Click(F::kBPressPrim);
+    EXPECT_EQ(SendMessageW(Control(F::kPatternList), LB_GETCURSEL, 0, 0), 0);
+    ASSERT_TRUE(Enabled(F::kApplyPatternButton));
+    Click(F::kApplyPatternButton);
 
-    EXPECT_FALSE(Enabled(F::kBPressPrim));
-    EXPECT_EQ(Colour(F::kCBColor), 0xFF0000u);
-    EXPECT_EQ(Colour(F::kCBColorSh), 0x00FFFFu);
-    EXPECT_TRUE(Checked(F::kCBShadText));
+    EXPECT_FALSE(Enabled(F::kApplyPatternButton));
+    EXPECT_EQ(Colour(F::kTextColourBox), 0xFF0000u);
+    EXPECT_EQ(Colour(F::kShadowColourBox), 0x00FFFFu);
+    EXPECT_TRUE(Checked(F::kTextShadowCheck));
     EXPECT_EQ(SelectedFont(), L"Marlett");
-    EXPECT_EQ(Selection(F::kCBsizetext), 5);
-    EXPECT_TRUE(Checked(F::kSBTextC));
-    EXPECT_FALSE(Checked(F::kSBTextR));
-    EXPECT_FALSE(Checked(F::kSBStyleB));
-    EXPECT_FALSE(Checked(F::kSBStyleI));
-    EXPECT_EQ(Slider(F::kTrackBar), 100);
-    EXPECT_EQ(Selection(F::kCBStyle), 3);
-    EXPECT_FALSE(Checked(F::kCBuseColor));
-    EXPECT_FALSE(Enabled(F::kCBColorMask));
-    EXPECT_EQ(Colour(F::kCBColorMask), 1193046u);
-    EXPECT_EQ(Selection(F::kCBIcons), 5);
+    EXPECT_EQ(Selection(F::kFontSizeList), 5);
+    EXPECT_TRUE(Checked(F::kAlignCentreButton));
+    EXPECT_FALSE(Checked(F::kAlignRightButton));
+    EXPECT_FALSE(Checked(F::kBoldButton));
+    EXPECT_FALSE(Checked(F::kItalicButton));
+    EXPECT_EQ(Slider(F::kTransparencySlider), 100);
+    EXPECT_EQ(Selection(F::kSkinStyleList), 3);
+    EXPECT_FALSE(Checked(F::kUseColourCheck));
+    EXPECT_FALSE(Enabled(F::kMaskColourBox));
+    EXPECT_EQ(Colour(F::kMaskColourBox), 1193046u);
+    EXPECT_EQ(Selection(F::kIconList), 5);
 
-    EXPECT_EQ(Text(F::kECaption), L"Groceries");
-    EXPECT_EQ(Text(F::kMemo), L"Milk\r\nBread");
-    EXPECT_TRUE(Checked(F::kRBBott));
-    EXPECT_TRUE(Checked(F::kCBLockMove));
-    EXPECT_TRUE(Checked(F::kCBMouseAtas));
+    EXPECT_EQ(Text(F::kCaptionEdit), L"Groceries");
+    EXPECT_EQ(Text(F::kBodyEdit), L"Milk\r\nBread");
+    EXPECT_TRUE(Checked(F::kPositionBottomRadio));
+    EXPECT_TRUE(Checked(F::kLockMoveCheck));
+    EXPECT_TRUE(Checked(F::kMouseOverCheck));
     Click(IDOK);
   });
   ASSERT_EQ(applied.size(), 1u);
@@ -311,14 +312,14 @@ TEST_F(SettingsDialogTest, SavedPatternsAreNamedFromTheLastNameAndADeletedOneLea
     SavePattern([](const std::wstring& proposed) { EXPECT_EQ(proposed, L"Morning"); }, L"Evening");
     ASSERT_EQ(Patterns(), 2);
 
-    SendMessageW(Control(F::kCBPress), LB_SETCURSEL, 1, 0);
-    Click(F::kBdelPattern);
+    SendMessageW(Control(F::kPatternList), LB_SETCURSEL, 1, 0);
+    Click(F::kDeletePatternButton);
     ASSERT_EQ(Patterns(), 1);
     std::wstring left(64, L'\0');
-    left.resize(static_cast<std::size_t>(SendMessageW(Control(F::kCBPress), LB_GETTEXT, 0, reinterpret_cast<LPARAM>(left.data()))));
+    left.resize(static_cast<std::size_t>(SendMessageW(Control(F::kPatternList), LB_GETTEXT, 0, reinterpret_cast<LPARAM>(left.data()))));
     EXPECT_EQ(SplitPatternEntry(left).name, L"Evening");  // the list is sorted: Morning was the second
-    EXPECT_EQ(SendMessageW(Control(F::kCBPress), LB_GETCURSEL, 0, 0), 0);
-    Click(F::kBdelPattern);
+    EXPECT_EQ(SendMessageW(Control(F::kPatternList), LB_GETCURSEL, 0, 0), 0);
+    Click(F::kDeletePatternButton);
     EXPECT_EQ(Patterns(), 0);
     Click(IDCANCEL);
   });
@@ -329,11 +330,11 @@ TEST_F(SettingsDialogTest, SavedPatternsAreNamedFromTheLastNameAndADeletedOneLea
 // set.
 TEST_F(SettingsDialogTest, TheCaptionAndDateLineTakeNoMoreThanTheyKeep) {
   OpenAnd(Groceries(), [&] {
-    SetWindowTextW(Control(F::kECaption), L"");
-    for (int i = 0; i < 40; ++i) SendMessageW(Control(F::kECaption), WM_CHAR, L'a' + i % 26, 0);
-    EXPECT_EQ(Text(F::kECaption), L"abcdefghijklmnopqrstuvwxyzabcdef");
-    SetWindowTextW(Control(F::kEdateText), std::wstring(40, L'9').c_str());
-    EXPECT_EQ(Text(F::kEdateText), std::wstring(32, L'9'));
+    SetWindowTextW(Control(F::kCaptionEdit), L"");
+    for (int i = 0; i < 40; ++i) SendMessageW(Control(F::kCaptionEdit), WM_CHAR, L'a' + i % 26, 0);
+    EXPECT_EQ(Text(F::kCaptionEdit), L"abcdefghijklmnopqrstuvwxyzabcdef");
+    SetWindowTextW(Control(F::kDateEdit), std::wstring(40, L'9').c_str());
+    EXPECT_EQ(Text(F::kDateEdit), std::wstring(32, L'9'));
     Click(IDOK);
   });
   ASSERT_EQ(applied.size(), 1u);

@@ -26,8 +26,8 @@ namespace {
 
 using F = TFormPlan;
 
-constexpr int kActionButtons[] = {F::kRBStickerShow, F::kRBStickerHide, F::kRBStickerDelete,
-                                  F::kRBHintShow,    F::kRBShowMessage, F::kRBShowTray};
+constexpr int kActionButtons[] = {F::kShowStickerRadio, F::kHideStickerRadio, F::kDeleteStickerRadio,
+                                  F::kShowHintRadio,    F::kShowMessageRadio, F::kTrayMessageRadio};
 constexpr std::uint8_t kLaterKind = 3;
 constexpr double kSecond = 1.0 / 86400;
 
@@ -55,8 +55,8 @@ class WizardUser {
   int Page() const { return ShownWizardPage(wizard_); }
   std::wstring Text(int id) const { return TextOf(Control(id)); }
   void Click(int id) const { ClickButton(Control(id)); }
-  void Next() { Note(ClickForPage(wizard_, F::kBNext), "Next led nowhere"); }
-  void Back() { Note(ClickForPage(wizard_, F::kBPrev), "Back led nowhere"); }
+  void Next() { Note(ClickForPage(wizard_, F::kNextButton), "Next led nowhere"); }
+  void Back() { Note(ClickForPage(wizard_, F::kBackButton), "Back led nowhere"); }
   void Key(WPARAM key) const { Press(wizard_, key); }
   bool Closed() const { return Eventually([&] { return !IsWindowVisible(wizard_); }); }
   // Replaces an edit's text by typing.
@@ -71,7 +71,7 @@ class WizardUser {
   // buttons are checked on the way.
   std::vector<int> Forward() {
     std::vector<int> pages{Page()};
-    while (Text(F::kBNext) != L"OK" && pages.size() <= kWizardPageCount) {
+    while (Text(F::kNextButton) != L"OK" && pages.size() <= kWizardPageCount) {
       CheckButtons();
       Next();
       pages.push_back(Page());
@@ -98,9 +98,9 @@ class WizardUser {
   // Back goes nowhere from the first page; the last page finishes.
   void CheckButtons() {
     const int page = Page();
-    Note((IsWindowEnabled(Control(F::kBPrev)) != FALSE) == (page != kPageAction), "Back is wrongly enabled");
+    Note((IsWindowEnabled(Control(F::kBackButton)) != FALSE) == (page != kPageAction), "Back is wrongly enabled");
     const bool last = page == kPageSticker || page == kPageTaskName;
-    Note(Text(F::kBNext) == (last ? L"OK" : L"Next"), "Next has the wrong text");
+    Note(Text(F::kNextButton) == (last ? L"OK" : L"Next"), "Next has the wrong text");
   }
 
   HWND wizard_;
@@ -158,7 +158,7 @@ TEST_F(TaskWizardFormTest, NextAndBackWalkThePagesTheActionAndEventTypeChoose) {
     const bool edited = EditAs(task, [&](WizardUser& user) {
       user.Click(kActionButtons[c.action]);
       user.Next();
-      user.Click(c.hourly ? F::kRBEveryHour : F::kRBDatetime);
+      user.Click(c.hourly ? F::kEveryHourRadio : F::kDateTimeRadio);
       user.Back();
       forward = user.Forward();
       backward = user.Backward();
@@ -192,23 +192,23 @@ TEST_F(TaskWizardFormTest, AKnownTaskIsEditableAndFinishingHandsItBackEdited) {
   const auto usable = [&](WizardUser& user) {
     if (user.Page() < 0) return;
     for (HWND input : InputsOf(user.Control(kWizardPanels[user.Page()])))
-      if (input != user.Control(F::kDTP)) allUsable = allUsable && IsWindowEnabled(input);
+      if (input != user.Control(F::kDatePicker)) allUsable = allUsable && IsWindowEnabled(input);
   };
   ASSERT_TRUE(EditAs(message, [&](WizardUser& user) {
-    title = user.Text(F::kLCapt);
+    title = user.Text(F::kSubtitleLabel);
     usable(user);
     user.Next();
     usable(user);
     user.Next();
     usable(user);
-    user.Note(IsWindowEnabled(user.Control(F::kDTP)), "a task once has its date fixed");
+    user.Note(IsWindowEnabled(user.Control(F::kDatePicker)), "a task once has its date fixed");
     user.Next();
-    user.Type(F::kETextMess, L"Water the plants twice");
+    user.Type(F::kMessageEdit, L"Water the plants twice");
     user.Next();
     usable(user);
-    user.Click(F::kCBAutoDelete);
+    user.Click(F::kAutoDeleteCheck);
     user.Next();
-    user.Type(F::kEEndMess, L"Garden");
+    user.Type(F::kOtherNameEdit, L"Garden");
     user.Key(VK_RETURN);
     user.Note(user.Closed(), "Enter on the last page did not finish");
   }));
@@ -231,15 +231,15 @@ TEST_F(TaskWizardFormTest, AKnownTaskIsEditableAndFinishingHandsItBackEdited) {
   bool dateFixed = false;
   std::wstring name;
   ASSERT_TRUE(EditAs(daily, [&](WizardUser& user) {
-    user.Click(F::kRBStickerHide);
-    user.Click(F::kCBLock);
+    user.Click(F::kHideStickerRadio);
+    user.Click(F::kBlockCheck);
     user.Next();
     user.Next();
-    dateFixed = !IsWindowEnabled(user.Control(F::kDTP)) && IsWindowEnabled(user.Control(F::kDTT));
+    dateFixed = !IsWindowEnabled(user.Control(F::kDatePicker)) && IsWindowEnabled(user.Control(F::kTimePicker));
     user.Next();
     user.Next();
-    name = user.Text(F::kEText);
-    HWND stickers = user.Control(F::kCBStickers);
+    name = user.Text(F::kTaskNameEdit);
+    HWND stickers = user.Control(F::kStickerList);
     PostMessageW(stickers, WM_KEYDOWN, VK_UP, 0);  // from the third sticker to the second
     user.Note(Eventually([&] { return SendMessageW(stickers, CB_GETCURSEL, 0, 0) == 1; }), "Up did not choose");
     user.Next();
@@ -287,24 +287,24 @@ TEST_F(TaskWizardFormTest, ATaskOfAnUnknownKindIsShownReadOnlyAndNeverHandedBack
     const bool edited = EditAs(task, [&](WizardUser& user) {
       // Tab goes round the buttons that still work, never into the task.
       for (int press = 0; press < 6; ++press) {
-        HWND from = FocusIn(user.Control(F::kBNext));
+        HWND from = FocusIn(user.Control(F::kNextButton));
         user.Key(VK_TAB);
-        Eventually([&] { return FocusIn(user.Control(F::kBNext)) != from; });
-        tabbedTo.push_back(FocusIn(user.Control(F::kBNext)));
+        Eventually([&] { return FocusIn(user.Control(F::kNextButton)) != from; });
+        tabbedTo.push_back(FocusIn(user.Control(F::kNextButton)));
       }
       const std::vector<int> pages = user.Forward();
       user.Backward();
       for (int page : pages) {
-        notes.push_back(user.Text(F::kLCapt));
+        notes.push_back(user.Text(F::kSubtitleLabel));
         for (HWND input : InputsOf(user.Control(kWizardPanels[page])))
           if (IsWindowEnabled(input)) usable.push_back(input);
         if (page != pages.back()) user.Next();
       }
-      if (IsWindowEnabled(user.Control(F::kCBLock))) usable.push_back(user.Control(F::kCBLock));
+      if (IsWindowEnabled(user.Control(F::kBlockCheck))) usable.push_back(user.Control(F::kBlockCheck));
       switch (c.leave) {
         case Leave::kFinishWithNext: user.Next(); break;
         case Leave::kFinishWithEnter: user.Key(VK_RETURN); break;
-        case Leave::kCancel: user.Click(F::kBNo); break;
+        case Leave::kCancel: user.Click(F::kCancelButton); break;
         case Leave::kEscape: user.Key(VK_ESCAPE); break;
         case Leave::kCloseBox: PostMessageW(wizard.Handle(), WM_CLOSE, 0, 0); break;
       }
@@ -316,14 +316,14 @@ TEST_F(TaskWizardFormTest, ATaskOfAnUnknownKindIsShownReadOnlyAndNeverHandedBack
     for (const std::wstring& note : notes) EXPECT_EQ(note, Note());
     EXPECT_TRUE(usable.empty()) << usable.size() << " controls would change the task";
     for (HWND focus : tabbedTo)
-      EXPECT_TRUE(focus == wizard.Control(F::kBNext) || focus == wizard.Control(F::kBNo)) << TextOf(focus);
+      EXPECT_TRUE(focus == wizard.Control(F::kNextButton) || focus == wizard.Control(F::kCancelButton)) << TextOf(focus);
   }
 }
 
 // The note is all the caption line says of such a task: the whole of it must
 // show, in every language the program comes with.
 void ExpectNoteFits(const TMUI& texts, const TFormPlan& wizard, const char* language) {
-  HWND label = wizard.Control(F::kLCapt);
+  HWND label = wizard.Control(F::kSubtitleLabel);
   RECT box{};
   GetClientRect(label, &box);
   RECT needed = box;

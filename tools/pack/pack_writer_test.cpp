@@ -9,7 +9,7 @@
 #include <iterator>
 
 #include "pack_writer.h"
-#include "store/bmp_reader.h"
+#include "pixels/bmp_reader.h"
 #include "store/picture_pack.h"
 #include "support/bmp_samples.h"
 

@@ -1,4 +1,4 @@
-#include "win/panel_colours.h"
+#include "pixels/panel_colours.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "win/profile.h"
+#include "store/profile.h"
 
 class IniFile final : public ProfileFile {
  public:

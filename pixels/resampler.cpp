@@ -1,4 +1,4 @@
-#include "sticker/resampler.h"
+#include "pixels/resampler.h"
 
 #include <algorithm>
 #include <bit>

@@ -1,4 +1,4 @@
-#include "sticker/menu_glyphs_win.h"
+#include "win/menu_glyphs_win.h"
 
 #include <commctrl.h>
 

@@ -4,14 +4,15 @@
 // scheduler's reminders have windows of their own (TReminderForm), so that a
 // question never hides or replaces one.
 
-#include <array>
+#include <span>
 #include <string>
 
 #include "win/dialog_base_win.h"
 
 class TFormDialog final : public DialogBase {
  public:
-  explicit TFormDialog(TextSource& texts);
+  // The buttons show the texts at `okText` and `cancelText`.
+  TFormDialog(TextSource& texts, int okText, int cancelText);
 
   [[nodiscard]] bool Create();
   // True when Ok was pressed.
@@ -20,12 +21,15 @@ class TFormDialog final : public DialogBase {
   bool Input(const std::wstring& caption, const std::wstring& prompt, std::wstring& text);
 
   // Control ids; Enter and Esc are Ok and Cancel.
-  static constexpr int kLText = 100, kEText = 101, kBOK = IDOK, kBNO = IDCANCEL;
+  static constexpr int kTextLabel = 100, kTextEdit = 101, kOkButton = IDOK, kCancelButton = IDCANCEL;
 
  private:
   void BOKClick() { EndDialog(1); }
   void BNOClick() { EndDialog(0); }
   void Prepare(const std::wstring& caption, const std::wstring& text, bool input);
+  void Relabel() override;
 
-  static const std::array<ControlRow, 4> kControls;
+  int okText_, cancelText_;
+
+  static std::span<const ControlRow> Controls();
 };

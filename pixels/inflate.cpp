@@ -1,4 +1,4 @@
-#include "store/inflate.h"
+#include "pixels/inflate.h"
 
 #include <zlib.h>
 

@@ -1,4 +1,4 @@
-#include "win/ansi_boundary.h"
+#include "text/ansi_boundary.h"
 
 namespace {
 LeadBytes& CurrentLeadBytes() {

@@ -1,10 +1,10 @@
-#include "manager/form_dialog_win.h"
+#include "win/form_dialog_win.h"
 
 #include <commctrl.h>
 
 #include <algorithm>
+#include <array>
 
-#include "lang/text_id.h"
 #include "win/handles_win.h"
 
 namespace {
@@ -28,17 +28,27 @@ int TextHeight(HWND control, const std::wstring& text, int width) {
 
 }  // namespace
 
-const std::array<ControlRow, 4> TFormDialog::kControls = {{
-    {L"LText", TFormDialog::kLText, WC_STATICW, 8, 8, 297, 57, SS_CENTER | SS_NOPREFIX, kNoText, nullptr},
-    {L"E_text", TFormDialog::kEText, WC_EDITW, kPromptLeft, kEditTop, 287, kEditHeight,
-     WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, kNoText, nullptr},
-    {L"BOK", TFormDialog::kBOK, WC_BUTTONW, 150, 80, 75, 25, BS_DEFPUSHBUTTON | WS_TABSTOP,
-     TextIndex(L"Setting", L"bOk"), &Handler<&TFormDialog::BOKClick>},
-    {L"BNO", TFormDialog::kBNO, WC_BUTTONW, 231, 80, 75, 25, BS_PUSHBUTTON | WS_TABSTOP,
-     TextIndex(L"Setting", L"bNO"), &Handler<&TFormDialog::BNOClick>},
-}};
+std::span<const ControlRow> TFormDialog::Controls() {
+  static constexpr auto kControls = std::to_array<ControlRow>({
+      {L"LText", TFormDialog::kTextLabel, WC_STATICW, 8, 8, 297, 57, SS_CENTER | SS_NOPREFIX, kNoText, nullptr},
+      {L"E_text", TFormDialog::kTextEdit, WC_EDITW, kPromptLeft, kEditTop, 287, kEditHeight,
+       WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, kNoText, nullptr},
+      {L"BOK", TFormDialog::kOkButton, WC_BUTTONW, 150, 80, 75, 25, BS_DEFPUSHBUTTON | WS_TABSTOP,
+       kNoText, &Handler<&TFormDialog::BOKClick>},
+      {L"BNO", TFormDialog::kCancelButton, WC_BUTTONW, 231, 80, 75, 25, BS_PUSHBUTTON | WS_TABSTOP,
+       kNoText, &Handler<&TFormDialog::BNOClick>},
+  });
+  return kControls;
+}
 
-TFormDialog::TFormDialog(TextSource& texts) : DialogBase(texts, kControls) {}
+TFormDialog::TFormDialog(TextSource& texts, int okText, int cancelText)
+    : DialogBase(texts, Controls()), okText_(okText), cancelText_(cancelText) {}
+
+void TFormDialog::Relabel() {
+  DialogBase::Relabel();
+  SetControlText(kOkButton, Texts().TextAt(okText_));
+  SetControlText(kCancelButton, Texts().TextAt(cancelText_));
+}
 
 bool TFormDialog::Create() {
   return DialogBase::Create({.className = L"TFormDialog", .clientWidth = kClientWidth, .clientHeight = kClientHeight});
@@ -46,8 +56,8 @@ bool TFormDialog::Create() {
 
 void TFormDialog::Prepare(const std::wstring& caption, const std::wstring& text, bool input) {
   SetWindowTextW(Handle(), caption.c_str());
-  HWND label = Control(kLText);
-  SetControlText(kLText, text);
+  HWND label = Control(kTextLabel);
+  SetControlText(kTextLabel, text);
   LONG style = GetWindowLongW(label, GWL_STYLE) & ~static_cast<LONG>(SS_CENTER);
   if (input) {
     const int height = std::max(13, TextHeight(label, text, kPromptWidth));
@@ -59,8 +69,8 @@ void TFormDialog::Prepare(const std::wstring& caption, const std::wstring& text,
     SetWindowLongW(label, GWL_STYLE, style | SS_CENTER);
     MoveWindow(label, kQuestionBox.left, kQuestionBox.top + (boxHeight - height) / 2, boxWidth, height, TRUE);
   }
-  ShowWindow(Control(kEText), input ? SW_SHOW : SW_HIDE);
-  FocusOnShow(input ? kEText : kBOK);
+  ShowControl(kTextEdit, input);
+  FocusOnShow(input ? kTextEdit : kOkButton);
 }
 
 bool TFormDialog::Confirm(const std::wstring& caption, const std::wstring& text) {
@@ -72,9 +82,9 @@ bool TFormDialog::Confirm(const std::wstring& caption, const std::wstring& text)
 bool TFormDialog::Input(const std::wstring& caption, const std::wstring& prompt, std::wstring& text) {
   if (IsModal()) return false;
   Prepare(caption, prompt, true);
-  SetControlText(kEText, text);
-  SendMessageW(Control(kEText), EM_SETSEL, 0, -1);
+  SetControlText(kTextEdit, text);
+  SendMessageW(Control(kTextEdit), EM_SETSEL, 0, -1);
   if (ShowModal() != 1) return false;
-  text = ControlText(kEText);
+  text = ControlText(kTextEdit);
   return true;
 }

@@ -1,4 +1,4 @@
-#include "win/profile.h"
+#include "store/profile.h"
 
 #include <cstdint>
 

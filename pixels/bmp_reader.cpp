@@ -1,4 +1,4 @@
-#include "store/bmp_reader.h"
+#include "pixels/bmp_reader.h"
 
 #include <algorithm>
 

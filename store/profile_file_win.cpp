@@ -1,4 +1,4 @@
-#include "win/profile_file_win.h"
+#include "store/profile_file_win.h"
 
 #include <windows.h>
 
