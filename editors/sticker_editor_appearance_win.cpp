@@ -74,18 +74,17 @@ void StickerEditor::MemoChange() {
   SetControlText(kLengthLabel, counter.text);
   if (!boldFont_) {
     LOGFONTW font{};
-    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Control(kLengthLabel), WM_GETFONT, 0, 0)), sizeof(font), &font);
+    GetObjectW(Font(), sizeof(font), &font);
     font.lfWeight = FW_BOLD;
     boldFont_.Reset(CreateFontIndirectW(&font));
   }
-  HFONT normal = reinterpret_cast<HFONT>(SendMessageW(Control(IDOK), WM_GETFONT, 0, 0));
-  SendMessageW(Control(kLengthLabel), WM_SETFONT, reinterpret_cast<WPARAM>(counter.bold ? boldFont_.Get() : normal), TRUE);
+  SendMessageW(Control(kLengthLabel), WM_SETFONT, reinterpret_cast<WPARAM>(counter.bold ? boldFont_.Get() : Font()), TRUE);
 }
 
 void StickerEditor::MemoFontChange() {
   const std::wstring font = SelectedFont();
   memoFont_ = PointFont(font.empty() ? L"Tahoma" : font, FontSizeOfIndex(std::max(0, Selection(kFontSizeList))),
-                           Checked(kBoldButton), Checked(kItalicButton));
+                           Checked(kBoldButton), Checked(kItalicButton), Dpi());
   SendMessageW(Control(kBodyEdit), WM_SETFONT, reinterpret_cast<WPARAM>(memoFont_.Get()), TRUE);
 }
 

@@ -62,9 +62,9 @@ void StickerEditor::BPressPrimClick() {
 }
 
 bool StickerEditor::OnMeasureItem(MEASUREITEMSTRUCT& m) {
-  if (m.CtlID == static_cast<UINT>(kFontNameList)) m.itemHeight = kFontItemHeight;
-  else if (m.CtlID == static_cast<UINT>(kIconList)) m.itemHeight = IconChoices::kItemHeight;
-  else if (m.CtlID == static_cast<UINT>(kPatternList)) m.itemHeight = kPatternItemHeight;
+  if (m.CtlID == static_cast<UINT>(kFontNameList)) m.itemHeight = Scaled(kFontItemHeight);
+  else if (m.CtlID == static_cast<UINT>(kIconList)) m.itemHeight = Scaled(IconChoices::kItemHeight);
+  else if (m.CtlID == static_cast<UINT>(kPatternList)) m.itemHeight = Scaled(kPatternItemHeight);
   else return false;
   return true;
 }
@@ -106,12 +106,12 @@ bool StickerEditor::OnDrawItem(const DRAWITEMSTRUCT& d) {
       return true;
     case kFontNameList: {
       const std::wstring face = ItemText(d, false);
-      const UniqueFont font = PointFont(face, 10, false, false);  // each name in its own face
-      DrawTextItem(d, face, kFontLeft, font.Get());
+      const UniqueFont font = PointFont(face, 10, false, false, Dpi());  // each name in its own face
+      DrawTextItem(d, face, Scaled(kFontLeft), font.Get());
       return true;
     }
     case kPatternList:
-      DrawTextItem(d, SplitPatternEntry(ItemText(d, true)).name, kPatternLeft, nullptr);
+      DrawTextItem(d, SplitPatternEntry(ItemText(d, true)).name, Scaled(kPatternLeft), nullptr);
       return true;
     default:
       return false;

@@ -62,8 +62,7 @@ bool StickerEditor::CreateEditor() {
                            .clientHeight = layout_.clientHeight}))
     return false;
   tabs_.Create();
-  TaskPanelSetup(Control(kCaptionPanel), kCaptionPanelCollapsed, kCaptionPanelExpanded);
-  TaskPanelSetup(Control(kFontPanel), kTextPanelCollapsed, layout_.textPanelExpanded);
+  SetUpPanels();
   SetPanelCollapsed(Control(kCaptionPanel), true);
   SetPanelCollapsed(Control(kFontPanel), true);
   for (const wchar_t* size : kSizes) SendMessageW(Control(kFontSizeList), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(size));
@@ -143,12 +142,28 @@ void StickerEditor::Relayout() {
   place(kCaptionPanel, caption);
   place(kFontPanel, text);
   const int textHeight = text.bottom - text.top;
-  const int textTop = page.bottom - 4 - textHeight;
+  const int gap = Scaled(4);
+  const int textTop = page.bottom - gap - textHeight;
   MoveWindow(Control(kFontPanel), text.left, textTop, text.right - text.left, textHeight, TRUE);
-  const int counterTop = textTop - 22;
-  MoveWindow(Control(kLengthLabel), 313, counterTop + 1, 100, 16, TRUE);
-  SetWindowPos(Control(kWordWrapCheck), nullptr, 4, counterTop, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  MoveWindow(Control(kBodyEdit), 4, caption.bottom + 4, 409, counterTop - 4 - caption.bottom - 4, TRUE);
+  const int counterTop = textTop - Scaled(22);
+  MoveWindow(Control(kLengthLabel), Scaled(313), counterTop + Scaled(1), Scaled(100), Scaled(16), TRUE);
+  SetWindowPos(Control(kWordWrapCheck), nullptr, gap, counterTop, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  MoveWindow(Control(kBodyEdit), gap, caption.bottom + gap, Scaled(409), counterTop - gap - caption.bottom - gap, TRUE);
+}
+
+void StickerEditor::SetUpPanels() {
+  TaskPanelSetup(Control(kCaptionPanel), Scaled(kCaptionPanelCollapsed), Scaled(kCaptionPanelExpanded));
+  TaskPanelSetup(Control(kFontPanel), Scaled(kTextPanelCollapsed), Scaled(layout_.textPanelExpanded));
+}
+
+// The fonts the editor made itself are made again for the new scale, and the
+// memo and the counter take their places again.
+void StickerEditor::OnDpiChanged() {
+  SetUpPanels();
+  boldFont_.Reset();
+  MemoChange();
+  MemoFontChange();
+  Relayout();
 }
 
 // A folded panel's controls are hidden too, so that Tab does not reach them.

@@ -77,6 +77,7 @@ class StickerEditor : public DialogBase {
   bool OnMeasureItem(MEASUREITEMSTRUCT& item) override;
   LRESULT OnNotify(const NMHDR& header) override;
   bool OnKey(const MSG& message) override;
+  void OnDpiChanged() override;
 
   void ShowPage(int page);
   void FillFonts();
@@ -94,6 +95,7 @@ class StickerEditor : public DialogBase {
 
  private:
   void Relayout();
+  void SetUpPanels();
   void FillStyles();
   void DrawStyle();
   void DrawPattern();

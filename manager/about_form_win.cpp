@@ -12,6 +12,7 @@
 #include "lang/text_id.h"
 #include "store/resource_bitmap_win.h"
 #include "win/layered_window_win.h"
+#include "win/window_dpi_win.h"
 
 namespace {
 
@@ -40,13 +41,15 @@ std::wstring BrowserCommand() {
 
 void ShowCursorFor(CardSpot spot) { SetCursor(LoadCursorW(nullptr, IsLink(spot) ? IDC_HAND : IDC_ARROW)); }
 
+constexpr std::array<Rect, 3> kNamedAreas = {kCloseButtonArea, kWebLinkArea, kMailLinkArea};
+constexpr std::size_t kCloseName = 0;
+
 // A window over a part of the card that names it. A static control without
 // SS_NOTIFY lets the pointer through to the card; owner-drawn, it leaves the
-// picture alone, as the card draws nothing for it.
-HWND NameArea(HWND card, const Rect& area, const wchar_t* name) {
-  return CreateWindowExW(0, WC_STATICW, name, WS_CHILD | WS_VISIBLE | SS_OWNERDRAW, area.left, area.top,
-                         area.right - area.left, area.bottom - area.top, card, nullptr, GetModuleHandleW(nullptr),
-                         nullptr);
+// picture alone, as the card draws nothing for it. Placed by the card.
+HWND NameArea(HWND card, const wchar_t* name) {
+  return CreateWindowExW(0, WC_STATICW, name, WS_CHILD | WS_VISIBLE | SS_OWNERDRAW, 0, 0, 0, 0, card, nullptr,
+                         GetModuleHandleW(nullptr), nullptr);
 }
 
 }  // namespace
@@ -63,7 +66,10 @@ TAboutForm::~TAboutForm() {
   if (watch_) texts_.StopWatching(watch_);
 }
 
+// The pictures give the window its size, so the first scale is the system's;
+// a card that then finds itself on another monitor is drawn again for it.
 std::wstring TAboutForm::Create() {
+  dpi_ = SystemDpi();
   if (std::wstring failure = LoadPictures(); !failure.empty()) return failure;
   WindowCreateArgs args;
   args.className = kAboutWindowClass;
@@ -75,28 +81,54 @@ std::wstring TAboutForm::Create() {
   if (!CreateWindowFor(args) || !tooltip_.Create(Handle())) return kWindowFailure;
   handedOver_ = DibPicture32(background_.Width(), background_.Height());
   CreateNames();
+  if (WindowDpi(Handle()) != dpi_) ChangeDpi(WindowDpi(Handle()));
   return {};
 }
 
+// Pictures that cannot be loaded for the new scale leave the card as it was.
+void TAboutForm::ChangeDpi(int dpi) {
+  const int old = dpi_;
+  dpi_ = dpi;
+  if (!LoadPictures().empty()) {
+    dpi_ = old;
+    return;
+  }
+  handedOver_ = DibPicture32(background_.Width(), background_.Height());
+  SetWindowPos(Handle(), nullptr, 0, 0, background_.Width(), background_.Height(),
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  PlaceNames();
+  if (IsWindowVisible(Handle())) Draw(drawnLook_);
+}
+
+int TAboutForm::Unscaled(int pixels) const { return MulDiv(pixels, kDefaultDpi, dpi_); }
+
 // The links are named by the addresses the card shows.
 void TAboutForm::CreateNames() {
-  NameArea(Handle(), kWebLinkArea, kWebAddress);
-  NameArea(Handle(), kMailLinkArea, kMailAddress);
-  closeName_ = NameArea(Handle(), kCloseButtonArea, L"");
+  const wchar_t* names[] = {L"", kWebAddress, kMailAddress};
+  for (std::size_t i = 0; i < names_.size(); ++i) names_[i] = NameArea(Handle(), names[i]);
+  PlaceNames();
   NameCloseButton();
   watch_ = texts_.WatchTexts([this] { NameCloseButton(); });
 }
 
+void TAboutForm::PlaceNames() const {
+  for (std::size_t i = 0; i < names_.size(); ++i) {
+    const Rect& area = kNamedAreas[i];
+    const int left = ScaleToDpi(area.left, dpi_), top = ScaleToDpi(area.top, dpi_);
+    MoveWindow(names_[i], left, top, ScaleToDpi(area.right, dpi_) - left, ScaleToDpi(area.bottom, dpi_) - top, FALSE);
+  }
+}
+
 void TAboutForm::NameCloseButton() {
-  SetWindowTextW(closeName_, texts_.TextAt(TextIndex(L"Manager", L"close")).c_str());
+  SetWindowTextW(names_[kCloseName], texts_.TextAt(TextIndex(L"Manager", L"close")).c_str());
 }
 
 std::wstring TAboutForm::LoadPictures() {
-  ResourceBitmap background = LoadScaledPicture(kBackgroundPicture, kDefaultDpi, resources_);
+  ResourceBitmap background = LoadScaledPicture(kBackgroundPicture, dpi_, resources_);
   if (background.status != ResourceLoadStatus::kOk) return ResourceErrorText(kBackgroundPicture, background.status);
   background_ = std::move(background.picture);
   for (int look = 0; look < kButtonLookCount; ++look) {
-    ResourceBitmap button = LoadScaledPicture(kButtonPictureNames[look], kDefaultDpi, resources_);
+    ResourceBitmap button = LoadScaledPicture(kButtonPictureNames[look], dpi_, resources_);
     if (button.status != ResourceLoadStatus::kOk) return ResourceErrorText(kButtonPictureNames[look], button.status);
     buttonPictures_[look] = std::move(button.picture);
   }
@@ -125,7 +157,8 @@ void TAboutForm::Hide() {
 void TAboutForm::Draw(ButtonLook look) {
   if (closing_) return;
   composite_ = background_;
-  AlphaBlend(buttonPictures_[static_cast<int>(look)].View(), composite_.View(), kCloseButtonLeft, kCloseButtonTop);
+  AlphaBlend(buttonPictures_[static_cast<int>(look)].View(), composite_.View(), ScaleToDpi(kCloseButtonLeft, dpi_),
+             ScaleToDpi(kCloseButtonTop, dpi_));
   Premultiply(composite_.View(), handedOver_.View());
   UpdateLayeredPicture(Handle(), handedOver_, kOpaque);
   drawnLook_ = look;
@@ -160,7 +193,7 @@ void TAboutForm::ShowHintFor(CardSpot spot, int x, int y) {
     tooltip_.Hide();
     return;
   }
-  POINT at{x, y + kHintDropY};
+  POINT at{ScaleToDpi(x, dpi_), ScaleToDpi(y + kHintDropY, dpi_)};  // (x, y) in the card's units
   ClientToScreen(Handle(), &at);
   tooltip_.Show(spot == CardSpot::kWebLink ? kWebAddress : kMailAddress, at);
 }
@@ -201,8 +234,9 @@ void TAboutForm::OpenWebPage() {
   if (!browser.empty()) opener_(browser, kWebAddress);
 }
 
+// The card's areas are in its own units: the pointer is brought to them.
 LRESULT TAboutForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  const int x = GET_X_LPARAM(lParam), y = GET_Y_LPARAM(lParam);
+  const int x = Unscaled(GET_X_LPARAM(lParam)), y = Unscaled(GET_Y_LPARAM(lParam));
   switch (message) {
     // The class takes double clicks: a second quick press comes as one.
     case WM_LBUTTONDOWN:
@@ -235,6 +269,9 @@ LRESULT TAboutForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return TRUE;
     case WM_CLOSE:  // Alt+F4: the card is kept for the next Show()
       Hide();
+      return 0;
+    case WM_DPICHANGED:
+      ChangeDpi(HIWORD(wParam));
       return 0;
     default:
       break;

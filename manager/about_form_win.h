@@ -45,12 +45,18 @@ class TAboutForm final : public WindowBase {
   ButtonLook DrawnLook() const { return drawnLook_; }
   // That picture as it was composed, with straight alpha.
   const Picture32& Composite() const { return composite_; }
+  // The scale the card is drawn at.
+  int Dpi() const { return dpi_; }
 
  private:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   [[nodiscard]] std::wstring LoadPictures();
+  void ChangeDpi(int dpi);
+  // A point of the window in the card's own units (those at 100 %).
+  int Unscaled(int pixels) const;
   void CreateNames();
+  void PlaceNames() const;
   void NameCloseButton();
   void Draw(ButtonLook look);
   void DrawChanged(std::optional<ButtonLook> look);
@@ -67,7 +73,9 @@ class TAboutForm final : public WindowBase {
   int watch_ = 0;
   HMODULE resources_;  // not owned
   LinkOpener opener_;
-  HWND closeName_ = nullptr;  // not owned: a child of the card
+  // Not owned: children of the card over the close button and the two links.
+  std::array<HWND, 3> names_{};
+  int dpi_ = 0;
 
   Picture32 background_;
   std::array<Picture32, kButtonLookCount> buttonPictures_;

@@ -6,6 +6,7 @@
 #include "lang/text_id.h"
 #include "store/local_time_win.h"
 #include "protocol/messages.h"
+#include "win/window_dpi_win.h"
 
 namespace {
 
@@ -167,11 +168,10 @@ void TFormManager::CreateMenus() {
   attach(taskMenu_.Get(), kTaskPopup);
   SetMenu(Handle(), mainMenu_);
   // The menu bar comes on top of the client area the dialog was made with.
-  RECT frame{0, 0, kClientWidth, kClientHeight};
-  AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongW(Handle(), GWL_STYLE)), TRUE,
-                     static_cast<DWORD>(GetWindowLongW(Handle(), GWL_EXSTYLE)));
-  SetWindowPos(Handle(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const SIZE frame = FrameSizeAtDpi({Scaled(kClientWidth), Scaled(kClientHeight)},
+                                    static_cast<DWORD>(GetWindowLongW(Handle(), GWL_STYLE)),
+                                    static_cast<DWORD>(GetWindowLongW(Handle(), GWL_EXSTYLE)), true, Dpi());
+  SetWindowPos(Handle(), nullptr, 0, 0, frame.cx, frame.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TFormManager::RelabelMenus() {
@@ -188,10 +188,17 @@ void TFormManager::SetButtonGlyphs() {
   for (const ButtonGlyph& button : kButtonGlyphs) SetWindowLongPtrW(Control(button.id), GWLP_USERDATA, button.glyph);
 }
 
-// The grids' rows are 16 and 20 pixels high; the list asks as it is made.
+// The grids' columns are measured in the new font.
+void TFormManager::OnDpiChanged() {
+  RefillStickers();
+  RefillTasks();
+}
+
+// The grids' rows are 16 and 20 pixels high at 100 %; the list asks as it is
+// made, and again when it is resized.
 bool TFormManager::OnMeasureItem(MEASUREITEMSTRUCT& item) {
   if (item.CtlType != ODT_LISTVIEW) return false;
-  item.itemHeight = item.CtlID == static_cast<UINT>(kStickerGrid) ? kStickerRowHeight : kTaskRowHeight;
+  item.itemHeight = Scaled(item.CtlID == static_cast<UINT>(kStickerGrid) ? kStickerRowHeight : kTaskRowHeight);
   return true;
 }
 

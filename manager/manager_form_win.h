@@ -88,6 +88,7 @@ class TFormManager final : public DialogBase {
   bool OnOtherCommand(int id) override;
   bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
   bool OnMeasureItem(MEASUREITEMSTRUCT& item) override;
+  void OnDpiChanged() override;
 
   void CreateMenus();
   void RelabelMenus();

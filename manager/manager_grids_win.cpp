@@ -22,6 +22,8 @@ constexpr RowColours kShown{0x006633, 0xE0FFE0}, kHidden{0x660000, 0xFFE0E0}, kD
 constexpr int kCalendarGlyph = 26, kDueGlyph = 13, kInactiveGlyph = 2, kEarlierGlyph = 4, kUpcomingGlyph = 5;
 constexpr int kColourColumnWidth = 24, kStatusColumnWidth = 20, kIdColumnWidth = 2, kNumberPadding = 16;
 constexpr int kTimeColumnPadding = 12;
+// Where a row's swatch, pictures and texts stand in their cells.
+constexpr int kSwatchInsetX = 3, kSwatchInsetY = 2, kCellInset = 2, kTextBesidePicture = 20;
 // Drawn digits can come out a little wider than measured: the time keeps
 // clear of the grid's edge by more than its 2 pixels.
 constexpr int kTimeRightMargin = 6;
@@ -99,7 +101,7 @@ void TFormManager::RefillStickers() {
                                     [&](const StickerRow& row) { return row.id == *selected; });
     if (found != stickerRows_.end()) stickerGrid_->Select(static_cast<int>(found - stickerRows_.begin()));
   }
-  FitColumns(*stickerGrid_, kColourColumnWidth, kIdColumnWidth);
+  FitColumns(*stickerGrid_, Scaled(kColourColumnWidth), Scaled(kIdColumnWidth));
   UpdateStickerStates();
 }
 
@@ -110,7 +112,7 @@ void TFormManager::RefillTasks() {
   taskGrid_->SetRowCount(static_cast<int>(taskRows_.size()));
   std::vector<std::wstring> times{Texts().TextAt(TextIndex(L"Plan", L"grid_time"))};
   for (const TaskRow& row : taskRows_) times.push_back(row.time);
-  FitColumns(*taskGrid_, kStatusColumnWidth, TextWidth(taskGrid_->Handle(), times) + kTimeColumnPadding);
+  FitColumns(*taskGrid_, Scaled(kStatusColumnWidth), TextWidth(taskGrid_->Handle(), times) + Scaled(kTimeColumnPadding));
   UpdateTaskStates();
 }
 
@@ -123,7 +125,7 @@ void TFormManager::FitColumns(const ReportGrid& grid, int pictureColumn, int las
   if (grid.Overflows() && !(GetWindowLongW(grid.Handle(), GWL_STYLE) & WS_VSCROLL))
     client.right -= GetSystemMetrics(SM_CXVSCROLL);
   const std::wstring count[] = {std::to_wstring(grid.RowCount() + 1)};
-  const int number = TextWidth(grid.Handle(), count) + kNumberPadding;
+  const int number = TextWidth(grid.Handle(), count) + Scaled(kNumberPadding);
   const int name = std::max(0, static_cast<int>(client.right) - number - pictureColumn - lastColumn);
   const int widths[] = {number, pictureColumn, name, lastColumn};
   grid.SetColumnWidths(widths);
@@ -153,13 +155,15 @@ void TFormManager::PaintStickerRow(const ReportGrid::RowPaint& p) const {
     const ScopedSelectObject pen(p.dc, outline.Get());
     SetBkMode(p.dc, OPAQUE);
     SetBkColor(p.dc, colours.back);
-    Rectangle(p.dc, swatch.left + 3, swatch.top + 2, swatch.right - 3, swatch.bottom - 2);
+    const int insetX = Scaled(kSwatchInsetX), insetY = Scaled(kSwatchInsetY);
+    Rectangle(p.dc, swatch.left + insetX, swatch.top + insetY, swatch.right - insetX, swatch.bottom - insetY);
     SetBkMode(p.dc, TRANSPARENT);
   }
-  int textLeft = 2;
+  const int inset = Scaled(kCellInset);
+  int textLeft = inset;
   if (row.calendar) {
-    ImageList_Draw(a_.glyphs, kCalendarGlyph, p.dc, p.cells[2].left + 2, p.cells[2].top, ILD_TRANSPARENT);
-    textLeft = 20;
+    ImageList_Draw(a_.glyphs, kCalendarGlyph, p.dc, p.cells[2].left + inset, p.cells[2].top, ILD_TRANSPARENT);
+    textLeft = Scaled(kTextBesidePicture);
   }
   DrawCellText(p.dc, p.cells[2], textLeft, StickerName(row), kEllipsis);
 }
@@ -173,15 +177,16 @@ void TFormManager::PaintTaskRow(const ReportGrid::RowPaint& p) const {
   SetTextColor(p.dc, colours.text);
   DrawRowNumber(p.dc, p.cells[0], p.row);
   const int status = !row.active ? kInactiveGlyph : row.upcoming ? kUpcomingGlyph : kEarlierGlyph;
-  ImageList_Draw(a_.glyphs, status, p.dc, p.cells[1].left + 2, p.cells[1].top + 2, ILD_TRANSPARENT);
-  int textLeft = 2;
+  const int inset = Scaled(kCellInset);
+  ImageList_Draw(a_.glyphs, status, p.dc, p.cells[1].left + inset, p.cells[1].top + inset, ILD_TRANSPARENT);
+  int textLeft = inset;
   if (row.due) {
-    ImageList_Draw(a_.glyphs, kDueGlyph, p.dc, p.cells[2].left + 2, p.cells[2].top + 2, ILD_TRANSPARENT);
-    textLeft = 20;
+    ImageList_Draw(a_.glyphs, kDueGlyph, p.dc, p.cells[2].left + inset, p.cells[2].top + inset, ILD_TRANSPARENT);
+    textLeft = Scaled(kTextBesidePicture);
   }
   DrawCellText(p.dc, p.cells[2], textLeft, TaskName(row, Texts()), kEllipsis);
   RECT time = p.cells[3];
-  time.right -= kTimeRightMargin;
+  time.right -= Scaled(kTimeRightMargin);
   DrawCellText(p.dc, time, 0, row.time, DT_RIGHT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_NOCLIP);
 }
 

@@ -103,4 +103,12 @@ bool TReminderForm::Show(const std::wstring& text, POINT topLeft) {
   return IsWindowVisible(Handle()) != FALSE;
 }
 
+// The layout follows the font, which the base has made for the new scale.
+void TReminderForm::OnDpiChanged() {
+  const std::wstring text = ControlText(kTextLabel);
+  Layout(text);
+  const SIZE size = SizeFor(text);
+  SetWindowPos(Handle(), nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void TReminderForm::Close() { DestroyWindow(Handle()); }

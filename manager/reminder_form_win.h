@@ -28,6 +28,7 @@ class TReminderForm final : public DialogBase {
  private:
   void BOKClick() { Close(); }
   void OnCancel() override { Close(); }
+  void OnDpiChanged() override;
   void Close();
   void OnDestroyed() override { onClosed_(this); }
   void OnHandlersReturned() override { onClosed_(this); }

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "lang/text_id.h"
 #include "store/local_time_win.h"
@@ -52,12 +53,18 @@ UniqueFont BoldVersionOf(HFONT font) {
 
 TFormPlan::TFormPlan(TMUI& texts, const Tmassiv& store) : DialogBase(texts, Controls()), store_(store) {}
 
+// The old bold font goes only once the title holds the new one.
+void TFormPlan::SetTitleFont() {
+  UniqueFont bold = BoldVersionOf(Font());
+  SendMessageW(Control(kTitleLabel), WM_SETFONT, reinterpret_cast<WPARAM>(bold.Get()), TRUE);
+  boldFont_ = std::move(bold);
+}
+
 bool TFormPlan::Create() {
   if (!DialogBase::Create({.className = L"TFormPlan", .clientWidth = kClientWidth, .clientHeight = kClientHeight,
                            .style = WS_MINIMIZEBOX}))
     return false;
-  boldFont_ = BoldVersionOf(reinterpret_cast<HFONT>(SendMessageW(Control(kSubtitleLabel), WM_GETFONT, 0, 0)));
-  SendMessageW(Control(kTitleLabel), WM_SETFONT, reinterpret_cast<WPARAM>(boldFont_.Get()), FALSE);
+  SetTitleFont();
   SendMessageW(Control(kMessageEdit), EM_SETLIMITTEXT, kMessageLength, 0);
   SendMessageW(Control(kTaskNameEdit), EM_SETLIMITTEXT, kNameLength, 0);
   SendMessageW(Control(kOtherNameEdit), EM_SETLIMITTEXT, kNameLength, 0);

@@ -41,6 +41,8 @@ class TFormPlan final : public DialogBase {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
   void Relabel() override;
+  void OnDpiChanged() override { SetTitleFont(); }
+  void SetTitleFont();
 
   void ShowPage(int page);
   void Open(const TaskRecord& task);

@@ -1,5 +1,7 @@
 #include "win/caption_fitting_win.h"
 
+#include "pixels/picture_scale.h"
+#include "win/dialog_base_win.h"
 #include "win/handles_win.h"
 #include "win/kit_class_win.h"
 #include "win/no_throw.h"
@@ -8,7 +10,7 @@
 namespace {
 
 constexpr wchar_t kButtonClass[] = L"BUTTON";
-constexpr int kBoxAndGap = 24;  // the check mark or radio circle and the space after it
+constexpr int kBoxAndGap = 24;  // the check mark or radio circle and the space after it, at 100 %
 constexpr int kBorders = 4;     // border widths around the text, each way
 
 WNDPROC ButtonProcedure() {
@@ -30,16 +32,22 @@ SIZE TextExtent(HWND control, const std::wstring& text) {
 }
 
 void FitCaption(HWND control, const std::wstring& text) {
-  if (text == WindowText(control)) return;
   const SIZE extent = TextExtent(control, text);
-  SetWindowPos(control, nullptr, 0, 0, extent.cx + kBorders * GetSystemMetrics(SM_CXBORDER) + kBoxAndGap,
+  const int boxAndGap = ScaleToDpi(kBoxAndGap, DialogDpiOf(control));
+  SetWindowPos(control, nullptr, 0, 0, extent.cx + kBorders * GetSystemMetrics(SM_CXBORDER) + boxAndGap,
                extent.cy + kBorders * GetSystemMetrics(SM_CYBORDER), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 LRESULT CALLBACK CaptionFittingProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
   return NoThrow<LRESULT>(0, [&] {
-    if (message == WM_SETTEXT) FitCaption(control, lParam ? reinterpret_cast<const wchar_t*>(lParam) : L"");
-    return CallWindowProcW(ButtonProcedure(), control, message, wParam, lParam);
+    if (message == WM_SETTEXT) {
+      const wchar_t* text = lParam ? reinterpret_cast<const wchar_t*>(lParam) : L"";
+      if (text != WindowText(control)) FitCaption(control, text);
+    }
+    const LRESULT result = CallWindowProcW(ButtonProcedure(), control, message, wParam, lParam);
+    // A new font (the dialog's, at a new scale) measures the caption anew.
+    if (message == WM_SETFONT) FitCaption(control, WindowText(control));
+    return result;
   });
 }
 

@@ -2,8 +2,12 @@
 
 #include <commctrl.h>
 
+#include <utility>
+
+#include "pixels/picture_scale.h"
 #include "win/kit_class_win.h"
 #include "win/kit_controls_win.h"
+#include "win/window_dpi_win.h"
 
 namespace {
 
@@ -12,24 +16,37 @@ constexpr DWORD kDialogExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 // Asks a window whether a modal run must leave it enabled; only dialogs that
 // stay enabled answer 1.
 constexpr UINT kStaysEnabledQuery = WM_APP + 0x3F1;
+// Asks a dialog for the scale it is laid out at; other windows answer 0.
+constexpr UINT kDpiQuery = WM_APP + 0x3F2;
 
 // The messages whose lParam points into the sender's memory. Only our own
 // thread's controls and message loop send them; another thread or program that
 // still waits for the answer must not make us read at an address it chose.
 bool FromAnotherThread() { return (InSendMessageEx(nullptr) & (ISMEX_SEND | ISMEX_REPLIED)) == ISMEX_SEND; }
 
-UniqueFont MessageFont() {
-  NONCLIENTMETRICSW metrics{sizeof(metrics)};
-  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
-  return UniqueFont(CreateFontIndirectW(&metrics.lfMessageFont));
+UniqueFont MessageFont(int dpi) {
+  const LOGFONTW font = MessageFontAtDpi(dpi);
+  return UniqueFont(CreateFontIndirectW(&font));
 }
 
 }  // namespace
+
+int DialogDpiOf(HWND control) {
+  const int dpi = static_cast<int>(SendMessageW(GetAncestor(control, GA_ROOT), kDpiQuery, 0, 0));
+  return dpi > 0 ? dpi : WindowDpi(control);
+}
 
 bool RouteDialogKey(MSG& message) {
   HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
   if (!root || !(GetWindowLongW(root, GWL_EXSTYLE) & WS_EX_CONTROLPARENT)) return false;
   return SendMessageW(root, kFormKeyMessage, 0, reinterpret_cast<LPARAM>(&message)) || IsDialogMessageW(root, &message);
+}
+
+RECT ControlRectAtDpi(const ControlRow& row, int dpi) {
+  // Edges are scaled, not sizes, so that controls that touch at 100 % still
+  // touch at every scale.
+  return {ScaleToDpi(row.x, dpi), ScaleToDpi(row.y, dpi), ScaleToDpi(row.x + row.width, dpi),
+          ScaleToDpi(row.y + row.height, dpi)};
 }
 
 DialogBase::DialogBase(TextSource& texts, std::span<const ControlRow> controls) : texts_(texts), controls_(controls) {}
@@ -39,22 +56,26 @@ DialogBase::~DialogBase() {
   if (modal_) EnableOtherWindows();
 }
 
+// The window is made first: only then does the system say which monitor, and
+// so which scale, it is on.
 bool DialogBase::Create(const DialogArgs& a) {
-  RECT frame{0, 0, a.clientWidth, a.clientHeight};
-  AdjustWindowRectEx(&frame, kDialogStyle | a.style, FALSE, kDialogExStyle | a.exStyle);
+  client_ = {a.clientWidth, a.clientHeight};
   WindowCreateArgs args;
   args.className = a.className;
   args.style = kDialogStyle | a.style;
   args.exStyle = kDialogExStyle | a.exStyle;
   args.x = args.y = 0;
-  args.width = frame.right - frame.left;
-  args.height = frame.bottom - frame.top;
+  args.width = a.clientWidth;
+  args.height = a.clientHeight;
   args.background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   RegisterKitControls();
   if (!CreateWindowFor(args)) return false;
   captionText_ = a.captionText;
   staysEnabled_ = a.staysEnabled;
-  font_ = MessageFont();
+  dpi_ = WindowDpi(Handle());
+  const SIZE frame = FrameSizeAtDpi({Scaled(client_.cx), Scaled(client_.cy)}, args.style, args.exStyle, false, dpi_);
+  SetWindowPos(Handle(), nullptr, 0, 0, frame.cx, frame.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  font_ = MessageFont(dpi_);
   CreateControls();
   watch_ = texts_.WatchTexts([this] { Relabel(); });
   Relabel();
@@ -66,14 +87,39 @@ void DialogBase::CreateControls() {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
   for (const ControlRow& row : controls_) {
     HWND parent = row.parent ? Control(row.parent) : Handle();
-    HWND control = CreateWindowExW(0, row.className, L"", WS_CHILD | WS_VISIBLE | row.style, row.x, row.y, row.width,
-                                   row.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), instance,
-                                   nullptr);
+    const RECT r = ControlRectAtDpi(row, dpi_);
+    HWND control = CreateWindowExW(0, row.className, L"", WS_CHILD | WS_VISIBLE | row.style, r.left, r.top,
+                                   r.right - r.left, r.bottom - r.top, parent,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), instance, nullptr);
     if (!control) continue;
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
     if (row.hint != kNoText) AddHint(control, row.hint);
   }
 }
+
+void DialogBase::LayOutControls() const {
+  for (const ControlRow& row : controls_) {
+    HWND control = Control(row.id);
+    const RECT r = ControlRectAtDpi(row, dpi_);
+    SetWindowPos(control, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), TRUE);
+  }
+}
+
+// The old font stays alive until no control holds it any more.
+void DialogBase::ChangeDpi(int dpi, const RECT& suggested) {
+  dpi_ = dpi;
+  UniqueFont old = std::move(font_);
+  font_ = MessageFont(dpi_);
+  SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  LayOutControls();
+  OnDpiChanged();
+  InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+int DialogBase::Scaled(int length) const { return ScaleToDpi(length, dpi_); }
 
 void DialogBase::AddHint(HWND control, int text) {
   if (!hints_)
@@ -246,6 +292,8 @@ LRESULT DialogBase::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return !FromAnotherThread() && OnKey(*reinterpret_cast<const MSG*>(lParam));
     case kStaysEnabledQuery:
       return staysEnabled_;
+    case kDpiQuery:
+      return dpi_;
     case WM_HSCROLL:
     case WM_VSCROLL:
       if (lParam) RunCommand(GetDlgCtrlID(reinterpret_cast<HWND>(lParam)));
@@ -267,6 +315,9 @@ LRESULT DialogBase::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_CLOSE:
       OnCancel();
+      return 0;
+    case WM_DPICHANGED:
+      if (!FromAnotherThread()) ChangeDpi(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
       return 0;
     default:
       return WindowBase::HandleMessage(message, wParam, lParam);

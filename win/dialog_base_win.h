@@ -4,7 +4,9 @@
 // creates them with the dialog font, binds the form to its window, routes
 // each control's command to its handler, puts the current texts on the
 // controls (again at every change of language), and gives Enter, Esc and Tab
-// their dialog meanings, modal or modeless.
+// their dialog meanings, modal or modeless. The table and the client size are
+// written for 100 % (96 pixels per inch); the base lays them out at the scale
+// of the monitor the dialog is on, and again when it moves to another.
 
 #include <windows.h>
 
@@ -21,6 +23,10 @@ class DialogBase;
 
 // Asks a form whether it takes a key itself; lParam is the MSG.
 inline constexpr UINT kFormKeyMessage = WM_APP + 0x3F0;
+
+// The scale the dialog that holds `control` is laid out at: controls that size
+// themselves ask it rather than the system, which knows only the monitor.
+int DialogDpiOf(HWND control);
 
 // The message loop's dialog keys for a modeless window that holds controls:
 // the form's own keys first, then Tab, the arrows, Enter and Esc. True when
@@ -45,7 +51,7 @@ struct ControlRow {
   const wchar_t* name;  // the control's name in the form's design
   int id;
   const wchar_t* className;
-  int x, y, width, height;  // in client pixels
+  int x, y, width, height;  // in client pixels at 100 %
   DWORD style;              // besides WS_CHILD and WS_VISIBLE
   int text;                 // position in the text table, or kNoText
   ControlHandler onCommand;  // clicked, changed, chosen or scrolled; null for none
@@ -53,9 +59,12 @@ struct ControlRow {
   int hint = kNoText;        // its tool tip, or kNoText
 };
 
+// Where a row's control lies in its parent at `dpi`.
+RECT ControlRectAtDpi(const ControlRow& row, int dpi);
+
 struct DialogArgs {
   const wchar_t* className;
-  int clientWidth, clientHeight;
+  int clientWidth, clientHeight;  // at 100 %
   int captionText = kNoText;  // the title bar's text, or kNoText to set it by hand
   DWORD style = 0;            // besides the dialog frame: WS_MINIMIZEBOX, say
   DWORD exStyle = 0;
@@ -96,6 +105,11 @@ class DialogBase : public WindowBase {
   void EnableControl(int id, bool enabled) const;
   void ShowControl(int id, bool shown) const;
   const TextSource& Texts() const { return texts_; }
+  // The scale the dialog is laid out at, and a length at 100 % in its pixels.
+  int Dpi() const { return dpi_; }
+  int Scaled(int length) const;
+  // The dialog font, made for the dialog's scale.
+  HFONT Font() const { return font_.Get(); }
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -113,9 +127,14 @@ class DialogBase : public WindowBase {
   // A command no control of the table handles: menu items, and IDOK when
   // Enter has no default button to press.
   virtual bool OnOtherCommand(int) { return false; }
+  // The dialog was laid out again at a new scale: forms rebuild what they
+  // sized or drew for the old one (fonts, pictures, list rows).
+  virtual void OnDpiChanged() {}
 
  private:
   void CreateControls();
+  void LayOutControls() const;
+  void ChangeDpi(int dpi, const RECT& suggested);
   void AddHint(HWND control, int text);
   bool RunCommand(int id);
   void CentreOnScreen() const;
@@ -129,6 +148,8 @@ class DialogBase : public WindowBase {
   TextSource& texts_;
   std::span<const ControlRow> controls_;
   int captionText_ = kNoText;
+  SIZE client_{};  // at 100 %
+  int dpi_ = 0;
   UniqueFont font_;
   UniqueWindow hints_;
   int watch_ = 0;

@@ -60,14 +60,16 @@ void TFormDialog::Prepare(const std::wstring& caption, const std::wstring& text,
   SetControlText(kTextLabel, text);
   LONG style = GetWindowLongW(label, GWL_STYLE) & ~static_cast<LONG>(SS_CENTER);
   if (input) {
-    const int height = std::max(13, TextHeight(label, text, kPromptWidth));
+    const int height = std::max(Scaled(13), TextHeight(label, text, Scaled(kPromptWidth)));
     SetWindowLongW(label, GWL_STYLE, style);
-    MoveWindow(label, kPromptLeft, kPromptTop, kPromptWidth, std::min(height, kEditTop - kPromptTop), TRUE);
+    MoveWindow(label, Scaled(kPromptLeft), Scaled(kPromptTop), Scaled(kPromptWidth),
+               std::min(height, Scaled(kEditTop - kPromptTop)), TRUE);
   } else {
-    const int boxWidth = kQuestionBox.right - kQuestionBox.left, boxHeight = kQuestionBox.bottom - kQuestionBox.top;
+    const int left = Scaled(kQuestionBox.left), top = Scaled(kQuestionBox.top);
+    const int boxWidth = Scaled(kQuestionBox.right) - left, boxHeight = Scaled(kQuestionBox.bottom) - top;
     const int height = std::min(boxHeight, TextHeight(label, text, boxWidth));
     SetWindowLongW(label, GWL_STYLE, style | SS_CENTER);
-    MoveWindow(label, kQuestionBox.left, kQuestionBox.top + (boxHeight - height) / 2, boxWidth, height, TRUE);
+    MoveWindow(label, left, top + (boxHeight - height) / 2, boxWidth, height, TRUE);
   }
   ShowControl(kTextEdit, input);
   FocusOnShow(input ? kTextEdit : kOkButton);

@@ -7,6 +7,7 @@
 #include "win/form_dialog_win.h"
 #include "manager/reminders_win.h"
 #include "support/modal_user_win.h"
+#include "support/dialog_fit_win.h"
 
 namespace {
 
@@ -139,6 +140,23 @@ TEST_F(FormDialogTest, ButtonsFollowTheLanguage) {
   texts.ApplyBuiltin(BuiltinLanguage::kRussian);
   EXPECT_EQ(TextOf(dialog.Control(TFormDialog::kCancelButton)), L"Отмена");
   EXPECT_EQ(TextOf(dialog.Control(TFormDialog::kOkButton)), L"Ok");
+}
+
+// The question is placed for the scale the dialog is at when it asks.
+TEST_F(FormDialogTest, AQuestionFitsAfterAMoveToOneAndAHalfTimesTheScale) {
+  MoveToDpi(dialog.Handle(), dialog.Dpi(), dialog.Dpi() * 3 / 2);
+  std::vector<std::wstring> faults{L"not shown"};
+  RECT label{};
+  {
+    WhenShown look(dialog.Handle(), [&] {
+      faults = ControlsThatDoNotFit(dialog.Handle());
+      label = RectIn(dialog.Handle(), Label());
+      Press(dialog.Handle(), VK_ESCAPE);
+    });
+    dialog.Confirm(L"Quillory: Confirmation", L"Delete the sticker \"Shopping list\" and everything it holds?");
+  }
+  EXPECT_EQ(faults, std::vector<std::wstring>{});
+  EXPECT_EQ(label.left, dialog.Scaled(8));
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 
 #include "lang/button_texts.h"
 #include "manager/manager_form_win.h"
+#include "support/dialog_fit_win.h"
 #include "support/scheduler_fakes.h"
 #include "support/sticker_samples.h"
 #include "support/task_wizard_user_win.h"
@@ -266,6 +267,21 @@ TEST_F(ManagerFormTest, FinishingTheWizardOnATaskOfAnUnknownKindWritesNothing) {
   EXPECT_TRUE(finished);
   EXPECT_EQ(std::memcmp(&store->Task(3), &later, sizeof later), 0);
   EXPECT_EQ(commands.taskSaves, 0);
+}
+
+TEST_F(ManagerFormTest, EveryControlFitsAtItsScaleAndAtOneAndAHalfTimesIt) {
+  EXPECT_EQ(ControlsThatDoNotFit(manager->Handle()), std::vector<std::wstring>{});
+  const int dpi = manager->Dpi();
+  MoveToDpi(manager->Handle(), dpi, dpi * 3 / 2);
+  EXPECT_EQ(ControlsThatDoNotFit(manager->Handle()), std::vector<std::wstring>{});
+  // The grids' columns still share the grid's width.
+  HWND grid = manager->Control(TFormManager::kStickerGrid);
+  RECT client{};
+  GetClientRect(grid, &client);
+  int columns = 0;
+  for (int column = 0; column < 4; ++column) columns += static_cast<int>(SendMessageW(grid, LVM_GETCOLUMNWIDTH, column, 0));
+  EXPECT_LE(columns, client.right);
+  EXPECT_GT(columns, client.right - GetSystemMetrics(SM_CXVSCROLL) - 2);
 }
 
 }  // namespace

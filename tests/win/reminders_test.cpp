@@ -18,6 +18,7 @@
 #include "manager/task_wizard_form_win.h"
 #include "store/task_record.h"
 #include "store/tmassiv.h"
+#include "support/dialog_fit_win.h"
 #include "support/sticker_windows_win.h"
 #include "support/wait_win.h"
 
@@ -279,6 +280,20 @@ TEST_F(RemindersTest, AReminderSpeaksTheCurrentLanguage) {
   texts.ApplyBuiltin(BuiltinLanguage::kEnglish);
   EXPECT_EQ(TextOf(reminder), L"Scheduler");
   EXPECT_EQ(TextOf(Label(reminder)), L"Tea");
+}
+
+// A reminder on a monitor of another scale is laid out again in its font.
+TEST_F(RemindersTest, AMoveToAnotherScaleLaysTheReminderOutAgain) {
+  ASSERT_TRUE(actions.ShowMessage("A reminder long enough to need two lines when the font grows by half again"));
+  HWND reminder = reminders.OpenWindows().back();
+  const RECT before = RectOf(reminder);
+  const int dpi = DialogDpiOf(Ok(reminder));
+  MoveToDpi(reminder, dpi, dpi * 3 / 2);
+  EXPECT_EQ(ControlsThatDoNotFit(reminder), std::vector<std::wstring>{});
+  const RECT after = RectOf(reminder);
+  EXPECT_GT(after.right - after.left, (before.right - before.left) * 5 / 4);
+  EXPECT_EQ(after.left, before.left);
+  EXPECT_EQ(after.top, before.top);
 }
 
 }  // namespace

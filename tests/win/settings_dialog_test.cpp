@@ -20,6 +20,7 @@
 #include "win/form_dialog_win.h"
 #include "store/pattern_file.h"
 #include "support/sticker_artwork_win.h"
+#include "support/dialog_fit_win.h"
 #include "support/temp_folder_win.h"
 #include "support/wait_win.h"
 #include "win/colour_box_win.h"
@@ -340,6 +341,19 @@ TEST_F(SettingsDialogTest, TheCaptionAndDateLineTakeNoMoreThanTheyKeep) {
   ASSERT_EQ(applied.size(), 1u);
   EXPECT_EQ(applied[0].caption.line_text.View(), "abcdefghijklmnopqrstuvwxyzabcdef");
   EXPECT_EQ(applied[0].date_line.line_text.View(), std::string(32, '9'));
+}
+
+// Moved to a monitor at one and a half times its scale, every control of
+// every tab still lies inside the dialog and shows all of its text.
+TEST_F(SettingsDialogTest, EveryControlFitsAtItsScaleAndAtOneAndAHalfTimesIt) {
+  EXPECT_EQ(ControlsThatDoNotFit(form->Handle()), std::vector<std::wstring>{});
+  MoveToDpi(form->Handle(), form->Dpi(), form->Dpi() * 3 / 2);
+  EXPECT_EQ(ControlsThatDoNotFit(form->Handle()), std::vector<std::wstring>{});
+  // The memo still fills what the panels leave free.
+  const RECT memo = RectIn(form->Handle(), Control(F::kBodyEdit));
+  const RECT counter = RectIn(form->Handle(), Control(F::kLengthLabel));
+  EXPECT_LE(memo.bottom, counter.top);
+  EXPECT_GT(memo.bottom - memo.top, form->Scaled(100));
 }
 
 }  // namespace

@@ -19,6 +19,7 @@
 #include "lang/tmui.h"
 #include "manager/task_wizard_form_win.h"
 #include "support/program_run_win.h"
+#include "support/dialog_fit_win.h"
 #include "support/sticker_samples.h"
 #include "support/task_wizard_user_win.h"
 
@@ -353,6 +354,21 @@ TEST_F(RussianLocaleTaskWizardForm, TheNoteFitsItsLineInUkrainian) {
   ApplyLanguageFile(texts, ShippedLanguage(L"Ukrainian.lng"));
   ASSERT_EQ(texts.Text({L"Plan", L"Button_next"}), L"\u0414\u0430\u043B\u0456");  // Далі: the file was read
   ExpectNoteFits(texts, wizard, "Ukrainian");
+}
+
+TEST_F(TaskWizardFormTest, EveryControlFitsAtItsScaleAndAtOneAndAHalfTimesIt) {
+  EXPECT_EQ(ControlsThatDoNotFit(wizard.Handle()), std::vector<std::wstring>{});
+  HWND title = wizard.Control(TFormPlan::kTitleLabel);
+  const auto height = [](HWND control) {
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof(font), &font);
+    return std::abs(font.lfHeight);
+  };
+  const int before = height(title);
+  MoveToDpi(wizard.Handle(), wizard.Dpi(), wizard.Dpi() * 3 / 2);
+  EXPECT_EQ(ControlsThatDoNotFit(wizard.Handle()), std::vector<std::wstring>{});
+  // The bold title was made again at the new scale.
+  EXPECT_NEAR(height(title), before * 3 / 2, 1);
 }
 
 }  // namespace
