@@ -346,4 +346,33 @@ TEST_F(AboutForm, DraggingTheCardMovesIt) {
   EXPECT_TRUE(opened_.empty());
 }
 
+// On a monitor at 1.5 times the scale the card is drawn from the pictures of
+// that scale, and its button and links are found where they then lie.
+TEST_F(AboutForm, AtOneAndAHalfTimesTheScaleItsPicturesAndPartsGrowTogether) {
+  const int dpi = form_->Dpi(), grown = dpi * 3 / 2;
+  const RECT before = WindowRect(card_);
+  const int width = form_->Composite().Width(), height = form_->Composite().Height();
+  RECT suggested{before.left, before.top, before.left + 1, before.top + 1};  // a layered card takes its own size
+  SendMessageW(card_, WM_DPICHANGED, MAKEWPARAM(grown, grown), reinterpret_cast<LPARAM>(&suggested));
+  const auto scaled = [&](POINT p) { return POINT{MulDiv(p.x, grown, dpi), MulDiv(p.y, grown, dpi)}; };
+
+  EXPECT_EQ(form_->Dpi(), grown);
+  EXPECT_NEAR(form_->Composite().Width(), width * 3 / 2, 1);
+  EXPECT_NEAR(form_->Composite().Height(), height * 3 / 2, 1);
+  EXPECT_EQ(WindowRect(card_).right - WindowRect(card_).left, form_->Composite().Width());
+  HWND part = ChildWindowFromPointEx(card_, scaled(kOnWeb), CWP_SKIPINVISIBLE);
+  ASSERT_NE(part, card_);
+  wchar_t name[64] = {};
+  GetWindowTextW(part, name, 64);
+  EXPECT_EQ(std::wstring(name), kWebHint);
+  // A press lands on the button where this scale draws it.
+  Send(WM_LBUTTONDOWN, scaled(kOnButton));
+  EXPECT_EQ(form_->DrawnLook(), ButtonLook::kPressed);
+  Send(WM_LBUTTONUP, scaled(kOnButton));
+  EXPECT_FALSE(IsWindowVisible(card_));
+
+  SendMessageW(card_, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+  EXPECT_EQ(WindowRect(card_).right - WindowRect(card_).left, before.right - before.left);
+}
+
 }  // namespace
