@@ -12,7 +12,7 @@
 #include "lang/text_id.h"
 #include "store/resource_bitmap_win.h"
 #include "win/layered_window_win.h"
-#include "win/window_dpi_win.h"
+#include "win/display_dpi_win.h"
 
 namespace {
 
@@ -69,7 +69,7 @@ TAboutForm::~TAboutForm() {
 // The pictures give the window its size, so the first scale is the system's;
 // a card that then finds itself on another monitor is drawn again for it.
 std::wstring TAboutForm::Create() {
-  dpi_ = SystemDpi();
+  dpi_ = SystemScale().Dpi();
   if (std::wstring failure = LoadPictures(); !failure.empty()) return failure;
   WindowCreateArgs args;
   args.className = kAboutWindowClass;
@@ -81,7 +81,7 @@ std::wstring TAboutForm::Create() {
   if (!CreateWindowFor(args) || !tooltip_.Create(Handle())) return kWindowFailure;
   handedOver_ = DibPicture32(background_.Width(), background_.Height());
   CreateNames();
-  if (WindowDpi(Handle()) != dpi_) ChangeDpi(WindowDpi(Handle()));
+  if (WindowScale(Handle()).Dpi() != dpi_) ChangeDpi(WindowScale(Handle()).Dpi());
   return {};
 }
 

@@ -6,7 +6,7 @@
 #include "lang/text_id.h"
 #include "store/local_time_win.h"
 #include "protocol/messages.h"
-#include "win/window_dpi_win.h"
+#include "win/display_dpi_win.h"
 
 namespace {
 
@@ -168,9 +168,9 @@ void TFormManager::CreateMenus() {
   attach(taskMenu_.Get(), kTaskPopup);
   SetMenu(Handle(), mainMenu_);
   // The menu bar comes on top of the client area the dialog was made with.
-  const SIZE frame = FrameSizeAtDpi({Scaled(kClientWidth), Scaled(kClientHeight)},
-                                    static_cast<DWORD>(GetWindowLongW(Handle(), GWL_STYLE)),
-                                    static_cast<DWORD>(GetWindowLongW(Handle(), GWL_EXSTYLE)), true, Dpi());
+  const SIZE frame = FrameSizeAt({Scaled(kClientWidth), Scaled(kClientHeight)},
+                                 static_cast<DWORD>(GetWindowLongW(Handle(), GWL_STYLE)),
+                                 static_cast<DWORD>(GetWindowLongW(Handle(), GWL_EXSTYLE)), true, DisplayScale(Dpi()));
   SetWindowPos(Handle(), nullptr, 0, 0, frame.cx, frame.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

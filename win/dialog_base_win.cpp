@@ -7,7 +7,7 @@
 #include "pixels/picture_scale.h"
 #include "win/kit_class_win.h"
 #include "win/kit_controls_win.h"
-#include "win/window_dpi_win.h"
+#include "win/display_dpi_win.h"
 
 namespace {
 
@@ -25,7 +25,7 @@ constexpr UINT kDpiQuery = WM_APP + 0x3F2;
 bool FromAnotherThread() { return (InSendMessageEx(nullptr) & (ISMEX_SEND | ISMEX_REPLIED)) == ISMEX_SEND; }
 
 UniqueFont MessageFont(int dpi) {
-  const LOGFONTW font = MessageFontAtDpi(dpi);
+  const LOGFONTW font = MessageFontAt(DisplayScale(dpi));
   return UniqueFont(CreateFontIndirectW(&font));
 }
 
@@ -33,7 +33,7 @@ UniqueFont MessageFont(int dpi) {
 
 int DialogDpiOf(HWND control) {
   const int dpi = static_cast<int>(SendMessageW(GetAncestor(control, GA_ROOT), kDpiQuery, 0, 0));
-  return dpi > 0 ? dpi : WindowDpi(control);
+  return dpi > 0 ? dpi : WindowScale(control).Dpi();
 }
 
 bool RouteDialogKey(MSG& message) {
@@ -72,8 +72,8 @@ bool DialogBase::Create(const DialogArgs& a) {
   if (!CreateWindowFor(args)) return false;
   captionText_ = a.captionText;
   staysEnabled_ = a.staysEnabled;
-  dpi_ = WindowDpi(Handle());
-  const SIZE frame = FrameSizeAtDpi({Scaled(client_.cx), Scaled(client_.cy)}, args.style, args.exStyle, false, dpi_);
+  dpi_ = WindowScale(Handle()).Dpi();
+  const SIZE frame = FrameSizeAt({Scaled(client_.cx), Scaled(client_.cy)}, args.style, args.exStyle, false, DisplayScale(dpi_));
   SetWindowPos(Handle(), nullptr, 0, 0, frame.cx, frame.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   font_ = MessageFont(dpi_);
   CreateControls();

@@ -9,6 +9,7 @@ constexpr int kEffectiveDpi = 0;  // MDT_EFFECTIVE_DPI
 
 using GetDpiForSystemCall = UINT(WINAPI*)();
 using GetDpiForWindowCall = UINT(WINAPI*)(HWND);
+using AdjustWindowRectExForDpiCall = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
 using GetSystemMetricsForDpiCall = int(WINAPI*)(int, UINT);
 using SystemParametersInfoForDpiCall = BOOL(WINAPI*)(UINT, UINT, PVOID, UINT, UINT);
 using GetDpiForMonitorCall = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
@@ -29,7 +30,22 @@ GetDpiForMonitorCall MonitorDpiCall() {
 
 int ScreenDpi() {
   const ScopedGetDC screen(nullptr);
-  return screen.Get() ? GetDeviceCaps(screen.Get(), LOGPIXELSX) : kDefaultDpi;
+  const int dpi = screen.Get() ? GetDeviceCaps(screen.Get(), LOGPIXELSX) : 0;
+  return dpi > 0 ? dpi : kDefaultDpi;
+}
+
+// The system's metrics made for that scale; a system without the call makes
+// them for its own scale, and its fonts are grown to the one asked for.
+NONCLIENTMETRICSW NonClientMetricsAt(const DisplayScale& scale) {
+  static const auto call = User32Call<SystemParametersInfoForDpiCall>("SystemParametersInfoForDpi");
+  NONCLIENTMETRICSW metrics{sizeof(metrics)};
+  if (call && call(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0, static_cast<UINT>(scale.Dpi())))
+    return metrics;
+  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+  const int systemDpi = ScreenDpi();
+  for (LOGFONTW* font : {&metrics.lfMenuFont, &metrics.lfMessageFont})
+    font->lfHeight = MulDiv(font->lfHeight, scale.Dpi(), systemDpi);
+  return metrics;
 }
 
 }  // namespace
@@ -49,7 +65,8 @@ DisplayScale MonitorScaleAt(POINT at) {
 
 DisplayScale WindowScale(HWND window) {
   static const auto call = User32Call<GetDpiForWindowCall>("GetDpiForWindow");
-  return call ? DisplayScale(static_cast<int>(call(window))) : SystemScale();
+  const int dpi = call && window ? static_cast<int>(call(window)) : 0;
+  return dpi > 0 ? DisplayScale(dpi) : SystemScale();
 }
 
 int SmallIconSize(const DisplayScale& scale) {
@@ -57,10 +74,14 @@ int SmallIconSize(const DisplayScale& scale) {
   return call ? call(SM_CXSMICON, static_cast<UINT>(scale.Dpi())) : GetSystemMetrics(SM_CXSMICON);
 }
 
-LOGFONTW MenuFontAt(const DisplayScale& scale) {
-  static const auto call = User32Call<SystemParametersInfoForDpiCall>("SystemParametersInfoForDpi");
-  NONCLIENTMETRICSW metrics{sizeof(metrics)};
-  if (!call || !call(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0, static_cast<UINT>(scale.Dpi())))
-    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
-  return metrics.lfMenuFont;
+LOGFONTW MenuFontAt(const DisplayScale& scale) { return NonClientMetricsAt(scale).lfMenuFont; }
+
+LOGFONTW MessageFontAt(const DisplayScale& scale) { return NonClientMetricsAt(scale).lfMessageFont; }
+
+SIZE FrameSizeAt(SIZE client, DWORD style, DWORD exStyle, bool menu, const DisplayScale& scale) {
+  static const auto call = User32Call<AdjustWindowRectExForDpiCall>("AdjustWindowRectExForDpi");
+  RECT frame{0, 0, client.cx, client.cy};
+  if (!call || !call(&frame, style, menu, exStyle, static_cast<UINT>(scale.Dpi())))
+    AdjustWindowRectEx(&frame, style, menu, exStyle);
+  return {frame.right - frame.left, frame.bottom - frame.top};
 }

@@ -18,3 +18,9 @@ DisplayScale WindowScale(HWND window);
 int SmallIconSize(const DisplayScale& scale);
 // The menu font of that scale, as the system draws menus with it.
 LOGFONTW MenuFontAt(const DisplayScale& scale);
+// The message font (the font dialogs show text in) of that scale: the same
+// points, more pixels.
+LOGFONTW MessageFontAt(const DisplayScale& scale);
+// The outer size of a window with this client size, frame, caption and menu
+// bar at that scale.
+SIZE FrameSizeAt(SIZE client, DWORD style, DWORD exStyle, bool menu, const DisplayScale& scale);
