@@ -94,15 +94,6 @@ class DisplayScaleLook : public DisplayScaleStart, public ::testing::WithParamIn
     const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     EXPECT_TRUE(SavePng(SettledScreenPicture(screen), folder + L"\\" + std::to_wstring(GetParam()) + L"_" + name + L".png"));
   }
-  HWND Tray() {
-    HWND tray = nullptr;
-    Eventually([&] {
-      const auto found = TopLevelWindows({kTrayWindowClass, Pid()});
-      tray = found.empty() ? nullptr : found.front();
-      return tray != nullptr;
-    });
-    return tray;
-  }
   std::wstring folder = FolderFromEnvironment("QUILLORY_SHOTS_DIR");
 };
 

@@ -26,7 +26,6 @@ class NewSticker : public StickerProgram {
         30000);
     return found;
   }
-  HWND Tray() { return TopLevelWindows({kTrayWindowClass, Pid()}).front(); }
   void DoubleClickTray() { PostMessageW(Tray(), kTrayCallbackMessage, 1, WM_LBUTTONDBLCLK); }
   static void Press(HWND form, int id) { PostMessageW(form, WM_COMMAND, id, 0); }
   static std::wstring Text(HWND form, int id) {

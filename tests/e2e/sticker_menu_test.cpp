@@ -51,18 +51,12 @@ TEST_F(StickerMenu, TheFourPositionsAreAppliedAndStored) {
   EXPECT_EQ(Saved()[0].position, kPositionNormal);
   EXPECT_EQ(GetAncestor(sticker, GA_PARENT), GetDesktopWindow());
 
-  WNDCLASSW wc{};
-  wc.lpfnWndProc = DefWindowProcW;
-  wc.hInstance = GetModuleHandleW(nullptr);
-  wc.lpszClassName = L"Progman";
-  RegisterClassW(&wc);
-  HWND host = CreateWindowW(L"Progman", L"Program Manager", WS_POPUP | WS_VISIBLE, 0, 0, 1024, 768, nullptr, nullptr,
-                            wc.hInstance, nullptr);
+  const UniqueWindow desktop = OpenDesktopStandIn();
+  HWND host = desktop.Get();
   ASSERT_NE(host, nullptr);
   ChooseFromMenu(sticker, kMenuPlaceOnDesktop);
   EXPECT_TRUE(DiskShows([](const StickerRecord& r) { return r.position == kPositionDesktop; }));
   EXPECT_TRUE(Eventually([&] { return GetAncestor(sticker, GA_PARENT) == host; }));
-  DestroyWindow(host);
 }
 
 // A floating sticker keeps no area of its own, so no click reaches it; the

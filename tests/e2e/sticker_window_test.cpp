@@ -167,13 +167,8 @@ TEST_F(StickerWindows, ThePinTogglesBackFromTopmost) {
 
   clickPin();  // on top again, so that the desktop's window comes up below it
   ASSERT_TRUE(stored(kPositionTopmost));
-  WNDCLASSW wc{};
-  wc.lpfnWndProc = DefWindowProcW;
-  wc.hInstance = GetModuleHandleW(nullptr);
-  wc.lpszClassName = L"Progman";
-  RegisterClassW(&wc);
-  HWND host = CreateWindowW(L"Progman", L"Program Manager", WS_POPUP | WS_VISIBLE, 0, 0, 1024, 768, nullptr, nullptr,
-                            wc.hInstance, nullptr);
+  const UniqueWindow desktop = OpenDesktopStandIn();
+  HWND host = desktop.Get();
   ASSERT_NE(host, nullptr);
   ChooseFromMenu(sticker, kMenuPlaceOnDesktop);
   ASSERT_TRUE(stored(kPositionDesktop));
@@ -184,7 +179,6 @@ TEST_F(StickerWindows, ThePinTogglesBackFromTopmost) {
   clickPin();
   EXPECT_TRUE(stored(kPositionDesktop));
   EXPECT_EQ(GetAncestor(sticker, GA_PARENT), host);
-  DestroyWindow(host);
 }
 
 // Screen readers and window lists name a sticker by its caption, or by the
@@ -324,18 +318,12 @@ TEST_F(StickerWindows, OnTheDesktopNeedsTheDesktopHostWindow) {
   EXPECT_EQ(saved[0].position, kPositionNormal);
   EXPECT_EQ(GetAncestor(first, GA_PARENT), GetDesktopWindow());
 
-  WNDCLASSW wc{};
-  wc.lpfnWndProc = DefWindowProcW;
-  wc.hInstance = GetModuleHandleW(nullptr);
-  wc.lpszClassName = L"Progman";
-  RegisterClassW(&wc);
-  HWND host = CreateWindowW(L"Progman", L"Program Manager", WS_POPUP | WS_VISIBLE, 0, 0, 1024, 768, nullptr, nullptr,
-                            wc.hInstance, nullptr);
+  const UniqueWindow desktop = OpenDesktopStandIn();
+  HWND host = desktop.Get();
   ASSERT_NE(host, nullptr);
   SendCopyData(first, kRecordDeliveryTag, &desk, sizeof(desk));
   EXPECT_EQ(GetAncestor(first, GA_PARENT), host);
   EXPECT_EQ(Saved()[0].position, kPositionDesktop);
-  DestroyWindow(host);
 }
 
 TEST_F(StickerWindows, TheCompactSettingsRecordRestylesWithoutTouchingTheText) {

@@ -17,15 +17,6 @@ namespace {
 
 class TrayMenu : public StickerProgram {
  protected:
-  HWND Tray() {
-    HWND tray = nullptr;
-    Eventually([&] {
-      const auto found = TopLevelWindows({kTrayWindowClass, Pid()});
-      tray = found.empty() ? nullptr : found.front();
-      return tray != nullptr;
-    });
-    return tray;
-  }
   // The menu as the icon opens it on a right click.
   bool OpenMenu() {
     PostMessageW(Tray(), kTrayCallbackMessage, 1, WM_RBUTTONUP);

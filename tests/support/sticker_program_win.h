@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "app/tray_icon_win.h"
 #include "support/program_run_win.h"
 #include "support/sticker_samples.h"
 #include "support/sticker_windows_win.h"
@@ -62,6 +63,16 @@ class StickerProgram : public ::testing::Test {
   }
   std::vector<StickerRecord> OnDisk() { return ReadDatabase(copy.File(L"base.db")); }
   DWORD Pid() const { return program->ProcessId(); }
+  // The program's tray window, once it has one (null when none came).
+  HWND Tray() {
+    HWND tray = nullptr;
+    Eventually([&] {
+      const auto found = TopLevelWindows({kTrayWindowClass, Pid()});
+      tray = found.empty() ? nullptr : found.front();
+      return tray != nullptr;
+    });
+    return tray;
+  }
   // The program's shown window of that class, once there is one; null when
   // none shows within the usual wait.
   HWND ShownWindow(const wchar_t* className, DWORD timeoutMs = kUsualWait) {

@@ -309,3 +309,13 @@ COLORREF ScreenPixel(POINT at) {
   ReleaseDC(nullptr, screen);
   return colour;
 }
+
+UniqueWindow OpenDesktopStandIn() {
+  WNDCLASSW wc{};
+  wc.lpfnWndProc = DefWindowProcW;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.lpszClassName = L"Progman";
+  RegisterClassW(&wc);
+  return UniqueWindow(CreateWindowW(L"Progman", L"Program Manager", WS_POPUP | WS_VISIBLE, 0, 0, 1024, 768, nullptr,
+                                    nullptr, wc.hInstance, nullptr));
+}

@@ -8,11 +8,15 @@
 #include <vector>
 
 #include "store/sticker_record.h"
+#include "win/handles_win.h"
 
 // The visible windows of class TStickForm that belong to the process.
 std::vector<HWND> StickerWindowsOf(DWORD processId);
 // Waits until the process shows that many sticker windows; false on time-out.
 bool WaitForStickerWindows(DWORD processId, std::size_t count, DWORD timeoutMs = 10000);
+// A window of the class and title the shell's desktop has, over the whole
+// screen, that stickers placed on the desktop can be put into.
+UniqueWindow OpenDesktopStandIn();
 
 // base.db as records.
 std::vector<StickerRecord> ReadDatabase(const std::wstring& path);
