@@ -1,9 +1,10 @@
 #!/bin/sh
 # Draws the README's pictures from the program this tree builds, in a Wine
 # prefix of its own, on a wallpaper drawn here: docs/screenshot.png (a few
-# stickers with the tray menu open) and docs/manager.png (the manager with its
-# find field in use). Run it deliberately
-# after a change of look, look at the pictures, and commit them.
+# stickers with the tray menu open), docs/manager.png (the manager with its
+# find field in use) and docs/settings.png (the settings of the note found).
+# Run it deliberately after a change of look, look at the pictures, and
+# commit them.
 set -e
 cd "$(dirname "$0")/.."
 tools/install-deps.sh
@@ -58,7 +59,7 @@ convert -size 1024x768 gradient:'#2b5876-#4e4376' \( -size 1024x768 xc:none \
   -fill 'rgba(255,220,180,0.12)' -draw 'circle 760,650 760,540' -draw 'circle 90,120 90,60' -blur 0x18 \) \
   -composite -fill 'rgba(255,255,255,0.06)' -draw 'polygon 0,520 1024,380 1024,768 0,768' "$work/wallpaper.png"
 xvfb-run -a -s "-screen 0 1024x768x24" sh -c "
-  display -window root '$work/wallpaper.png'
+  display -window root '$work/wallpaper.png'; sleep 1
   wine '$work/program/Quillory.exe' &
   sleep 8
   xdotool mousemove 1010 750; sleep 1
@@ -66,9 +67,11 @@ xvfb-run -a -s "-screen 0 1024x768x24" sh -c "
   xdotool key Down Down Down Down Down; sleep 1
   import -window root '$PWD/docs/screenshot.png'
   xdotool key Escape Escape; sleep 1
-  wine '$work/program/Quillory.exe' manager; sleep 4
-  xdotool key ctrl+f; sleep 1
-  xdotool key --delay 200 c a l l; sleep 2
+  wine '$work/program/Quillory.exe' manager; sleep 6
+  xdotool mousemove 530 296 click 1; sleep 2
+  xdotool key --delay 300 c a l l; sleep 3
   import -window root '$PWD/docs/manager.png'
+  xdotool key Return; sleep 5
+  import -window root '$PWD/docs/settings.png'
   wineserver -k"
-echo "docs/screenshot.png and docs/manager.png written: look at them before committing them"
+echo "docs/screenshot.png, docs/manager.png and docs/settings.png written: look at them before committing them"
