@@ -74,15 +74,20 @@ class ManagerWindow : public StickerProgram {
   // Stickers may lie over parts of the first row: the first point along it
   // where the list itself is hit. (Another process's list gives its item
   // rectangles only into its own memory; its header's window is enough.)
+  // Wine may take a click at the very point of the one before, even seconds
+  // later, for the second click of a double-click, which opens the sticker's
+  // settings: each click goes a little further along the row.
   POINT VisiblePointOfFirstRow(int grid) {
     HWND list = Find(grid);
     RECT header{};
     GetWindowRect(reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0)), &header);
     const int y = header.bottom + 5;
-    for (int x = header.left + 40; x < header.right - 8; x += 16)
+    const int start = header.left + 40 + (clicksOnRows_++ % 2) * 8;
+    for (int x = start; x < header.right - 8; x += 16)
       if (WindowFromPoint({x, y}) == list) return {x, y};
-    return {header.left + 40, y};
+    return {start, y};
   }
+  int clicksOnRows_ = 0;
   // A click on the first row gives the grid the focus; the arrows do the rest.
   // Each key waits for the one before it to have moved the selection: a key
   // that comes while the list still decides whether the click began a drag
