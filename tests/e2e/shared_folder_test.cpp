@@ -20,12 +20,6 @@ class SharedFolder : public StickerProgram {
     ASSERT_EQ(WriteFileAtomically(copy.File(name), DatabaseImageOf(records)), 0u);
   }
   bool ShowsWindows(std::size_t count) { return WaitForStickerWindows(Pid(), count, kMergeWait); }
-  static std::set<std::int32_t> Ids(const std::vector<StickerRecord>& records, bool visibleOnly = false) {
-    std::set<std::int32_t> ids;
-    for (const StickerRecord& r : records)
-      if (!visibleOnly || r.visible) ids.insert(r.id);
-    return ids;
-  }
 };
 
 TEST_F(SharedFolder, TheOtherComputersNewHiddenAndDeletedNotesShowAndLast) {

@@ -43,12 +43,6 @@ class TwoComputers : public StickerProgram {
     ASSERT_TRUE(other.User("accept-new"));
   }
   bool ShowsHere(std::size_t count) { return WaitForStickerWindows(Pid(), count, kMergeWait); }
-  static std::set<std::int32_t> Ids(const std::vector<StickerRecord>& records, bool visibleOnly = false) {
-    std::set<std::int32_t> ids;
-    for (const StickerRecord& r : records)
-      if (!visibleOnly || r.visible) ids.insert(r.id);
-    return ids;
-  }
 
   OtherComputer other;
 };

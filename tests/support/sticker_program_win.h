@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <set>
 #include <vector>
 
 #include "app/tray_icon_win.h"
@@ -63,6 +64,13 @@ class StickerProgram : public ::testing::Test {
   }
   std::vector<StickerRecord> OnDisk() { return ReadDatabase(copy.File(L"base.db")); }
   DWORD Pid() const { return program->ProcessId(); }
+  // The ids of the records, or of the shown ones only.
+  static std::set<std::int32_t> Ids(const std::vector<StickerRecord>& records, bool visibleOnly = false) {
+    std::set<std::int32_t> ids;
+    for (const StickerRecord& r : records)
+      if (!visibleOnly || r.visible) ids.insert(r.id);
+    return ids;
+  }
   // The program's tray window, once it has one (null when none came).
   HWND Tray() {
     HWND tray = nullptr;
