@@ -18,7 +18,7 @@ namespace {
 constexpr UINT kItemType = MFT_OWNERDRAW | MFT_RADIOCHECK;
 }
 
-HotKeyMenu::HotKeyMenu(HMENU menu, UINT firstCommand, HIMAGELIST glyphs)
+HotKeyMenu::HotKeyMenu(HMENU menu, UINT firstCommand, const MenuGlyphs& glyphs)
     : menu_(menu), first_(firstCommand), glyphs_(glyphs) {
   for (UINT tag = 0; tag < kHotKeyMenuItems; ++tag) {
     MENUITEMINFOW info{sizeof(info)};
@@ -61,6 +61,6 @@ bool HotKeyMenu::Measure(MEASUREITEMSTRUCT& item, const DisplayScale& scale) con
 
 bool HotKeyMenu::Draw(const DRAWITEMSTRUCT& item, const DisplayScale& scale) const {
   if (item.CtlType != ODT_MENU || !Owns(item.itemID)) return false;
-  DrawMenuItem(item, kLook, glyphs_, kPictures[item.itemID - first_], Caption(item.itemID), scale);
+  DrawMenuItem(item, kLook, glyphs_.List(scale.Dpi()), kPictures[item.itemID - first_], Caption(item.itemID), scale);
   return true;
 }

@@ -10,11 +10,12 @@
 
 #include "app/key_assignments.h"
 #include "pixels/display_scale.h"
+#include "win/menu_glyphs_win.h"
 
 class HotKeyMenu {
  public:
-  // Fills `menu` (lent) with commands firstCommand..firstCommand+6.
-  HotKeyMenu(HMENU menu, UINT firstCommand, HIMAGELIST glyphs);
+  // Fills `menu` (lent; the glyphs too) with commands firstCommand..firstCommand+6.
+  HotKeyMenu(HMENU menu, UINT firstCommand, const MenuGlyphs& glyphs);
 
   // Checks the item of the key index, or none (the Mail key has no item).
   void Show(int keyIndex) const;
@@ -34,5 +35,5 @@ class HotKeyMenu {
 
   HMENU menu_;  // not owned
   UINT first_;
-  HIMAGELIST glyphs_;  // not owned
+  const MenuGlyphs& glyphs_;
 };

@@ -48,8 +48,8 @@ void Popup(HMENU menu, HMENU popup) { AppendMenuW(menu, MF_POPUP, reinterpret_ca
 
 }  // namespace
 
-MainMenu::MainMenu(TMUI& texts, const MenuGlyphs& glyphs, HIMAGELIST glyphList, const std::wstring& programFolder,
-                   HIMAGELIST flags)
+MainMenu::MainMenu(TMUI& texts, const MenuGlyphs& glyphs, const std::wstring& programFolder,
+                   const ScaledImageList& flags)
     : texts_(texts),
       glyphs_(glyphs),
       menu_(CreatePopupMenu()),
@@ -59,8 +59,8 @@ MainMenu::MainMenu(TMUI& texts, const MenuGlyphs& glyphs, HIMAGELIST glyphList, 
       managerKeyMenu_(CreatePopupMenu()),
       stickers_(CreatePopupMenu()),
       actions_(CreatePopupMenu()),
-      newStickerKeys_(newStickerKeyMenu_, kFirstNewStickerKey, glyphList),
-      managerKeys_(managerKeyMenu_, kFirstManagerKey, glyphList) {
+      newStickerKeys_(newStickerKeyMenu_, kFirstNewStickerKey, glyphs),
+      managerKeys_(managerKeyMenu_, kFirstManagerKey, glyphs) {
   HMENU m = menu_.Get();
   Item(m, kNewSticker);
   Separator(m);
@@ -78,16 +78,21 @@ MainMenu::MainMenu(TMUI& texts, const MenuGlyphs& glyphs, HIMAGELIST glyphList, 
   for (UINT c : {kShowAll, kHideAll, kDeleteAll}) Item(actions_, c);
   Separator(actions_);
   for (UINT c : {kFindOffScreen, kFindTransparent}) Item(actions_, c);
+  AttachGlyphs();
+  EnableMenuItem(m, kStickersPosition, MF_BYPOSITION | MF_GRAYED);
+  Relabel();
+}
 
+void MainMenu::AttachGlyphs() const {
+  HMENU m = menu_.Get();
+  const int dpi = scale_.Dpi();
   for (auto [command, glyph] : {std::pair{kNewSticker, kGlyphNew}, {kManager, kGlyphManager}, {kClose, kGlyphClose},
                                 {kShowAll, kGlyphShowAll}, {kHideAll, kGlyphHideAll}, {kDeleteAll, kGlyphDelete},
                                 {kFindOffScreen, kGlyphFind}, {kFindTransparent, kGlyphFind}})
-    glyphs_.AttachTo(m, command, glyph);
-  glyphs_.AttachTo(m, kHotKeysPosition, kGlyphHotKeys, true);
-  glyphs_.AttachTo(hotKeys_, 0, kGlyphNew, true);
-  glyphs_.AttachTo(hotKeys_, 1, kGlyphManager, true);
-  EnableMenuItem(m, kStickersPosition, MF_BYPOSITION | MF_GRAYED);
-  Relabel();
+    glyphs_.AttachTo(m, command, glyph, dpi);
+  glyphs_.AttachTo(m, kHotKeysPosition, kGlyphHotKeys, dpi, true);
+  glyphs_.AttachTo(hotKeys_, 0, kGlyphNew, dpi, true);
+  glyphs_.AttachTo(hotKeys_, 1, kGlyphManager, dpi, true);
 }
 
 bool MainMenu::Measure(MEASUREITEMSTRUCT& item) const {
@@ -102,6 +107,7 @@ bool MainMenu::Draw(const DRAWITEMSTRUCT& item) const {
 void MainMenu::SetScale(const DisplayScale& scale) {
   if (scale == scale_) return;
   scale_ = scale;
+  AttachGlyphs();
   newStickerKeys_.Remeasure();
   managerKeys_.Remeasure();
 }
@@ -139,8 +145,8 @@ HMENU MainMenu::StickerItemMenu(std::size_t index, const StickerRecord& record) 
   Separator(menu);
   AppendMenuW(menu, MF_STRING | (record.floating ? MF_CHECKED : 0), base + kFloat, texts_.Text({L"Setting", L"Float"}).c_str());
   AppendMenuW(menu, MF_STRING, base + kSettings, texts_.Text({L"Sticker", L"mConfig"}).c_str());
-  glyphs_.AttachTo(menu, base + kFloat, kGlyphFloat);
-  glyphs_.AttachTo(menu, base + kSettings, kGlyphSettings);
+  glyphs_.AttachTo(menu, base + kFloat, kGlyphFloat, scale_.Dpi());
+  glyphs_.AttachTo(menu, base + kSettings, kGlyphSettings, scale_.Dpi());
   return menu;
 }
 
@@ -153,7 +159,7 @@ void MainMenu::ListStickers(const Tmassiv& store) {
     const std::wstring label = StickerTitle(record, texts_, kMenuLabelLength);
     AppendMenuW(stickers_, MF_POPUP, reinterpret_cast<UINT_PTR>(StickerItemMenu(listedIds_.size(), record)),
                 label.c_str());
-    glyphs_.AttachTo(stickers_, static_cast<UINT>(listedIds_.size()), kGlyphSticker, true);
+    glyphs_.AttachTo(stickers_, static_cast<UINT>(listedIds_.size()), kGlyphSticker, scale_.Dpi(), true);
     listedIds_.push_back(record.id);
   }
   EnableMenuItem(menu_.Get(), kStickersPosition, MF_BYPOSITION | (listedIds_.empty() ? MF_GRAYED : MF_ENABLED));

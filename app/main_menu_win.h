@@ -13,6 +13,7 @@
 #include "lang/language_menu_win.h"
 #include "lang/tmui.h"
 #include "win/menu_glyphs_win.h"
+#include "win/scaled_image_list_win.h"
 #include "store/tmassiv.h"
 #include "win/handles_win.h"
 
@@ -41,9 +42,8 @@ struct MenuChoice {
 
 class MainMenu {
  public:
-  // The glyphs, the glyph list and the flags list are lent, not owned.
-  MainMenu(TMUI& texts, const MenuGlyphs& glyphs, HIMAGELIST glyphList, const std::wstring& programFolder,
-           HIMAGELIST flags);
+  // The glyphs and the flags are lent, not owned.
+  MainMenu(TMUI& texts, const MenuGlyphs& glyphs, const std::wstring& programFolder, const ScaledImageList& flags);
 
   HMENU Handle() const { return menu_.Get(); }
   LanguageMenu& Languages() { return languages_; }
@@ -53,11 +53,12 @@ class MainMenu {
   // menu opens on: false for items of no sub-menu.
   bool Measure(MEASUREITEMSTRUCT& item) const;
   bool Draw(const DRAWITEMSTRUCT& item) const;
-  // The scale of the monitor the menu is about to open on; owner-drawn items
-  // measured at another are measured again.
+  // The scale of the monitor the menu is about to open on: pictures drawn for
+  // another are drawn anew for it, owner-drawn items measured again.
   void SetScale(const DisplayScale& scale);
   void Relabel();
-  // One item for every open sticker, in slot order; "Stickers" is enabled only
+  // One item for every open sticker, in slot order, with pictures at the
+  // menu's scale; "Stickers" is enabled only
   // when there is at least one.
   void ListStickers(const Tmassiv& store);
   // What a command of the menu asks for; language commands are the language
@@ -68,6 +69,7 @@ class MainMenu {
   static constexpr int kLanguagePosition = 2, kHotKeysPosition = 3, kStickersPosition = 4, kActionsPosition = 8;
 
  private:
+  void AttachGlyphs() const;
   HMENU StickerItemMenu(std::size_t index, const StickerRecord& record) const;
   void SetCaption(HMENU menu, UINT item, bool byPosition, TextId text) const;
 

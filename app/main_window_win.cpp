@@ -36,6 +36,19 @@ constexpr LANGID kRussianLanguage = 0x0419;
 constexpr wchar_t kTrayHint[] = L"Quillory\r\nv" QUILLORY_VERSION_TEXT;
 constexpr wchar_t kApplicationIcon[] = L"MAINICON";
 constexpr int kFlagWidth = 25, kFlagHeight = 15;
+constexpr const wchar_t* kFlagsPicture = L"BITMAP_FLAGS";
+
+UniqueImageList EmptyFlagList(int dpi) {
+  return UniqueImageList(
+      ImageList_Create(ScaleToDpi(kFlagWidth, dpi), ScaleToDpi(kFlagHeight, dpi), ILC_COLOR24 | ILC_MASK, 0, 16));
+}
+
+UniqueImageList FlagList(int dpi) {
+  UniqueImageList list = EmptyFlagList(dpi);
+  (void)LoadResourceImagePair(kFlagsPicture, list.Get(), dpi);  // a damaged program was told at start
+  return list;
+}
+
 constexpr UINT kOpenNewSticker = WM_APP + 2;
 constexpr UINT kStartUpEnded = WM_APP + 3;
 constexpr UINT kDataFolderChanged = WM_APP + 4;
@@ -49,7 +62,7 @@ constexpr std::size_t kShortcutNameLength = 64;
 }  // namespace
 
 TQuillor::TQuillor(std::int32_t startStickerId)
-    : startStickerId_(startStickerId), store_(std::make_unique<Tmassiv>()) {}
+    : startStickerId_(startStickerId), store_(std::make_unique<Tmassiv>()), flags_(FlagList) {}
 
 bool TQuillor::Create() {
   WindowCreateArgs args;
@@ -78,11 +91,9 @@ bool TQuillor::Create() {
   LoadSkinPictures();
   LoadPicturePacks(programFolder_, userIcons_);
   const COLORREF menu = GetSysColor(COLOR_MENU);
-  const Picture24 glyphStrip = ToPicture24(LoadScaledPicture(L"BITMAPS", kDefaultDpi).picture);
-  menuGlyphs_ = MenuGlyphs(glyphStrip, MakeColour(GetRValue(menu), GetGValue(menu), GetBValue(menu)));
-  glyphList_ = GlyphImageList(glyphStrip);
-  flags_.Reset(ImageList_Create(kFlagWidth, kFlagHeight, ILC_COLOR24 | ILC_MASK, 0, 16));
-  menu_ = std::make_unique<MainMenu>(mui_, menuGlyphs_, glyphList_.Get(), programFolder_, flags_.Get());
+  menuGlyphs_ = MenuGlyphs([](int dpi) { return ToPicture24(LoadScaledPicture(L"BITMAPS", dpi).picture); },
+                           MakeColour(GetRValue(menu), GetGValue(menu), GetBValue(menu)));
+  menu_ = std::make_unique<MainMenu>(mui_, menuGlyphs_, programFolder_, flags_);
   mui_.Hooks().Register([this](const TMUI&) { menu_->Relabel(); });
   dialog_ = std::make_unique<TFormDialog>(mui_, kOkText, kCancelText);
   if (!dialog_->Create()) return false;
@@ -146,7 +157,7 @@ bool TQuillor::CreateManager() {
   wizard_ = std::make_unique<TFormPlan>(mui_, *store_);
   if (!wizard_->Create()) return false;
   manager_ = std::make_unique<TFormManager>(ManagerArgs{&mui_, store_.get(), this, dialog_.get(), schedulerActions_.get(),
-                                                        wizard_.get(), &menuGlyphs_, glyphList_.Get(), configuration_.managerSort,
+                                                        wizard_.get(), &menuGlyphs_, configuration_.managerSort,
                                                         configuration_.managerPage, &clock_});
   if (!manager_->Create()) return false;
   return true;
@@ -253,15 +264,20 @@ void TQuillor::FollowScale() {
   tray_->SetApplicationIcon(TrayIcon());
 }
 
+// The flags at 100 % are loaded at start, where a damaged program is told;
+// other scales load theirs when a menu first asks.
 void TQuillor::LoadFlags() {
-  if (LoadResourceImagePair(L"BITMAP_FLAGS", flags_.Get(), kDefaultDpi) != ResourceLoadStatus::kOk)
-    ShowErrorText(ResourceErrorText(L"BITMAP_FLAGS", ResourceLoadStatus::kNotFound));
+  UniqueImageList first = EmptyFlagList(kDefaultDpi);
+  if (const ResourceLoadStatus status = LoadResourceImagePair(kFlagsPicture, first.Get(), kDefaultDpi);
+      status != ResourceLoadStatus::kOk)
+    ShowErrorText(ResourceErrorText(kFlagsPicture, status));
+  flags_.Put(kDefaultDpi, std::move(first));
 }
 
 void TQuillor::OpenMainMenu(POINT at) {
   if (!Ready()) return;  // an error box of the start-up is still showing
-  menu_->ListStickers(*store_);
   menu_->SetScale(MonitorScaleAt(at));
+  menu_->ListStickers(*store_);
   const UINT command = static_cast<UINT>(
       TrackPopupMenu(menu_->Handle(), TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, Handle(), nullptr));
   if (command && !menu_->Languages().Choose(command) && !ChooseHotKey(command)) RunMenuChoice(menu_->Decode(command));

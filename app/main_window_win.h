@@ -27,6 +27,7 @@
 #include "win/window_base_win.h"
 #include "lang/tmui.h"
 #include "win/menu_glyphs_win.h"
+#include "win/scaled_image_list_win.h"
 #include "store/default_settings.h"
 #include "store/scaled_skins.h"
 #include "store/system_clock_win.h"
@@ -128,8 +129,7 @@ class TQuillor final : public WindowBase, private ManagerCommands {
   ScaledSkins skinBitmaps_;
   FrameCache frames_;  // shared by the sticker windows
   TATBitmap userIcons_;
-  MenuGlyphs menuGlyphs_;  // the glyph strip, for menu item pictures
-  UniqueImageList glyphList_;  // the same, for pictures drawn on any ground
+  MenuGlyphs menuGlyphs_;  // the glyph strip at each scale: menu item pictures, grids and buttons
   std::unique_ptr<Tmassiv> store_;
   Configuration configuration_;
   TChordix keys_;
@@ -142,7 +142,7 @@ class TQuillor final : public WindowBase, private ManagerCommands {
   UniqueIcon trayIcon_;
   DisplayScale trayScale_;  // the icon's
   std::unique_ptr<TTrayIconAdv> tray_;
-  UniqueImageList flags_;  // the language menu's flags, 25 x 15
+  ScaledImageList flags_;  // the language menu's flags, 25 x 15 at 100 %
   std::unique_ptr<MainMenu> menu_;
   std::unique_ptr<TFormDialog> dialog_;
   std::unique_ptr<Reminders> reminders_;

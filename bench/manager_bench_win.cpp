@@ -9,6 +9,7 @@
 
 #include "lang/button_texts.h"
 #include "manager/manager_form_win.h"
+#include "support/blank_glyphs.h"
 #include "support/scheduler_fakes.h"
 #include "win_bench_registry_win.h"
 
@@ -65,8 +66,7 @@ void RunManagerBenchmarks() {
   if (!wizard.Create()) return;
   TFormDialog dialog(texts, kOkText, kCancelText);
   if (!dialog.Create()) return;
-  const MenuGlyphs menuGlyphs;
-  const UniqueImageList glyphs = GlyphImageList(Picture24(27 * kGlyphSize, kGlyphSize));
+  const MenuGlyphs menuGlyphs(BlankGlyphStrip, Colour{0});  // the rows draw pictures as the program's do
   struct Setting {
     const char* name;
     bool sort;
@@ -76,7 +76,7 @@ void RunManagerBenchmarks() {
   for (const Setting& s : {Setting{"manager_refill_256_stickers", false, 0, TFormManager::kStickerGrid},
                            Setting{"manager_refill_256_stickers_sorted", true, 0, TFormManager::kStickerGrid},
                            Setting{"manager_refill_256_tasks", false, 1, TFormManager::kTaskGrid}}) {
-    TFormManager manager(ManagerArgs{&texts, store.get(), &commands, &dialog, &actions, &wizard, &menuGlyphs, glyphs.Get(), s.sort, s.page});
+    TFormManager manager(ManagerArgs{&texts, store.get(), &commands, &dialog, &actions, &wizard, &menuGlyphs, s.sort, s.page});
     if (!manager.Create()) return;
     manager.Open();
     Report(s.name, RefillTime(manager, s.grid, s.page == 1), "ms");

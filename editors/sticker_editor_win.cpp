@@ -67,14 +67,10 @@ bool StickerEditor::CreateEditor() {
   SetPanelCollapsed(Control(kFontPanel), true);
   for (const wchar_t* size : kSizes) SendMessageW(Control(kFontSizeList), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(size));
   const COLORREF face = GetSysColor(COLOR_BTNFACE);
-  for (std::size_t i = 0; i < kAlignButtons.size(); ++i) {
-    // Magenta-keyed like the menu glyphs: the key becomes the button's face.
-    alignPictures_[i] = MenuGlyphs(ToPicture24(LoadScaledPicture(kAlignPictures[i], kDefaultDpi).picture),
+  for (std::size_t i = 0; i < kAlignButtons.size(); ++i)  // magenta-keyed like the menu glyphs: the key becomes the button's face
+    alignPictures_[i] = MenuGlyphs([name = kAlignPictures[i]](int dpi) { return ToPicture24(LoadScaledPicture(name, dpi).picture); },
                                    MakeColour(GetRValue(face), GetGValue(face), GetBValue(face)));
-    SendMessageW(Control(kAlignButtons[i]), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(alignPictures_[i].Glyph(0)));
-  }
-  SendMessageW(Control(kSavePatternButton), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(a_.glyphs->Glyph(kSaveGlyph)));
-  SendMessageW(Control(kDeletePatternButton), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(a_.glyphs->Glyph(kDeleteGlyph)));
+  SetButtonPictures();
   SendMessageW(Control(kTransparencySlider), TBM_SETRANGE, TRUE, MAKELPARAM(1, kTrackBarMax));
   SendMessageW(Control(kTransparencySlider), TBM_SETTICFREQ, kTickEvery, 0);
   SendMessageW(Control(kHideDelaySlider), TBM_SETRANGE, TRUE, MAKELPARAM(1, kIntervalMax));
@@ -87,6 +83,16 @@ bool StickerEditor::CreateEditor() {
   ShowPage(0);
   Relayout();
   return true;
+}
+
+// The picture buttons' pictures at the dialog's scale.
+void StickerEditor::SetButtonPictures() {
+  const auto set = [this](int button, HBITMAP picture) {
+    SendMessageW(Control(button), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture));
+  };
+  for (std::size_t i = 0; i < kAlignButtons.size(); ++i) set(kAlignButtons[i], alignPictures_[i].Glyph(0, Dpi()));
+  set(kSavePatternButton, a_.glyphs->Glyph(kSaveGlyph, Dpi()));
+  set(kDeletePatternButton, a_.glyphs->Glyph(kDeleteGlyph, Dpi()));
 }
 
 // Listed when the dialog first opens: asking for every font of the system is
@@ -156,10 +162,12 @@ void StickerEditor::SetUpPanels() {
   TaskPanelSetup(Control(kFontPanel), Scaled(kTextPanelCollapsed), Scaled(layout_.textPanelExpanded));
 }
 
-// The fonts the editor made itself are made again for the new scale, and the
-// memo and the counter take their places again.
+// The fonts the editor made itself are made again for the new scale, the
+// pictures are those of the new scale, and the memo and the counter take
+// their places again.
 void StickerEditor::OnDpiChanged() {
   SetUpPanels();
+  SetButtonPictures();
   boldFont_.Reset();
   MemoChange();
   MemoFontChange();

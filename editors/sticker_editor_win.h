@@ -96,6 +96,7 @@ class StickerEditor : public DialogBase {
  private:
   void Relayout();
   void SetUpPanels();
+  void SetButtonPictures();
   void FillStyles();
   void DrawStyle();
   void DrawPattern();

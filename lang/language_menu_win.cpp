@@ -19,7 +19,7 @@ constexpr MenuItemLook kLook{.height = LanguageMenu::kItemHeight, .pictureLeft =
 
 }  // namespace
 
-LanguageMenu::LanguageMenu(TMUI& texts, std::wstring programFolder, HIMAGELIST flags)
+LanguageMenu::LanguageMenu(TMUI& texts, std::wstring programFolder, const ScaledImageList& flags)
     : texts_(texts), programFolder_(std::move(programFolder)), flags_(flags), menu_(CreatePopupMenu()) {
   AppendMenuW(menu_, MF_SEPARATOR, 0, nullptr);
   AddItem({kRussian, texts_.Text({L"Tray", L"mmRus"}), kRussianFlag, L""}, 1);
@@ -107,6 +107,6 @@ bool LanguageMenu::Draw(const DRAWITEMSTRUCT& d, const DisplayScale& scale) cons
   if (d.CtlType != ODT_MENU) return false;
   const Item* item = ItemOf(d.itemID);
   if (!item) return false;
-  DrawMenuItem(d, kLook, flags_, item->flag == kNoFlag ? kNoPicture : item->flag, item->caption, scale);
+  DrawMenuItem(d, kLook, flags_.At(scale.Dpi()), item->flag == kNoFlag ? kNoPicture : item->flag, item->caption, scale);
   return true;
 }

@@ -12,11 +12,12 @@
 #include "lang/tmui.h"
 #include "pixels/display_scale.h"
 #include "win/handles_win.h"
+#include "win/scaled_image_list_win.h"
 
 class LanguageMenu {
  public:
-  // The flags list (25 x 15 pictures) is lent, not owned.
-  LanguageMenu(TMUI& texts, std::wstring programFolder, HIMAGELIST flags);
+  // The flags (25 x 15 pictures at 100 %) are lent, not owned.
+  LanguageMenu(TMUI& texts, std::wstring programFolder, const ScaledImageList& flags);
 
   // The sub-menu, for its parent to own once it is added there.
   HMENU Handle() const { return menu_; }
@@ -45,7 +46,7 @@ class LanguageMenu {
 
   TMUI& texts_;
   std::wstring programFolder_;
-  HIMAGELIST flags_;  // not owned
+  const ScaledImageList& flags_;
   HMENU menu_;        // owned by the parent menu once added
   std::vector<Item> items_;
 };

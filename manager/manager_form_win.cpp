@@ -56,6 +56,8 @@ constexpr MenuEntry kTaskPopup[] = {{F::kNewTaskButton, Text(L"add_plan"), kGlyp
                                     {F::kDeleteTaskButton, Text(L"delete_plan"), kGlyphDelete},
                                     kSeparator,
                                     {F::kBlockTaskButton, Text(L"lock_plan"), kGlyphBlock}};
+// The focus mark inside a picture button, at 100 %.
+constexpr int kFocusInset = 3;
 constexpr int kBarTitles[] = {TextIndex(L"Tray", L"mSticks"), Text(L"ts_plan")};
 
 struct ButtonGlyph {
@@ -158,20 +160,25 @@ void TFormManager::CreateMenus() {
   AppendMenuW(mainMenu_, MF_POPUP, reinterpret_cast<UINT_PTR>(BuildMenu(kTaskBar)), L"");
   stickerMenu_.Reset(BuildMenu(kStickerPopup));
   taskMenu_.Reset(BuildMenu(kTaskPopup));
-  const auto attach = [this](HMENU menu, std::span<const MenuEntry> entries) {
-    for (const MenuEntry& entry : entries)
-      if (entry.id) a_.menuGlyphs->AttachTo(menu, static_cast<UINT>(entry.id), entry.glyph);
-  };
-  attach(GetSubMenu(mainMenu_, 0), kStickerBar);
-  attach(GetSubMenu(mainMenu_, 1), kTaskBar);
-  attach(stickerMenu_.Get(), kStickerPopup);
-  attach(taskMenu_.Get(), kTaskPopup);
+  AttachMenuGlyphs();
   SetMenu(Handle(), mainMenu_);
   // The menu bar comes on top of the client area the dialog was made with.
   const SIZE frame = FrameSizeAt({Scaled(kClientWidth), Scaled(kClientHeight)},
                                  static_cast<DWORD>(GetWindowLongW(Handle(), GWL_STYLE)),
                                  static_cast<DWORD>(GetWindowLongW(Handle(), GWL_EXSTYLE)), true, DisplayScale(Dpi()));
   SetWindowPos(Handle(), nullptr, 0, 0, frame.cx, frame.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// The menus' pictures at the window's scale.
+void TFormManager::AttachMenuGlyphs() const {
+  const auto attach = [this](HMENU menu, std::span<const MenuEntry> entries) {
+    for (const MenuEntry& entry : entries)
+      if (entry.id) a_.menuGlyphs->AttachTo(menu, static_cast<UINT>(entry.id), entry.glyph, Dpi());
+  };
+  attach(GetSubMenu(mainMenu_, 0), kStickerBar);
+  attach(GetSubMenu(mainMenu_, 1), kTaskBar);
+  attach(stickerMenu_.Get(), kStickerPopup);
+  attach(taskMenu_.Get(), kTaskPopup);
 }
 
 void TFormManager::RelabelMenus() {
@@ -188,8 +195,11 @@ void TFormManager::SetButtonGlyphs() {
   for (const ButtonGlyph& button : kButtonGlyphs) SetWindowLongPtrW(Control(button.id), GWLP_USERDATA, button.glyph);
 }
 
-// The grids' columns are measured in the new font.
+// The grids' columns are measured in the new font; the pictures are those
+// of the new scale.
 void TFormManager::OnDpiChanged() {
+  AttachMenuGlyphs();
+  DrawMenuBar(Handle());
   RefillStickers();
   RefillTasks();
 }
@@ -212,16 +222,18 @@ bool TFormManager::OnDrawItem(const DRAWITEMSTRUCT& item) {
   DrawFrameControl(item.hDC, &face, DFC_BUTTON, DFCS_BUTTONPUSH | ((item.itemState & ODS_SELECTED) ? DFCS_PUSHED : 0));
   const int glyph = static_cast<int>(GetWindowLongPtrW(item.hwndItem, GWLP_USERDATA));
   const int shift = (item.itemState & ODS_SELECTED) ? 1 : 0;
-  const int x = (item.rcItem.left + item.rcItem.right - kGlyphSize) / 2 + shift;
-  const int y = (item.rcItem.top + item.rcItem.bottom - kGlyphSize) / 2 + shift;
+  const int side = Scaled(kGlyphSize);
+  const int x = (item.rcItem.left + item.rcItem.right - side) / 2 + shift;
+  const int y = (item.rcItem.top + item.rcItem.bottom - side) / 2 + shift;
+  HIMAGELIST glyphs = a_.menuGlyphs->List(Dpi());
   if (item.itemState & ODS_DISABLED)
-    ImageList_DrawEx(a_.glyphs, glyph, item.hDC, x, y, 0, 0, CLR_NONE, GetSysColor(COLOR_BTNFACE),
+    ImageList_DrawEx(glyphs, glyph, item.hDC, x, y, 0, 0, CLR_NONE, GetSysColor(COLOR_BTNFACE),
                      ILD_TRANSPARENT | ILD_BLEND50);
   else
-    ImageList_Draw(a_.glyphs, glyph, item.hDC, x, y, ILD_TRANSPARENT);
+    ImageList_Draw(glyphs, glyph, item.hDC, x, y, ILD_TRANSPARENT);
   if (item.itemState & ODS_FOCUS) {
     RECT focus = item.rcItem;
-    InflateRect(&focus, -3, -3);
+    InflateRect(&focus, -Scaled(kFocusInset), -Scaled(kFocusInset));
     DrawFocusRect(item.hDC, &focus);
   }
   return true;
@@ -304,7 +316,7 @@ void TFormManager::UpdateTaskStates() {
   const int text = active ? Text(L"lock_plan") : Text(L"unlock_plan");
   SetButtonPicture(kBlockTaskButton, active ? kGlyphBlock : kGlyphUnblock, text);
   SetItemText(taskMenu_.Get(), kBlockTaskButton, false, Texts().TextAt(text));
-  a_.menuGlyphs->AttachTo(taskMenu_.Get(), kBlockTaskButton, active ? kGlyphBlock : kGlyphUnblock);
+  a_.menuGlyphs->AttachTo(taskMenu_.Get(), kBlockTaskButton, active ? kGlyphBlock : kGlyphUnblock, Dpi());
 }
 
 // Sticker commands
@@ -451,7 +463,7 @@ void TFormManager::ShowPopup(const ReportGrid& grid, HMENU menu, LPARAM place) {
     if (selected < 0 ||
         !SendMessageW(grid.Handle(), LVM_GETITEMRECT, static_cast<WPARAM>(selected), reinterpret_cast<LPARAM>(&row)))
       GetClientRect(grid.Handle(), &row);
-    at = {row.left + kGlyphSize, row.bottom};
+    at = {row.left + Scaled(kGlyphSize), row.bottom};
     ClientToScreen(grid.Handle(), &at);
   }
   TrackPopupMenu(menu, TPM_RIGHTBUTTON, at.x, at.y, 0, Handle(), nullptr);

@@ -29,8 +29,7 @@ struct ManagerArgs {
   TFormDialog* dialog;          // not owned: asks before deleting
   SchedulerActions* actions;    // not owned: what the scheduler's tasks do
   TFormPlan* wizard;            // not owned: makes and edits tasks
-  const MenuGlyphs* menuGlyphs; // not owned: the menu items' pictures
-  HIMAGELIST glyphs;            // not owned: the same pictures, magenta clear, for the grids and buttons
+  const MenuGlyphs* menuGlyphs; // not owned: the pictures of the menu items, grids and buttons
   bool sortByName = false;      // remembered in config.txt
   int page = 0;
   const Clock* clock = nullptr; // not owned: the scheduler's time; the system clock when null
@@ -93,6 +92,7 @@ class TFormManager final : public DialogBase {
   void CreateMenus();
   void RelabelMenus();
   void SetButtonGlyphs();
+  void AttachMenuGlyphs() const;
   void UpdateStickerStates();
   void UpdateTaskStates();
   void SetButtonPicture(int id, int glyph, int text);

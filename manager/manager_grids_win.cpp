@@ -162,7 +162,7 @@ void TFormManager::PaintStickerRow(const ReportGrid::RowPaint& p) const {
   const int inset = Scaled(kCellInset);
   int textLeft = inset;
   if (row.calendar) {
-    ImageList_Draw(a_.glyphs, kCalendarGlyph, p.dc, p.cells[2].left + inset, p.cells[2].top, ILD_TRANSPARENT);
+    ImageList_Draw(a_.menuGlyphs->List(Dpi()), kCalendarGlyph, p.dc, p.cells[2].left + inset, p.cells[2].top, ILD_TRANSPARENT);
     textLeft = Scaled(kTextBesidePicture);
   }
   DrawCellText(p.dc, p.cells[2], textLeft, StickerName(row), kEllipsis);
@@ -178,10 +178,10 @@ void TFormManager::PaintTaskRow(const ReportGrid::RowPaint& p) const {
   DrawRowNumber(p.dc, p.cells[0], p.row);
   const int status = !row.active ? kInactiveGlyph : row.upcoming ? kUpcomingGlyph : kEarlierGlyph;
   const int inset = Scaled(kCellInset);
-  ImageList_Draw(a_.glyphs, status, p.dc, p.cells[1].left + inset, p.cells[1].top + inset, ILD_TRANSPARENT);
+  ImageList_Draw(a_.menuGlyphs->List(Dpi()), status, p.dc, p.cells[1].left + inset, p.cells[1].top + inset, ILD_TRANSPARENT);
   int textLeft = inset;
   if (row.due) {
-    ImageList_Draw(a_.glyphs, kDueGlyph, p.dc, p.cells[2].left + inset, p.cells[2].top + inset, ILD_TRANSPARENT);
+    ImageList_Draw(a_.menuGlyphs->List(Dpi()), kDueGlyph, p.dc, p.cells[2].left + inset, p.cells[2].top + inset, ILD_TRANSPARENT);
     textLeft = Scaled(kTextBesidePicture);
   }
   DrawCellText(p.dc, p.cells[2], textLeft, TaskName(row, Texts()), kEllipsis);

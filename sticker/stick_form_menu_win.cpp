@@ -20,7 +20,8 @@ void TStickForm::ShowMenu(int x, int y) {
                                .position = record_.position,
                                .expanded = record_.expanded != 0,
                                .clipboardHasText = IsClipboardFormatAvailable(CF_TEXT) != FALSE,
-                               .canUndo = host_.CanUndo(record_.id)};
+                               .canUndo = host_.CanUndo(record_.id),
+                               .dpi = scale_.Dpi()};
   const UniqueMenu menu = MakeStickerMenu(state, texts_, glyphs_);
   SetForegroundWindow(Handle());
   const UINT chosen = static_cast<UINT>(

@@ -48,6 +48,6 @@ UniqueMenu MakeStickerMenu(const StickerMenuState& state, const TMUI& texts, con
   Append(m, kMenuProperties, texts.Text({L"Sticker", L"mConfig"}));
   Separator(m);
   Append(m, kMenuUndo, texts.Text({L"Sticker", L"mUndo"}), GrayedUnless(state.canUndo));
-  for (const ItemGlyph& g : kItemGlyphs) glyphs.AttachTo(m, g.item, g.glyph);
+  for (const ItemGlyph& g : kItemGlyphs) glyphs.AttachTo(m, g.item, g.glyph, state.dpi);
   return menu;
 }

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "lang/tmui.h"
+#include "pixels/picture_scale.h"
 #include "win/menu_glyphs_win.h"
 #include "win/handles_win.h"
 
@@ -32,6 +33,7 @@ struct StickerMenuState {
   bool expanded = true;
   bool clipboardHasText = false;
   bool canUndo = false;
+  int dpi = kDefaultDpi;  // of the sticker's monitor, for the pictures
 };
 
 UniqueMenu MakeStickerMenu(const StickerMenuState& state, const TMUI& texts, const MenuGlyphs& glyphs);

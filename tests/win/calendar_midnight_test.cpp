@@ -63,7 +63,7 @@ class CalendarAtMidnight : public ::testing::Test {
     store->AddRecord(calendar);
     stickers->ShowLoaded();
     manager = std::make_unique<TFormManager>(ManagerArgs{&texts, store.get(), &commands, &dialog, &actions, &wizard,
-                                                         &menuGlyphs, glyphs.Get(), false, 0, &clock});
+                                                         &menuGlyphs, false, 0, &clock});
     if (!manager->Create()) return nullptr;
     const auto shown = TopLevelWindows({L"TStickForm", GetCurrentProcessId(), true});
     return shown.size() == 1 ? shown.front() : nullptr;
@@ -89,7 +89,6 @@ class CalendarAtMidnight : public ::testing::Test {
   TMUI texts;
   std::unique_ptr<Tmassiv> store = std::make_unique<Tmassiv>();
   MenuGlyphs menuGlyphs;
-  UniqueImageList glyphs = GlyphImageList(Picture24(27 * kGlyphSize, kGlyphSize));
   UniqueWindow owner{CreateWindowW(L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr)};
   std::unique_ptr<StickerOperations> stickers;
   DateChangeCommands commands;

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "app/main_menu_win.h"
+#include "support/blank_glyphs.h"
 #include "support/sticker_samples.h"
 #include "support/temp_folder_win.h"
 
@@ -40,6 +41,23 @@ bool Grayed(HMENU menu, int position) {
   return (GetMenuState(menu, static_cast<UINT>(position), MF_BYPOSITION) & MF_GRAYED) != 0;
 }
 
+// The side of a bitmap, or 0 for none.
+int BitmapSide(HBITMAP bitmap) {
+  BITMAP info{};
+  return bitmap && GetObjectW(bitmap, sizeof(info), &info) ? info.bmWidth : 0;
+}
+
+HBITMAP ItemBitmap(HMENU menu, UINT item, bool byPosition) {
+  MENUITEMINFOW info{sizeof(info)};
+  info.fMask = MIIM_BITMAP;
+  GetMenuItemInfoW(menu, item, byPosition, &info);
+  return info.hbmpItem;
+}
+
+UniqueImageList BlankFlags(int dpi) {
+  return UniqueImageList(ImageList_Create(ScaleToDpi(25, dpi), ScaleToDpi(15, dpi), ILC_COLOR24, 0, 1));
+}
+
 StickerRecord WithText(std::int32_t id, const char* text, bool visible = true) {
   StickerRecord r = MakeSticker(id, visible);
   SetStickerText(r, text);
@@ -56,9 +74,10 @@ class MainMenuTest : public ::testing::Test {
 
   TempFolder program;
   TMUI texts;
-  MenuGlyphs glyphs;
+  MenuGlyphs glyphs{BlankGlyphStrip, 0};
+  ScaledImageList flags{BlankFlags};
   Tmassiv store;
-  std::unique_ptr<MainMenu> menu = std::make_unique<MainMenu>(texts, glyphs, nullptr, program.Path(), nullptr);
+  std::unique_ptr<MainMenu> menu = std::make_unique<MainMenu>(texts, glyphs, program.Path(), flags);
 };
 
 TEST_F(MainMenuTest, ItemsStandInTheirOrderWithTheirCaptionsInEveryLanguage) {
@@ -157,6 +176,21 @@ TEST_F(MainMenuTest, OwnerDrawnItemsAreMeasuredAtTheMenusScale) {
   const UINT wide100 = measure(hotKey, DisplayScale()).itemWidth;
   const UINT wide200 = measure(hotKey, DisplayScale(192)).itemWidth;
   EXPECT_GE(wide200, wide100 * 3 / 2) << "the caption is measured in the menu font of 200 %";
+}
+
+// The items' pictures are those drawn for the monitor the menu opens on, the
+// stickers listed as well as the fixed items, and follow it back.
+TEST_F(MainMenuTest, PicturesAreThoseOfTheMenusScale) {
+  store.AddRecord(WithText(5, "Milk"));
+  for (const auto& [dpi, side] : {std::pair{144, 24}, {192, 32}, {96, 16}}) {
+    menu->SetScale(DisplayScale(dpi));
+    menu->ListStickers(store);
+    EXPECT_EQ(BitmapSide(ItemBitmap(menu->Handle(), 0, true)), side) << "New sticker at " << dpi;
+    EXPECT_EQ(BitmapSide(ItemBitmap(Sub(MainMenu::kHotKeysPosition), 1, true)), side) << "a hot-key menu at " << dpi;
+    const HMENU listed = Sub(MainMenu::kStickersPosition);
+    EXPECT_EQ(BitmapSide(ItemBitmap(listed, 0, true)), side) << "a listed sticker at " << dpi;
+    EXPECT_EQ(BitmapSide(ItemBitmap(GetSubMenu(listed, 0), 7, true)), side) << "its Float at " << dpi;
+  }
 }
 
 TEST_F(MainMenuTest, LanguageFilesAreListedLastFirstAboveTheBuiltInLanguages) {

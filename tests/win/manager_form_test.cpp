@@ -51,7 +51,7 @@ class ManagerFormTest : public ::testing::Test {
     }
     EXPECT_TRUE(dialog.Create());
     EXPECT_TRUE(wizard.Create());
-    manager = std::make_unique<TFormManager>(ManagerArgs{&texts, store.get(), &commands, &dialog, &actions, &wizard, &menuGlyphs, glyphs.Get()});
+    manager = std::make_unique<TFormManager>(ManagerArgs{&texts, store.get(), &commands, &dialog, &actions, &wizard, &menuGlyphs});
     EXPECT_TRUE(manager->Create());
   }
 
@@ -82,8 +82,7 @@ class ManagerFormTest : public ::testing::Test {
   NoSchedulerActions actions;
   TFormPlan wizard{texts, *store};
   TFormDialog dialog{texts, kOkText, kCancelText};
-  MenuGlyphs menuGlyphs;  // none: the menus go without pictures
-  UniqueImageList glyphs = GlyphImageList(Picture24(27 * kGlyphSize, kGlyphSize));
+  MenuGlyphs menuGlyphs;  // none: the menus, grids and buttons go without pictures
   std::unique_ptr<TFormManager> manager;
 };
 

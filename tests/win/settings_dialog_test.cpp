@@ -19,6 +19,7 @@
 #include "lang/button_texts.h"
 #include "win/form_dialog_win.h"
 #include "store/pattern_file.h"
+#include "support/blank_glyphs.h"
 #include "support/sticker_artwork_win.h"
 #include "support/dialog_fit_win.h"
 #include "support/temp_folder_win.h"
@@ -152,7 +153,7 @@ class SettingsDialogTest : public ::testing::Test {
   TempFolder program;
   TMUI texts;
   TATBitmap userIcons;
-  MenuGlyphs glyphs;  // none: the pattern buttons go without pictures
+  MenuGlyphs glyphs{BlankGlyphStrip, 0};
   TFormDialog prompt{texts, kOkText, kCancelText};
   std::unique_ptr<IconChoices> icons;
   std::unique_ptr<F> form;
@@ -344,11 +345,19 @@ TEST_F(SettingsDialogTest, TheCaptionAndDateLineTakeNoMoreThanTheyKeep) {
 }
 
 // Moved to a monitor at one and a half times its scale, every control of
-// every tab still lies inside the dialog and shows all of its text.
+// every tab still lies inside the dialog and shows all of its text, and the
+// picture buttons show pictures drawn for the new scale.
 TEST_F(SettingsDialogTest, EveryControlFitsAtItsScaleAndAtOneAndAHalfTimesIt) {
+  const auto pictureSide = [this] {
+    BITMAP picture{};
+    const auto bitmap = reinterpret_cast<HBITMAP>(SendMessageW(Control(F::kSavePatternButton), BM_GETIMAGE, IMAGE_BITMAP, 0));
+    return bitmap && GetObjectW(bitmap, sizeof(picture), &picture) ? picture.bmWidth : 0;
+  };
   EXPECT_EQ(ControlsThatDoNotFit(form->Handle()), std::vector<std::wstring>{});
+  EXPECT_EQ(pictureSide(), ScaleToDpi(16, form->Dpi()));
   MoveToDpi(form->Handle(), form->Dpi(), form->Dpi() * 3 / 2);
   EXPECT_EQ(ControlsThatDoNotFit(form->Handle()), std::vector<std::wstring>{});
+  EXPECT_EQ(pictureSide(), ScaleToDpi(16, form->Dpi())) << "the picture buttons show the new scale's pictures";
   // The memo still fills what the panels leave free.
   const RECT memo = RectIn(form->Handle(), Control(F::kBodyEdit));
   const RECT counter = RectIn(form->Handle(), Control(F::kLengthLabel));
