@@ -22,6 +22,7 @@ constexpr RowColours kShown{0x006633, 0xE0FFE0}, kHidden{0x660000, 0xFFE0E0}, kD
 constexpr int kCalendarGlyph = 26, kDueGlyph = 13, kInactiveGlyph = 2, kEarlierGlyph = 4, kUpcomingGlyph = 5;
 constexpr int kColourColumnWidth = 24, kStatusColumnWidth = 20, kIdColumnWidth = 2, kNumberPadding = 16;
 constexpr int kTimeColumnPadding = 12;
+constexpr wchar_t kNumberHeader[] = L"\u2116";  // the numero sign
 // Where a row's swatch, pictures and texts stand in their cells.
 constexpr int kSwatchInsetX = 3, kSwatchInsetY = 2, kCellInset = 2, kTextBesidePicture = 20;
 // Drawn digits can come out a little wider than measured: the time keeps
@@ -124,7 +125,7 @@ void TFormManager::FitColumns(const ReportGrid& grid, int pictureColumn, int las
   GetClientRect(grid.Handle(), &client);
   if (grid.Overflows() && !(GetWindowLongW(grid.Handle(), GWL_STYLE) & WS_VSCROLL))
     client.right -= GetSystemMetrics(SM_CXVSCROLL);
-  const std::wstring count[] = {std::to_wstring(grid.RowCount() + 1)};
+  const std::wstring count[] = {std::to_wstring(grid.RowCount() + 1), kNumberHeader};  // the header fits too
   const int number = TextWidth(grid.Handle(), count) + Scaled(kNumberPadding);
   const int name = std::max(0, static_cast<int>(client.right) - number - pictureColumn - lastColumn);
   const int widths[] = {number, pictureColumn, name, lastColumn};
@@ -132,9 +133,9 @@ void TFormManager::FitColumns(const ReportGrid& grid, int pictureColumn, int las
 }
 
 void TFormManager::SetGridHeaders() const {
-  const std::wstring stickers[] = {L"\u2116", L"", Texts().TextAt(TextIndex(L"Tray", L"mSticks")), L""};
+  const std::wstring stickers[] = {kNumberHeader, L"", Texts().TextAt(TextIndex(L"Tray", L"mSticks")), L""};
   stickerGrid_->SetHeader(stickers);
-  const std::wstring tasks[] = {L"\u2116", L"", Texts().TextAt(TextIndex(L"Plan", L"grid_name")),
+  const std::wstring tasks[] = {kNumberHeader, L"", Texts().TextAt(TextIndex(L"Plan", L"grid_name")),
                                 Texts().TextAt(TextIndex(L"Plan", L"grid_time"))};
   taskGrid_->SetHeader(tasks);
 }
