@@ -1,6 +1,6 @@
 // The gallery: stickers of every style and of the cases that stress the
 // layout, drawn as a sticker window draws them and laid out on a desktop-like
-// sheet, so that their look can be judged by eye. Runs only when
+// sheet at 100 % and at 200 %, so that their look can be judged by eye. Runs only when
 // QUILLORY_GALLERY_DIR names the folder for the sheets; the Russian sheet
 // needs the Russian locale (code page 1251) and runs in that pass.
 
@@ -37,32 +37,34 @@ void PaintDesktop(const View32& sheet) {
 }
 
 // Lays the stickers out in rows and writes the sheet.
-void RenderSheet(const std::vector<Entry>& entries, const TATBitmap* userIcons, const std::wstring& path) {
+void RenderSheet(const std::vector<Entry>& entries, const TATBitmap* userIcons, const std::wstring& path,
+                 const DisplayScale& scale = {}) {
+  const int sheetWidth = scale.Px(kSheetWidth), gap = scale.Px(kGap), labelHeight = scale.Px(kLabelHeight);
   struct Placed {
     Picture32 picture;
     int x, y;
     std::wstring label;
   };
   std::vector<Placed> placed;
-  int x = kGap, y = kGap, rowHeight = 0;
+  int x = gap, y = gap, rowHeight = 0;
   for (const Entry& entry : entries) {
-    DrawnSticker drawn = DrawSticker(entry.record, userIcons);
-    const int w = drawn.composite.Width(), h = drawn.composite.Height() + kLabelHeight;
-    if (x + w > kSheetWidth - kGap && x > kGap) {
-      x = kGap;
-      y += rowHeight + kGap;
+    DrawnSticker drawn = DrawSticker(entry.record, userIcons, scale);
+    const int w = drawn.composite.Width(), h = drawn.composite.Height() + labelHeight;
+    if (x + w > sheetWidth - gap && x > gap) {
+      x = gap;
+      y += rowHeight + gap;
       rowHeight = 0;
     }
     placed.push_back({std::move(drawn.composite), x, y, entry.label});
-    x += std::max(w, 120) + kGap;
+    x += std::max(w, scale.Px(120)) + gap;
     rowHeight = std::max(rowHeight, h);
   }
-  const int height = y + rowHeight + kGap;
-  DibPicture32 sheet(kSheetWidth, height);
+  const int height = y + rowHeight + gap;
+  DibPicture32 sheet(sheetWidth, height);
   PaintDesktop(sheet.View());
   {
     DibDrawingContext dc(sheet.Bitmap());
-    UniqueFont font(CreateFontW(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+    UniqueFont font(CreateFontW(-scale.Px(11), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                                 CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"Tahoma"));
     ScopedSelectObject selected(dc.Get(), font.Get());
     SetBkMode(dc.Get(), TRANSPARENT);
@@ -70,7 +72,7 @@ void RenderSheet(const std::vector<Entry>& entries, const TATBitmap* userIcons, 
     for (const Placed& p : placed) TextOutW(dc.Get(), p.x, p.y, p.label.c_str(), static_cast<int>(p.label.size()));
     GdiFlush();
   }
-  for (const Placed& p : placed) AlphaBlend(p.picture.View(), sheet.View(), p.x, p.y + kLabelHeight);
+  for (const Placed& p : placed) AlphaBlend(p.picture.View(), sheet.View(), p.x, p.y + labelHeight);
   // The sheet as a screen shows it: opaque.
   Picture32 out(sheet.Width(), sheet.Height());
   for (int row = 0; row < out.Height(); ++row)
@@ -164,6 +166,7 @@ TEST(ContentGallery, EveryStyleAndCase) {
   ASSERT_TRUE(BuiltArtwork::Get().Loaded());
   const TATBitmap icons = GalleryUserIcons();
   RenderSheet(EnglishEntries(), &icons, folder + L"content_gallery.png");
+  RenderSheet(EnglishEntries(), &icons, folder + L"content_gallery_200pct.png", DisplayScale(192));
 }
 
 TEST(RussianLocaleContentGallery, RussianText) {
