@@ -56,10 +56,18 @@ bool TFormDialog::Create() {
 
 void TFormDialog::Prepare(const std::wstring& caption, const std::wstring& text, bool input) {
   SetWindowTextW(Handle(), caption.c_str());
-  HWND label = Control(kTextLabel);
   SetControlText(kTextLabel, text);
-  LONG style = GetWindowLongW(label, GWL_STYLE) & ~static_cast<LONG>(SS_CENTER);
-  if (input) {
+  input_ = input;
+  PlaceText();
+  ShowControl(kTextEdit, input);
+  FocusOnShow(input ? kTextEdit : kOkButton);
+}
+
+void TFormDialog::PlaceText() {
+  HWND label = Control(kTextLabel);
+  const std::wstring text = ControlText(kTextLabel);
+  const LONG style = GetWindowLongW(label, GWL_STYLE) & ~static_cast<LONG>(SS_CENTER);
+  if (input_) {
     const int height = std::max(Scaled(13), TextHeight(label, text, Scaled(kPromptWidth)));
     SetWindowLongW(label, GWL_STYLE, style);
     MoveWindow(label, Scaled(kPromptLeft), Scaled(kPromptTop), Scaled(kPromptWidth),
@@ -71,8 +79,6 @@ void TFormDialog::Prepare(const std::wstring& caption, const std::wstring& text,
     SetWindowLongW(label, GWL_STYLE, style | SS_CENTER);
     MoveWindow(label, left, top + (boxHeight - height) / 2, boxWidth, height, TRUE);
   }
-  ShowControl(kTextEdit, input);
-  FocusOnShow(input ? kTextEdit : kOkButton);
 }
 
 bool TFormDialog::Confirm(const std::wstring& caption, const std::wstring& text) {

@@ -27,9 +27,14 @@ class TFormDialog final : public DialogBase {
   void BOKClick() { EndDialog(1); }
   void BNOClick() { EndDialog(0); }
   void Prepare(const std::wstring& caption, const std::wstring& text, bool input);
+  // The text where its kind stands: a question centred in its box, a prompt
+  // above the edit; measured in the dialog's font at its scale.
+  void PlaceText();
   void Relabel() override;
+  void OnDpiChanged() override { PlaceText(); }
 
   int okText_, cancelText_;
+  bool input_ = false;  // the text shown is a prompt
 
   static std::span<const ControlRow> Controls();
 };

@@ -159,4 +159,33 @@ TEST_F(FormDialogTest, AQuestionFitsAfterAMoveToOneAndAHalfTimesTheScale) {
   EXPECT_EQ(label.left, dialog.Scaled(8));
 }
 
+// A move to another scale while the dialog is open places its text again for
+// the text shown: a prompt stays above its edit, a question in the middle of
+// its box.
+TEST_F(FormDialogTest, ATextShownKeepsItsPlaceThroughAMoveToAnotherScale) {
+  RECT label{}, edit{};
+  {
+    WhenShown look(dialog.Handle(), [&] {
+      MoveToDpi(dialog.Handle(), dialog.Dpi(), dialog.Dpi() * 3 / 2);
+      label = RectIn(dialog.Handle(), Label());
+      edit = RectIn(dialog.Handle(), Edit());
+      Press(dialog.Handle(), VK_ESCAPE);
+    });
+    std::wstring name = L"Shopping";
+    dialog.Input(L"Quillory", L"Name of the shortcut:", name);
+  }
+  EXPECT_LE(label.bottom, edit.top) << "the prompt lies above the edit";
+  {
+    WhenShown look(dialog.Handle(), [&] {
+      MoveToDpi(dialog.Handle(), dialog.Dpi(), dialog.Dpi() * 2 / 3);
+      label = RectIn(dialog.Handle(), Label());
+      Press(dialog.Handle(), VK_ESCAPE);
+    });
+    dialog.Confirm(L"Quillory", L"One line?");
+  }
+  const int boxMiddle = dialog.Scaled(8) + dialog.Scaled(57) / 2;
+  EXPECT_NEAR((label.top + label.bottom) / 2, boxMiddle, 1) << "the question stands in the middle of its box";
+  EXPECT_LT(label.bottom - label.top, dialog.Scaled(57) / 2) << "one line, not the whole box";
+}
+
 }  // namespace
