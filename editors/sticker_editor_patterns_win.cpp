@@ -102,7 +102,7 @@ bool StickerEditor::OnDrawItem(const DRAWITEMSTRUCT& d) {
       BlitPicture(d.hDC, d.rcItem.left, d.rcItem.top, patternPicture_);
       return true;
     case kIconList:
-      a_.icons->Draw(d);
+      a_.icons->Draw(d, DisplayScale(Dpi()));
       return true;
     case kFontNameList: {
       const std::wstring face = ItemText(d, false);

@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "win/control_page_win.h"
+#include "win/display_dpi_win.h"
 #include "win/handles_win.h"
 #include "win/kit_class_win.h"
 #include "pixels/panel_colours.h"
@@ -12,6 +13,7 @@ namespace {
 constexpr int kCaptionDarkening = 60;      // the gradient's top row: the face colour less this
 constexpr int kCaptionLightening = 60;     // its bottom row: this per cent nearer white
 constexpr int kFoldedEdgeLightening = 80;  // the collapsed bar's bottom line
+// Lengths at 100 %, drawn at the panel's scale.
 constexpr int kArrowWidth = 8, kArrowHeight = 4;
 constexpr int kCaptionLeft = 10;
 constexpr int kCaptionGap = 4;  // between the caption text and the arrow
@@ -28,7 +30,9 @@ struct PanelState {
   SIZE barSize{};
 };
 
-int ArrowMargin(int captionHeight) { return (captionHeight - kArrowHeight) / 2; }
+int ArrowMargin(int captionHeight, const DisplayScale& scale) {
+  return (captionHeight - scale.Px(kArrowHeight)) / 2;
+}
 
 void DrawGradient(HDC dc, int width, int captionHeight, COLORREF face) {
   const COLORREF top = Darkened(face, kCaptionDarkening), bottom = Lightened(face, kCaptionLightening);
@@ -37,11 +41,12 @@ void DrawGradient(HDC dc, int width, int captionHeight, COLORREF face) {
 }
 
 // Points down while collapsed (the panel opens downwards), up while expanded.
-void DrawArrow(HDC dc, int width, int captionHeight, bool collapsed) {
-  const int margin = ArrowMargin(captionHeight), right = width - margin;
-  const int baseY = collapsed ? margin : margin + kArrowHeight;
-  const int apexY = collapsed ? margin + kArrowHeight : margin;
-  const POINT corners[] = {{right - kArrowWidth, baseY}, {right, baseY}, {right - kArrowWidth / 2, apexY}};
+void DrawArrow(HDC dc, int width, int captionHeight, bool collapsed, const DisplayScale& scale) {
+  const int margin = ArrowMargin(captionHeight, scale), right = width - margin;
+  const int arrowWidth = scale.Px(kArrowWidth), arrowHeight = scale.Px(kArrowHeight);
+  const int baseY = collapsed ? margin : margin + arrowHeight;
+  const int apexY = collapsed ? margin + arrowHeight : margin;
+  const POINT corners[] = {{right - arrowWidth, baseY}, {right, baseY}, {right - arrowWidth / 2, apexY}};
   const COLORREF text = GetSysColor(COLOR_WINDOWTEXT);
   ScopedSelectObject pen(dc, GetStockObject(DC_PEN)), brush(dc, GetStockObject(DC_BRUSH));
   SetDCPenColor(dc, text);
@@ -64,9 +69,11 @@ void DrawBarLines(HDC dc, int width, int captionHeight, bool collapsed, COLORREF
   for (const Line& line : collapsed ? folded : open) FillSolid(dc, line.r, line.colour);
 }
 
-void DrawCaption(HDC dc, HWND panel, const PanelState& state, int width) {
+void DrawCaption(HDC dc, HWND panel, const PanelState& state, int width, const DisplayScale& scale) {
   const std::wstring caption = WindowText(panel);
-  RECT r{kCaptionLeft, 0, width - ArrowMargin(state.captionHeight) - kArrowWidth - kCaptionGap, state.captionHeight};
+  RECT r{scale.Px(kCaptionLeft), 0,
+         width - ArrowMargin(state.captionHeight, scale) - scale.Px(kArrowWidth) - scale.Px(kCaptionGap),
+         state.captionHeight};
   ScopedSelectObject font(dc, state.font ? state.font : GetStockObject(SYSTEM_FONT));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
@@ -89,13 +96,14 @@ void PaintPanel(HWND panel, PanelState& state, HDC dc) {
   GetClientRect(panel, &client);
   const int width = client.right, captionHeight = state.captionHeight;
   const COLORREF face = GetSysColor(COLOR_BTNFACE);
+  const DisplayScale scale = WindowScale(panel);
   {
     UniqueMemoryDc memory(CreateCompatibleDC(dc));
     ScopedSelectObject bar(memory.Get(), CaptionBarBitmap(state, width));
     DrawGradient(memory.Get(), width, captionHeight, face);
-    DrawArrow(memory.Get(), width, captionHeight, state.collapsed);
+    DrawArrow(memory.Get(), width, captionHeight, state.collapsed, scale);
     DrawBarLines(memory.Get(), width, captionHeight, state.collapsed, face);
-    DrawCaption(memory.Get(), panel, state, width);
+    DrawCaption(memory.Get(), panel, state, width, scale);
     BitBlt(dc, 0, 0, width, captionHeight, memory.Get(), 0, 0, SRCCOPY);
   }
   FillSolid(dc, {0, captionHeight, width, client.bottom}, face);
