@@ -113,6 +113,8 @@ std::vector<Entry> EnglishEntries() {
     entries.push_back({L"style " + std::to_wstring(style), r});
   }
   entries.push_back({L"long text", NoteRecord(5, kLongText, "Meeting", "14.03.24", 0x70D0F8)});
+  entries.push_back({L"calendar, style 8", NoteRecord(8, "[12.2026/vwmu]", "Calendar", "", 0x70B0F0)});
+  entries.push_back({L"calendar, style 5", NoteRecord(5, "[12.2026/wmc]", "Calendar", "", 0x80E0A0)});
   entries.push_back({L"long text, notepad", NoteRecord(10, kLongText, "", "", 0xF0F0F0)});
   for (int style : {0, 5, 9, 12, 16}) entries.push_back({L"one word, style " + std::to_wstring(style),
                                                          NoteRecord(style, "Milk", "Buy", "12.03.24", 0x80E0A0)});
