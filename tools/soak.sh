@@ -5,10 +5,8 @@
 # memory of the process after a first round and at the end; fails when they
 # grow.
 #
-# It runs in a Wine prefix of its own whose windows are left unmanaged: with
-# no window manager on the virtual screen, Wine otherwise waits two seconds
-# for one each time a window closes, and 5,100 sticker windows close here.
-# QUILLORY_WINE_HOME names that prefix's home; build/cross/soak-wine when unset.
+# It runs in a Wine prefix of its own; QUILLORY_WINE_HOME names that prefix's
+# home, build/cross/soak-wine when unset.
 set -e
 cd "$(dirname "$0")/.."
 tools/install-deps.sh
@@ -16,6 +14,4 @@ cmake --preset cross >/dev/null
 cmake --build --preset cross --target soak_tests Quillory
 cd build/cross
 export QUILLORY_WINE_HOME="${QUILLORY_WINE_HOME:-$PWD/soak-wine}" QUILLORY_PROGRAM_DIR="Z:$PWD/Quillory"
-xvfb-run -a -s "-screen 0 1024x768x24" sh -c "
-  ./wine-run.sh reg add 'HKCU\\Software\\Wine\\X11 Driver' /v Managed /d N /f >/dev/null &&
-  ./wine-run.sh ./soak_tests.exe"
+xvfb-run -a -s "-screen 0 1024x768x24" ./wine-run.sh ./soak_tests.exe
