@@ -38,6 +38,12 @@ std::vector<Picture32> EntryPictures(const ContentSources& art) {
   return pictures;
 }
 
+std::vector<DibPicture32> PremultipliedAll(const std::vector<Picture32>& pictures) {
+  std::vector<DibPicture32> premultiplied;
+  for (const Picture32& picture : pictures) premultiplied.push_back(Premultiplied(picture));
+  return premultiplied;
+}
+
 }  // namespace
 
 IconChoices::IconChoices(const ContentSources& art) : art_(art) {
@@ -49,15 +55,14 @@ IconChoices::IconChoices(const ContentSources& art) : art_(art) {
   for (std::size_t i = kBuiltInIcons + 1; i < pictures.size(); ++i)
     texts_.push_back(L"|" + std::to_wstring(art.userIcons->NumberAt(static_cast<int>(i) - kBuiltInIcons - 1)) + L"||" +
                      SizeText(pictures[i]));
+  pictures_.emplace(kDefaultDpi, PremultipliedAll(pictures));  // read once already
 }
 
 const std::vector<DibPicture32>& IconChoices::PicturesAt(int dpi) const {
   if (auto found = pictures_.find(dpi); found != pictures_.end()) return found->second;
   ContentSources at = art_;
   at.dpi = dpi;
-  std::vector<DibPicture32> premultiplied;
-  for (const Picture32& picture : EntryPictures(at)) premultiplied.push_back(Premultiplied(picture));
-  return pictures_.emplace(dpi, std::move(premultiplied)).first->second;
+  return pictures_.emplace(dpi, PremultipliedAll(EntryPictures(at))).first->second;
 }
 
 void IconChoices::Fill(HWND comboBox) const {
