@@ -115,10 +115,10 @@ bool TQuillor::Create() {
   mui_.Hooks().Register([this](const TMUI&) { stickers_->RelabelAll(); });
   chordix_ = std::make_unique<ChordixLibrary>(programFolder_, Handle());
   ReadConfigurationFile();
-  LoadStickers();
-  if (firstStart) AddWelcomeSticker();
+  database_->Read(*store_, startStickerId_);
   if (!CreateManager()) return false;
   LoadFlags();
+  ShowStickers(firstStart);
   shared_ = std::make_unique<SharedDataFolder>(SharedDataFolderArgs{
       dataFolder_, DataFile(kBackupFolder), database_.get(), tasks_.get(), store_.get(), Handle(), kDataFolderChanged,
       [this](const StickerMergeReport& report) { OnStickersMerged(report); },
@@ -424,9 +424,12 @@ void TQuillor::SaveConfiguration() {
   ReportWriteFailure(file);
 }
 
-void TQuillor::LoadStickers() {
-  database_->Read(*store_, startStickerId_);
+// The notes' windows come after every other window of the start-up: the
+// system takes in a window's picture at leisure, but a window made later
+// would wait until it had taken in every note's.
+void TQuillor::ShowStickers(bool firstStart) {
   stickers_->ShowLoaded();
+  if (firstStart) AddWelcomeSticker();
 }
 
 // The shell restarted: the icon goes back and the windows are made anew from

@@ -65,7 +65,7 @@ class TQuillor final : public WindowBase, private ManagerCommands {
   void ReadConfigurationFile();
   void ApplyLanguageChoice(const TLanguage& choice);
   void SaveConfiguration();
-  void LoadStickers();
+  void ShowStickers(bool firstStart);
   void RebuildAfterShellRestart();
   void OnStartUpEnded();
   void Shutdown();
