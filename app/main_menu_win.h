@@ -58,8 +58,7 @@ class MainMenu {
   void SetScale(const DisplayScale& scale);
   void Relabel();
   // One item for every open sticker, in slot order, with pictures at the
-  // menu's scale; "Stickers" is enabled only
-  // when there is at least one.
+  // menu's scale; "Stickers" is enabled only when there is at least one.
   void ListStickers(const Tmassiv& store);
   // What a command of the menu asks for; language commands are the language
   // menu's own.

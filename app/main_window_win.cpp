@@ -38,15 +38,12 @@ constexpr wchar_t kApplicationIcon[] = L"MAINICON";
 constexpr int kFlagWidth = 25, kFlagHeight = 15;
 constexpr const wchar_t* kFlagsPicture = L"BITMAP_FLAGS";
 
-UniqueImageList EmptyFlagList(int dpi) {
-  return UniqueImageList(
+// The flags drawn for a DPI, and how their pictures loaded.
+std::pair<UniqueImageList, ResourceLoadStatus> LoadFlagList(int dpi) {
+  UniqueImageList list(
       ImageList_Create(ScaleToDpi(kFlagWidth, dpi), ScaleToDpi(kFlagHeight, dpi), ILC_COLOR24 | ILC_MASK, 0, 16));
-}
-
-UniqueImageList FlagList(int dpi) {
-  UniqueImageList list = EmptyFlagList(dpi);
-  (void)LoadResourceImagePair(kFlagsPicture, list.Get(), dpi);  // a damaged program was told at start
-  return list;
+  const ResourceLoadStatus status = LoadResourceImagePair(kFlagsPicture, list.Get(), dpi);
+  return {std::move(list), status};
 }
 
 constexpr UINT kOpenNewSticker = WM_APP + 2;
@@ -62,7 +59,9 @@ constexpr std::size_t kShortcutNameLength = 64;
 }  // namespace
 
 TQuillor::TQuillor(std::int32_t startStickerId)
-    : startStickerId_(startStickerId), store_(std::make_unique<Tmassiv>()), flags_(FlagList) {}
+    : startStickerId_(startStickerId),
+      store_(std::make_unique<Tmassiv>()),
+      flags_([](int dpi) { return LoadFlagList(dpi).first; }) {}
 
 bool TQuillor::Create() {
   WindowCreateArgs args;
@@ -267,10 +266,8 @@ void TQuillor::FollowScale() {
 // The flags at 100 % are loaded at start, where a damaged program is told;
 // other scales load theirs when a menu first asks.
 void TQuillor::LoadFlags() {
-  UniqueImageList first = EmptyFlagList(kDefaultDpi);
-  if (const ResourceLoadStatus status = LoadResourceImagePair(kFlagsPicture, first.Get(), kDefaultDpi);
-      status != ResourceLoadStatus::kOk)
-    ShowErrorText(ResourceErrorText(kFlagsPicture, status));
+  auto [first, status] = LoadFlagList(kDefaultDpi);
+  if (status != ResourceLoadStatus::kOk) ShowErrorText(ResourceErrorText(kFlagsPicture, status));
   flags_.Put(kDefaultDpi, std::move(first));
 }
 

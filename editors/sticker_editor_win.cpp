@@ -67,9 +67,11 @@ bool StickerEditor::CreateEditor() {
   SetPanelCollapsed(Control(kFontPanel), true);
   for (const wchar_t* size : kSizes) SendMessageW(Control(kFontSizeList), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(size));
   const COLORREF face = GetSysColor(COLOR_BTNFACE);
-  for (std::size_t i = 0; i < kAlignButtons.size(); ++i)  // magenta-keyed like the menu glyphs: the key becomes the button's face
-    alignPictures_[i] = MenuGlyphs([name = kAlignPictures[i]](int dpi) { return ToPicture24(LoadScaledPicture(name, dpi).picture); },
-                                   MakeColour(GetRValue(face), GetGValue(face), GetBValue(face)));
+  // Magenta-keyed like the menu glyphs: the key becomes the button's face.
+  for (std::size_t i = 0; i < kAlignButtons.size(); ++i) {
+    const auto strip = [name = kAlignPictures[i]](int dpi) { return ToPicture24(LoadScaledPicture(name, dpi).picture); };
+    alignPictures_[i] = MenuGlyphs(strip, MakeColour(GetRValue(face), GetGValue(face), GetBValue(face)));
+  }
   SetButtonPictures();
   SendMessageW(Control(kTransparencySlider), TBM_SETRANGE, TRUE, MAKELPARAM(1, kTrackBarMax));
   SendMessageW(Control(kTransparencySlider), TBM_SETTICFREQ, kTickEvery, 0);
